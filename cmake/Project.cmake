@@ -1,0 +1,32 @@
+# Helpers shared by every folder's CMakeLists.txt.
+
+option(BUILD_TESTING_PROGRAMS "Build the test programs" ON)
+set(TEST_TIMEOUT_SECONDS 300 CACHE STRING "ctest timeout of each test program")
+
+# Runs the Windows test programs under Wine from ctest.
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/scripts/wine-exec")
+
+# project_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <s>])
+# A GoogleTest program run under Wine with the harness of testing/.
+function(project_test name)
+    if(NOT BUILD_TESTING_PROGRAMS)
+        return()
+    endif()
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} testing_main)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT ${TEST_TIMEOUT_SECONDS})
+    endif()
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
+        WORKING_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}")
+endfunction()
+
+# Puts a program or DLL in the common output folder, beside the chart DLLs.
+function(project_output target)
+    set_target_properties(${target} PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin"
+        LIBRARY_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
+endfunction()

@@ -1,0 +1,258 @@
+#include "WindowHelpers.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace testing_harness {
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        PumpPending();
+        if (done()) return true;
+        if (GetTickCount() - start >= timeout_ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+namespace {
+
+struct FindRequest {
+    const std::string* class_name;
+    const std::string* title;
+    HWND found;
+};
+
+bool Matches(HWND wnd, const FindRequest& request) {
+    char text[256] = {};
+    if (!request.class_name->empty()) {
+        GetClassNameA(wnd, text, sizeof text);
+        if (*request.class_name != text) return false;
+    }
+    if (!request.title->empty()) {
+        GetWindowTextA(wnd, text, sizeof text);
+        if (*request.title != text) return false;
+    }
+    return true;
+}
+
+BOOL CALLBACK FindProc(HWND wnd, LPARAM param) {
+    auto* request = reinterpret_cast<FindRequest*>(param);
+    if (Matches(wnd, *request)) {
+        request->found = wnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindTopLevelProc(HWND wnd, LPARAM param) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(wnd, &process);
+    if (process != GetCurrentProcessId()) return TRUE;
+    return FindProc(wnd, param);
+}
+
+}  // namespace
+
+HWND FindWindowOf(const std::string& class_name, const std::string& title, HWND parent) {
+    FindRequest request{&class_name, &title, nullptr};
+    if (parent)
+        EnumChildWindows(parent, FindProc, reinterpret_cast<LPARAM>(&request));
+    else
+        EnumWindows(FindTopLevelProc, reinterpret_cast<LPARAM>(&request));
+    return request.found;
+}
+
+HWND FindControl(HWND parent, int control_id) { return GetDlgItem(parent, control_id); }
+
+LRESULT SendCommand(HWND wnd, int command_id) {
+    return SendMessageA(wnd, WM_COMMAND, MAKEWPARAM(command_id, 0), 0);
+}
+
+std::string ControlText(HWND wnd) {
+    int length = GetWindowTextLengthA(wnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(wnd, &text[0], length + 1);
+    text.resize(static_cast<size_t>(got));
+    return text;
+}
+
+void ClickAt(HWND wnd, int x, int y) {
+    LPARAM where = MAKELPARAM(x, y);
+    SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    SendMessageA(wnd, WM_LBUTTONUP, 0, where);
+}
+
+void Click(HWND wnd) {
+    char cls[32] = {};
+    GetClassNameA(wnd, cls, sizeof cls);
+    if (_stricmp(cls, "Button") == 0) {
+        SendMessageA(wnd, BM_CLICK, 0, 0);
+        return;
+    }
+    RECT rc;
+    GetClientRect(wnd, &rc);
+    ClickAt(wnd, rc.right / 2, rc.bottom / 2);
+}
+
+void TypeText(HWND wnd, const std::string& text) {
+    for (unsigned char c : text) SendMessageA(wnd, WM_CHAR, c, 1);
+}
+
+namespace {
+
+using PaintFn = std::function<void(HDC, const RECT&)>;
+
+LRESULT CALLBACK TestWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* paint = reinterpret_cast<PaintFn*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    switch (msg) {
+    case WM_NCCREATE: {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        break;
+    }
+    case WM_PAINT:
+        if (paint && *paint) {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(wnd, &ps);
+            RECT client;
+            GetClientRect(wnd, &client);
+            (*paint)(dc, client);
+            EndPaint(wnd, &ps);
+            return 0;
+        }
+        break;
+    case WM_NCDESTROY:
+        delete paint;
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+        break;
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+HWND CreateTestWindow(int width, int height, PaintFn paint, const char* title) {
+    static ATOM atom = [] {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = TestWindowProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = "HarnessTestWindow";
+        return RegisterClassA(&wc);
+    }();
+    if (!atom) return nullptr;
+    RECT rc = {0, 0, width, height};
+    DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    AdjustWindowRect(&rc, style, FALSE);
+    HWND wnd = CreateWindowA("HarnessTestWindow", title, style, 0, 0, rc.right - rc.left,
+                             rc.bottom - rc.top, nullptr, nullptr, GetModuleHandleA(nullptr),
+                             new PaintFn(std::move(paint)));
+    if (wnd) {
+        UpdateWindow(wnd);
+        PumpPending();
+    }
+    return wnd;
+}
+
+Pixels::Pixels(int width, int height)
+    : width_(width), height_(height), data_(static_cast<size_t>(width) * height) {}
+
+Pixels Pixels::FromDC(HDC dc, int width, int height) {
+    Pixels pixels(width, height);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
+    if (!bitmap || width <= 0 || height <= 0 ||
+        !GetDIBits(dc, bitmap, 0, height, pixels.data_.data(), &info, DIB_RGB_COLORS)) {
+        // Not a memory DC: copy through one.
+        HDC mem = CreateCompatibleDC(dc);
+        HBITMAP copy = CreateCompatibleBitmap(dc, width, height);
+        HGDIOBJ old = SelectObject(mem, copy);
+        BitBlt(mem, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        SelectObject(mem, old);
+        GetDIBits(mem, copy, 0, height, pixels.data_.data(), &info, DIB_RGB_COLORS);
+        DeleteObject(copy);
+        DeleteDC(mem);
+    }
+    for (unsigned& p : pixels.data_) p &= 0x00FFFFFF;
+    return pixels;
+}
+
+Pixels Pixels::FromWindow(HWND wnd) {
+    RECT rc;
+    GetClientRect(wnd, &rc);
+    HDC dc = GetDC(wnd);
+    HDC mem = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, rc.right, rc.bottom);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    BitBlt(mem, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
+    Pixels pixels = FromDC(mem, rc.right, rc.bottom);
+    SelectObject(mem, old);
+    DeleteObject(bitmap);
+    DeleteDC(mem);
+    ReleaseDC(wnd, dc);
+    return pixels;
+}
+
+int Pixels::Count(unsigned rgb, const RECT* area) const {
+    RECT all = {0, 0, width_, height_};
+    const RECT& r = area ? *area : all;
+    int count = 0;
+    for (int y = std::max<LONG>(r.top, 0); y < std::min<LONG>(r.bottom, height_); ++y)
+        for (int x = std::max<LONG>(r.left, 0); x < std::min<LONG>(r.right, width_); ++x)
+            if (At(x, y) == rgb) ++count;
+    return count;
+}
+
+bool Pixels::SavePng(const std::string& path) const {
+    if (width_ <= 0 || height_ <= 0) return false;
+    std::unique_ptr<FILE, int (*)(FILE*)> file(fopen(path.c_str(), "wb"), fclose);
+    if (!file) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        return false;
+    }
+    std::vector<unsigned char> row(static_cast<size_t>(width_) * 3);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_init_io(png, file.get());
+    png_set_IHDR(png, info, width_, height_, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            unsigned p = At(x, y);
+            row[x * 3] = static_cast<unsigned char>(p >> 16);
+            row[x * 3 + 1] = static_cast<unsigned char>(p >> 8);
+            row[x * 3 + 2] = static_cast<unsigned char>(p);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+}  // namespace testing_harness

@@ -1,0 +1,62 @@
+// Small helpers for tests that drive real windows.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_harness {
+
+// Dispatches this thread's messages until `done` holds or `timeout_ms` passes.
+// Returns whether `done` held.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms = 5000);
+// Dispatches the messages waiting now.
+void PumpPending();
+
+// A top-level window of this process, or a descendant of `parent`, matched by
+// class and/or title (an empty string matches anything). Null if none.
+HWND FindWindowOf(const std::string& class_name, const std::string& title, HWND parent = nullptr);
+HWND FindControl(HWND parent, int control_id);
+
+// Sends WM_COMMAND with a command id, as a menu or accelerator would.
+LRESULT SendCommand(HWND wnd, int command_id);
+std::string ControlText(HWND wnd);
+// Clicks a button or any window at a client point with real mouse messages.
+void Click(HWND wnd);
+void ClickAt(HWND wnd, int x, int y);
+// Types text into a window as WM_CHAR messages.
+void TypeText(HWND wnd, const std::string& text);
+
+// A top-level test window of a private class whose WM_PAINT calls `paint`.
+HWND CreateTestWindow(int width, int height,
+                      std::function<void(HDC, const RECT&)> paint = nullptr,
+                      const char* title = "Test window");
+
+// Pixels, read back as 0x00RRGGBB.
+class Pixels {
+public:
+    Pixels() = default;
+    Pixels(int width, int height);
+    static Pixels FromWindow(HWND wnd);                       // client area
+    static Pixels FromDC(HDC dc, int width, int height);      // a memory DC's bitmap
+    int width() const { return width_; }
+    int height() const { return height_; }
+    unsigned At(int x, int y) const { return data_[static_cast<size_t>(y) * width_ + x]; }
+    unsigned& At(int x, int y) { return data_[static_cast<size_t>(y) * width_ + x]; }
+    // Counts pixels of a colour inside a rectangle (the whole image by default).
+    int Count(unsigned rgb, const RECT* area = nullptr) const;
+    // Writes an 8-bit RGB PNG; returns false on failure.
+    bool SavePng(const std::string& path) const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<unsigned> data_;
+};
+
+// 0x00RRGGBB from a COLORREF.
+inline unsigned Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+
+}  // namespace testing_harness
