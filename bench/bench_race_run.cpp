@@ -1,11 +1,10 @@
 // Acceleration runs per second of the default street vehicle over 1/8 and
 // 1/4 mile: the median of several repeats, each running for a fixed time.
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <vector>
 
+#include "BenchTiming.h"
 #include "QuilletMath.h"
 #include "RaceSimBlock.h"
 #include "RaceTestVehicles.h"
@@ -14,25 +13,6 @@ namespace {
 
 constexpr int kRepeats = 9;
 constexpr std::chrono::milliseconds kRepeatTime(300);
-
-using Clock = std::chrono::steady_clock;
-
-double RunsPerSecond(RaceSimBlock& block, int raceLength) {
-    int runs = 0;
-    const Clock::time_point start = Clock::now();
-    Clock::duration elapsed;
-    do {
-        QuilletMathRun(block, raceLength);
-        ++runs;
-        elapsed = Clock::now() - start;
-    } while (elapsed < kRepeatTime);
-    return runs / std::chrono::duration<double>(elapsed).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 }  // namespace
 
@@ -48,10 +28,9 @@ int main() {
             return 1;
         }
         const float stepsPerRun = (block->elapsedTime + block->startTime) / 0.001f + 1.0f;
-        std::vector<double> rates;
-        for (int repeat = 0; repeat < kRepeats; ++repeat)
-            rates.push_back(RunsPerSecond(*block, raceLength));
-        const double median = Median(rates);
+        const double median = bench::MedianOf(kRepeats, [&] {
+            return bench::RunsPerSecond([&] { QuilletMathRun(*block, raceLength); }, kRepeatTime);
+        });
         std::printf(
             "%s mile (%4d ft): %8.0f race runs per second (%.3f ms a run, about %.0f steps)\n",
             raceLength == kRaceEighthMile ? "1/8" : "1/4", raceLength, median, 1000.0 / median,
