@@ -35,14 +35,6 @@ DWORD CreationOf(UINT flags) {
     return (flags & CFile::modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
 }
 
-// The part of a path after its last separator.
-LPCSTR NamePart(LPCSTR path) {
-    LPCSTR name = path;
-    for (LPCSTR at = path; *at != '\0'; ++at)
-        if (*at == '\\' || *at == '/' || *at == ':') name = at + 1;
-    return name;
-}
-
 CString FullPathOf(LPCSTR fileName) {
     char full[MAX_PATH];
     DWORD length = GetFullPathNameA(fileName, MAX_PATH, full, nullptr);
@@ -145,12 +137,20 @@ void CFile::Close() {
 
 void CFile::Abort() { ReleaseHandle(); }
 
-CString CFile::GetFileName() const { return CString(NamePart(m_strFileName)); }
+CString CFile::GetFileName() const { return FileNamePart(m_strFileName); }
 
 CString CFile::GetFileTitle() const {
     CString name = GetFileName();
     int dot = name.ReverseFind('.');
     return dot >= 0 ? name.Left(dot) : name;
+}
+
+CString FileNamePart(LPCSTR path) {
+    if (path == nullptr) return CString();
+    LPCSTR name = path;
+    for (LPCSTR at = path; *at != '\0'; ++at)
+        if (*at == '\\' || *at == '/' || *at == ':') name = at + 1;
+    return CString(name);
 }
 
 void CFile::Rename(LPCSTR oldName, LPCSTR newName) {

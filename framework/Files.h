@@ -79,6 +79,9 @@ protected:
     CString m_strFileName;
 };
 
+// The part of a path after its folder (its last separator).
+CString FileNamePart(LPCSTR path);
+
 class CStdioFile : public CFile {
     DECLARE_DYNAMIC(CStdioFile)
 public:

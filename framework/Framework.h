@@ -2,3 +2,25 @@
 #pragma once
 
 #include "CoreIncludes.h"
+
+// Command targets, message maps, command updates, documents.
+#include "CmdTarget.h"
+#include "CmdUI.h"
+#include "Document.h"
+#include "DocTemplate.h"
+
+// Windows, application, GDI, dialogs and controls.
+#include "WindowMessages.h"
+#include "GdiObjects.h"
+#include "DC.h"
+#include "Menu.h"
+#include "Wnd.h"
+#include "View.h"
+#include "Controls.h"
+#include "CommonControls.h"
+#include "Dialog.h"
+#include "FileDialog.h"
+#include "WinThread.h"
+#include "WinApp.h"
+#include "CommandLineInfo.h"
+#include "RecentFileList.h"

@@ -333,30 +333,21 @@ LPSTR CString::GetBufferSetLength(int length) {
     return &text_[0];
 }
 
-CString operator+(const CString& left, const CString& right) {
+namespace {
+
+template <class Left, class Right>
+CString Concatenate(const Left& left, const Right& right) {
     CString result(left);
     return result += right;
 }
 
-CString operator+(const CString& left, LPCSTR right) {
-    CString result(left);
-    return result += right;
-}
+}  // namespace
 
-CString operator+(LPCSTR left, const CString& right) {
-    CString result(left);
-    return result += right;
-}
-
-CString operator+(const CString& left, char right) {
-    CString result(left);
-    return result += right;
-}
-
-CString operator+(char left, const CString& right) {
-    CString result(left);
-    return result += right;
-}
+CString operator+(const CString& left, const CString& right) { return Concatenate(left, right); }
+CString operator+(const CString& left, LPCSTR right) { return Concatenate(left, right); }
+CString operator+(LPCSTR left, const CString& right) { return Concatenate(left, right); }
+CString operator+(const CString& left, char right) { return Concatenate(left, right); }
+CString operator+(char left, const CString& right) { return Concatenate(left, right); }
 
 BOOL AfxExtractSubString(CString& piece, LPCSTR source, int index, char separator) {
     piece.Empty();

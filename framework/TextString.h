@@ -12,6 +12,15 @@
 #include <cstdarg>
 #include <string>
 
+// Lets the compiler check printf-style arguments (and refuse a CString
+// passed where %s wants its text).
+#if defined(__GNUC__)
+#define FRAMEWORK_PRINTF(formatIndex, firstArgument) \
+    __attribute__((format(__MINGW_PRINTF_FORMAT, formatIndex, firstArgument)))
+#else
+#define FRAMEWORK_PRINTF(formatIndex, firstArgument)
+#endif
+
 class CString {
 public:
     CString() = default;
@@ -89,10 +98,10 @@ public:
     int ReverseFind(char ch) const;
     int FindOneOf(LPCSTR set) const;
 
-    void Format(LPCSTR format, ...);
+    void Format(LPCSTR format, ...) FRAMEWORK_PRINTF(2, 3);
     void Format(UINT formatId, ...);
-    void FormatV(LPCSTR format, va_list args);
-    void AppendFormat(LPCSTR format, ...);
+    void FormatV(LPCSTR format, va_list args) FRAMEWORK_PRINTF(2, 0);
+    void AppendFormat(LPCSTR format, ...) FRAMEWORK_PRINTF(2, 3);
 
     // Loads a string of the resource module's string table; FALSE (and the
     // string unchanged) when there is no such string.
@@ -108,7 +117,7 @@ public:
     void FreeExtra() { text_.shrink_to_fit(); }
 
 private:
-    void AppendFormatV(LPCSTR format, va_list args);
+    void AppendFormatV(LPCSTR format, va_list args) FRAMEWORK_PRINTF(2, 0);
     CString& TrimLeftWhile(bool (*matches)(char, LPCSTR), LPCSTR targets);
     CString& TrimRightWhile(bool (*matches)(char, LPCSTR), LPCSTR targets);
 

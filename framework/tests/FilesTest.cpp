@@ -3,31 +3,15 @@
 #include <cstring>
 
 #include "Framework.h"
+#include "TempFolder.h"
 
 namespace {
 
-// A private folder under the temporary folder, removed with its files.
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_.Format("%sframework_files_%lu", temp, GetCurrentProcessId());
-        CreateDirectoryA(folder_, nullptr);
-    }
-    void TearDown() override {
-        CFileFind finder;
-        BOOL more = finder.FindFile(folder_ + "\\*.*");
-        while (more) {
-            more = finder.FindNextFile();
-            if (!finder.IsDots()) DeleteFileA(finder.GetFilePath());
-        }
-        finder.Close();
-        RemoveDirectoryA(folder_);
-    }
-    CString PathOf(LPCSTR name) const { return folder_ + "\\" + name; }
+    CString PathOf(LPCSTR name) const { return folder_.PathOf(name); }
 
-    CString folder_;
+    TempFolder folder_{"framework_files"};
 };
 
 }  // namespace
@@ -168,7 +152,7 @@ TEST_F(FilesTest, FileFindWalksEveryMatch) {
     CFileFind finder;
     EXPECT_FALSE(finder.FindFile(PathOf("*.none")));
     ASSERT_TRUE(finder.FindFile(PathOf("*.cam")));
-    EXPECT_EQ(folder_, finder.GetRoot());
+    EXPECT_EQ(folder_.Path(), finder.GetRoot());
     int found = 0;
     BOOL more = TRUE;
     while (more) {

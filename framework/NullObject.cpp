@@ -1,0 +1,3 @@
+#include "NullObject.h"
+
+bool IsNullObject(const void* object) { return object == nullptr; }
