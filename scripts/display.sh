@@ -3,24 +3,25 @@
 
 xvfb_pid=""
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+# Starts Xvfb on a free display number, which Xvfb picks itself (so that
+# several runs at once never share one), and exports DISPLAY.
 start_display() {
-    local n
-    for n in $(seq 90 150); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        local i
-        for i in $(seq 1 50); do
-            if [ -e "/tmp/.X11-unix/X$n" ]; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            sleep 0.1
-        done
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    local i
+    for i in $(seq 1 100); do
+        if [ -s "$number_file" ]; then
+            export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+            rm -f "$number_file"
+            return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
     done
-    echo "no free X display could be started" >&2
+    rm -f "$number_file"
+    echo "no X display could be started" >&2
     return 1
 }
 
