@@ -1,0 +1,22 @@
+// A scratch file in the test's working folder, removed by the destructor.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class ScratchFile {
+public:
+    explicit ScratchFile(const char* name);
+    ~ScratchFile();
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    const char* Path() const { return path_.c_str(); }
+    // The file's lines as a text-mode reader sees them (no line ends).
+    std::vector<std::string> Lines() const;
+    // Replaces the file by these lines, written in text mode.
+    void WriteLines(const std::vector<std::string>& lines) const;
+
+private:
+    std::string path_;
+};
