@@ -110,7 +110,8 @@ LRESULT CALLBACK ModalDriver::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
     ModalDriver& self = Instance();
     if (code == HCBT_ACTIVATE) {
         HWND wnd = reinterpret_cast<HWND>(wParam);
-        if (IsDialogClass(wnd) &&
+        // Wine may report the activation of another process's window here.
+        if (GetWindowThreadProcessId(wnd, nullptr) == GetCurrentThreadId() && IsDialogClass(wnd) &&
             std::find(self.seen_.begin(), self.seen_.end(), wnd) == self.seen_.end())
             self.OnBoxActivated(wnd);
     } else if (code == HCBT_DESTROYWND) {
