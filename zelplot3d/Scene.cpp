@@ -1,0 +1,15 @@
+#include "Scene.h"
+
+#include <cstdlib>
+
+#include "Chart.h"
+
+void zel3d_free_scene(Zel3dChart* chart) {
+    Projection& projection = chart->scene.projection;
+    free(projection.points);
+    free(projection.row_start);
+    free(projection.x_mesh);
+    free(projection.y_mesh);
+    free(projection.sorted);
+    projection = Projection{};
+}

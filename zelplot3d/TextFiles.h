@@ -1,0 +1,40 @@
+// Plumbing of the library's text files: the message sink of the readers and
+// writers, a line reader, and a writer that replaces a file only once the
+// new one is complete.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Copies `text` into `buffer` (ZEL3D_MESSAGE_SIZE bytes, cut to fit) and
+// returns the copied length with the terminator; with a null buffer the
+// text goes to the diagnostic channel.
+int zel3d_message_to_sink(char* buffer, const char* text);
+// printf-style message to the sink.
+void zel3d_sink_printf(char* buffer, const char* format, ...) __attribute__((format(gnu_printf, 2, 3)));
+
+// Reads a whole line of any length, without its newline; false at the end.
+bool zel3d_read_line(FILE* file, std::string& line);
+
+// Writes a text file through a temporary file beside it: Commit() replaces
+// the target; a writer destroyed without a successful Commit() leaves any
+// existing file as it was.
+class TextFileWriter {
+public:
+    explicit TextFileWriter(const std::string& path);
+    ~TextFileWriter();
+    TextFileWriter(const TextFileWriter&) = delete;
+    TextFileWriter& operator=(const TextFileWriter&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+    void Printf(const char* format, ...) __attribute__((format(gnu_printf, 2, 3)));
+    // Closes the file and moves it over the target; false on any error.
+    bool Commit();
+
+private:
+    void Discard();
+
+    std::string path_;
+    std::string temp_path_;
+    FILE* file_ = nullptr;
+};

@@ -1,0 +1,22 @@
+// The chart window: attach and detach, device contexts, double buffering in
+// the off-screen bitmap, the repaint and the notifications to the owner.
+#pragma once
+
+#include "Chart.h"
+
+extern const char kChartClassName[];  // "ZelChart3D8"
+
+void zel3d_attach(Zel3dChart* chart, HWND window);
+// Adds `mask` to the damage and brings the picture on the screen up to
+// date; every property list, text-object change and paint ends here.
+int zel3d_repaint(Zel3dChart* chart, int mask);
+bool zel3d_offscreen_ready(Zel3dChart* chart);
+int zel3d_make_offscreen(Zel3dChart* chart);
+int zel3d_resize_offscreen(Zel3dChart* chart, int width, int height);
+int zel3d_realize_palette(Zel3dChart* chart, int background);
+// Re-creates every font handle from its LOGFONT and empties the drawing
+// layer's working font and GDI caches (after a drawing may have turned
+// fonts).
+void zel3d_refresh_fonts(Zel3dChart* chart);
+// Number of live chart windows in the process.
+int zel3d_live_window_count();

@@ -1,0 +1,117 @@
+// Charts for the drawing tests: the programs' own 3D chart of a sweep's
+// results, its variants per chart type, and rendering into a memory DC.
+#pragma once
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "Chart.h"
+#include "Redraw.h"
+#include "WindowHelpers.h"
+#include "zelplot3d.h"
+
+namespace zel3d_test {
+
+using testing_harness::Pixels;
+
+// 0x00RRGGBB of a chart colour (0x00BBGGRR).
+inline unsigned Rgb(int color) { return testing_harness::Rgb(COLORREF(color)); }
+
+// The result grid of a sweep: 10 results (x 1..10) by 19 engine speeds
+// (y 2..11 thousand rpm) of torque-like curves.
+struct SweepGrid {
+    Zel3dData* data = nullptr;
+    SweepGrid() {
+        data = Zel3dMakeGridData(10, 19, 1e308, 1.0, 0.5, 1.0, 2.0, 1);
+        for (int i = 0; i < 10; ++i)
+            for (int j = 0; j < 19; ++j) {
+                double rpm = 2.0 + 0.5 * j, peak = 5.5 + 0.25 * i;
+                data->grid.values[i][j] = 300.0 + 12.0 * i - 4.0 * (rpm - peak) * (rpm - peak);
+            }
+    }
+    ~SweepGrid() { Zel3dDestroyData(data, 1); }
+    SweepGrid(const SweepGrid&) = delete;
+    SweepGrid& operator=(const SweepGrid&) = delete;
+};
+
+// The programs' property list, one list per pair as they set it.
+inline void SetProgramsProperties(Zel3dChart* chart, int width, int height) {
+    Zel3dSetValues(chart, ZEL3D_GRAPH_X, 0, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_Y, 0, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_WIDTH, width, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_HEIGHT, height, 0);
+    Zel3dSetValues(chart, ZEL3D_DRAW_MESH, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_DRAW_SHADED, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_BACKGROUND_COLOR, 0xC0C0C0, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_BACKGROUND_COLOR, 0xC0C0C0, 0);
+    Zel3dSetValues(chart, ZEL3D_DATA_AREA_BACKGROUND_COLOR, 0xFFFFFF, 0);
+    Zel3dSetValues(chart, ZEL3D_SURFACE_BOTTOM_COLOR, 0x808080, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_BORDER, 0, 0);
+    Zel3dSetValues(chart, ZEL3D_SOLID_SURFACE, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_PERSPECTIVE_DEPTH, 100000.0, 0);
+    Zel3dSetValues(chart, ZEL3D_XROTATION, 25.0, 0);
+    Zel3dSetValues(chart, ZEL3D_YROTATION, 0.0, 0);
+    Zel3dSetValues(chart, ZEL3D_ZROTATION, 220.0, 0);
+    Zel3dSetValues(chart, ZEL3D_XANNO_METHOD, 3, 0);
+    Zel3dSetValues(chart, ZEL3D_YANNO_METHOD, 3, 0);
+    Zel3dSetValues(chart, ZEL3D_XANNO_METHOD, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_YANNO_METHOD, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_ZANNO_METHOD, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_XGRID_LINES, 3, 0);
+    Zel3dSetValues(chart, ZEL3D_YGRID_LINES, 5, 0);
+    Zel3dSetValues(chart, ZEL3D_ZGRID_LINES, 6, 0);
+    Zel3dSetValues(chart, ZEL3D_XAXIS_TITLE, "Best Result#(X)", 0);
+    Zel3dSetValues(chart, ZEL3D_YAXIS_TITLE, "RPMx1000(Y)", 0);
+    Zel3dSetValues(chart, ZEL3D_ZAXIS_TITLE, "Torque(Z)", 0);
+    Zel3dSetValues(chart, ZEL3D_MESH_TOP_COLOR, 0xC0C0C0, 0);
+    Zel3dSetValues(chart, ZEL3D_SURFACE_TOP_COLOR, 0x000080, 0);
+}
+
+// A chart the size of a window that is not there: WIDTH and HEIGHT.
+inline Zel3dChart* MakeDetachedChart(int width, int height) {
+    Zel3dChart* chart = Zel3dCreate();
+    Zel3dSetValues(chart, ZEL3D_WIDTH, width, ZEL3D_HEIGHT, height, 0);
+    return chart;
+}
+
+// Draws everything into a fresh memory DC of the chart's size and reads it.
+inline Pixels RenderToMemory(Zel3dChart* chart) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, chart->width, chart->height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    chart->front_dc = memory;
+    Zel3dInitDC(chart, memory);
+    zel3d_draw_parts(chart, kDamageAll);
+    chart->damage_mask = 0;
+    Pixels pixels = Pixels::FromDC(memory, chart->width, chart->height);
+    zel3d_select_stock_objects(memory);
+    chart->draw_dc = chart->front_dc = nullptr;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return pixels;
+}
+
+// Saves a picture for a person to look at: in ZEL3D_PICTURES when set,
+// else in the temporary folder.
+inline std::string SavePicture(const Pixels& pixels, const std::string& name) {
+    char folder[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("ZEL3D_PICTURES", folder, MAX_PATH)) GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "\\" + name + ".png";
+    pixels.SavePng(path);
+    return path;
+}
+
+// The device point of a data point.
+inline POINT DeviceOf(Zel3dChart* chart, double x, double y, double z) {
+    Zel3dMapResult result;
+    Zel3dUnmap(chart, x, y, z, &result);
+    return {result.device_x, result.device_y};
+}
+
+}  // namespace zel3d_test

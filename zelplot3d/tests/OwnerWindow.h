@@ -1,0 +1,132 @@
+// A top-level window that owns chart windows in the tests and records the
+// notifications and input messages they send it.
+#pragma once
+
+#include <windows.h>
+#include <winternl.h>
+
+#include <vector>
+
+#include "zelplot3d.h"
+
+namespace zel3d_test {
+
+struct Received {
+    UINT message;
+    WPARAM wParam;
+    SIZE size;     // ZEL3D_NOTIFY_SIZE
+    RECT damaged;  // ZEL3D_NOTIFY_REPAINT
+};
+
+class OwnerWindow {
+public:
+    OwnerWindow(int width, int height) {
+        static ATOM atom = [] {
+            WNDCLASSA window_class = {};
+            window_class.lpfnWndProc = Proc;
+            window_class.hInstance = GetModuleHandleA(nullptr);
+            window_class.lpszClassName = "Zel3dTestOwner";
+            return RegisterClassA(&window_class);
+        }();
+        (void)atom;
+        window_ = CreateWindowExA(0, "Zel3dTestOwner", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                                  0, width, height, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    }
+    ~OwnerWindow() {
+        if (window_) DestroyWindow(window_);
+    }
+    OwnerWindow(const OwnerWindow&) = delete;
+    OwnerWindow& operator=(const OwnerWindow&) = delete;
+
+    HWND window() const { return window_; }
+    int Count(UINT message) const {
+        int count = 0;
+        for (const Received& r : received_) count += r.message == message;
+        return count;
+    }
+    const Received* Last(UINT message) const {
+        for (auto r = received_.rbegin(); r != received_.rend(); ++r)
+            if (r->message == message) return &*r;
+        return nullptr;
+    }
+    void Clear() { received_.clear(); }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            auto create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+            SetWindowLongPtrA(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
+        }
+        auto self = reinterpret_cast<OwnerWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        bool recorded = (message >= ZEL3D_NOTIFY_SIZE && message <= ZEL3D_NOTIFY_RIGHT_CLICK) ||
+                        (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) || message == WM_KEYDOWN;
+        if (self && recorded) {
+            Received r = {message, wParam, {0, 0}, {0, 0, 0, 0}};
+            if (message == ZEL3D_NOTIFY_SIZE) r.size = *reinterpret_cast<SIZE*>(lParam);
+            if (message == ZEL3D_NOTIFY_REPAINT) r.damaged = reinterpret_cast<Zel3dRepaintFrame*>(lParam)->damaged;
+            self->received_.push_back(r);
+            if (message >= ZEL3D_NOTIFY_SIZE) return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    HWND window_ = nullptr;
+    std::vector<Received> received_;
+};
+
+// GDI objects of this process. Wine does not count them in
+// GetGuiResources; there the live entries of the process's GDI handle table
+// (PEB::GdiSharedHandleTable: 64K entries of 24 bytes on x64, 16 on x86,
+// the object type at byte 14 or 10, 0 when free) are counted instead.
+inline DWORD GdiObjects() {
+    DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (counted) return counted;
+    using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+    auto query = reinterpret_cast<QueryProcess>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return 0;
+    const bool wide = sizeof(void*) == 8;
+    const BYTE* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
+    const BYTE* table = *reinterpret_cast<BYTE* const*>(peb + (wide ? 0xF8 : 0x94));
+    if (!table) return 0;
+    for (int i = 0; i < 0x10000; ++i)
+        if (table[i * (wide ? 24 : 16) + (wide ? 14 : 10)]) ++counted;
+    return counted;
+}
+
+// One call per pair, as the programs set up their 3D charts.
+inline void ApplyProgramsSetup(Zel3dChart* chart, int width, int height, Zel3dData* data) {
+    Zel3dSetValues(chart, ZEL3D_GRAPH_X, 0, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_Y, 0, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_WIDTH, width, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_HEIGHT, height, 0);
+    Zel3dSetValues(chart, ZEL3D_DRAW_MESH, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_DRAW_SHADED, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_BACKGROUND_COLOR, 0xC0C0C0, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_BACKGROUND_COLOR, 0xC0C0C0, 0);
+    Zel3dSetValues(chart, ZEL3D_DATA_AREA_BACKGROUND_COLOR, 0xFFFFFF, 0);
+    Zel3dSetValues(chart, ZEL3D_SURFACE_BOTTOM_COLOR, 0x808080, 0);
+    Zel3dSetValues(chart, ZEL3D_GRAPH_BORDER, 0, 0);
+    Zel3dSetValues(chart, ZEL3D_SOLID_SURFACE, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_PERSPECTIVE_DEPTH, 100000.0, 0);
+    Zel3dSetValues(chart, ZEL3D_XROTATION, 25.0, 0);
+    Zel3dSetValues(chart, ZEL3D_YROTATION, 0.0, 0);
+    Zel3dSetValues(chart, ZEL3D_ZROTATION, 220.0, 0);
+    Zel3dSetValues(chart, ZEL3D_XANNO_METHOD, 3, 0);
+    Zel3dSetValues(chart, ZEL3D_YANNO_METHOD, 3, 0);
+    Zel3dSetValues(chart, ZEL3D_XANNO_METHOD, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_YANNO_METHOD, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_ZANNO_METHOD, 1, 0);
+    Zel3dSetValues(chart, ZEL3D_XGRID_LINES, 3, 0);
+    Zel3dSetValues(chart, ZEL3D_YGRID_LINES, 5, 0);
+    Zel3dSetValues(chart, ZEL3D_ZGRID_LINES, 6, 0);
+    Zel3dSetValues(chart, ZEL3D_XAXIS_TITLE, "Best Result#(X)", 0);
+    Zel3dSetValues(chart, ZEL3D_YAXIS_TITLE, "RPMx1000(Y)", 0);
+    Zel3dSetValues(chart, ZEL3D_ZAXIS_TITLE, "Torque(Z)", 0);
+    Zel3dSetValues(chart, ZEL3D_MESH_TOP_COLOR, 0xC0C0C0, 0);
+    Zel3dSetValues(chart, ZEL3D_SURFACE_TOP_COLOR, 0x000080, 0);
+    Zel3dSetValues(chart, ZEL3D_SURFACE_DATA, data, 0);
+}
+
+}  // namespace zel3d_test
