@@ -1,0 +1,64 @@
+// Sweep throughput of the drag-race program: runs per second through the
+// sweep engine's step (apply the values to the working vehicle, validate,
+// run, copy the results back, score and keep the ten best), over 1/8 and
+// 1/4 mile. The median of several repeats, each stepping for a fixed time.
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+#include "BenchTiming.h"
+#include "Iterator.h"
+#include "QuilletCommands.h"
+#include "QuilletDoc.h"
+#include "QuilletProfile.h"
+#include "SimInterface.h"
+
+namespace {
+
+constexpr int kRepeats = 7;
+constexpr std::chrono::milliseconds kRepeatTime(500);
+
+// The street car of the preset menus: full-size coupe, street 350 V8,
+// wide-ratio four-speed with a clutch, 3.54 axle, stock street tyres,
+// aggressive driving on a typical track day.
+void ChooseStreetCar(CQuilletDoc& doc) {
+    for (UINT id : {33520u, 33601u, 33380u, 33392u, 33420u, 33441u, 33430u, 33452u})
+        doc.OnCmdMsg(id, CN_COMMAND, nullptr, nullptr);
+}
+
+}  // namespace
+
+int main() {
+    QuilletInstallProgramProfile();
+    SimInterfaceCreateInstance();
+    std::unique_ptr<CQuilletDoc> doc(new CQuilletDoc);
+    doc->SetAutoRun(false);
+    ChooseStreetCar(*doc);
+    short code = 0;
+    if (!doc->Validate(&code) || !doc->RunSimulation(false, false)) {
+        std::printf("the sample vehicle does not run (code %d)\n", code);
+        return 1;
+    }
+    std::printf("bench_race_sweep: street car, gear-ratio sweep, median of %d repeats of %d ms\n",
+                kRepeats, static_cast<int>(kRepeatTime.count()));
+    for (int raceLength : {660, 1320}) {
+        doc->SetRaceLength(raceLength);
+        std::unique_ptr<CIterator> iterator(new CIterator);
+        iterator->AttachDocument(doc.get());
+        iterator->PresetGearRatios(0.2f, 0.1f);  // 5 values for each of 5 ratios
+        iterator->Reset();
+        int failed = 0;
+        const auto step = [&iterator, &failed] {
+            bool kept = false;
+            if (iterator->IsFinished()) iterator->Reset();
+            if (!iterator->Step(&kept)) ++failed;
+        };
+        const double median = bench::MedianOf(
+            kRepeats, [&step] { return bench::RunsPerSecond(step, kRepeatTime); });
+        std::printf("%s mile (%4d ft): %7.0f sweep steps per second (%.3f ms a step; %d of %d "
+                    "combinations; %d steps without a finished run)\n",
+                    raceLength == 660 ? "1/8" : "1/4", raceLength, median, 1000.0 / median,
+                    iterator->GetRunsDone(), iterator->GetTotal(), failed);
+    }
+    return 0;
+}
