@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kMaxTicks = 10000;
+constexpr int kMaxGridLines = 10000;
 
 // Box units to device pixels: the chart's D P R, behind the DC's own
 // mapping when it has one (the drawing then runs in MM_TEXT, so that text
@@ -114,20 +114,13 @@ void AxisTicksAlong(Zel3dChart* chart, const AxisDevice& device, int axis, const
         for (const AxisLabel& label : labels) tick(label.value, label.text.c_str(), false);
         return;
     }
-    if (!(work.step > 0.0) || !std::isfinite(work.step)) return;
-    double q = work.step / 2.0;
-    double m = q * zel3d_ceil(work.minimum / q);
-    bool first_minor = 2.0 * q * zel3d_ceil(work.minimum / (2.0 * q)) - m > q / 2.0;
-    work.first_tick = first_minor ? m + q : m;
-    double count = std::round(zel3d_floor(work.maximum / q) - m / q + 1.0);
-    int n = int(std::clamp(count, 0.0, double(kMaxTicks)));
-    for (int k = 0; k < n; ++k) {
-        double value = m + k * q;
-        bool minor = (k % 2 == 0) == first_minor;
+    std::vector<TickMark> ticks;
+    work.first_tick = zel3d_axis_tick_marks(work.step, work.minimum, work.maximum, &ticks);
+    for (const TickMark& mark : ticks) {
         char text[kLabelTextSize];
-        if (!minor) zel3d_format_axis_value(text, sizeof text, value, work.precision,
-                                            work.exponent == 32767 ? kNoExponent : work.exponent, work.format);
-        tick(value, text, minor);
+        if (mark.labelled)
+            zel3d_format_axis_value(text, sizeof text, mark.value, work.precision, work.exponent, work.format);
+        tick(mark.value, text, !mark.labelled);
     }
 }
 
@@ -171,7 +164,7 @@ void GridValues(Zel3dChart* chart, int axis, std::vector<double>* values) {
     if (settings.anno_method == kAnnoValues) {
         if (!(work.step > 0.0) || !std::isfinite(work.step)) return;
         double count = std::trunc((work.maximum - work.first_tick) / work.step);
-        int n = int(std::clamp(count, 0.0, double(kMaxTicks)));
+        int n = int(std::clamp(count, 0.0, double(kMaxGridLines)));
         for (int k = 0; k <= n; ++k) add(work.first_tick + k * work.step);
         return;
     }

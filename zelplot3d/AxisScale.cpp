@@ -69,6 +69,61 @@ Point4 CornerPoint(const Zel3dChart* chart, int corner) {
             (corner & 4 ? 1 : -1) * zel3d_axis_half(chart, 2), 1.0};
 }
 
+// Drawn and annotated edges when the eye stands beyond one or two faces
+// (eye_sign: +1 or -1 on the axes it is beyond, 0 on the others).
+void FaceViewEdges(AxisLayout* layout, const int eye_sign[3], int beyond) {
+    for (int edge = 0; edge < 12; ++edge) {
+        int signs[3];
+        EdgeSigns(edge, signs);
+        int axis = edge / 4, b, c;
+        OtherAxes(axis, &b, &c);
+        bool near_b = eye_sign[b] != 0 && signs[b] == eye_sign[b];
+        bool near_c = eye_sign[c] != 0 && signs[c] == eye_sign[c];
+        bool drawn = true, annotated;
+        if (beyond == 1) {
+            annotated = near_b || near_c;  // the edges bounding the eye's face
+        } else if (eye_sign[axis] != 0) {
+            annotated = near_b || near_c;  // on the eye's side of the other face
+        } else {
+            // Parallel to neither face: the edge between the two faces is
+            // hidden, the one opposite it drawn only.
+            drawn = !(near_b && near_c);
+            annotated = near_b != near_c;
+        }
+        layout->edge_drawn[edge] = drawn;
+        layout->edge_annotated[edge] = annotated;
+    }
+    // The faces on the eye's side are open, the others walls.
+    for (int face = 0; face < 6; ++face) {
+        int axis = face / 2, sign = face % 2 ? 1 : -1;
+        layout->face_state[face] = eye_sign[axis] == sign ? kFaceOpen : kFaceWall;
+    }
+}
+
+// A corner view: the edges at the corner nearest the eye are left out,
+// those at the farthest drawn but not annotated.
+void CornerViewEdges(const Zel3dChart* chart, AxisLayout* layout) {
+    const Matrix& r = chart->scene.view.rotation;
+    int nearest = 0, farthest = 0;
+    double near_z = -1e308, far_z = 1e308;
+    for (int corner = 0; corner < 8; ++corner) {
+        Point4 p = CornerPoint(chart, corner), q;
+        zel3d_mat_transform_point(&r, &p, &q);
+        if (q.z > near_z) near_z = q.z, nearest = corner;
+        if (q.z < far_z) far_z = q.z, farthest = corner;
+    }
+    for (int edge = 0; edge < 12; ++edge) {
+        bool touches_near = EdgeTouches(edge, nearest), touches_far = EdgeTouches(edge, farthest);
+        layout->edge_drawn[edge] = !touches_near;
+        layout->edge_annotated[edge] = !touches_near && !touches_far;
+    }
+    for (int face = 0; face < 6; ++face) {
+        int axis = face / 2, plus = face % 2;
+        bool holds_nearest = ((nearest >> axis) & 1) == plus;
+        layout->face_state[face] = holds_nearest ? kFaceOpen : kFaceWall;
+    }
+}
+
 // Edges and walls for the side the eye sees the box from.
 void ChooseEdges(Zel3dChart* chart) {
     AxisLayout& layout = chart->scene.axes;
@@ -78,60 +133,8 @@ void ChooseEdges(Zel3dChart* chart) {
                        bits & 16 ? 1 : bits & 32 ? -1 : 0};
     int beyond = (eye_sign[0] != 0) + (eye_sign[1] != 0) + (eye_sign[2] != 0);
     if (beyond == 0) return;  // the eye inside the box changes nothing
-    for (int edge = 0; edge < 12; ++edge) {
-        int signs[3];
-        EdgeSigns(edge, signs);
-        int axis = edge / 4, b, c;
-        OtherAxes(axis, &b, &c);
-        bool drawn = true, annotated = false;
-        if (beyond == 1) {
-            // The four edges bounding the face on the eye's side.
-            for (int k : {b, c})
-                if (eye_sign[k] != 0 && signs[k] == eye_sign[k]) annotated = true;
-        } else if (beyond == 2) {
-            int p = eye_sign[b] != 0 ? b : c;
-            int q = eye_sign[c] != 0 && c != p ? c : b;
-            if (eye_sign[axis] != 0) {
-                // Parallel to one of the two faces' axes: annotated on the
-                // eye's side of the other.
-                int other = eye_sign[b] != 0 ? b : c;
-                annotated = signs[other] == eye_sign[other];
-            } else {
-                bool near_p = signs[p] == eye_sign[p], near_q = signs[q] == eye_sign[q];
-                drawn = !(near_p && near_q);
-                annotated = drawn && near_p != near_q;
-            }
-        }
-        layout.edge_drawn[edge] = drawn;
-        layout.edge_annotated[edge] = annotated;
-    }
-    // The faces on the eye's side are open, the others walls.
-    for (int face = 0; face < 6; ++face) {
-        int axis = face / 2, sign = face % 2 ? 1 : -1;
-        layout.face_state[face] = eye_sign[axis] == sign ? kFaceOpen : kFaceWall;
-    }
-    if (beyond == 3) {
-        // A corner view: the corner nearest the eye hides its edges.
-        const Matrix& r = chart->scene.view.rotation;
-        int nearest = 0, farthest = 0;
-        double near_z = -1e308, far_z = 1e308;
-        for (int corner = 0; corner < 8; ++corner) {
-            Point4 p = CornerPoint(chart, corner), q;
-            zel3d_mat_transform_point(&r, &p, &q);
-            if (q.z > near_z) near_z = q.z, nearest = corner;
-            if (q.z < far_z) far_z = q.z, farthest = corner;
-        }
-        for (int edge = 0; edge < 12; ++edge) {
-            bool touches_near = EdgeTouches(edge, nearest), touches_far = EdgeTouches(edge, farthest);
-            layout.edge_drawn[edge] = !touches_near;
-            layout.edge_annotated[edge] = !touches_near && !touches_far;
-        }
-        for (int face = 0; face < 6; ++face) {
-            int axis = face / 2, sign = face % 2 ? 1 : -1;
-            bool holds_nearest = ((nearest >> axis) & 1) == (sign > 0 ? 1 : 0);
-            layout.face_state[face] = holds_nearest ? kFaceOpen : kFaceWall;
-        }
-    }
+    if (beyond == 3) CornerViewEdges(chart, &layout);
+    else FaceViewEdges(&layout, eye_sign, beyond);
     for (int axis = 0; axis < 3; ++axis) {
         if (zel3d_axis_settings(chart, axis).show) continue;
         for (int edge = axis * 4; edge < axis * 4 + 4; ++edge) layout.edge_drawn[edge] = layout.edge_annotated[edge] = 0;
@@ -145,13 +148,10 @@ void ScaleAxis(AxisWork* work, double label_size, double length, double spacing,
     work->step = ticks.step;
     work->minimum = ticks.minimum;
     work->maximum = ticks.maximum;
-    work->precision = short(std::clamp(ticks.precision, -32000, 32000));
-    int exponent = zel3d_axis_exponent(ticks.minimum, ticks.maximum);
-    work->exponent = short(exponent == kNoExponent ? 32767 : std::clamp(exponent, -32000, 32000));
-    zel3d_axis_label_format(ticks.precision, exponent, work->format);
+    work->precision = ticks.precision;
+    work->exponent = zel3d_axis_exponent(ticks.minimum, ticks.maximum);
+    zel3d_axis_label_format(work->precision, work->exponent, work->format);
 }
-
-int Exponent(const AxisWork& work) { return work.exponent == 32767 ? kNoExponent : work.exponent; }
 
 // Longest label text an axis may show within its range, in characters.
 size_t MaxLabelLength(Zel3dChart* chart, int axis) {
@@ -266,7 +266,7 @@ void zel3d_axis_labels(Zel3dChart* chart, int axis, bool ends_only, std::vector<
         if (!(work.step > 0.0) || !std::isfinite(work.step)) return;
         auto add = [&](double value) {
             char text[kLabelTextSize];
-            zel3d_format_axis_value(text, sizeof text, value, work.precision, Exponent(work), work.format);
+            zel3d_format_axis_value(text, sizeof text, value, work.precision, work.exponent, work.format);
             labels->push_back({value, text});
         };
         double first = zel3d_ceil(work.minimum / work.step) * work.step;
@@ -377,10 +377,13 @@ int zel3d_axis_edge_frame(const Zel3dChart* chart, int edge, bool steep, Matrix*
     Point4 at = Project(view.box_projection, origin.x, origin.y, origin.z);
     Point4 along_x = Project(view.box_projection, origin.x + lx.x * 0.1, origin.y + lx.y * 0.1, origin.z + lx.z * 0.1);
     Point4 along_y = Project(view.box_projection, origin.x + ly.x * 0.1, origin.y + ly.y * 0.1, origin.z + ly.z * 0.1);
-    bool x_leftwards = along_x.x - at.x < 0;
+    // Text along the edge reads from the other end when the edge runs
+    // leftwards on the screen (downwards when it runs more up than across).
+    double dx = along_x.x - at.x, dy = along_x.y - at.y;
+    bool backwards = fabs(dy) > fabs(dx) ? dy < 0 : dx < 0;
     if (steep) flags |= kLabelSteep | (along_y.x - at.x >= 0 ? 4 : 12);
-    else if (x_leftwards) flags |= 8;
-    if (x_leftwards) flags |= kTitleTurnZ;
+    else if (backwards) flags |= 8;
+    if (backwards) flags |= kTitleTurnZ;
     return flags;
 }
 

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int kMaxDigits = 30;
+constexpr double kMaxTicks = 10000;
 
 int ClampDigits(int digits) { return digits < 0 ? 0 : digits > kMaxDigits ? kMaxDigits : digits; }
 
@@ -81,4 +82,17 @@ void zel3d_format_axis_value(char* text, size_t size, double value, int precisio
         value = 0.0;  // +0, never -0
     }
     snprintf(text, size, format, value);
+}
+
+double zel3d_axis_tick_marks(double step, double minimum, double maximum, std::vector<TickMark>* ticks) {
+    ticks->clear();
+    if (!(step > 0.0) || !std::isfinite(step) || !std::isfinite(minimum) || !std::isfinite(maximum)) return minimum;
+    double q = step / 2.0;
+    double first = q * zel3d_ceil(minimum / q) + 0.0;  // never -0
+    // A first tick half-way between two steps is a minor one.
+    bool first_minor = 2.0 * q * zel3d_ceil(minimum / (2.0 * q)) - first > q / 2.0;
+    double count = std::round(zel3d_floor(maximum / q) - first / q + 1.0);
+    int n = int(std::min(std::max(count, 0.0), kMaxTicks));
+    for (int k = 0; k < n; ++k) ticks->push_back({first + k * q, (k % 2 == 0) != first_minor});
+    return first_minor ? first + q : first;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 // Size of a label format: at most 9 characters and the terminator.
 constexpr int kLabelFormatSize = 10;
@@ -42,3 +43,13 @@ void zel3d_axis_label_format(int precision, int exponent, char format[kLabelForm
 // zero never prints as "-0".
 void zel3d_format_axis_value(char* text, size_t size, double value, int precision, int exponent,
                              const char* format);
+
+struct TickMark {
+    double value;
+    bool labelled;
+};
+
+// The ticks of a numeric axis: every half step, labelled and minor ones
+// alternating; the first labelled one is a multiple of the step. Returns
+// the value of the first labelled tick (the minimum without ticks).
+double zel3d_axis_tick_marks(double step, double minimum, double maximum, std::vector<TickMark>* ticks);

@@ -185,37 +185,36 @@ private:
     void Cut(const ContourCell* cell, Chain slots[4]) {
         for (int k = 0; k < 4; ++k) {
             int before = (k + 3) % 4;  // the edge that ends at corner k
-            for (const CellSegment& s : cell->lists[k]) {
-                const ContourPoint *p = OnEdge(s, before), *q = OnEdge(s, k);
-                if (!p || !q) continue;
-                Vertex vp = At(p, s.level), vq = At(q, s.level);
-                Piece piece;
-                piece.Add(vp);
-                piece.Add(slots[k]);
-                piece.Add(vq);
-                Emit(piece);
-                slots[k].Set(vp, vq);
-            }
+            for (const CellSegment& s : cell->lists[k]) CutAlong(s, before, k, &slots[k], &slots[k]);
         }
         const auto& band = cell->lists[kBetweenOppositeEdges];
         if (band.empty()) return;
-        bool across_y = band.front().entry_edge % 2 == 1;  // between edges 1 and 3
         // Segments between edges 1 and 3 cut the side of corners 0 and 1,
         // those between edges 0 and 2 the side of corners 3 and 0.
-        int first_slot = across_y ? 0 : 3, second_slot = across_y ? 1 : 0;
-        int start_edge = across_y ? 3 : 2, end_edge = across_y ? 1 : 0;
-        for (const CellSegment& s : band) {
-            const ContourPoint *p = OnEdge(s, start_edge), *q = OnEdge(s, end_edge);
-            if (!p || !q) continue;
-            Vertex vp = At(p, s.level), vq = At(q, s.level);
-            Piece piece;
-            piece.Add(vp);
-            piece.Add(slots[first_slot]);
-            piece.Add(slots[second_slot]);
-            piece.Add(vq);
-            Emit(piece);
-            slots[first_slot].Set(vp);
-            slots[second_slot].Set(vq);
+        bool across_y = band.front().entry_edge % 2 == 1;
+        Chain* first = &slots[across_y ? 0 : 3];
+        Chain* second = &slots[across_y ? 1 : 0];
+        for (const CellSegment& s : band) CutAlong(s, across_y ? 3 : 2, across_y ? 1 : 0, first, second);
+    }
+
+    // The piece between the segment (from its point on `start_edge` to the
+    // one on `end_edge`) and the chains it cuts off; the chains become the
+    // segment's ends.
+    void CutAlong(const CellSegment& s, int start_edge, int end_edge, Chain* first, Chain* second) {
+        const ContourPoint *p = OnEdge(s, start_edge), *q = OnEdge(s, end_edge);
+        if (!p || !q) return;
+        Vertex vp = At(p, s.level), vq = At(q, s.level);
+        Piece piece;
+        piece.Add(vp);
+        piece.Add(*first);
+        if (second != first) piece.Add(*second);
+        piece.Add(vq);
+        Emit(piece);
+        if (second == first) {
+            first->Set(vp, vq);
+        } else {
+            first->Set(vp);
+            second->Set(vq);
         }
     }
 

@@ -406,6 +406,7 @@ void DrawProjectedPlane(Zel3dChart* chart, int what, double box_z) {
     chart->draw_contours = what & 1;
     chart->draw_zones = (what & 2) != 0;
     zel3d_recompose_view(chart);
+    zel3d_project_all(chart);
     zel3d_project_contours(chart);
     zel3d_draw_zones_projected(chart);
     zel3d_draw_contour_lines(chart);
@@ -413,6 +414,7 @@ void DrawProjectedPlane(Zel3dChart* chart, int what, double box_z) {
     chart->draw_contours = contours;
     chart->draw_zones = zones;
     zel3d_recompose_view(chart);
+    zel3d_project_all(chart);
     zel3d_project_contours(chart);
 }
 

@@ -183,6 +183,12 @@ int zel3d_view_octant(const Zel3dChart* chart) {
 
 void zel3d_free_projection(Zel3dChart* chart) { zel3d_free_scene(chart); }
 
+void zel3d_project_all(Zel3dChart* chart) {
+    if (!chart->scene.projection.points || !DataReady(chart)) return;
+    if (chart->surface_view.type == ZEL3D_DATA_POINT) ProjectPoints(chart);
+    else ProjectGrid(chart);
+}
+
 void zel3d_ensure_projection(Zel3dChart* chart) {
     if (chart->scene.projection.points || !DataReady(chart)) return;
     BuildProjection(chart);

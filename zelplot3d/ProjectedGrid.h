@@ -15,6 +15,9 @@ Point4 zel3d_project_exact(const Zel3dChart* chart, double x, double y, double z
 void zel3d_prepare_scene(Zel3dChart* chart);
 // Builds the projection when there is none (for picking).
 void zel3d_ensure_projection(Zel3dChart* chart);
+// Projects the data points again into the existing records (after the view
+// changed).
+void zel3d_project_all(Zel3dChart* chart);
 void zel3d_free_projection(Zel3dChart* chart);
 
 // Bits 1/2 and 4/8: the eye beyond the last/first x and y positions; 0x20

@@ -59,15 +59,13 @@ bool HitSurfaceCell(const Zel3dChart* chart, const Ray& ray, int i, int j, doubl
     Vec3 c[4] = {zel3d_grid_point_view(chart, i, j), zel3d_grid_point_view(chart, i, j + 1),
                  zel3d_grid_point_view(chart, i + 1, j + 1), zel3d_grid_point_view(chart, i + 1, j)};
     Vec3 centre = {(c[0].x + c[2].x) / 2, (c[0].y + c[2].y) / 2, (c[0].z + c[1].z + c[2].z + c[3].z) / 4};
-    bool found = false;
+    double nearest = 1e308;
     for (int k = 0; k < 4; ++k) {
         double s = 0.0;
-        if (HitTriangle(ray, centre, c[k], c[(k + 1) % 4], &s) && (!found || s < *t)) {
-            *t = s;
-            found = true;
-        }
+        if (HitTriangle(ray, centre, c[k], c[(k + 1) % 4], &s)) nearest = std::min(nearest, s);
     }
-    return found;
+    *t = nearest;
+    return nearest != 1e308;
 }
 
 }  // namespace

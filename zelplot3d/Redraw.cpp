@@ -338,10 +338,12 @@ void Erase(Zel3dChart* chart, const Rect& rect) {
     zel3d_draw_chart_image(chart, rect);
 }
 
-// With partial damage drawn straight into a window, the areas showing in
-// the DC's clip region are drawn again over a fresh background.
+// With partial damage drawn straight into a window (no usable double
+// buffering), the areas showing in the DC's clip region are drawn again
+// over a fresh background.
 void VisibleParts(Zel3dChart* chart, int* mask) {
-    if (*mask == kDamageAll || chart->draw_dc == chart->memory_dc) return;
+    bool double_buffered = chart->double_buffer && chart->memory_dc;
+    if (*mask == kDamageAll || double_buffered) return;
     HDC dc = chart->draw_dc;
     ForEachArea(chart, [&](const AreaRects& area) {
         const Rect& r = *area.rect;

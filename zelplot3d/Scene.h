@@ -44,7 +44,7 @@ struct AxisWork {
     double step;  // 0: no ticks
     double first_tick;
     double minimum, maximum;
-    short precision, exponent;
+    int precision, exponent;  // decimal exponents of the step and the larger end
     char format[10];
     double title_offset;
 };

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Chart.h"
+#include "OwnerWindow.h"
 #include "Redraw.h"
 #include "WindowHelpers.h"
 #include "zelplot3d.h"
@@ -37,39 +38,6 @@ struct SweepGrid {
     SweepGrid& operator=(const SweepGrid&) = delete;
 };
 
-// The programs' property list, one list per pair as they set it.
-inline void SetProgramsProperties(Zel3dChart* chart, int width, int height) {
-    Zel3dSetValues(chart, ZEL3D_GRAPH_X, 0, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_Y, 0, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_WIDTH, width, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_HEIGHT, height, 0);
-    Zel3dSetValues(chart, ZEL3D_DRAW_MESH, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_DRAW_SHADED, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_BACKGROUND_COLOR, 0xC0C0C0, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_BACKGROUND_COLOR, 0xC0C0C0, 0);
-    Zel3dSetValues(chart, ZEL3D_DATA_AREA_BACKGROUND_COLOR, 0xFFFFFF, 0);
-    Zel3dSetValues(chart, ZEL3D_SURFACE_BOTTOM_COLOR, 0x808080, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_BORDER, 0, 0);
-    Zel3dSetValues(chart, ZEL3D_SOLID_SURFACE, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_PERSPECTIVE_DEPTH, 100000.0, 0);
-    Zel3dSetValues(chart, ZEL3D_XROTATION, 25.0, 0);
-    Zel3dSetValues(chart, ZEL3D_YROTATION, 0.0, 0);
-    Zel3dSetValues(chart, ZEL3D_ZROTATION, 220.0, 0);
-    Zel3dSetValues(chart, ZEL3D_XANNO_METHOD, 3, 0);
-    Zel3dSetValues(chart, ZEL3D_YANNO_METHOD, 3, 0);
-    Zel3dSetValues(chart, ZEL3D_XANNO_METHOD, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_YANNO_METHOD, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_ZANNO_METHOD, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_XGRID_LINES, 3, 0);
-    Zel3dSetValues(chart, ZEL3D_YGRID_LINES, 5, 0);
-    Zel3dSetValues(chart, ZEL3D_ZGRID_LINES, 6, 0);
-    Zel3dSetValues(chart, ZEL3D_XAXIS_TITLE, "Best Result#(X)", 0);
-    Zel3dSetValues(chart, ZEL3D_YAXIS_TITLE, "RPMx1000(Y)", 0);
-    Zel3dSetValues(chart, ZEL3D_ZAXIS_TITLE, "Torque(Z)", 0);
-    Zel3dSetValues(chart, ZEL3D_MESH_TOP_COLOR, 0xC0C0C0, 0);
-    Zel3dSetValues(chart, ZEL3D_SURFACE_TOP_COLOR, 0x000080, 0);
-}
-
 // A chart the size of a window that is not there: WIDTH and HEIGHT.
 inline Zel3dChart* MakeDetachedChart(int width, int height) {
     Zel3dChart* chart = Zel3dCreate();
@@ -77,8 +45,9 @@ inline Zel3dChart* MakeDetachedChart(int width, int height) {
     return chart;
 }
 
-// Draws everything into a fresh memory DC of the chart's size and reads it.
-inline Pixels RenderToMemory(Zel3dChart* chart) {
+// Draws the parts in `mask` with the pending damage (everything: mask 31)
+// into a fresh memory DC of the chart's size and reads it.
+inline Pixels DrawIntoMemory(Zel3dChart* chart, int mask) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, chart->width, chart->height);
@@ -86,7 +55,7 @@ inline Pixels RenderToMemory(Zel3dChart* chart) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
     chart->front_dc = memory;
     Zel3dInitDC(chart, memory);
-    zel3d_draw_parts(chart, kDamageAll);
+    zel3d_draw_parts(chart, mask);
     chart->damage_mask = 0;
     Pixels pixels = Pixels::FromDC(memory, chart->width, chart->height);
     zel3d_select_stock_objects(memory);
@@ -96,6 +65,8 @@ inline Pixels RenderToMemory(Zel3dChart* chart) {
     DeleteDC(memory);
     return pixels;
 }
+
+inline Pixels RenderToMemory(Zel3dChart* chart) { return DrawIntoMemory(chart, kDamageAll); }
 
 // Saves a picture for a person to look at: in ZEL3D_PICTURES when set,
 // else in the temporary folder.
