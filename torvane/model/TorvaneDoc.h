@@ -5,7 +5,10 @@
 // frame or view (the sweeps keep documents of their own).
 #pragma once
 
+#include <vector>
+
 #include "Cam.h"
+#include "ChartSettings.h"
 #include "CylHeadFlow.h"
 #include "Framework.h"
 #include "SimSpec.h"
@@ -167,6 +170,30 @@ public:
     // equal maxima; 2000 without positive values.
     float GetPeakRpm(int type) const;
 
+    // ---- Engine file (.tvn) and game exports ----
+
+    // Writes the engine file in English units; false after showing the error
+    // (43 open, 44 write, 46 close). The file replaces an existing one only
+    // once it is complete, and the document is never changed on the way.
+    bool WriteEngineFile(const char* path);
+    // Reads an engine file of version "4.05" or an older one; false after
+    // showing the error, with the document as it was.
+    bool ReadEngineFile(const char* path);
+    BOOL OnOpenDocument(LPCSTR pathName) override;
+    // Validates, asks before saving an engine without results, then writes.
+    BOOL OnSaveDocument(LPCSTR pathName) override;
+
+    // The settings of the first and the second graph; the engine file keeps
+    // them, and the graph views show and edit them.
+    ChartSettings& GetChartSettings(ChartViewPlace place);
+    const ChartSettings& GetChartSettings(ChartViewPlace place) const;
+
+    // The racing game's text export: checks, the save dialog and the write.
+    afx_msg void OnExportGameFile();
+    // Writes the .gme file (two runs of copies of the engine); false after
+    // showing the error (42 run, 43, 44, 46).
+    bool WriteTextExport(const char* path);
+
     // ---- Fields, in the order of the engine file ----
     CPartTypeSpec shortBlockType;
     CFloatPtSpec bore;
@@ -270,6 +297,28 @@ private:
     void StoreValvesAutomatically();
     void StoreLiftsAutomatically();
 
+    // ---- Engine file ----
+    // The runs of fields the engine file holds between its other lines.
+    enum EngineFileFields {
+        kBlockToForcedInduction,
+        kBlowerToCamFile,
+        kCalculatorHead,
+        kCalculatorDeck,
+    };
+    std::vector<CSimSpec*> FileFields(EngineFileFields run);
+    void WriteFields(FILE* file, EngineFileFields run);
+    void ReadFields(FILE* file, EngineFileFields run);
+    // Written from an English-units copy; the first table from `firstTable`,
+    // the second from this document's curves.
+    void WriteEngineLines(FILE* file, int shownUnitsMode, const CTorvaneDoc& firstTable);
+    void ReadEngineLines(FILE* file);
+    // Makes `copy` a copy of this engine, on gasoline without nitrous when
+    // asked, and runs it; false when the run failed.
+    bool RunCopy(CTorvaneDoc& copy, bool onGasoline) const;
+    bool HasNitrous() const;
+    // Takes the curves of another document.
+    void TakeResultsFrom(const CTorvaneDoc& other);
+
     int forcedInductionKind_ = 0;  // 0 none, 1 turbocharger, 2 centrifugal, 3 roots blower
     bool compressionCalculatorUsed_ = false;
     int pistonMethod_ = 2;
@@ -282,6 +331,8 @@ private:
     bool sweepResultsInvalidated_ = true;
     CView* views_[kViewSlotCount] = {};
     int serial_;
+    ChartSettings chartSettings_[2] = {ChartSettings(kFirstChartView),
+                                       ChartSettings(kSecondChartView)};
 };
 
 // The document OnNewDocument made last (null when cleared or none yet).

@@ -1,0 +1,216 @@
+#include "ZoneSettings.h"
+
+#include "Assertion.h"
+#include "ProgramProfile.h"
+#include "ResultCurveCatalogue.h"
+#include "Util.h"
+
+static const char kAssertModule[] = "ZoneSettings.cpp";
+
+namespace {
+
+const int kMaxFittingCurves = 5;
+// A colour is an RGB value: 24 bits.
+const int kColorLimit = 0x1000000;
+const unsigned short kErrZoneEmpty = 100;
+const unsigned short kErrZoneOverlap = 101;
+
+struct ZonePresetRow {
+    int index;
+    const char* name;
+    const char* unit;
+    int zoneCount;
+    int bounds[kMaxZones][2];
+    bool conversion;
+    int fitsCurves[kMaxFittingCurves];  // catalogue rows; 0 ends the list
+};
+
+const ZonePresetRow kPresets[kZonePresetCount] = {
+    {0, "(None)", " ", 0, {}, true, {}},
+    {1, "Engine Speed (RPM)", "RPM", 1, {{0, 1000}}, false, {1}},
+    {2, "Power (HP)", "HP", 1, {{0, 100}}, false, {2, 6}},
+    {3, "Torque (lb-ft)", "lb-ft", 1, {{0, 100}}, false, {3, 6}},
+    {4, "Manifold Pressure (psi)", "psi", 1, {{0, 10}}, false, {4, 15, 14, 16, 19}},
+    {5, "Volumetric Eff.(%)", "%", 1, {{0, 50}}, false, {5}},
+    {6, "IMEP (psi)", "psi", 1, {{0, 50}}, false, {4, 15, 14, 16, 19}},
+    {7, "BMEP (psi)", "psi", 1, {{0, 50}}, false, {4, 15, 14, 16, 19}},
+    {8, "FMEP (psi)", "psi", 1, {{0, 50}}, false, {4, 15, 14, 16, 19}},
+    {9,
+     "Piston Speed (fpm)",
+     "fpm",
+     6,
+     {{0, 1000}, {1000, 2000}, {2000, 3000}, {3000, 4000}, {4000, 5000}, {5000, 10000}},
+     true,
+     {1}},
+};
+
+const ZonePresetRow& Preset(int preset) {
+    APP_ASSERT(preset >= 0 && preset < kZonePresetCount);
+    APP_ASSERT(kPresets[preset].index == preset);
+    return kPresets[preset];
+}
+
+const int* PresetBounds(int preset, int zone) {
+    const ZonePresetRow& row = Preset(preset);
+    APP_ASSERT(zone >= 0 && zone < row.zoneCount);
+    return row.bounds[zone];
+}
+
+CString Label(float value) {
+    CString label;
+    label.Format("%g", static_cast<double>(value));
+    return label;
+}
+
+}  // namespace
+
+const char* ZonePresetName(int preset) {
+    return Preset(preset).name;
+}
+
+int ZonePresetZoneCount(int preset) {
+    return Preset(preset).zoneCount;
+}
+
+int ZonePresetZoneMin(int preset, int zone) {
+    return PresetBounds(preset, zone)[0];
+}
+
+int ZonePresetZoneMax(int preset, int zone) {
+    return PresetBounds(preset, zone)[1];
+}
+
+bool ZonePresetFitsCurve(int preset, int curve, bool& conversion) {
+    const ZonePresetRow& row = Preset(preset);
+    APP_ASSERT(curve >= 0 && curve < kResultCurveRowCount);
+    for (int fitting : row.fitsCurves) {
+        if (fitting == 0) break;
+        if (fitting == curve) {
+            conversion = row.conversion;
+            return true;
+        }
+    }
+    return false;
+}
+
+// --------------------------------------------------------------- ZoneRange
+
+void ZoneRange::Reset() {
+    color_ = 0;
+    enabled_ = true;
+    min_ = displayMin_ = 0.0f;
+    minLabel_.Empty();
+    showMinLabel_ = true;
+    max_ = displayMax_ = 0.0f;
+    maxLabel_.Empty();
+    showMaxLabel_ = true;
+}
+
+void ZoneRange::SetMin(float value) {
+    min_ = displayMin_ = value;
+    minLabel_ = Label(value);
+}
+
+void ZoneRange::SetMax(float value) {
+    max_ = displayMax_ = value;
+    maxLabel_ = Label(value);
+}
+
+const char* ZoneRange::GetMinText() const {
+    return minLabel_.IsEmpty() ? nullptr : minLabel_.GetString();
+}
+
+const char* ZoneRange::GetMaxText() const {
+    return maxLabel_.IsEmpty() ? nullptr : maxLabel_.GetString();
+}
+
+void ZoneRange::Write(FILE* file) const {
+    UtilWriteFormat(file, "%d %d %f %f %d %f %f %d\n", color_, enabled_ ? 1 : 0,
+                    static_cast<double>(min_), static_cast<double>(displayMin_),
+                    showMinLabel_ ? 1 : 0, static_cast<double>(max_),
+                    static_cast<double>(displayMax_), showMaxLabel_ ? 1 : 0);
+}
+
+void ZoneRange::Read(FILE* file) {
+    int color = 0, enabled = 0, showMin = 0, showMax = 0;
+    float min = 0.0f, displayMin = 0.0f, max = 0.0f, displayMax = 0.0f;
+    if (sscanf(UtilReadLine(file), "%d %d %f %f %d %f %f %d", &color, &enabled, &min, &displayMin,
+               &showMin, &max, &displayMax, &showMax) != 8)
+        ThrowFileReadError();
+    if (color < 0 || color >= kColorLimit) ThrowFileValueError();
+    color_ = color;
+    enabled_ = enabled != 0;
+    SetMin(min);
+    showMinLabel_ = showMin != 0;
+    SetMax(max);
+    showMaxLabel_ = showMax != 0;
+}
+
+// ------------------------------------------------------------ ZoneSettings
+
+void ZoneSettings::Reset() {
+    axis = curveIndex = preset = zoneCount = 0;
+    enabled = applies = false;
+    needsConversion = true;
+    for (ZoneRange& zone : zones) zone.Reset();
+}
+
+bool ZoneSettings::AttachToCurve(int axisIndex, int curve) {
+    bool conversion = false;
+    if (ZonePresetFitsCurve(preset, curve, conversion)) {
+        axis = axisIndex;
+        curveIndex = curve;
+        applies = true;
+        needsConversion = conversion;
+        return true;
+    }
+    axis = curveIndex = 0;
+    applies = needsConversion = false;
+    return false;
+}
+
+bool ZoneSettings::Validate(unsigned short& code) const {
+    for (int i = 0; i < zoneCount; ++i) {
+        const ZoneRange& zone = zones[i];
+        APP_ASSERT(zone.GetMinText() != nullptr && zone.GetMaxText() != nullptr);
+        if (zone.GetMin() >= zone.GetMax()) {
+            code = kErrZoneEmpty;
+            return false;
+        }
+        if (i > 0 && zones[i - 1].GetMax() > zone.GetMin()) {
+            code = kErrZoneOverlap;
+            return false;
+        }
+    }
+    return true;
+}
+
+void ZoneSettings::Write(FILE* file) const {
+    UtilWriteFormat(file, "%d %d %d %d %d %d %d\n", axis, curveIndex, preset, zoneCount,
+                    enabled ? 1 : 0, applies ? 1 : 0, needsConversion ? 1 : 0);
+    for (const ZoneRange& zone : zones) zone.Write(file);
+}
+
+void ZoneSettings::Read(FILE* file) {
+    int header[7] = {};
+    if (sscanf(UtilReadLine(file), "%d %d %d %d %d %d %d", &header[0], &header[1], &header[2],
+               &header[3], &header[4], &header[5], &header[6]) != 7)
+        ThrowFileReadError();
+    const int readAxis = header[0], readCurve = header[1], readPreset = header[2],
+              readCount = header[3];
+    if (readAxis < 0 || readAxis > 2 || readCurve < 0 || readCurve >= kResultCurveRowCount ||
+        readPreset < 0 || readPreset >= kZonePresetCount || readCount < 0 || readCount > kMaxZones)
+        ThrowFileValueError();
+    const bool readEnabled = header[4] != 0;
+    // Zones are shown only with a preset: the program never writes this.
+    if (readEnabled && readPreset == 0) ThrowFileValueError();
+
+    axis = readAxis;
+    curveIndex = readCurve;
+    preset = readPreset;
+    zoneCount = readCount;
+    enabled = readEnabled;
+    applies = header[5] != 0;
+    needsConversion = header[6] != 0;
+    for (ZoneRange& zone : zones) zone.Read(file);
+}

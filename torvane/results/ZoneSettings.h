@@ -1,0 +1,99 @@
+// Data zones of an engine graph: up to six shaded value bands of one axis,
+// chosen from a fixed table of presets (for instance piston-speed bands over
+// engine speed) and stored with the graph's settings in the engine file.
+#pragma once
+
+#include <cstdio>
+
+#include "Framework.h"
+
+constexpr int kZonePresetCount = 10;
+constexpr int kMaxZones = 6;
+// The piston-speed preset, whose bounds need converting to engine speed.
+constexpr int kPistonSpeedZonePreset = 9;
+
+// The preset table; each asserts the preset 0..9 (and the zone below the
+// preset's count).
+const char* ZonePresetName(int preset);
+int ZonePresetZoneCount(int preset);
+int ZonePresetZoneMin(int preset, int zone);
+int ZonePresetZoneMax(int preset, int zone);
+// Whether the preset fits catalogue row `curve` (0..19); when it does,
+// `conversion` tells whether its bounds need converting.
+bool ZonePresetFitsCurve(int preset, int curve, bool& conversion);
+
+// One zone: its colour, and each bound in the preset's unit, in the unit of
+// the charted curve ("display") and as a label.
+class ZoneRange {
+public:
+    ZoneRange() { Reset(); }
+    void Reset();
+
+    // The bound, its display value and its label ("%g").
+    void SetMin(float value);
+    void SetMax(float value);
+    void SetDisplayMin(float value) { displayMin_ = value; }
+    void SetDisplayMax(float value) { displayMax_ = value; }
+    void SetColor(int rgb) { color_ = rgb; }
+    void SetEnabled(bool enabled) { enabled_ = enabled; }
+    void SetShowMinLabel(bool show) { showMinLabel_ = show; }
+    void SetShowMaxLabel(bool show) { showMaxLabel_ = show; }
+
+    int GetColor() const { return color_; }
+    bool IsEnabled() const { return enabled_; }
+    float GetMin() const { return min_; }
+    float GetMax() const { return max_; }
+    float GetDisplayMin() const { return displayMin_; }
+    float GetDisplayMax() const { return displayMax_; }
+    bool IsShowMinLabel() const { return showMinLabel_; }
+    bool IsShowMaxLabel() const { return showMaxLabel_; }
+    // The label, or null when it is empty.
+    const char* GetMinText() const;
+    const char* GetMaxText() const;
+
+    // One line: colour, enabled, min, display min, show min label, max,
+    // display max, show max label. Reading takes the display values and
+    // labels from the bounds; a colour that is no RGB value is a value error.
+    void Write(FILE* file) const;
+    void Read(FILE* file);
+
+private:
+    int color_;
+    bool enabled_;
+    float min_, displayMin_;
+    CString minLabel_;
+    bool showMinLabel_;
+    float max_, displayMax_;
+    CString maxLabel_;
+    bool showMaxLabel_;
+};
+
+// The zones of one graph.
+struct ZoneSettings {
+    ZoneSettings() { Reset(); }
+    // Header zeroed but "needs conversion", every zone reset.
+    void Reset();
+
+    // When the preset fits the curve: the zones belong to `axis` (0 x, 1 y,
+    // 2 second y) and that curve; true. Otherwise they belong to none.
+    bool AttachToCurve(int axis, int curve);
+
+    // Each zone below the count: code 100 when its min is not below its max,
+    // 101 when the zone before it ends above its min (touching is allowed).
+    bool Validate(unsigned short& code) const;
+
+    // The header line "%d %d %d %d %d %d %d" (axis, curve, preset, count,
+    // enabled, applies, needs conversion) and one line per zone. File errors
+    // are thrown as ErrCodeException.
+    void Write(FILE* file) const;
+    void Read(FILE* file);
+
+    int axis;
+    int curveIndex;  // catalogue row the zones are attached to
+    int preset;      // 0..9
+    int zoneCount;   // 0..6
+    bool enabled;
+    bool applies;  // the preset fits the charted curve
+    bool needsConversion;
+    ZoneRange zones[kMaxZones];
+};
