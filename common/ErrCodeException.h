@@ -10,3 +10,10 @@ public:
 private:
     unsigned short code_;
 };
+
+// The program's numbered file errors that a safe write reports.
+struct SafeWriteCodes {
+    unsigned short open;   // the new file cannot be made
+    unsigned short write;  // a write failed or the old file cannot be replaced
+    unsigned short close;  // the close failed
+};

@@ -56,3 +56,18 @@ void CSafeFileSave::Abandon() {
         temporary_.clear();
     }
 }
+
+unsigned short WriteFileSafely(const char* path, const char* mode, const SafeWriteCodes& codes,
+                               const std::function<void(FILE*)>& body) {
+    CSafeFileSave save;
+    FILE* file = save.Open(path, mode);
+    if (file == nullptr) return codes.open;
+    try {
+        body(file);
+    } catch (const ErrCodeException& error) {
+        return error.Code();
+    }
+    bool closeFailed = false;
+    if (!save.Commit(&closeFailed)) return closeFailed ? codes.close : codes.write;
+    return 0;
+}

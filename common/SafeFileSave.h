@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
+
+#include "ErrCodeException.h"
 
 class CSafeFileSave {
 public:
@@ -29,3 +32,10 @@ private:
     std::string target_;
     std::string temporary_;
 };
+
+// Opens a new file beside `path` in `mode` ("wt", "wb"), runs `body` on it
+// and puts it in the place of `path` once complete. Returns 0, or the error:
+// the code `body` throws (ErrCodeException) or one of `codes`. On an error
+// `path` is left as it was.
+unsigned short WriteFileSafely(const char* path, const char* mode, const SafeWriteCodes& codes,
+                               const std::function<void(FILE*)>& body);

@@ -146,7 +146,8 @@ void UtilWriteFormat(FILE* file, const char* format, ...) {
     va_start(args, format);
     const int written = vfprintf(file, format, args);
     va_end(args);
-    if (written <= 0) ThrowFileWriteError();
+    // The runtime can report a failed write only through the error flag.
+    if (written <= 0 || ferror(file)) ThrowFileWriteError();
 }
 
 void UtilWriteLine(FILE* file, const char* text) {

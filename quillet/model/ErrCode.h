@@ -7,6 +7,7 @@
 #pragma once
 
 #include "Assertion.h"
+#include "ErrCodeException.h"
 
 // Codes raised outside the document's validation.
 enum QuilletErrCode : unsigned short {
@@ -26,6 +27,9 @@ enum QuilletErrCode : unsigned short {
     kErrExportMetricUnits = 113,
     kErrIteratorDistanceRange = 128,
 };
+
+// The codes a safe file write reports.
+constexpr SafeWriteCodes kFileWriteCodes = {kErrFileOpen, kErrFileWrite, kErrFileClose};
 
 // Notices (ErrCodeShowWarning).
 enum QuilletNoticeCode : unsigned short {

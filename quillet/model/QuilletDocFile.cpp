@@ -50,23 +50,10 @@ bool CQuilletDoc::WriteVehicleFile(const char* path) {
     const int savedUnits = units_;
     SetUnits(0);
     // A new file replaces the old one only when it was written completely.
-    CSafeFileSave save;
-    unsigned short failure = 0;
-    FILE* file = save.Open(path, "wt");
-    if (file == nullptr) {
-        failure = kErrFileOpen;
-    } else {
-        try {
-            WriteVehicleLines(file, savedUnits);
-            bool closeFailed = false;
-            if (!save.Commit(&closeFailed)) failure = closeFailed ? kErrFileClose : kErrFileWrite;
-        } catch (const ErrCodeException& error) {
-            failure = error.Code();
-        }
-    }
+    const unsigned short failure = WriteFileSafely(
+        path, "wt", kFileWriteCodes, [&](FILE* file) { WriteVehicleLines(file, savedUnits); });
     SetUnits(savedUnits);
     if (failure == 0) return true;
-    save.Abandon();
     ErrCodeShowError(failure);
     return false;
 }

@@ -190,19 +190,11 @@ bool SimInterfaceWriteExportRecord(const char* path, const CQuilletDoc* doc) {
     APP_ASSERT(doc->m_gearCount.GetValue() > 0);
     uint8_t record[kExportRecordSize];
     BuildExportRecord(ExportValues(*doc), record);
-    CSafeFileSave save;
-    FILE* file = save.Open(path, "wb");
-    unsigned short failure = 0;
-    if (file == nullptr) {
-        failure = kErrFileOpen;
-    } else if (fwrite(record, sizeof record, 1, file) != 1) {
-        failure = kErrFileWrite;
-    } else {
-        bool closeFailed = false;
-        if (!save.Commit(&closeFailed)) failure = closeFailed ? kErrFileClose : kErrFileWrite;
-    }
+    const unsigned short failure =
+        WriteFileSafely(path, "wb", kFileWriteCodes, [&record](FILE* file) {
+            if (fwrite(record, sizeof record, 1, file) != 1) throw ErrCodeException(kErrFileWrite);
+        });
     if (failure == 0) return true;
-    save.Abandon();
     ErrCodeShowError(failure);
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "ErrCode.h"
 #include "ErrCodeException.h"
+#include "SafeFileSave.h"
 #include "Util.h"
 
 const char kComponentFileVersion[] = "4.05";
@@ -11,6 +12,12 @@ const char* const kOlderVersions[] = {"3.10", "3.08", "3.07", "3.06", "3.05"};
 }
 
 bool RunComponentFile(const char* path, const char* mode, const std::function<void(FILE*)>& body) {
+    if (mode[0] == 'w') {
+        // A new file replaces the old one only when it was written completely.
+        const unsigned short failure = WriteFileSafely(path, mode, kFileWriteCodes, body);
+        if (failure != 0) ErrCodeShowError(failure);
+        return failure == 0;
+    }
     FILE* file = nullptr;
     try {
         file = fopen(path, mode);

@@ -9,9 +9,9 @@
 #include "ErrCode.h"
 #include "FileBrowser.h"
 
-// Opens `path` in `mode` ("rt" or "wt"), runs `body` on it and closes it.
-// An error code is shown (ErrCodeShowError), the file closed, and false
-// returned.
+// Opens `path` in `mode` ("rt" or "wt"), runs `body` on it and closes it;
+// a written file replaces the old one only once complete. An error code is
+// shown (ErrCodeShowError), the file closed, and false returned.
 bool RunComponentFile(const char* path, const char* mode, const std::function<void(FILE*)>& body);
 
 // A component (Cam, CylHeadFlow) saved as, or loaded from, a file holding

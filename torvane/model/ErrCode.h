@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Assertion.h"
+#include "ErrCodeException.h"
 
 // Codes of the file operations (engine, cam and airflow files).
 enum FileErrCode : unsigned short {
@@ -16,6 +17,9 @@ enum FileErrCode : unsigned short {
     kErrFlowFileVersion = 49,
     kErrCamFileVersion = 50,
 };
+
+// The codes a safe file write reports.
+constexpr SafeWriteCodes kFileWriteCodes = {kErrFileOpen, kErrFileWrite, kErrFileClose};
 
 // Shows error `code` (1..110). With `askOkCancel` the box has OK and Cancel
 // and the information icon, else OK and the error icon. `filePath` is used by

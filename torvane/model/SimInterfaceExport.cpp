@@ -4,7 +4,7 @@
 #include "ErrCode.h"
 #include "ErrCodeException.h"
 #include "ExportFile.h"
-#include "SafeFileWrite.h"
+#include "SafeFileSave.h"
 #include "TorvaneDoc.h"
 
 static const char kAssertModule[] = "SimInterfaceExport.cpp";
@@ -106,7 +106,7 @@ GameEngineRecordInputs SimInterfaceGameRecordInputs(const CTorvaneDoc& doc) {
 bool SimInterfaceWriteGameRecord(const char* path, CTorvaneDoc* doc) {
     APP_ASSERT(path != nullptr && doc != nullptr);
     const GameEngineRecord record = GameEngineRecordBuild(SimInterfaceGameRecordInputs(*doc));
-    const unsigned short failure = WriteFileSafely(path, "wb", [&record](FILE* file) {
+    const unsigned short failure = WriteFileSafely(path, "wb", kFileWriteCodes, [&record](FILE* file) {
         if (fwrite(record.data(), 1, record.size(), file) != record.size())
             throw ErrCodeException(kErrFileWrite);
     });

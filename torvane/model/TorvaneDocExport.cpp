@@ -2,7 +2,7 @@
 #include "ErrCode.h"
 #include "ExportFile.h"
 #include "GameTextExport.h"
-#include "SafeFileWrite.h"
+#include "SafeFileSave.h"
 #include "TorvaneDoc.h"
 
 namespace {
@@ -63,7 +63,7 @@ bool CTorvaneDoc::WriteTextExport(const char* path) {
     } else {
         FillTable(inputs.tables[0], firstRun);
         FillTable(inputs.tables[1], asDescribed);
-        failure = WriteFileSafely(path, "wt",
+        failure = WriteFileSafely(path, "wt", kFileWriteCodes,
                                   [&inputs](FILE* file) { GameTextExportWrite(file, inputs); });
     }
     if (failure != 0) {

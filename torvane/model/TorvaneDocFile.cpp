@@ -8,7 +8,7 @@
 #include "ErrCode.h"
 #include "ErrCodeException.h"
 #include "ProgramProfile.h"
-#include "SafeFileWrite.h"
+#include "SafeFileSave.h"
 #include "TorvaneCommandIds.h"
 #include "TorvaneDoc.h"
 #include "Util.h"
@@ -157,7 +157,7 @@ bool CTorvaneDoc::WriteEngineFile(const char* path) {
         english.RunSimulation(false, false);
     }
     const int shownMode = unitsMode_;
-    const unsigned short failure = WriteFileSafely(path, "wt", [&](FILE* file) {
+    const unsigned short failure = WriteFileSafely(path, "wt", kFileWriteCodes, [&](FILE* file) {
         english.WriteEngineLines(file, shownMode, nitrous ? gasoline : english);
     });
     if (failure != 0) {

@@ -1,0 +1,52 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "SafeFileSave.h"
+#include "ScratchFile.h"
+
+namespace {
+
+constexpr SafeWriteCodes kCodes = {11, 12, 13};
+
+// Files in the working folder whose names the safe write would give its
+// temporary files.
+int TemporaryFilesLeft() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("sav*.tmp", &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int count = 0;
+    do ++count;
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
+TEST(WriteFileSafely, ReplacesTheFileOnlyWhenTheWriteSucceeds) {
+    ScratchFile target("safe_write_target.txt");
+    target.WriteLines({"old"});
+
+    EXPECT_EQ(WriteFileSafely(target.Path(), "wt", kCodes,
+                              [](FILE* file) {
+                                  fputs("half\n", file);
+                                  throw ErrCodeException(47);
+                              }),
+              47);
+    EXPECT_EQ(target.Lines(), std::vector<std::string>{"old"});
+    EXPECT_EQ(TemporaryFilesLeft(), 0);
+
+    EXPECT_EQ(WriteFileSafely(target.Path(), "wt", kCodes, [](FILE* file) { fputs("new\n", file); }),
+              0);
+    EXPECT_EQ(target.Lines(), std::vector<std::string>{"new"});
+    EXPECT_EQ(TemporaryFilesLeft(), 0);
+}
+
+TEST(WriteFileSafely, AFileThatCannotBeMadeGivesTheOpenCode) {
+    bool ran = false;
+    EXPECT_EQ(WriteFileSafely("no_such_folder\\file.txt", "wt", kCodes,
+                              [&ran](FILE*) { ran = true; }),
+              kCodes.open);
+    EXPECT_FALSE(ran);
+}
+
+}  // namespace
