@@ -135,6 +135,44 @@ TEST_F(EngineImportTest, WithNitrousTheSecondTableIsTheEngine) {
     EXPECT_EQ(doc_->m_powerCurve.GetPower(18), 400.0f);
 }
 
+// Engine files written by the engine program itself (kept with its tests):
+// the positional reader must find the block, bore, stroke, cylinders and the
+// power table of the engine as described (the nitrous table when there is one).
+TEST_F(EngineImportTest, FilesWrittenByTheEngineProgram) {
+    struct Case {
+        const char* file;
+        size_t tableLine;  // 0-based line of the table's first row
+    };
+    const Case cases[] = {
+        {"chevy350.tvn", 128},
+        {"chevy350-nitrous-metric.tvn", 147},  // after the gasoline table's 19 rows
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = std::string("..\\..\\..\\torvane\\model\\tests\\data\\") + c.file;
+        const std::vector<std::string> lines = ReadLines(path);
+        ASSERT_GT(lines.size(), c.tableLine + kTableRows);
+        std::unique_ptr<CQuilletDoc> doc = NewDoc();
+        doc->SetAutoRun(false);
+        ASSERT_EQ(ImportFile(path, *doc), "");
+        EXPECT_EQ(std::string(doc->m_engineType.GetTypeName()), "Chevy 350");
+        EXPECT_NEAR(doc->m_displacement.GetValue(), 349.85f, 0.01f);
+        // Rows without power are left out of the curve.
+        const CPowerCurve& curve = doc->m_powerCurve;
+        int point = 0;
+        for (int row = 0; row < kTableRows; ++row) {
+            float rpm = 0, power = 0, torque = 0;
+            ASSERT_EQ(sscanf(lines[c.tableLine + row].c_str(), "%f %f %f", &rpm, &power, &torque), 3);
+            if (power <= 0) continue;
+            ASSERT_LT(point, curve.GetNumPoints());
+            EXPECT_EQ(curve.GetRpm(point), rpm);
+            EXPECT_NEAR(curve.GetPower(point), power, 1e-3f);
+            ++point;
+        }
+        EXPECT_EQ(point, curve.GetNumPoints());
+    }
+}
+
 TEST_F(EngineImportTest, ALongBlockNameIsTakenWhole) {
     std::vector<std::string> lines = engine405_;
     lines[4] = std::string(1500, 'b');
