@@ -6,6 +6,7 @@
 
 #include "ErrCode.h"
 #include "ErrCodeException.h"
+#include "FieldTestSupport.h"
 #include "QuilletTestProfile.h"
 #include "QuilletUtil.h"
 #include "ScratchFile.h"
@@ -13,12 +14,6 @@
 #include "TemperatureSpec.h"
 
 namespace {
-
-std::string Formatted(const CSimSpec& field) {
-    CString out;
-    field.FormatWithUnits(out);
-    return std::string(out);
-}
 
 class QuilletFieldsTest : public WithQuilletProfile, public ::testing::Test {
 protected:
@@ -50,17 +45,17 @@ TEST_F(QuilletFieldsTest, UnitsOfTheProgramsOwnTable) {
     for (const auto& unit : cases) {
         CFloatPtSpec field("Value", unit.base, 0.0f, 99999.0f, unit.alt, unit.factor);
         field.SetValue(unit.value);
-        EXPECT_EQ(Formatted(field), unit.english);
+        EXPECT_EQ(Shown(field), unit.english);
         field.ToAltUnit();
-        EXPECT_EQ(Formatted(field), unit.metric);
+        EXPECT_EQ(Shown(field), unit.metric);
     }
 }
 
 TEST_F(QuilletFieldsTest, TemperatureSwitchesBetweenFahrenheitAndCelsius) {
     temperature_.SetValue(68.0f);
-    EXPECT_EQ(Formatted(temperature_), "68.0 f");
+    EXPECT_EQ(Shown(temperature_), "68.0 f");
     temperature_.SetEnglishUnits(false);
-    EXPECT_EQ(Formatted(temperature_), "20.0 c");
+    EXPECT_EQ(Shown(temperature_), "20.0 c");
     EXPECT_NEAR(temperature_.GetValue(), 20.0f, 1e-4f);
     // Already Celsius: nothing changes.
     temperature_.SetEnglishUnits(false);

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "FieldTestSupport.h"
 #include "ModalDriver.h"
 #include "QuilletDocTestSupport.h"
 #include "QuilletProfile.h"
@@ -17,12 +18,6 @@ using testing_harness::ModalDriver;
 
 namespace {
 
-CFloatPtSpec Spec(float value) {
-    CFloatPtSpec spec("Value", kUnitNone, 0.0f, 100.0f, kUnitNone, 1.0f);
-    spec.SetValue(value);
-    return spec;
-}
-
 TEST(IterVariable, StepCountsOfARange) {
     const struct {
         float step;
@@ -30,12 +25,13 @@ TEST(IterVariable, StepCountsOfARange) {
     } cases[] = {{3.0f, 5}, {5.0f, 3}, {3.3333f, 4}, {10.0f, 2}, {11.0f, 0}};
     for (const auto& range : cases) {
         CIterVariable variable;
-        ASSERT_TRUE(variable.InitRange(kIterLaunchRpm, Spec(15.0f), Spec(5.0f), Spec(range.step)));
+        ASSERT_TRUE(variable.InitRange(kIterLaunchRpm, UnitlessSpec(15.0f), UnitlessSpec(5.0f),
+                                       UnitlessSpec(range.step)));
         EXPECT_EQ(variable.GetStepCount(), range.count) << range.step;
         EXPECT_EQ(variable.IsActive(), range.count > 1);
     }
     CIterVariable variable;
-    variable.InitRange(kIterLaunchRpm, Spec(15.0f), Spec(5.0f), Spec(3.0f));
+    variable.InitRange(kIterLaunchRpm, UnitlessSpec(15.0f), UnitlessSpec(5.0f), UnitlessSpec(3.0f));
     std::vector<float> values;
     while (!variable.IsAtEnd()) {
         variable.ProduceNext();
@@ -43,9 +39,9 @@ TEST(IterVariable, StepCountsOfARange) {
     }
     EXPECT_EQ(values, (std::vector<float>{10, 13, 16, 19, 20}));
     // A value the vehicle does not have leaves the variable unused.
-    CFloatPtSpec unset = Spec(15.0f);
+    CFloatPtSpec unset = UnitlessSpec(15.0f);
     unset.Clear();
-    EXPECT_FALSE(variable.InitRange(kIterLaunchRpm, unset, Spec(5.0f), Spec(3.0f)));
+    EXPECT_FALSE(variable.InitRange(kIterLaunchRpm, unset, UnitlessSpec(5.0f), UnitlessSpec(3.0f)));
     EXPECT_EQ(variable.GetKind(), kIterUnused);
 }
 

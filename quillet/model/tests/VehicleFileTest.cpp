@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "FieldTestSupport.h"
 #include "ModalDriver.h"
 #include "QuilletDocFields.h"
 #include "QuilletDocTestSupport.h"
@@ -14,16 +15,10 @@ using testing_harness::ModalDriver;
 
 namespace {
 
-std::string Text(const CSimSpec& field) {
-    CString out;
-    field.FormatWithUnits(out);
-    return std::string(out);
-}
-
 // Every field of `b` shows as in `a`, and is set as in `a`.
 void ExpectSameFields(const CQuilletDoc& a, CQuilletDoc& b) {
     VisitFieldPairs(a, b, [](const CSimSpec& from, const CSimSpec& to) {
-        EXPECT_EQ(Text(to), Text(from)) << from.GetName();
+        EXPECT_EQ(Shown(to), Shown(from)) << from.GetName();
         EXPECT_EQ(to.IsSet(), from.IsSet()) << from.GetName();
     });
 }

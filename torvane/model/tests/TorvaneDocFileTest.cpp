@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "FieldTestSupport.h"
 #include "ModalDriver.h"
 #include "ScratchFile.h"
 #include "TorvaneDocTestSupport.h"
@@ -19,12 +20,6 @@ using testing_harness::ModalDriver;
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string Shown(const CSimSpec& field) {
-    CString text;
-    field.FormatWithUnits(text);
-    return text.GetString();
-}
 
 // What a user can see of a document: every field as shown, the switches
 // and the units; with `curves`, the curves to the last bit too.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "FieldTestSupport.h"
 #include "Iterator.h"
 #include "ModalDriver.h"
 #include "TorvaneDocTestSupport.h"
@@ -13,12 +14,6 @@
 using testing_harness::ModalDriver;
 
 namespace {
-
-std::string Shown(const CSimSpec& field) {
-    CString text;
-    field.FormatWithUnits(text);
-    return text.GetString();
-}
 
 std::string PartName(const CPartTypeSpec& field) {
     return field.GetTypeName().GetString();

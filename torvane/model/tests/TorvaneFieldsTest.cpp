@@ -5,6 +5,7 @@
 #include <string>
 
 #include "EngineMath.h"
+#include "FieldTestSupport.h"
 #include "ModalDriver.h"
 #include "SimSpec.h"
 #include "TorvaneTestProfile.h"
@@ -28,12 +29,6 @@ std::string Text(const CString& text) {
     return std::string(text);
 }
 
-std::string Formatted(const CSimSpec& field) {
-    CString out;
-    field.FormatWithUnits(out);
-    return Text(out);
-}
-
 std::string Prompt(const CSimSpec& field) {
     CString out;
     field.GetPrompt(out);
@@ -55,14 +50,14 @@ TEST_F(TorvaneFieldsTest, FormatsWithTheCurrentUnitsFormat) {
     } cases[] = {{&bore_, "4.000 in"},  {&advance_, "-4.0 Deg"},        {&volume_, "349.8 ci"},
                  {&ratio_, "10.00  "},  {&pressureDrop_, "28.0 inH2O"}, {&cylinders_, "8"},
                  {&block_, "Chevy 350"}};
-    for (const auto& c : cases) EXPECT_EQ(Formatted(*c.field), c.english) << c.field->GetName();
+    for (const auto& c : cases) EXPECT_EQ(Shown(*c.field), c.english) << c.field->GetName();
 
     CFloatPtSpec* metric[] = {&bore_, &advance_, &volume_, &ratio_, &pressureDrop_};
     for (CFloatPtSpec* field : metric) field->ToAltUnit();
-    EXPECT_EQ(Formatted(bore_), "101.60 mm");
-    EXPECT_EQ(Formatted(advance_), "-4.0 Deg");
-    EXPECT_EQ(Formatted(volume_), "5732.98 cc");
-    EXPECT_EQ(Formatted(pressureDrop_), "71.12 cmH2O");
+    EXPECT_EQ(Shown(bore_), "101.60 mm");
+    EXPECT_EQ(Shown(advance_), "-4.0 Deg");
+    EXPECT_EQ(Shown(volume_), "5732.98 cc");
+    EXPECT_EQ(Shown(pressureDrop_), "71.12 cmH2O");
 }
 
 TEST_F(TorvaneFieldsTest, UnsetFieldsShowStars) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ComponentMenuTable.h"
+#include "FieldTestSupport.h"
 #include "Iterator.h"
 #include "ModalDriver.h"
 #include "TorvaneDocTestSupport.h"
@@ -17,13 +18,6 @@
 using testing_harness::ModalDriver;
 
 namespace {
-
-// A unit-less field holding `value`, limits 0..100.
-CFloatPtSpec Spec(float value) {
-    CFloatPtSpec spec("Value", kUnitNone, 0.0f, 100.0f, kUnitNone, 1.0f);
-    spec.SetValue(value);
-    return spec;
-}
 
 // The values a variable produces over one sweep of its own.
 std::vector<float> Values(CIterVariable& variable) {
@@ -81,7 +75,8 @@ protected:
         sweep.PresetPartTypeList(2);
         sweep.GetVariable(kSlotManifoldList).AddListItem(Manifold(kSinglePlane));
         sweep.GetVariable(kSlotIntakeOpening)
-            .InitRange(kIterIntakeOpening, engine_.cam.primary.ivo, Spec(1.0f), Spec(1.0f));
+            .InitRange(kIterIntakeOpening, engine_.cam.primary.ivo, UnitlessSpec(1.0f),
+                       UnitlessSpec(1.0f));
     }
 
     void Ready(CIterator& sweep) {
@@ -108,7 +103,8 @@ TEST(IterVariableTest, RangesStepFromMinToMaxAndEndAtMax) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
         CIterVariable variable;
-        variable.InitRange(kIterBore, Spec(15.0f), Spec(5.0f), Spec(c.step));
+        variable.InitRange(kIterBore, UnitlessSpec(15.0f), UnitlessSpec(5.0f),
+                           UnitlessSpec(c.step));
         EXPECT_EQ(static_cast<int>(c.values.size()), variable.GetStepCount());
         EXPECT_EQ(c.values.size() > 1, variable.IsActive());
         const std::vector<float> values = Values(variable);
@@ -120,16 +116,16 @@ TEST(IterVariableTest, RangesStepFromMinToMaxAndEndAtMax) {
 TEST(IterVariableTest, RangesStayWithinTheFieldsLimits) {
     WithTorvaneProfile profile;
     CIterVariable variable;
-    variable.InitRange(kIterBore, Spec(98.0f), Spec(5.0f), Spec(1.0f));
+    variable.InitRange(kIterBore, UnitlessSpec(98.0f), UnitlessSpec(5.0f), UnitlessSpec(1.0f));
     EXPECT_EQ(93.0f, variable.GetMin().GetValue());
     EXPECT_EQ(100.0f, variable.GetMax().GetValue());
     EXPECT_EQ(8, variable.GetStepCount());
-    variable.SetCentre(Spec(50.0f), 0.0f);  // no width: no steps
+    variable.SetCentre(UnitlessSpec(50.0f), 0.0f);  // no width: no steps
     EXPECT_FALSE(variable.IsActive());
-    variable.SetCentre(Spec(50.0f), 2.0f);
+    variable.SetCentre(UnitlessSpec(50.0f), 2.0f);
     variable.SetStep(0.5f);
     EXPECT_EQ(9, variable.GetStepCount());
-    variable.Recentre(Spec(1.0f));
+    variable.Recentre(UnitlessSpec(1.0f));
     EXPECT_EQ(0.0f, variable.GetMin().GetValue());
     EXPECT_EQ(3.0f, variable.GetMax().GetValue());
 }
@@ -161,9 +157,10 @@ TEST_F(TorvaneSweepTest, AThreeByFourSweepRunsTwelveCombinations) {
     CIterator sweep;
     sweep.AttachDocument(&engine_);
     CIterVariable& ivo = sweep.GetVariable(kSlotIntakeOpening);
-    ivo.InitRange(kIterIntakeOpening, engine_.cam.primary.ivo, Spec(2.0f), Spec(2.0f));
+    ivo.InitRange(kIterIntakeOpening, engine_.cam.primary.ivo, UnitlessSpec(2.0f),
+                  UnitlessSpec(2.0f));
     CIterVariable& bore = sweep.GetVariable(kSlotBore);
-    bore.InitRange(kIterBore, engine_.bore, Spec(0.03f), Spec(0.02f));
+    bore.InitRange(kIterBore, engine_.bore, UnitlessSpec(0.03f), UnitlessSpec(0.02f));
     ASSERT_EQ(3, ivo.GetStepCount());
     ASSERT_EQ(4, bore.GetStepCount());
     Ready(sweep);
@@ -188,7 +185,8 @@ TEST_F(TorvaneSweepTest, AThreeByFourSweepRunsTwelveCombinations) {
 TEST_F(TorvaneSweepTest, ThreeVariablesCarryLikeAnOdometer) {
     CIterator sweep;
     SweepManifoldsAndOpening(sweep);
-    sweep.GetVariable(kSlotBore).InitRange(kIterBore, engine_.bore, Spec(0.01f), Spec(0.02f));
+    sweep.GetVariable(kSlotBore).InitRange(kIterBore, engine_.bore, UnitlessSpec(0.01f),
+                                           UnitlessSpec(0.02f));
     Ready(sweep);
     ASSERT_EQ(12, sweep.GetTotal());
     const std::vector<std::vector<float>> runs =
@@ -208,7 +206,8 @@ TEST_F(TorvaneSweepTest, TheTenBestResultsAreKept) {
     CIterator sweep;
     sweep.AttachDocument(&engine_);
     sweep.GetVariable(kSlotIntakeClosing)
-        .InitRange(kIterIntakeClosing, engine_.cam.primary.ivc, Spec(6.0f), Spec(1.0f));
+        .InitRange(kIterIntakeClosing, engine_.cam.primary.ivc, UnitlessSpec(6.0f),
+                   UnitlessSpec(1.0f));
     sweep.SetCriterion(kCriterionPeakTorque);
     Ready(sweep);
     std::vector<float> scores;
@@ -338,7 +337,7 @@ TEST_F(TorvaneSweepTest, HeldDisplacementDerivesTheStrokeAndSkipsImpossibleEngin
     EXPECT_FALSE(sweep.GetVariable(kSlotStroke).IsActive());
     CIterVariable& bore = sweep.GetVariable(kSlotBore);
     // From 2.5 in the stroke would have to exceed its 7 in limit.
-    bore.InitRange(kIterBore, engine_.bore, Spec(1.5f), Spec(0.5f));
+    bore.InitRange(kIterBore, engine_.bore, UnitlessSpec(1.5f), UnitlessSpec(0.5f));
     Ready(sweep);
     ASSERT_EQ(7, sweep.GetTotal());
     std::vector<bool> keptRuns;
