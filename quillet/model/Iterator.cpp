@@ -1,7 +1,6 @@
 #include "Iterator.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 #include "ErrCode.h"
@@ -11,11 +10,6 @@
 static const char kAssertModule[] = "Iterator.cpp";
 
 namespace {
-
-// The range fields of an unused variable.
-CFloatPtSpec UnitlessSpec(const char* name) {
-    return CFloatPtSpec(name, kUnitNone, 0.0f, 10.0f, kUnitNone, 1.0f);
-}
 
 // A tolerance or step field holding `value` (left unset when the value is
 // outside its limits, which makes the variable that uses it unused).
@@ -36,22 +30,9 @@ const int kFirstShiftVariable = 9;
 
 // ------------------------------------------------------------ CIterVariable
 
-CIterVariable::CIterVariable()
-    : min_(UnitlessSpec("Min Value")),
-      max_(UnitlessSpec("Max Value")),
-      step_(UnitlessSpec("Step Value")),
-      tolerance_(UnitlessSpec("Tolerance")) {}
-
 void CIterVariable::Clear() {
+    ClearRange();
     kind_ = kIterUnused;
-    min_ = UnitlessSpec("Min Value");
-    max_ = UnitlessSpec("Max Value");
-    step_ = UnitlessSpec("Step Value");
-    tolerance_ = UnitlessSpec("Tolerance");
-    current_ = 0.0f;
-    stepIndex_ = 0;
-    atEnd_ = false;
-    stepCount_ = 0;
     enabled_ = true;
 }
 
@@ -61,72 +42,25 @@ bool CIterVariable::InitRange(int kind, const CFloatPtSpec& centre, const CFloat
     Clear();
     if (!centre.IsValid() || !tolerance.IsValid() || !step.IsValid()) return false;
     kind_ = kind;
-    min_ = centre;
-    max_ = centre;
-    step_ = step;
-    tolerance_ = tolerance;
-    min_.AddClamped(-tolerance.GetValue());
-    max_.AddClamped(tolerance.GetValue());
-    ComputeStepCount();
-    Rewind();
+    AssignRange(centre, tolerance, step);
     return true;
 }
 
 void CIterVariable::SetCentre(float centre, float tolerance) {
     APP_ASSERT(kind_ != kIterUnused && tolerance >= 0.0f);
-    StoreIfInRange(tolerance_, tolerance);
+    StoreIfInRange(ToleranceField(), tolerance);
     Recentre(centre);
 }
 
 void CIterVariable::Recentre(float centre) {
-    APP_ASSERT(kind_ != kIterUnused && min_.IsInRange(centre));
-    min_.SetValue(centre);
-    max_.SetValue(centre);
-    min_.AddClamped(-tolerance_.GetValue());
-    max_.AddClamped(tolerance_.GetValue());
-    ComputeStepCount();
-    Rewind();
+    APP_ASSERT(kind_ != kIterUnused && GetMin().IsInRange(centre));
+    ClampRangeAround(centre);
 }
 
 void CIterVariable::SetStep(float step) {
     APP_ASSERT(kind_ != kIterUnused);
-    StoreIfInRange(step_, step);
-    ComputeStepCount();
-    Rewind();
-}
-
-void CIterVariable::ComputeStepCount() {
-    const float range = max_.GetValue() - min_.GetValue();
-    const float step = step_.GetValue();
-    stepCount_ = 0;
-    if (range > 0.0f && step > 0.0f && range >= step) {
-        const float steps = range / step;
-        const float whole = std::floor(steps);
-        stepCount_ = static_cast<int>(whole) + (steps - whole > 0.01f ? 1 : 0) + 1;
-    }
-}
-
-void CIterVariable::Rewind() {
-    stepIndex_ = 0;
-    atEnd_ = false;
-    current_ = min_.GetValue();
-}
-
-void CIterVariable::RestartAfterCarry() {
-    stepIndex_ = 0;
-    atEnd_ = false;
-}
-
-void CIterVariable::ProduceNext() {
-    if (stepIndex_ == 0) {
-        current_ = min_.GetValue();
-    } else if (stepCount_ == stepIndex_ + 1) {
-        current_ = max_.GetValue();
-        atEnd_ = true;
-    } else {
-        current_ += step_.GetValue();
-    }
-    ++stepIndex_;
+    StoreIfInRange(StepField(), step);
+    RecountAndRewind();
 }
 
 // -------------------------------------------------------------- CIterResult
@@ -160,7 +94,7 @@ void CIterator::Clear() {
     working_.ClearVehicle();
     sourceCoupling_ = sourceGearCount_ = 0;
     for (CIterVariable& variable : variables_) variable.Clear();
-    activeCount_ = 0;
+    active_.Clear();
     ClearResults();
     criterion_ = kCriterionElapsedTime;
     windowFrom_ = 0.0f;
@@ -171,11 +105,7 @@ void CIterator::Clear() {
 }
 
 void CIterator::ClearResults() {
-    for (CIterResult& result : results_) result.Clear();
-    keptCount_ = 0;
-    ringPosition_ = -1;
-    worstScore_ = bestScore_ = 0.0f;
-    worstIndex_ = bestIndex_ = -1;
+    results_.Clear();
 }
 
 void CIterator::ClearHistory() {
@@ -195,17 +125,11 @@ CIterator& CIterator::operator=(const CIterator& other) {
     sourceCoupling_ = other.sourceCoupling_;
     sourceGearCount_ = other.sourceGearCount_;
     std::copy(std::begin(other.variables_), std::end(other.variables_), std::begin(variables_));
-    CollectActiveVariables();
-    std::copy(std::begin(other.results_), std::end(other.results_), std::begin(results_));
-    keptCount_ = other.keptCount_;
-    ringPosition_ = other.ringPosition_;
+    active_.Collect(variables_);
+    results_ = other.results_;
     criterion_ = other.criterion_;
     windowFrom_ = other.windowFrom_;
     windowTo_ = other.windowTo_;
-    worstScore_ = other.worstScore_;
-    worstIndex_ = other.worstIndex_;
-    bestScore_ = other.bestScore_;
-    bestIndex_ = other.bestIndex_;
     lastScore_ = other.lastScore_;
     baselineScore_ = other.baselineScore_;
     hasResults_ = other.hasResults_;
@@ -227,27 +151,15 @@ void CIterator::AttachDocument(CQuilletDoc* doc) {
     APP_ASSERT(working_.Validate(&code));
 }
 
-void CIterator::CollectActiveVariables() {
-    activeCount_ = 0;
-    for (CIterVariable& variable : variables_) {
-        if (variable.IsActive()) active_[activeCount_++] = &variable;
-    }
-    std::fill(active_ + activeCount_, std::end(active_), nullptr);
-}
-
 void CIterator::Reset() {
     finished_ = false;
     total_ = runsDone_ = 0;
     ClearResults();
     lastScore_ = 0.0f;
     for (CIterVariable& variable : variables_) variable.ComputeStepCount();
-    CollectActiveVariables();
-    int64_t total = activeCount_ > 0 ? 1 : 0;
-    for (int i = 0; i < activeCount_; ++i) {
-        total = std::min<int64_t>(total * active_[i]->GetStepCount(), kIterMaxCombinations);
-        active_[i]->Rewind();
-    }
-    total_ = static_cast<int>(total);
+    active_.Collect(variables_);
+    total_ = CountSweepCombinations(variables_, kIterMaxCombinations);
+    active_.Rewind();
     ClearHistory();
     baselineScore_ = source_ != nullptr ? Score(*source_) : 0.0f;
 }
@@ -256,7 +168,7 @@ bool CIterator::Validate(short* code) const {
     APP_ASSERT(code != nullptr);
     if (source_ == nullptr) {
         *code = kErrIteratorNoBaseline;
-    } else if (total_ < 2 || activeCount_ == 0) {
+    } else if (total_ < 2 || active_.GetCount() == 0) {
         *code = kErrIteratorTooFewTests;
     } else if (total_ >= kIterMaxCombinations) {
         *code = kErrIteratorTooManyTests;
@@ -270,25 +182,6 @@ int CIterator::GetProgressPercent() const {
     return total_ > 0 ? static_cast<int>(static_cast<int64_t>(runsDone_) * 100 / total_) : 0;
 }
 
-// The odometer: the last active variable varies fastest. A variable at its
-// end carries into the one before it and starts again.
-void CIterator::Advance(int i) {
-    CIterVariable& variable = *active_[i];
-    if (variable.IsAtEnd()) {
-        if (i == 0) {
-            finished_ = true;
-            return;
-        }
-        Advance(i - 1);
-        variable.RestartAfterCarry();
-    } else if (i != activeCount_ - 1 && variable.GetStepIndex() == 0 &&
-               active_[i + 1]->IsAtEnd()) {
-        // Its first value was used before the first carry reached it.
-        variable.StartAfterCarry();
-    }
-    variable.ProduceNext();
-}
-
 CFloatPtSpec& CIterator::FieldOfKind(CQuilletDoc& doc, int kind) const {
     if (kind == kIterConverterStall) return doc.m_converterStall;
     if (kind >= kIterFirstGearRatio && kind < kIterRearAxleRatio)
@@ -300,20 +193,24 @@ CFloatPtSpec& CIterator::FieldOfKind(CQuilletDoc& doc, int kind) const {
 }
 
 void CIterator::ApplyValues() {
-    for (int i = 0; i < activeCount_; ++i)
-        FieldOfKind(working_, active_[i]->GetKind()).SetValue(active_[i]->GetCurrentValue());
+    for (int i = 0; i < active_.GetCount(); ++i) {
+        const CIterVariable& variable = active_.Get(i);
+        FieldOfKind(working_, variable.GetKind()).SetValue(variable.GetCurrentValue());
+    }
 }
 
 bool CIterator::Step(bool* kept) {
     APP_ASSERT(kept != nullptr);
-    APP_ASSERT(total_ > 1 && activeCount_ > 0);
+    APP_ASSERT(total_ > 1 && active_.GetCount() > 0);
     if (runsDone_ == 0) {
-        for (int i = 0; i < activeCount_; ++i) APP_ASSERT(active_[i]->GetStepIndex() == 0);
+        for (int i = 0; i < active_.GetCount(); ++i) APP_ASSERT(active_.Get(i).GetStepIndex() == 0);
     }
     *kept = false;
     if (finished_) return false;
-    Advance(activeCount_ - 1);
-    if (finished_) return false;
+    if (!active_.Advance()) {
+        finished_ = true;
+        return false;
+    }
 
     historyPosition_ = (historyPosition_ + 1) % kIterHistoryCount;
     ++runsDone_;
@@ -346,34 +243,9 @@ bool CIterator::IsBetter(float score, float than) const {
 bool CIterator::KeepResult() {
     const float score = Score(working_);
     lastScore_ = score;
-    int slot;
-    if (keptCount_ < kIterResultCount) {
-        ringPosition_ = (ringPosition_ + 1) % kIterResultCount;
-        slot = ringPosition_;
-        ++keptCount_;
-    } else {
-        if (!IsBetter(score, worstScore_)) return false;
-        slot = worstIndex_;
-    }
-    CIterResult& result = results_[slot];
-    working_.CopyVehicleTo(&result.doc);
-    result.runNumber = runsDone_;
-    result.score = score;
-
-    worstIndex_ = bestIndex_ = 0;
-    worstScore_ = bestScore_ = results_[0].score;
-    for (int i = 1; i < keptCount_; ++i) {
-        // Ties move the worst to the later result; the best stays the earlier.
-        if (!IsBetter(results_[i].score, worstScore_)) {
-            worstScore_ = results_[i].score;
-            worstIndex_ = i;
-        }
-        if (IsBetter(results_[i].score, bestScore_)) {
-            bestScore_ = results_[i].score;
-            bestIndex_ = i;
-        }
-    }
-    return true;
+    const auto isBetter = [this](float a, float than) { return IsBetter(a, than); };
+    return results_.Keep(score, runsDone_, isBetter,
+                         [this](CIterResult& result) { working_.CopyVehicleTo(&result.doc); });
 }
 
 // ---------------------------------------------------------------- Variables
@@ -457,39 +329,33 @@ void CIterator::SetDistanceRange(float from, float to) {
 // ------------------------------------------------------------------ Results
 
 CQuilletDoc* CIterator::GetResultDoc(int i) {
-    APP_ASSERT(i >= 0 && i < keptCount_);
-    return &results_[i].doc;
+    return &results_.Get(i).doc;
 }
 
 float CIterator::GetResultScore(int i) const {
-    APP_ASSERT(i >= 0 && i < keptCount_);
-    return results_[i].score;
+    return results_.Get(i).score;
 }
 
 bool CIterator::IsResultMarked(int i) const {
-    APP_ASSERT(i >= 0 && i < kIterResultCount);
-    return results_[i].marked;
+    return results_.GetSlot(i).marked;
 }
 
 void CIterator::SetResultMarked(int i, bool marked) {
-    APP_ASSERT(i >= 0 && i < keptCount_);
-    results_[i].marked = marked;
+    results_.Get(i).marked = marked;
 }
 
 void CIterator::MarkBestResult() {
-    if (bestIndex_ >= 0) results_[bestIndex_].marked = true;
+    results_.MarkBest();
 }
 
 CQuilletDoc* CIterator::GetBestResultDoc() {
-    APP_ASSERT(bestIndex_ >= 0);
-    return &results_[bestIndex_].doc;
+    return &results_.GetBest().doc;
 }
 
 const float* CIterator::GetResultStepTable(int i) const {
-    APP_ASSERT(i >= 0 && i < keptCount_);
     static const int kCriterionCurves[] = {kCurveTime,         kCurveSpeed,  kCurveAcceleration,
                                            kCurveSpeed,        kCurveTorque, kCurvePower};
-    return results_[i].doc.GetStepTable(kCriterionCurves[criterion_]);
+    return results_.Get(i).doc.GetStepTable(kCriterionCurves[criterion_]);
 }
 
 const float* CIterator::GetWorkingStepTable(int curve) const {

@@ -5,6 +5,9 @@
 #pragma once
 
 #include "QuilletDoc.h"
+#include "SweepBest.h"
+#include "SweepOdometer.h"
+#include "SweepRange.h"
 
 // The vehicle value a variable sets.
 enum IterKind : int {
@@ -34,10 +37,8 @@ constexpr int kIterHistoryCount = 100;
 constexpr int kIterMaxCombinations = 300000000;
 
 // One swept value: a range from min to max by step.
-class CIterVariable {
+class CIterVariable : public CSweepRange {
 public:
-    CIterVariable();
-
     // Kind, centre value, tolerance and step. False, with the variable left
     // unused, when one of the three is not valid (a vehicle without the
     // value has nothing to sweep).
@@ -45,43 +46,21 @@ public:
                    const CFloatPtSpec& step);
     // Back to unused.
     void Clear();
-    void Rewind();
-    void ComputeStepCount();
 
     int GetKind() const { return kind_; }
     bool IsEnabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
-    bool IsActive() const { return kind_ != kIterUnused && enabled_ && stepCount_ > 1; }
-    int GetStepCount() const { return stepCount_; }
-    int GetStepIndex() const { return stepIndex_; }
-    bool IsAtEnd() const { return atEnd_; }
-    float GetCurrentValue() const { return current_; }
-    const CFloatPtSpec& GetMin() const { return min_; }
-    const CFloatPtSpec& GetMax() const { return max_; }
-    const CFloatPtSpec& GetStep() const { return step_; }
-    const CFloatPtSpec& GetTolerance() const { return tolerance_; }
+    bool IsActive() const { return kind_ != kIterUnused && enabled_ && GetStepCount() > 1; }
 
     // A new centre with this tolerance, the same tolerance, or a new step;
-    // each recounts the steps and rewinds.
+    // each recounts the steps and rewinds. A tolerance or step outside its
+    // field's limits is not taken.
     void SetCentre(float centre, float tolerance);
     void Recentre(float centre);
     void SetStep(float step);
 
-    // The odometer's moves (see CIterator::Advance).
-    void StartAfterCarry() { stepIndex_ = 1; }
-    void RestartAfterCarry();
-    void ProduceNext();
-
 private:
     int kind_ = kIterUnused;
-    CFloatPtSpec min_;
-    CFloatPtSpec max_;
-    CFloatPtSpec step_;
-    float current_ = 0.0f;
-    int stepIndex_ = 0;  // values produced so far in this sweep
-    bool atEnd_ = false;
-    int stepCount_ = 0;
-    CFloatPtSpec tolerance_;
     bool enabled_ = true;
 };
 
@@ -143,7 +122,7 @@ public:
     int GetRaceLength() const { return working_.GetRaceLength(); }
 
     // Results, best by the criterion.
-    int GetResultCount() const { return keptCount_; }
+    int GetResultCount() const { return results_.GetCount(); }
     CQuilletDoc* GetResultDoc(int i);
     float GetResultScore(int i) const;
     bool IsResultMarked(int i) const;
@@ -155,8 +134,8 @@ public:
     const float* GetResultStepTable(int i) const;
     const float* GetWorkingStepTable(int curve) const;
     float GetLastScore() const { return lastScore_; }
-    float GetBestScore() const { return bestScore_; }
-    float GetWorstScore() const { return worstScore_; }
+    float GetBestScore() const { return results_.GetBestScore(); }
+    float GetWorstScore() const { return results_.GetWorstScore(); }
     float GetBaselineScore() const { return baselineScore_; }
     // Set by the dialogs while results are kept for the user.
     void SetHasResults(bool has) { hasResults_ = has; }
@@ -168,8 +147,6 @@ public:
     int GetHistoryPosition() const { return historyPosition_; }
 
 private:
-    void CollectActiveVariables();
-    void Advance(int i);
     void ApplyValues();
     float Score(const CQuilletDoc& doc) const;
     bool IsBetter(float score, float than) const;
@@ -187,18 +164,12 @@ private:
     int sourceCoupling_ = 0;
     int sourceGearCount_ = 0;
     CIterVariable variables_[kIterVariableCount];
-    CIterVariable* active_[kIterVariableCount] = {};
-    int activeCount_ = 0;
-    CIterResult results_[kIterResultCount];
-    int keptCount_ = 0;
-    int ringPosition_ = -1;
+    CSweepOdometer<CIterVariable, kIterVariableCount> active_;
+    // Of equal scores the earliest stays the best, the latest becomes the worst.
+    CSweepBest<CIterResult, kIterResultCount, SweepTie::kLaterIsWorst> results_;
     int criterion_ = kCriterionElapsedTime;
     float windowFrom_ = 0.0f;
     float windowTo_ = 330.0f;
-    float worstScore_ = 0.0f;
-    int worstIndex_ = -1;
-    float bestScore_ = 0.0f;
-    int bestIndex_ = -1;
     float lastScore_ = 0.0f;
     float baselineScore_ = 0.0f;
     bool hasResults_ = false;

@@ -30,11 +30,6 @@ const float kMinInductionFlow = 100.0f;
 const float kMaxInductionFlow = 4000.0f;
 const float kInchToMm = 25.4f;
 
-// The range fields of an unused variable.
-CFloatPtSpec UnitlessSpec(const char* name) {
-    return CFloatPtSpec(name, kUnitNone, 0.0f, 10.0f, kUnitNone, 1.0f);
-}
-
 CPartTypeSpec EmptyListItem() {
     return CPartTypeSpec("Default", 1, 2);
 }
@@ -85,43 +80,13 @@ bool StoreInBaseUnit(CFloatPtSpec& field, float value) {
 
 // ------------------------------------------------------------ CIterVariable
 
-CIterVariable::CIterVariable()
-    : min_(UnitlessSpec("Min Value")),
-      max_(UnitlessSpec("Max Value")),
-      step_(UnitlessSpec("Step Value")),
-      tolerance_(UnitlessSpec("Tolerance")) {
+CIterVariable::CIterVariable() {
     FreeList();
 }
 
-CIterVariable& CIterVariable::operator=(const CIterVariable& other) {
-    if (this == &other) return *this;
-    kind_ = other.kind_;
-    min_ = other.min_;
-    max_ = other.max_;
-    step_ = other.step_;
-    current_ = other.current_;
-    stepIndex_ = other.stepIndex_;
-    atEnd_ = other.atEnd_;
-    stepCount_ = other.stepCount_;
-    tolerance_ = other.tolerance_;
-    enabled_ = other.enabled_;
-    mode_ = other.mode_;
-    list_ = other.list_;
-    currentItem_ = other.currentItem_;
-    listCount_ = other.listCount_;
-    return *this;
-}
-
 void CIterVariable::FreeList() {
+    ClearRange();
     kind_ = kIterUnused;
-    min_ = UnitlessSpec("Min Value");
-    max_ = UnitlessSpec("Max Value");
-    step_ = UnitlessSpec("Step Value");
-    tolerance_ = UnitlessSpec("Tolerance");
-    current_ = 0.0f;
-    stepIndex_ = 0;
-    atEnd_ = false;
-    stepCount_ = 0;
     enabled_ = true;
     mode_ = kIterRange;
     list_.clear();
@@ -136,19 +101,7 @@ void CIterVariable::InitRange(int kind, const CFloatPtSpec& centre, const CFloat
     FreeList();
     kind_ = kind;
     mode_ = kIterRange;
-    min_ = InBaseUnit(centre);
-    max_ = min_;
-    step_ = InBaseUnit(step);
-    tolerance_ = InBaseUnit(tolerance);
-    ClampRangeAround(min_.GetValue());
-}
-
-void CIterVariable::ClampRangeAround(float centre) {
-    min_.SetValue(centre);
-    max_.SetValue(centre);
-    min_.AddClamped(-tolerance_.GetValue());
-    max_.AddClamped(tolerance_.GetValue());
-    Recount();
+    AssignRange(InBaseUnit(centre), InBaseUnit(tolerance), InBaseUnit(step));
 }
 
 void CIterVariable::Recount() {
@@ -159,22 +112,19 @@ void CIterVariable::Recount() {
 void CIterVariable::SetCentre(const CFloatPtSpec& centre, float tolerance) {
     APP_ASSERT(mode_ == kIterRange && centre.IsValid() && tolerance >= 0.0f);
     const CFloatPtSpec base = InBaseUnit(centre);
-    if (kind_ == kIterUnused) {
-        // The range takes the field's unit and limits.
-        min_ = base;
-        max_ = base;
-    }
-    tolerance_.SetValue(tolerance);
+    // An unused range takes the field's unit and limits.
+    if (kind_ == kIterUnused) AdoptRangeField(base);
+    ToleranceField().SetValue(tolerance);
     ClampRangeAround(base.GetValue());
 }
 
 void CIterVariable::Recentre(const CFloatPtSpec& centre) {
-    SetCentre(centre, tolerance_.GetValue());
+    SetCentre(centre, GetTolerance().GetValue());
 }
 
 void CIterVariable::SetStep(float step) {
     APP_ASSERT(mode_ == kIterRange);
-    step_.SetValue(step);
+    StepField().SetValue(step);
     Recount();
 }
 
@@ -222,61 +172,42 @@ const CPartTypeSpec& CIterVariable::GetListItem(int i) const {
 }
 
 void CIterVariable::Rewind() {
-    stepIndex_ = 0;
-    atEnd_ = false;
     if (mode_ == kIterRange) {
-        current_ = min_.GetValue();
-    } else {
-        currentItem_ = 0;
+        CSweepRange::Rewind();
+        return;
     }
+    RewindWalk();
+    currentItem_ = 0;
 }
 
 void CIterVariable::ComputeStepCount() {
-    if (mode_ == kIterList) {
-        int valid = 0;
-        for (const CPartTypeSpec& item : list_)
-            if (item.IsValid()) ++valid;
-        APP_ASSERT(valid == listCount_);
-        stepCount_ = valid;
+    if (mode_ == kIterRange) {
+        CSweepRange::ComputeStepCount();
         return;
     }
-    const float range = max_.GetValue() - min_.GetValue();
-    const float step = step_.GetValue();
-    stepCount_ = 0;
-    if (range > 0.0f && step > 0.0f && range >= step) {
-        // A last step shorter than 1 % of a step is no step of its own.
-        const float steps = range / step;
-        const float whole = std::floor(steps);
-        stepCount_ = static_cast<int>(whole) + (steps - whole > 0.01f ? 1 : 0) + 1;
-    }
+    int valid = 0;
+    for (const CPartTypeSpec& item : list_)
+        if (item.IsValid()) ++valid;
+    APP_ASSERT(valid == listCount_);
+    SetStepCount(valid);
 }
 
 void CIterVariable::ProduceNext() {
-    const bool last = stepIndex_ != 0 && stepCount_ == stepIndex_ + 1;
     if (mode_ == kIterRange) {
-        if (stepIndex_ == 0) {
-            current_ = min_.GetValue();
-        } else if (last) {
-            current_ = max_.GetValue();
-        } else {
-            current_ += step_.GetValue();
-        }
-    } else {
-        if (stepIndex_ == 0) {
-            currentItem_ = 0;
-        } else if (last) {
-            currentItem_ = listCount_ - 1;
-        } else {
-            ++currentItem_;
-        }
+        CSweepRange::ProduceNext();
+        return;
     }
-    if (last) atEnd_ = true;
-    ++stepIndex_;
-}
-
-void CIterVariable::RestartAfterCarry() {
-    stepIndex_ = 0;
-    atEnd_ = false;
+    switch (TakeStep()) {
+        case WalkStep::kFirst:
+            currentItem_ = 0;
+            break;
+        case WalkStep::kNext:
+            ++currentItem_;
+            break;
+        case WalkStep::kLast:
+            currentItem_ = listCount_ - 1;
+            break;
+    }
 }
 
 // -------------------------------------------------------------- CIterResult
@@ -316,7 +247,7 @@ void CIterator::Clear() {
     heldDisplacement_ = attachedInductionFlow_ = 0.0f;
     attachedUnitsMode_ = 0;
     for (CIterVariable& variable : variables_) variable.FreeList();
-    activeCount_ = 0;
+    active_.Clear();
     ClearResults();
     criterion_ = kCriterionPeakPower;
     rpmMin_ = kLowestRpm;
@@ -327,11 +258,7 @@ void CIterator::Clear() {
 }
 
 void CIterator::ClearResults() {
-    for (CIterResult& result : results_) result.Clear();
-    resultCount_ = 0;
-    lastSlot_ = -1;
-    worstScore_ = bestScore_ = 0.0f;
-    worstIndex_ = bestIndex_ = -1;
+    results_.Clear();
 }
 
 CIterator& CIterator::operator=(const CIterator& other) {
@@ -346,17 +273,11 @@ CIterator& CIterator::operator=(const CIterator& other) {
     attachedInductionFlow_ = other.attachedInductionFlow_;
     attachedUnitsMode_ = other.attachedUnitsMode_;
     for (int i = 0; i < kIterVariableCount; ++i) variables_[i] = other.variables_[i];
-    CollectActiveVariables();
-    for (int i = 0; i < kIterResultCount; ++i) results_[i] = other.results_[i];
-    resultCount_ = other.resultCount_;
-    lastSlot_ = other.lastSlot_;
+    active_.Collect(variables_);
+    results_ = other.results_;
     criterion_ = other.criterion_;
     rpmMin_ = other.rpmMin_;
     rpmMax_ = other.rpmMax_;
-    worstScore_ = other.worstScore_;
-    worstIndex_ = other.worstIndex_;
-    bestScore_ = other.bestScore_;
-    bestIndex_ = other.bestIndex_;
     lastScore_ = other.lastScore_;
     baselineScore_ = other.baselineScore_;
     holdDisplacement_ = other.holdDisplacement_;
@@ -392,20 +313,8 @@ void CIterator::CheckAttached() const {
     APP_ASSERT(attached_ != nullptr);
 }
 
-void CIterator::CollectActiveVariables() {
-    activeCount_ = 0;
-    for (CIterVariable& variable : variables_)
-        if (variable.IsActive()) active_[activeCount_++] = &variable;
-}
-
 int CIterator::CountCombinations() const {
-    int64_t total = 0;
-    for (const CIterVariable& variable : variables_) {
-        if (!variable.IsActive()) continue;
-        total = (total == 0 ? 1 : total) * variable.GetStepCount();
-        if (total >= kIterMaxCombinations) return kIterMaxCombinations;
-    }
-    return static_cast<int>(total);
+    return CountSweepCombinations(variables_, kIterMaxCombinations);
 }
 
 void CIterator::Reset() {
@@ -414,9 +323,9 @@ void CIterator::Reset() {
     runFailed_ = false;
     ClearResults();
     lastScore_ = 0.0f;
-    CollectActiveVariables();
+    active_.Collect(variables_);
     total_ = CountCombinations();
-    for (int i = 0; i < activeCount_; ++i) active_[i]->Rewind();
+    active_.Rewind();
     baselineScore_ = attached_ != nullptr ? Score(*attached_) : 0.0f;
 }
 
@@ -451,38 +360,21 @@ bool CIterator::Validate(unsigned short& code) const {
     return true;
 }
 
-// The odometer: the last active variable moves fastest; a variable at its end
-// carries into the one before it, and the first one's end ends the sweep.
-void CIterator::Advance(int i) {
-    CIterVariable& variable = *active_[i];
-    if (variable.IsAtEnd()) {
-        if (i == 0) {
-            done_ = true;
-            return;
-        }
-        Advance(i - 1);
-        if (done_) return;
-        variable.RestartAfterCarry();
-    } else if (i != activeCount_ - 1 && variable.GetStepIndex() == 0 && active_[i + 1]->IsAtEnd()) {
-        // Its first value was used before the first carry reached it.
-        variable.SkipFirstValue();
-    }
-    variable.ProduceNext();
-}
-
 bool CIterator::Step(bool* kept) {
     APP_ASSERT(kept != nullptr);
     *kept = false;
-    APP_ASSERT(total_ > 1 && activeCount_ > 0);
+    APP_ASSERT(total_ > 1 && active_.GetCount() > 0);
     if (runsDone_ == 0) {
-        for (int i = 0; i < activeCount_; ++i) {
-            APP_ASSERT(active_[i]->IsActive() && active_[i]->GetStepIndex() == 0 &&
-                       !active_[i]->IsAtEnd());
+        for (int i = 0; i < active_.GetCount(); ++i) {
+            const CIterVariable& variable = active_.Get(i);
+            APP_ASSERT(variable.IsActive() && variable.GetStepIndex() == 0 && !variable.IsAtEnd());
         }
     }
     if (done_) return false;
-    Advance(activeCount_ - 1);
-    if (done_) return false;
+    if (!active_.Advance()) {
+        done_ = true;
+        return false;
+    }
     ++runsDone_;
     if (!ApplyValues()) return true;
     if (!working_.RunSimulation(true, true)) {
@@ -494,8 +386,8 @@ bool CIterator::Step(bool* kept) {
 }
 
 bool CIterator::ApplyValues() {
-    for (int i = 0; i < activeCount_; ++i)
-        if (!ApplyValue(*active_[i])) return false;
+    for (int i = 0; i < active_.GetCount(); ++i)
+        if (!ApplyValue(active_.Get(i))) return false;
     return true;
 }
 
@@ -549,34 +441,11 @@ float CIterator::Score(const CTorvaneDoc& doc) const {
 bool CIterator::KeepResult() {
     const float score = Score(working_);
     lastScore_ = score;
-    int slot = 0;
-    if (resultCount_ < kIterResultCount) {
-        slot = (lastSlot_ + 1) % kIterResultCount;
-        ++resultCount_;
-    } else if (score > worstScore_) {
-        slot = worstIndex_;
-    } else {
-        return false;
-    }
-    CIterResult& result = results_[slot];
-    working_.CopyEngineTo(result.doc);
-    result.doc.SetUnitsMode(attachedUnitsMode_);
-    result.runNumber = runsDone_;
-    result.score = score;
-    lastSlot_ = slot;
-    worstIndex_ = bestIndex_ = 0;
-    worstScore_ = bestScore_ = results_[0].score;
-    for (int i = 1; i < resultCount_; ++i) {
-        if (results_[i].score < worstScore_) {
-            worstScore_ = results_[i].score;
-            worstIndex_ = i;
-        }
-        if (results_[i].score > bestScore_) {
-            bestScore_ = results_[i].score;
-            bestIndex_ = i;
-        }
-    }
-    return true;
+    const auto isBetter = [](float a, float b) { return a > b; };
+    return results_.Keep(score, runsDone_, isBetter, [this](CIterResult& result) {
+        working_.CopyEngineTo(result.doc);
+        result.doc.SetUnitsMode(attachedUnitsMode_);
+    });
 }
 
 int CIterator::GetProgressPercent() const {
@@ -586,47 +455,36 @@ int CIterator::GetProgressPercent() const {
 
 // ------------------------------------------------------------------ results
 
-void CIterator::CheckResultIndex(int i) const {
-    APP_ASSERT(i >= 0 && i < resultCount_);
-}
-
 CTorvaneDoc* CIterator::GetResultDoc(int i) {
-    CheckResultIndex(i);
-    return &results_[i].doc;
+    return &results_.Get(i).doc;
 }
 
 float CIterator::GetResultScore(int i) const {
-    CheckResultIndex(i);
-    return results_[i].score;
+    return results_.Get(i).score;
 }
 
 const float* CIterator::GetResultPowerCurve(int i) const {
-    CheckResultIndex(i);
-    return results_[i].doc.GetCurve(kCurvePower);
+    return results_.Get(i).doc.GetCurve(kCurvePower);
 }
 
 const float* CIterator::GetResultTorqueCurve(int i) const {
-    CheckResultIndex(i);
-    return results_[i].doc.GetCurve(kCurveTorque);
+    return results_.Get(i).doc.GetCurve(kCurveTorque);
 }
 
 void CIterator::SetResultMarked(int i, bool marked) {
-    CheckResultIndex(i);
-    results_[i].marked = marked;
+    results_.Get(i).marked = marked;
 }
 
 bool CIterator::IsResultMarked(int i) const {
-    APP_ASSERT(i >= 0 && i < kIterResultCount);
-    return results_[i].marked;
+    return results_.GetSlot(i).marked;
 }
 
 void CIterator::MarkBestResult() {
-    if (bestIndex_ >= 0) results_[bestIndex_].marked = true;
+    results_.MarkBest();
 }
 
 CTorvaneDoc* CIterator::GetBestResultDoc() {
-    APP_ASSERT(bestIndex_ >= 0);
-    return &results_[bestIndex_].doc;
+    return &results_.GetBest().doc;
 }
 
 // ------------------------------------------------------------------- set-up

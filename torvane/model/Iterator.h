@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "SimSpec.h"
+#include "SweepBest.h"
+#include "SweepOdometer.h"
+#include "SweepRange.h"
 #include "TorvaneDoc.h"
 
 // The engine value a variable writes.
@@ -50,13 +53,14 @@ constexpr int kIterVariableCount = 7;
 constexpr int kIterResultCount = 10;
 constexpr int kIterMaxCombinations = 300000000;
 
-// One swept value: a range from min to max by step, or a list of part types.
-class CIterVariable {
+// One swept value: a range from min to max by step, or a list of part types
+// walked with the range's step counter.
+class CIterVariable : protected CSweepRange {
 public:
     CIterVariable();
     CIterVariable(const CIterVariable& other) : CIterVariable() { *this = other; }
     // Copies everything, the list item by item.
-    CIterVariable& operator=(const CIterVariable& other);
+    CIterVariable& operator=(const CIterVariable& other) = default;
 
     // A range of `kind` (1..7) from centre - tolerance to centre + tolerance
     // within the field's limits, by step. The three must be valid.
@@ -91,37 +95,27 @@ public:
     bool IsEnabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     // Used, enabled and with more than one value.
-    bool IsActive() const { return kind_ != kIterUnused && enabled_ && stepCount_ > 1; }
-    int GetStepCount() const { return stepCount_; }
-    int GetStepIndex() const { return stepIndex_; }
-    bool IsAtEnd() const { return atEnd_; }
-    float GetCurrentValue() const { return current_; }
-    const CFloatPtSpec& GetMin() const { return min_; }
-    const CFloatPtSpec& GetMax() const { return max_; }
-    const CFloatPtSpec& GetStep() const { return step_; }
-    const CFloatPtSpec& GetTolerance() const { return tolerance_; }
+    bool IsActive() const { return kind_ != kIterUnused && enabled_ && GetStepCount() > 1; }
+    using CSweepRange::GetCurrentValue;
+    using CSweepRange::GetMax;
+    using CSweepRange::GetMin;
+    using CSweepRange::GetStep;
+    using CSweepRange::GetStepCount;
+    using CSweepRange::GetStepIndex;
+    using CSweepRange::GetTolerance;
+    using CSweepRange::IsAtEnd;
 
-    // The odometer's moves (CIterator::Advance): the next value (min,
-    // min + step, ..., max; or the list's items in order); a start that
-    // skips the first value, already used before the first carry; and the
-    // restart after a carry.
+    // The odometer's moves (CSweepOdometer): the next value (min,
+    // min + step, ..., max; or the list's items in order), the start that
+    // skips the first value, and the restart after a carry.
     void ProduceNext();
-    void SkipFirstValue() { stepIndex_ = 1; }
-    void RestartAfterCarry();
+    using CSweepRange::RestartAfterCarry;
+    using CSweepRange::StartAfterCarry;
 
 private:
-    void ClampRangeAround(float centre);
     void Recount();
 
     int kind_ = kIterUnused;
-    CFloatPtSpec min_;
-    CFloatPtSpec max_;
-    CFloatPtSpec step_;
-    float current_ = 0.0f;
-    int stepIndex_ = 0;  // values produced so far in the current sweep
-    bool atEnd_ = false;
-    int stepCount_ = 0;
-    CFloatPtSpec tolerance_;
     bool enabled_ = true;
     int mode_ = kIterRange;
     std::vector<CPartTypeSpec> list_;  // its size is the capacity
@@ -180,7 +174,7 @@ public:
     friend void SetLeadFlag(CIterator& sweep, bool done) { sweep.done_ = done; }
 
     // Results, 0..count-1.
-    int GetResultCount() const { return resultCount_; }
+    int GetResultCount() const { return results_.GetCount(); }
     CTorvaneDoc* GetResultDoc(int i);
     float GetResultScore(int i) const;
     const float* GetResultPowerCurve(int i) const;
@@ -191,8 +185,8 @@ public:
     void MarkBestResult();
     CTorvaneDoc* GetBestResultDoc();  // a best result must exist
     float GetLastScore() const { return lastScore_; }
-    float GetBestScore() const { return bestScore_; }
-    float GetWorstScore() const { return worstScore_; }
+    float GetBestScore() const { return results_.GetBestScore(); }
+    float GetWorstScore() const { return results_.GetWorstScore(); }
     float GetBaselineScore() const { return baselineScore_; }
 
     // The working copy's curves of its last run.
@@ -231,17 +225,14 @@ public:
     bool HasResults() const { return hasResults_; }
 
 private:
-    void CollectActiveVariables();
     // The product of the active variables' steps, capped at the maximum.
     int CountCombinations() const;
-    void Advance(int i);
     // False when the combination cannot be built (held displacement).
     bool ApplyValues();
     bool ApplyValue(const CIterVariable& variable);
     float Score(const CTorvaneDoc& doc) const;
     bool KeepResult();
     void ClearResults();
-    void CheckResultIndex(int i) const;
     void CheckAttached() const;
 
     bool done_ = false;
@@ -255,18 +246,12 @@ private:
     float attachedInductionFlow_ = 0.0f;
     int attachedUnitsMode_ = 0;
     CIterVariable variables_[kIterVariableCount];
-    CIterVariable* active_[kIterVariableCount] = {};
-    int activeCount_ = 0;
-    CIterResult results_[kIterResultCount];
-    int resultCount_ = 0;
-    int lastSlot_ = -1;
+    CSweepOdometer<CIterVariable, kIterVariableCount> active_;
+    // Of equal scores the earliest stays the best and the worst.
+    CSweepBest<CIterResult, kIterResultCount, SweepTie::kEarlierIsWorst> results_;
     int criterion_ = kCriterionPeakPower;
     float rpmMin_ = 2000.0f;
     float rpmMax_ = 11000.0f;
-    float worstScore_ = 0.0f;
-    int worstIndex_ = -1;
-    float bestScore_ = 0.0f;
-    int bestIndex_ = -1;
     float lastScore_ = 0.0f;
     float baselineScore_ = 0.0f;
     bool holdDisplacement_ = false;
