@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "UserManualText.h"
+
 static const char kAssertModule[] = "ErrCode.cpp";
 
 namespace {
@@ -18,15 +20,7 @@ struct Message {
     const char* text;
 };
 
-#define MANUAL_TAIL                                                  \
-    "For more information, refer to the Installation And Overview\n" \
-    "manual supplied with your software package."
-#define MANUAL_TAIL_SHORT_LINES                                \
-    "For more information, refer to the Installation And\n" \
-    "Overview manual supplied with your software package."
-#define READER_TAIL                                              \
-    "Adobe Acrobat Reader (version 3.0 or higher) must be \n"   \
-    "installed in order to view the Quillet User Manual.\n" MANUAL_TAIL_SHORT_LINES
+#define READER_TAIL MANUAL_READER_TAIL("Quillet")
 
 const char kEngineData[] = "Incomplete Engine Data";
 const char kRocketData[] = "Incomplete Rocket Engine Data";

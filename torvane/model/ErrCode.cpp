@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "UserManualText.h"
+
 static const char kAssertModule[] = "ErrCode.cpp";
 
 namespace {
@@ -14,13 +16,6 @@ struct Message {
     const char* text;
 };
 
-#define MANUAL_TAIL                                                  \
-    "For more information, refer to the Installation And Overview\n" \
-    "manual supplied with your software package."
-#define MANUAL_TAIL_SHORT_LINES                             \
-    "For more information, refer to the Installation And\n" \
-    "Overview manual supplied with your software package."
-
 // Shared by the three file-version errors and the user-manual errors.
 #define NOT_CREATED_BY_THIS_VERSION                               \
     "by this version of the Torvane program ( Version 4.05 ).\n"  \
@@ -29,9 +24,7 @@ struct Message {
     "or with other simulation software are not compatible with\n" \
     "this version of the Torvane Program.\n"                      \
     "\n"
-#define READER_REQUIRED                                       \
-    "Adobe Acrobat Reader (version 3.0 or higher) must be \n" \
-    "installed in order to view the Torvane User Manual.\n" MANUAL_TAIL_SHORT_LINES
+#define READER_REQUIRED MANUAL_READER_TAIL("Torvane")
 
 const char kImportant[] = "Important!";
 const char kWarning[] = "Warning!";
