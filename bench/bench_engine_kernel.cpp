@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "BenchTiming.h"
-#include "KernelTestEngines.h"
-#include "SimKernel.h"
+#include "torvane/kernel/SimKernel.h"
+#include "torvane/kernel/tests/KernelTestEngines.h"
+
+using namespace torvane;
 
 namespace {
 

@@ -8,9 +8,11 @@
 #include <memory>
 
 #include "BenchTiming.h"
-#include "Iterator.h"
-#include "TorvaneDoc.h"
-#include "TorvaneProfile.h"
+#include "torvane/document/Iterator.h"
+#include "torvane/document/TorvaneDoc.h"
+#include "torvane/services/TorvaneProfile.h"
+
+using namespace torvane;
 
 namespace {
 

@@ -5,9 +5,11 @@
 #include <memory>
 
 #include "BenchTiming.h"
-#include "QuilletMath.h"
-#include "RaceSimBlock.h"
-#include "RaceTestVehicles.h"
+#include "quillet/kernel/QuilletMath.h"
+#include "quillet/kernel/RaceSimBlock.h"
+#include "quillet/kernel/tests/RaceTestVehicles.h"
+
+using namespace quillet;
 
 namespace {
 

@@ -7,11 +7,13 @@
 #include <memory>
 
 #include "BenchTiming.h"
-#include "Iterator.h"
-#include "QuilletCommands.h"
-#include "QuilletDoc.h"
-#include "QuilletProfile.h"
-#include "SimInterface.h"
+#include "quillet/document/Iterator.h"
+#include "quillet/document/QuilletCommands.h"
+#include "quillet/document/QuilletDoc.h"
+#include "quillet/document/SimInterface.h"
+#include "quillet/services/QuilletProfile.h"
+
+using namespace quillet;
 
 namespace {
 

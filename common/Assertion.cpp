@@ -1,10 +1,10 @@
-#include "Assertion.h"
+#include "common/Assertion.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
-#include "ProgramProfile.h"
+#include "common/ProgramProfile.h"
 
 void AssertionFailure(const char* module, int line) {
     // The profile may be missing when the failure is that no profile was installed.

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "SimSpec.h"
+#include "common/SimSpec.h"
 
 struct FieldCode {
     const CSimSpec* field;

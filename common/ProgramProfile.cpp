@@ -1,7 +1,7 @@
-#include "ProgramProfile.h"
+#include "common/ProgramProfile.h"
 
-#include "Assertion.h"
-#include "ErrCodeException.h"
+#include "common/Assertion.h"
+#include "common/ErrCodeException.h"
 
 static const char kAssertModule[] = "ProgramProfile.cpp";
 

@@ -1,4 +1,4 @@
-#include "SafeFileSave.h"
+#include "common/SafeFileSave.h"
 
 #include <windows.h>
 

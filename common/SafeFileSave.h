@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ErrCodeException.h"
+#include "common/ErrCodeException.h"
 
 class CSafeFileSave {
 public:

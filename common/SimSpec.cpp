@@ -1,11 +1,11 @@
-#include "SimSpec.h"
+#include "common/SimSpec.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "Assertion.h"
-#include "ProgramProfile.h"
-#include "Util.h"
+#include "common/Assertion.h"
+#include "common/ProgramProfile.h"
+#include "common/Util.h"
 
 static const char kAssertModule[] = "SimSpec.cpp";
 

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "Framework.h"
+#include "framework/Framework.h"
 
 class CSimSpec {
 public:

@@ -9,7 +9,7 @@
 // whether it becomes the worst on a tie is the Tie parameter.
 #pragma once
 
-#include "Assertion.h"
+#include "common/Assertion.h"
 
 enum class SweepTie {
     kEarlierIsWorst,  // the worst moves only to a strictly worse result

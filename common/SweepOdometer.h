@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "Assertion.h"
+#include "common/Assertion.h"
 
 // The product of the active variables' step counts, capped at `cap`; 0 when
 // none is active.

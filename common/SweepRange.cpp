@@ -1,4 +1,4 @@
-#include "SweepRange.h"
+#include "common/SweepRange.h"
 
 #include <cmath>
 

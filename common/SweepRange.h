@@ -9,7 +9,7 @@
 // with the same step counter).
 #pragma once
 
-#include "SimSpec.h"
+#include "common/SimSpec.h"
 
 class CSweepRange {
 public:

@@ -1,11 +1,11 @@
-#include "Util.h"
+#include "common/Util.h"
 
 #include <cmath>
 #include <cstdarg>
 
-#include "Assertion.h"
-#include "ProgramProfile.h"
-#include "SimSpec.h"
+#include "common/Assertion.h"
+#include "common/ProgramProfile.h"
+#include "common/SimSpec.h"
 
 static const char kAssertModule[] = "Util.cpp";
 

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "Framework.h"
+#include "framework/Framework.h"
 
 class CWnd;
 class CSimSpec;

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
-#include "Assertion.h"
-#include "ModalDriver.h"
-#include "SimSpec.h"
-#include "TestProfile.h"
+#include "common/Assertion.h"
+#include "common/SimSpec.h"
+#include "common/tests/TestProfile.h"
+#include "testing/ModalDriver.h"
 
 using testing_harness::BoxIcon;
 using testing_harness::ModalDriver;

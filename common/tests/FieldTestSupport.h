@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "SimSpec.h"
+#include "common/SimSpec.h"
 
 // A field as the user sees it: its value with its unit.
 inline std::string Shown(const CSimSpec& field) {

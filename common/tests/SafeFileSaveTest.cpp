@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "SafeFileSave.h"
-#include "ScratchFile.h"
+#include "common/SafeFileSave.h"
+#include "common/tests/ScratchFile.h"
 
 namespace {
 

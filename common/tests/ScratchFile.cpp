@@ -1,4 +1,4 @@
-#include "ScratchFile.h"
+#include "common/tests/ScratchFile.h"
 
 #include <cstdio>
 

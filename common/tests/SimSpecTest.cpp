@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "ErrCodeException.h"
-#include "ScratchFile.h"
-#include "SimSpec.h"
-#include "TestProfile.h"
+#include "common/ErrCodeException.h"
+#include "common/SimSpec.h"
+#include "common/tests/ScratchFile.h"
+#include "common/tests/TestProfile.h"
 
 namespace {
 

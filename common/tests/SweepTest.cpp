@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "FieldTestSupport.h"
-#include "SweepBest.h"
-#include "SweepOdometer.h"
-#include "SweepRange.h"
-#include "TestProfile.h"
+#include "common/SweepBest.h"
+#include "common/SweepOdometer.h"
+#include "common/SweepRange.h"
+#include "common/tests/FieldTestSupport.h"
+#include "common/tests/TestProfile.h"
 
 namespace {
 

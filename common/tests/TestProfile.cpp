@@ -1,4 +1,4 @@
-#include "TestProfile.h"
+#include "common/tests/TestProfile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // really come from the installed profile.
 #pragma once
 
-#include "ProgramProfile.h"
+#include "common/ProgramProfile.h"
 
 enum TestUnit { kTestNone = 0, kTestInch = 1, kTestMm = 2, kTestLitre = 3 };
 

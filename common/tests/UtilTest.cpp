@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <string>
 
-#include "ErrCodeException.h"
-#include "ModalDriver.h"
-#include "ScratchFile.h"
-#include "SimSpec.h"
-#include "TestProfile.h"
-#include "Util.h"
-#include "WindowHelpers.h"
-#include "Framework.h"
+#include "common/ErrCodeException.h"
+#include "common/SimSpec.h"
+#include "common/Util.h"
+#include "common/tests/ScratchFile.h"
+#include "common/tests/TestProfile.h"
+#include "framework/Framework.h"
+#include "testing/ModalDriver.h"
+#include "testing/WindowHelpers.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "ChartAxisSetting.h"
+#include "torvane/results/ChartAxisSetting.h"
 
-#include "Assertion.h"
-#include "ProgramProfile.h"
-#include "ResultCurveCatalogue.h"
-#include "Util.h"
+#include "common/Assertion.h"
+#include "common/ProgramProfile.h"
+#include "common/Util.h"
+#include "torvane/results/ResultCurveCatalogue.h"
+
+namespace torvane {
 
 static const char kAssertModule[] = "ChartAxisSetting.cpp";
 
@@ -30,3 +32,5 @@ void ChartAxisSetting::Read(FILE* file) {
         ThrowFileValueError();
     Select(curve, preset);
 }
+
+}  // namespace torvane

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace torvane {
+
 struct ChartAxisSetting {
     // Row and preset (asserted 0..19 and 0..3); name, unit and result curve
     // from the row. Presets 1..3 take their range; preset 0 ("Auto-Range")
@@ -27,3 +29,5 @@ struct ChartAxisSetting {
     int presetMin = 0;
     int presetMax = 0;
 };
+
+}  // namespace torvane

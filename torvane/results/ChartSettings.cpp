@@ -1,8 +1,10 @@
-#include "ChartSettings.h"
+#include "torvane/results/ChartSettings.h"
 
-#include "ProgramProfile.h"
-#include "ResultCurveCatalogue.h"
-#include "Util.h"
+#include "common/ProgramProfile.h"
+#include "common/Util.h"
+#include "torvane/results/ResultCurveCatalogue.h"
+
+namespace torvane {
 
 namespace {
 
@@ -56,3 +58,5 @@ void ChartSettings::Read(FILE* file) {
     read.zones.Read(file);
     *this = read;
 }
+
+}  // namespace torvane

@@ -6,8 +6,10 @@
 
 #include <cstdio>
 
-#include "ChartAxisSetting.h"
-#include "ZoneSettings.h"
+#include "torvane/results/ChartAxisSetting.h"
+#include "torvane/results/ZoneSettings.h"
+
+namespace torvane {
 
 // The document's graph views.
 enum ChartViewPlace { kFirstChartView, kSecondChartView };
@@ -35,3 +37,5 @@ struct ChartSettings {
     ChartAxisSetting x, y, y2;
     ZoneSettings zones;
 };
+
+}  // namespace torvane

@@ -1,6 +1,8 @@
-#include "ResultCurveCatalogue.h"
+#include "torvane/results/ResultCurveCatalogue.h"
 
-#include "Assertion.h"
+#include "common/Assertion.h"
+
+namespace torvane {
 
 static const char kAssertModule[] = "ResultCurveCatalogue.cpp";
 
@@ -80,3 +82,5 @@ const char* ScalePresetName(int preset) {
     APP_ASSERT(preset >= 0 && preset < kScalePresetCount);
     return kScalePresetNames[preset];
 }
+
+}  // namespace torvane

@@ -4,6 +4,8 @@
 // of its three fixed scale presets.
 #pragma once
 
+namespace torvane {
+
 constexpr int kResultCurveRowCount = 20;
 // 0 "Auto-Range" (the chart picks the range), 1..3 fixed ranges.
 constexpr int kScalePresetCount = 4;
@@ -21,3 +23,5 @@ void ResultCurvePresetRange(int index, int preset, int& min, int& max);
 
 // "Auto-Range", "Low-Range", "Mid-Range", "Hi-Range".
 const char* ScalePresetName(int preset);
+
+}  // namespace torvane

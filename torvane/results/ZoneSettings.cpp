@@ -1,9 +1,11 @@
-#include "ZoneSettings.h"
+#include "torvane/results/ZoneSettings.h"
 
-#include "Assertion.h"
-#include "ProgramProfile.h"
-#include "ResultCurveCatalogue.h"
-#include "Util.h"
+#include "common/Assertion.h"
+#include "common/ProgramProfile.h"
+#include "common/Util.h"
+#include "torvane/results/ResultCurveCatalogue.h"
+
+namespace torvane {
 
 static const char kAssertModule[] = "ZoneSettings.cpp";
 
@@ -214,3 +216,5 @@ void ZoneSettings::Read(FILE* file) {
     needsConversion = header[6] != 0;
     for (ZoneRange& zone : zones) zone.Read(file);
 }
+
+}  // namespace torvane

@@ -5,7 +5,9 @@
 
 #include <cstdio>
 
-#include "Framework.h"
+#include "framework/Framework.h"
+
+namespace torvane {
 
 constexpr int kZonePresetCount = 10;
 constexpr int kMaxZones = 6;
@@ -97,3 +99,5 @@ struct ZoneSettings {
     bool needsConversion;
     ZoneRange zones[kMaxZones];
 };
+
+}  // namespace torvane

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "ChartSettings.h"
-#include "ErrCodeException.h"
-#include "ResultCurveCatalogue.h"
-#include "ScratchFile.h"
-#include "TorvaneProfile.h"
+#include "common/ErrCodeException.h"
+#include "common/tests/ScratchFile.h"
+#include "torvane/results/ChartSettings.h"
+#include "torvane/results/ResultCurveCatalogue.h"
+#include "torvane/services/TorvaneProfile.h"
+
+namespace torvane {
 
 namespace {
 
@@ -282,3 +284,5 @@ TEST_F(ChartSettingsTest, CombinationsAreReadOnlyInCombineMode) {
 }
 
 }  // namespace
+
+}  // namespace torvane

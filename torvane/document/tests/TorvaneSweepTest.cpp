@@ -1,0 +1,440 @@
+// The sweep engine: step counts, the odometer, applying values to the
+// working copy, scoring, the ten best results and the validation codes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/tests/FieldTestSupport.h"
+#include "testing/ModalDriver.h"
+#include "torvane/document/ComponentMenuTable.h"
+#include "torvane/document/Iterator.h"
+#include "torvane/document/tests/TorvaneDocTestSupport.h"
+#include "torvane/services/TorvaneShellServices.h"
+
+namespace torvane {
+
+using testing_harness::ModalDriver;
+
+namespace {
+
+// The values a variable produces over one sweep of its own.
+std::vector<float> Values(CIterVariable& variable) {
+    std::vector<float> values;
+    variable.Rewind();
+    for (int i = 0; i < variable.GetStepCount(); ++i) {
+        variable.ProduceNext();
+        values.push_back(variable.GetCurrentValue());
+    }
+    EXPECT_TRUE(variable.GetStepCount() == 0 || variable.IsAtEnd());
+    return values;
+}
+
+// The manifold type of a component command.
+CPartTypeSpec Manifold(UINT command) {
+    CPartTypeSpec manifold("Manifold Type", 1, 11);
+    const int row = TorvaneDocFindComponentRow(command);
+    manifold.SetType(GetComponentRow(row).typeIndex, TorvaneDocGetComponentName(command));
+    return manifold;
+}
+
+const UINT kDualPlane = 33508;         // type 2, the test engine's own
+const UINT kSinglePlane = 33506;       // type 1
+const UINT kIndividualRunner = 33513;  // type 4
+
+class TorvaneSweepTest : public TorvaneDocTest {
+protected:
+    TorvaneSweepTest() {
+        BuildChevy350(engine_);
+        engine_.SetAutoRun(false);
+        EXPECT_TRUE(engine_.RunSimulation(true, true));
+    }
+
+    // Steps to the end; the values of `slots` at each run.
+    std::vector<std::vector<float>> RunAll(CIterator& sweep, const std::vector<int>& slots) {
+        std::vector<std::vector<float>> runs;
+        bool kept = false;
+        while (sweep.Step(&kept)) {
+            std::vector<float> values;
+            for (int slot : slots) {
+                CIterVariable& variable = sweep.GetVariable(slot);
+                values.push_back(variable.GetMode() == kIterList
+                                     ? static_cast<float>(variable.GetCurrentListItem().GetValue())
+                                     : variable.GetCurrentValue());
+            }
+            runs.push_back(values);
+        }
+        return runs;
+    }
+
+    // Two manifolds (the engine's own, then the single plane) and three
+    // intake openings.
+    void SweepManifoldsAndOpening(CIterator& sweep) {
+        sweep.AttachDocument(&engine_);
+        sweep.PresetPartTypeList(2);
+        sweep.GetVariable(kSlotManifoldList).AddListItem(Manifold(kSinglePlane));
+        sweep.GetVariable(kSlotIntakeOpening)
+            .InitRange(kIterIntakeOpening, engine_.cam.primary.ivo, UnitlessSpec(1.0f),
+                       UnitlessSpec(1.0f));
+    }
+
+    void Ready(CIterator& sweep) {
+        unsigned short code = 0;
+        ASSERT_TRUE(sweep.Validate(code)) << code;
+        sweep.Reset();
+    }
+
+    CTorvaneDoc engine_;
+};
+
+TEST(IterVariableTest, RangesStepFromMinToMaxAndEndAtMax) {
+    const struct {
+        float step;
+        std::vector<float> values;
+    } cases[] = {
+        {3.0f, {10, 13, 16, 19, 20}},
+        {5.0f, {10, 15, 20}},
+        {3.3333f, {10, 13.3333f, 16.6666f, 20}},  // the remainder is within 1 % of a step
+        {10.0f, {10, 20}},
+        {11.0f, {}},  // a step larger than the range: no steps
+    };
+    WithTorvaneProfile profile;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        CIterVariable variable;
+        variable.InitRange(kIterBore, UnitlessSpec(15.0f), UnitlessSpec(5.0f),
+                           UnitlessSpec(c.step));
+        EXPECT_EQ(static_cast<int>(c.values.size()), variable.GetStepCount());
+        EXPECT_EQ(c.values.size() > 1, variable.IsActive());
+        const std::vector<float> values = Values(variable);
+        ASSERT_EQ(c.values.size(), values.size());
+        for (size_t i = 0; i < values.size(); ++i) EXPECT_NEAR(c.values[i], values[i], 1e-4f);
+    }
+}
+
+TEST(IterVariableTest, RangesStayWithinTheFieldsLimits) {
+    WithTorvaneProfile profile;
+    CIterVariable variable;
+    variable.InitRange(kIterBore, UnitlessSpec(98.0f), UnitlessSpec(5.0f), UnitlessSpec(1.0f));
+    EXPECT_EQ(93.0f, variable.GetMin().GetValue());
+    EXPECT_EQ(100.0f, variable.GetMax().GetValue());
+    EXPECT_EQ(8, variable.GetStepCount());
+    variable.SetCentre(UnitlessSpec(50.0f), 0.0f);  // no width: no steps
+    EXPECT_FALSE(variable.IsActive());
+    variable.SetCentre(UnitlessSpec(50.0f), 2.0f);
+    variable.SetStep(0.5f);
+    EXPECT_EQ(9, variable.GetStepCount());
+    variable.Recentre(UnitlessSpec(1.0f));
+    EXPECT_EQ(0.0f, variable.GetMin().GetValue());
+    EXPECT_EQ(3.0f, variable.GetMax().GetValue());
+}
+
+TEST_F(TorvaneSweepTest, ListsHoldDistinctTypesAndCopyWhole) {
+    CIterVariable list;
+    list.InitList(kIterManifold, 3);
+    EXPECT_EQ(0, list.GetStepCount());
+    list.AddListItem(Manifold(kDualPlane));
+    list.AddListItem(Manifold(kSinglePlane));
+    list.AddListItem(Manifold(kIndividualRunner));
+    EXPECT_EQ(3, list.GetStepCount());
+    EXPECT_TRUE(list.HasListType(4));
+    list.RemoveListItem(Manifold(kSinglePlane));
+    EXPECT_EQ(2, list.GetListCount());
+    EXPECT_FALSE(list.HasListType(1));
+    EXPECT_EQ(4, list.GetListItem(1).GetValue());
+    list.AddListItem(Manifold(kSinglePlane));  // the freed slot takes it
+    CIterVariable copy(list);
+    EXPECT_EQ(3, copy.GetStepCount());
+    EXPECT_EQ(1, copy.GetListItem(2).GetValue());
+    EXPECT_EQ(2, copy.GetCurrentListItem().GetValue());
+    list.FreeList();
+    EXPECT_EQ(kIterUnused, list.GetKind());
+    EXPECT_EQ(3, copy.GetListCount());
+}
+
+TEST_F(TorvaneSweepTest, AThreeByFourSweepRunsTwelveCombinations) {
+    CIterator sweep;
+    sweep.AttachDocument(&engine_);
+    CIterVariable& ivo = sweep.GetVariable(kSlotIntakeOpening);
+    ivo.InitRange(kIterIntakeOpening, engine_.cam.primary.ivo, UnitlessSpec(2.0f),
+                  UnitlessSpec(2.0f));
+    CIterVariable& bore = sweep.GetVariable(kSlotBore);
+    bore.InitRange(kIterBore, engine_.bore, UnitlessSpec(0.03f), UnitlessSpec(0.02f));
+    ASSERT_EQ(3, ivo.GetStepCount());
+    ASSERT_EQ(4, bore.GetStepCount());
+    Ready(sweep);
+    EXPECT_EQ(12, sweep.GetTotal());
+    const std::vector<std::vector<float>> runs = RunAll(sweep, {kSlotIntakeOpening, kSlotBore});
+    ASSERT_EQ(12u, runs.size());
+    EXPECT_TRUE(GetLeadFlag(sweep));
+    EXPECT_FALSE(sweep.IsRunFailed());
+    EXPECT_EQ(12, sweep.GetRunsDone());
+    EXPECT_EQ(100, sweep.GetProgressPercent());
+    // The first slot varies slowest, the last active one fastest.
+    const float ivo0 = engine_.cam.primary.ivo.GetValue() - 2.0f;
+    for (size_t run = 0; run < runs.size(); ++run) {
+        EXPECT_NEAR(ivo0 + 2.0f * (run / 4), runs[run][0], 1e-4f) << run;
+        EXPECT_NEAR(3.97f + std::min(0.02f * (run % 4), 0.06f), runs[run][1], 1e-4f) << run;
+    }
+    bool kept = true;
+    EXPECT_FALSE(sweep.Step(&kept));  // the 13th
+    EXPECT_FALSE(kept);
+}
+
+TEST_F(TorvaneSweepTest, ThreeVariablesCarryLikeAnOdometer) {
+    CIterator sweep;
+    SweepManifoldsAndOpening(sweep);
+    sweep.GetVariable(kSlotBore).InitRange(kIterBore, engine_.bore, UnitlessSpec(0.01f),
+                                           UnitlessSpec(0.02f));
+    Ready(sweep);
+    ASSERT_EQ(12, sweep.GetTotal());
+    const std::vector<std::vector<float>> runs =
+        RunAll(sweep, {kSlotManifoldList, kSlotIntakeOpening, kSlotBore});
+    ASSERT_EQ(12u, runs.size());
+    const float ivo = engine_.cam.primary.ivo.GetValue();
+    std::vector<std::vector<float>> expected;
+    for (float manifold : {2.0f, 1.0f})
+        for (float opening : {ivo - 1, ivo, ivo + 1})
+            for (float boreValue : {3.99f, 4.01f})
+                expected.push_back({manifold, opening, boreValue});
+    for (size_t run = 0; run < runs.size(); ++run)
+        for (size_t v = 0; v < 3; ++v) EXPECT_NEAR(expected[run][v], runs[run][v], 1e-4f) << run;
+}
+
+TEST_F(TorvaneSweepTest, TheTenBestResultsAreKept) {
+    CIterator sweep;
+    sweep.AttachDocument(&engine_);
+    sweep.GetVariable(kSlotIntakeClosing)
+        .InitRange(kIterIntakeClosing, engine_.cam.primary.ivc, UnitlessSpec(6.0f),
+                   UnitlessSpec(1.0f));
+    sweep.SetCriterion(kCriterionPeakTorque);
+    Ready(sweep);
+    std::vector<float> scores;
+    bool kept = false;
+    for (int run = 1; sweep.Step(&kept); ++run) {
+        scores.push_back(sweep.GetLastScore());
+        // The table fills slots 0, 1, 2, ... in order.
+        if (run <= kIterResultCount) {
+            EXPECT_TRUE(kept) << run;
+        }
+    }
+    ASSERT_EQ(13u, scores.size());
+    ASSERT_EQ(kIterResultCount, sweep.GetResultCount());
+    // The kept scores are the ten largest; of equal scores the earlier run.
+    std::vector<float> sorted = scores;
+    std::sort(sorted.begin(), sorted.end(), std::greater<float>());
+    std::vector<float> keptScores;
+    float best = 0.0f;
+    int bestIndex = -1;
+    for (int i = 0; i < sweep.GetResultCount(); ++i) {
+        const float score = sweep.GetResultScore(i);
+        keptScores.push_back(score);
+        if (score > best) {
+            best = score;
+            bestIndex = i;
+        }
+    }
+    std::sort(keptScores.begin(), keptScores.end(), std::greater<float>());
+    EXPECT_EQ(std::vector<float>(sorted.begin(), sorted.begin() + 10), keptScores);
+    EXPECT_EQ(sorted[0], sweep.GetBestScore());
+    EXPECT_EQ(sorted[9], sweep.GetWorstScore());
+    EXPECT_EQ(sweep.GetResultDoc(bestIndex), sweep.GetBestResultDoc());
+    // A result's document is the engine of its run.
+    for (int i = 0; i < sweep.GetResultCount(); ++i) {
+        CTorvaneDoc* result = sweep.GetResultDoc(i);
+        EXPECT_EQ(sweep.GetResultScore(i), result->GetPeakValue(kCurveTorque, 2000, 11000));
+    }
+    sweep.MarkBestResult();
+    EXPECT_TRUE(sweep.IsResultMarked(bestIndex));
+}
+
+TEST_F(TorvaneSweepTest, EqualScoresKeepTheFirstTenRuns) {
+    CIterator sweep;
+    sweep.AttachDocument(&engine_);
+    // Twelve runs of the same engine: every score is the same.
+    CIterVariable& list = sweep.GetVariable(kSlotManifoldList);
+    list.InitList(kIterManifold, 12);
+    for (int i = 0; i < 12; ++i) list.AddListItem(engine_.manifoldType);
+    Ready(sweep);
+    std::vector<bool> keptRuns;
+    bool kept = false;
+    while (sweep.Step(&kept)) keptRuns.push_back(kept);
+    EXPECT_EQ(std::vector<bool>(
+                  {true, true, true, true, true, true, true, true, true, true, false, false}),
+              keptRuns);
+    EXPECT_EQ(sweep.GetBaselineScore(), sweep.GetBestScore());
+    EXPECT_EQ(sweep.GetResultDoc(0), sweep.GetBestResultDoc());  // the lowest index wins ties
+}
+
+TEST_F(TorvaneSweepTest, ScoresReadTheChosenSpeedRange) {
+    const float* power = engine_.GetCurve(kCurvePower);
+    const float* torque = engine_.GetCurve(kCurveTorque);
+    const struct {
+        int criterion;
+        float from, to;
+        float expected;
+    } cases[] = {
+        // 5000, 5500 and 6000 rpm are points 6, 7 and 8.
+        {kCriterionPeakPower, 5000, 6000, std::max({power[6], power[7], power[8]})},
+        {kCriterionPeakTorque, 2000, 2500, std::max(torque[0], torque[1])},
+        {kCriterionPowerArea, 2000, 3000,
+         0.001f * (500 * (power[0] + power[1]) / 2 + 500 * (power[1] + power[2]) / 2)},
+        {kCriterionTorqueArea, 2000, 11000, engine_.GetCurveArea(kCurveTorque, 2000, 11000)},
+    };
+    for (const auto& c : cases) {
+        CIterator sweep;
+        sweep.AttachDocument(&engine_);
+        sweep.SetCriterion(c.criterion);
+        sweep.SetRpmRange(c.from, c.to);
+        sweep.Reset();
+        EXPECT_NEAR(c.expected, sweep.GetBaselineScore(), 1e-3f * c.expected) << c.criterion;
+    }
+}
+
+TEST_F(TorvaneSweepTest, ValidationCodesInTheirOrder) {
+    CIterator sweep;
+    unsigned short code = 0;
+    EXPECT_FALSE(sweep.Validate(code));
+    EXPECT_EQ(62, code);
+
+    sweep.AttachDocument(&engine_);
+    EXPECT_FALSE(sweep.Validate(code));
+    EXPECT_EQ(63, code);  // nothing to sweep
+
+    sweep.PresetValveEvents(32.0f, 1.0f);  // 65 values each
+    sweep.PresetBoreStroke(2.0f, 0.001f);
+    EXPECT_FALSE(sweep.Validate(code));
+    EXPECT_EQ(86, code);
+
+    sweep.EnableBoreStroke(false);
+    EXPECT_TRUE(sweep.Validate(code));
+    sweep.SetHoldDisplacement(true, false);  // the bore follows the stroke...
+    sweep.GetVariable(kSlotStroke).SetCentre(engine_.stroke, 0.0f);  // ...which stands still
+    EXPECT_FALSE(sweep.Validate(code));
+    EXPECT_EQ(109, code);
+    sweep.ClearHoldDisplacement();
+
+    sweep.PresetPartTypeList(10);  // only the engine's own manifold
+    EXPECT_FALSE(sweep.Validate(code));
+    EXPECT_EQ(110, code);
+    sweep.EnablePartTypeList(false);
+    EXPECT_TRUE(sweep.Validate(code));
+
+    // An engine that does not validate is not attached.
+    CTorvaneDoc incomplete;
+    CIterator other;
+    ModalDriver::Instance().Answer("Incomplete Engine", IDOK);
+    other.AttachDocument(&incomplete);
+    EXPECT_EQ(nullptr, other.GetAttachedDocument());
+}
+
+TEST_F(TorvaneSweepTest, HeldDisplacementDerivesTheStrokeAndSkipsImpossibleEngines) {
+    CIterator sweep;
+    sweep.AttachDocument(&engine_);
+    sweep.PresetBoreStroke(1.0f, 0.5f);
+    sweep.SetHoldDisplacement(false, true);  // the stroke follows the bore
+    EXPECT_FALSE(sweep.GetVariable(kSlotStroke).IsActive());
+    CIterVariable& bore = sweep.GetVariable(kSlotBore);
+    // From 2.5 in the stroke would have to exceed its 7 in limit.
+    bore.InitRange(kIterBore, engine_.bore, UnitlessSpec(1.5f), UnitlessSpec(0.5f));
+    Ready(sweep);
+    ASSERT_EQ(7, sweep.GetTotal());
+    std::vector<bool> keptRuns;
+    bool kept = false;
+    while (sweep.Step(&kept)) keptRuns.push_back(kept);
+    EXPECT_FALSE(sweep.IsRunFailed());
+    EXPECT_EQ(std::vector<bool>({false, true, true, true, true, true, true}), keptRuns);
+    for (int i = 0; i < sweep.GetResultCount(); ++i) {
+        const CTorvaneDoc& result = *sweep.GetResultDoc(i);
+        const float b = result.bore.GetValue();
+        EXPECT_NEAR(349.85f, 0.7853982f * b * b * result.stroke.GetValue() * 8, 0.01f) << b;
+    }
+}
+
+TEST_F(TorvaneSweepTest, AMetricEngineIsSweptInInchesAndKeptInMillimetres) {
+    engine_.SetUnitsMode(1);
+    CIterator sweep;
+    sweep.AttachDocument(&engine_);
+    sweep.PresetBoreStroke(0.02f, 0.01f);
+    sweep.EnableBoreStroke(true);
+    sweep.GetVariable(kSlotStroke).SetEnabled(false);
+    EXPECT_NEAR(3.98f, sweep.GetVariable(kSlotBore).GetMin().GetValue(), 1e-5f);
+    EXPECT_EQ(5, sweep.GetVariable(kSlotBore).GetStepCount());
+    Ready(sweep);
+    const std::vector<std::vector<float>> runs = RunAll(sweep, {kSlotBore});
+    ASSERT_EQ(5u, runs.size());
+    const CTorvaneDoc& result = *sweep.GetResultDoc(4);
+    EXPECT_EQ(1, result.GetUnitsMode());
+    CString shown;
+    result.bore.FormatWithUnits(shown);
+    EXPECT_STREQ("102.11 mm", shown);  // 4.02 in
+}
+
+TEST_F(TorvaneSweepTest, RunnerFlowFollowsTheManifoldOfEachRun) {
+    CIterator sweep;
+    sweep.AttachDocument(&engine_);
+    sweep.SetScaleRunnerFlow();
+    CIterVariable& list = sweep.GetVariable(kSlotManifoldList);
+    list.InitList(kIterManifold, 2);
+    list.AddListItem(Manifold(kIndividualRunner));
+    list.AddListItem(engine_.manifoldType);
+    Ready(sweep);
+    bool kept = false;
+    ASSERT_TRUE(sweep.Step(&kept));
+    ASSERT_TRUE(sweep.Step(&kept));
+    ASSERT_EQ(2, sweep.GetResultCount());
+    EXPECT_EQ(4, sweep.GetResultDoc(0)->manifoldType.GetValue());
+    EXPECT_EQ(2400.0f, sweep.GetResultDoc(0)->inductionFlow.GetValue());  // 600 x 8 x 0.5
+    // The next manifold runs on the engine's own flow again.
+    EXPECT_EQ(600.0f, sweep.GetResultDoc(1)->inductionFlow.GetValue());
+}
+
+TEST_F(TorvaneSweepTest, AFailedRunEndsTheSweepAndSaysSo) {
+    engine_.cam.intakeLift.SetValue(1.5f);  // too much lift for the lobe
+    CIterator sweep;
+    sweep.AttachDocument(&engine_);
+    sweep.PresetValveEvents(2.0f, 1.0f);
+    Ready(sweep);
+    ModalDriver::Instance().Answer("Simulation Run Time Error", IDOK);
+    bool kept = true;
+    EXPECT_FALSE(sweep.Step(&kept));
+    EXPECT_FALSE(kept);
+    EXPECT_TRUE(sweep.IsRunFailed());
+    EXPECT_FALSE(GetLeadFlag(sweep));  // not done: stopped
+    EXPECT_EQ(1u, ModalDriver::Instance().Boxes().size());
+}
+
+TEST_F(TorvaneSweepTest, ACopyGoesOnWhereTheOriginalStands) {
+    CIterator sweep;
+    SweepManifoldsAndOpening(sweep);
+    Ready(sweep);
+    bool kept = false;
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(sweep.Step(&kept));
+    CIterator copy;
+    copy = sweep;
+    EXPECT_EQ(4, copy.GetRunsDone());
+    EXPECT_EQ(4, copy.GetResultCount());
+    EXPECT_EQ(sweep.GetResultScore(3), copy.GetResultScore(3));
+    EXPECT_EQ(RunAll(sweep, {kSlotManifoldList, kSlotIntakeOpening}),
+              RunAll(copy, {kSlotManifoldList, kSlotIntakeOpening}));
+}
+
+TEST_F(TorvaneSweepTest, APendingHandOffEndsWithItsSweep) {
+    auto sweep = std::make_unique<CIterator>();
+    SetBestResultsIterator(sweep.get());
+    sweep.reset();
+    EXPECT_EQ(nullptr, GetBestResultsIterator());
+
+    auto doc = std::make_unique<CTorvaneDoc>();
+    doc->CreateIterators();
+    SetBestResultsIterator(doc->GetFineIterator());
+    doc.reset();
+    EXPECT_EQ(nullptr, GetBestResultsIterator());
+}
+
+}  // namespace
+
+}  // namespace torvane

@@ -1,0 +1,60 @@
+// What the engine document uses of the engine program's shell: the single
+// field editor, the component dialogs that component commands open, and the
+// hand-off of a sweep's marked results to the application. The shell's
+// classes plug into these: its field editor registers itself here while it
+// exists, its application keeps the pending sweep here, and it installs its
+// dialogs at start-up. Without a shell (model tests, sweeps' working
+// documents) no editor is open and the dialogs answer Cancel.
+#pragma once
+
+#include <functional>
+
+#include "framework/Framework.h"
+
+class CFileSpec;
+
+namespace torvane {
+
+class CIterator;
+class CylHeadFlow;
+
+// ---- The single field editor ----
+
+// Posted to the open editor: commit the typed text as on OK.
+constexpr UINT kMsgCommitFieldEditor = WM_USER + 105;
+
+// The editor registers itself for its lifetime; a second editor is an
+// assertion, and so is unregistering another one.
+void FieldEditorRegister(CWnd* editor);
+void FieldEditorUnregister(CWnd* editor);
+bool FieldEditorIsOpen();
+// Asks the open editor to commit (assertion when none is open).
+void FieldEditorPostCommit();
+
+// ---- Component dialogs ----
+
+struct ComponentDialogs {
+    // The airflow dialog on the document's head-flow data and airflow file
+    // field; true on OK, with both written back.
+    std::function<bool(CylHeadFlow& flow, CFileSpec& airflowFile)> editAirflow;
+    // The custom camshaft-type dialog, starting from `currentName` (may be
+    // null); true on OK, with the entered name (empty when none was typed).
+    std::function<bool(const char* currentName, CString& enteredName)> chooseCamTypeName;
+};
+
+// Installs the shell's dialogs; an empty member answers Cancel.
+void InstallComponentDialogs(const ComponentDialogs& dialogs);
+bool RunAirflowDialog(CylHeadFlow& flow, CFileSpec& airflowFile);
+bool RunCamTypeDialog(const char* currentName, CString& enteredName);
+
+// ---- Best-results hand-off ----
+
+// Keeps the sweep whose marked results are to become new documents; null or
+// a second pending sweep is an assertion.
+void SetBestResultsIterator(CIterator* sweep);
+// The pending sweep, or null.
+CIterator* GetBestResultsIterator();
+// No sweep pending any more (its marks are done, or its owner deletes it).
+void ClearBestResultsIterator();
+
+}  // namespace torvane
