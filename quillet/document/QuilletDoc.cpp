@@ -5,8 +5,8 @@
 #include "quillet/document/QuilletDoc.h"
 
 #include <algorithm>
-#include <climits>
 
+#include "common/DocumentSerial.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDocFields.h"
 #include "quillet/document/SimInterface.h"
@@ -23,17 +23,7 @@ namespace {
 const float kDrivingRpmMin = 1.0f;
 const float kDrivingRpmMax = 14500.0f;
 
-// Process-wide serial counter: every document takes the next number, and
-// 0 is never issued.
-int g_serialCounter = 0;
 CQuilletDoc* g_lastCreated = nullptr;
-
-int NextSerial() {
-    g_serialCounter = g_serialCounter == -1 ? 1
-                      : g_serialCounter == INT_MAX ? INT_MIN
-                                                   : g_serialCounter + 1;
-    return g_serialCounter;
-}
 
 // The command ranges the constructor checks against the choice table.
 const UINT kChoiceRanges[][2] = {
@@ -184,7 +174,7 @@ CQuilletDoc::CQuilletDoc()
       m_wind("Wind Speed", kUnitMph, -200.0f, 200.0f, kUnitMph, 1.0f),
       m_temperature("Temperature", -50.0f, 180.0f),
       m_notes("Notes") {
-    serial_ = NextSerial();
+    serial_ = NextDocumentSerial();
     for (const UINT* range : kChoiceRanges) CheckChoiceRange(range[0], range[1]);
     ClearVehicle();
 }

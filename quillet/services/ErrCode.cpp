@@ -1,26 +1,11 @@
 #include "quillet/services/ErrCode.h"
 
-#include <windows.h>
-
-#include <cstdarg>
-#include <cstdio>
-#include <string>
-
+#include "common/MessageTable.h"
 #include "common/UserManualText.h"
 
 namespace quillet {
 
-static const char kAssertModule[] = "ErrCode.cpp";
-
 namespace {
-
-// One entry serves the codes first..last.
-struct Message {
-    unsigned short first;
-    unsigned short last;
-    const char* title;
-    const char* text;
-};
 
 #define READER_TAIL MANUAL_READER_TAIL("Quillet")
 
@@ -57,7 +42,7 @@ const char kRatioTooHighAdvice[] =
     "Decrease the gear ratio so that it is at least 0.01 \n"
     "less than the next highest gear ratio.\n";
 
-const Message kErrors[] = {
+const NumberedMessage kErrors[] = {
     {1, 1, kEngineData, "Engine Description Required"},
     {2, 2, kEngineData, "Engine Class Type selection Required"},
     {3, 3, kEngineData, "Engine Volume Displacement Required"},
@@ -250,7 +235,7 @@ const char kComputedValueText[] =
     "In order to run the simulation, %s values\n"
     "must be within the range of %.0f to %.0f %s.";
 
-const Message kNotices[] = {
+const NumberedMessage kNotices[] = {
     {103, 103, kImportant,
      "You have selected a Torque Converter Stall Rpm\n"
      "that is too high for a Shift Rpm. Unless you correct \n"
@@ -291,7 +276,7 @@ const char kBaselineLine[] =
     "Press OK to reset all iteration parameters or choose\n"
     "Cancel to exit Iterator.";
 
-const Message kQuestions[] = {
+const NumberedMessage kQuestions[] = {
     {200, 200, kWarning,
      "If you proceed, all displayed Power and\n"
      "Torque data will be reset.\n\n"
@@ -389,83 +374,62 @@ const unsigned short kRedlineAtZeroPowerQuestion = 215;
 const unsigned short kShiftAtZeroPowerQuestion = 217;
 const char* const kRpmAtZeroPowerNames[] = {"Redline RPM", "Launch RPM", "Shift RPM"};
 
-template <size_t N>
-const Message* Find(const Message (&table)[N], unsigned short code) {
-    for (const Message& message : table) {
-        if (code >= message.first && code <= message.last) return &message;
-    }
-    return nullptr;
-}
-
-std::string Formatted(const char* format, ...) {
-    char text[1024];
-    va_list args;
-    va_start(args, format);
-    vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
-
-int Show(const char* title, const std::string& text, UINT style) {
-    return MessageBoxA(GetFocus(), text.c_str(), title, style);
-}
+const MessageTable kErrorTable(kErrors);
+const MessageTable kNoticeTable(kNotices);
+const MessageTable kQuestionTable(kQuestions);
 
 }  // namespace
 
 void ErrCodeShowError(unsigned short code) {
-    const UINT style = MB_OK | MB_ICONERROR;
     if (code >= kFirstRatioTooLow && code <= kLastRatioTooHigh) {
         const bool tooLow = code < kFirstRatioTooHigh;
         const char* gear = kGearNames[code - (tooLow ? kFirstRatioTooLow : kFirstRatioTooHigh)];
-        Show(kRatioTitle,
-             Formatted("The Transmission %s Gear Ratio is too %s.%s%s", gear,
-                       tooLow ? "low" : "high", kRatioBody,
-                       tooLow ? kRatioTooLowAdvice : kRatioTooHighAdvice),
-             style);
+        ShowMessageBox(kRatioTitle,
+                       FormatMessageText("The Transmission %s Gear Ratio is too %s.%s%s", gear,
+                                         tooLow ? "low" : "high", kRatioBody,
+                                         tooLow ? kRatioTooLowAdvice : kRatioTooHighAdvice),
+                       kErrorBoxStyle);
         return;
     }
-    const Message* message = Find(kErrors, code);
-    APP_ASSERT(message != nullptr);
-    Show(message->title, message->text, style);
+    const NumberedMessage& message = kErrorTable.Get(code);
+    ShowMessageBox(message.title, message.text, kErrorBoxStyle);
 }
 
 int ErrCodeShowWarning(unsigned short code, bool okCancel) {
-    const UINT style = (okCancel ? MB_OKCANCEL : MB_OK) | MB_ICONINFORMATION;
+    const UINT style = NoticeBoxStyle(okCancel);
     if (code == kNoticeTorqueOutOfRange) {
-        return Show("Out-of-Range Computed Torque Value",
-                    Formatted(kComputedValueText, "Horspower", "Torque", "torque", "Torque", 1.0,
-                              5000.0, "lb-ft"),
-                    style);
+        return ShowMessageBox("Out-of-Range Computed Torque Value",
+                              FormatMessageText(kComputedValueText, "Horspower", "Torque", "torque",
+                                                "Torque", 1.0, 5000.0, "lb-ft"),
+                              style);
     }
     if (code == kNoticePowerOutOfRange) {
-        return Show("Out-of-Range Computed Power Value",
-                    Formatted(kComputedValueText, "Torque", "Power", "power", "Power", 1.0, 7000.0,
-                              "hp"),
-                    style);
+        return ShowMessageBox("Out-of-Range Computed Power Value",
+                              FormatMessageText(kComputedValueText, "Torque", "Power", "power",
+                                                "Power", 1.0, 7000.0, "hp"),
+                              style);
     }
-    const Message* message = Find(kNotices, code);
-    APP_ASSERT(message != nullptr);
-    return Show(message->title, message->text, style);
+    const NumberedMessage& message = kNoticeTable.Get(code);
+    return ShowMessageBox(message.title, message.text, style);
 }
 
 int ErrCodeAskConfirm(unsigned short code) {
-    const UINT style = MB_OKCANCEL | MB_ICONWARNING;
     if (code == kCouplingChangedQuestion || code == kGearCountChangedQuestion) {
         const char* change = code == kCouplingChangedQuestion ? "coupling type" : "number of gears";
-        return Show(kWarning,
-                    Formatted("The transmission's %s has been changed\n%s", change, kBaselineLine),
-                    style);
+        return ShowMessageBox(
+            kWarning,
+            FormatMessageText("The transmission's %s has been changed\n%s", change, kBaselineLine),
+            kQuestionBoxStyle);
     }
     if (code >= kRedlineAtZeroPowerQuestion && code <= kShiftAtZeroPowerQuestion) {
         const char* name = kRpmAtZeroPowerNames[code - kRedlineAtZeroPowerQuestion];
-        return Show(kWarning,
-                    Formatted("You have selected a %s value that refers\n", name) +
-                        Formatted(kRpmAtZeroPowerTail, name),
-                    style);
+        return ShowMessageBox(kWarning,
+                              FormatMessageText("You have selected a %s value that refers\n", name) +
+                                  FormatMessageText(kRpmAtZeroPowerTail, name),
+                              kQuestionBoxStyle);
     }
-    const Message* message = Find(kQuestions, code);
-    APP_ASSERT(message != nullptr);
-    return Show(message->title, message->text, style);
+    const NumberedMessage& message = kQuestionTable.Get(code);
+    return ShowMessageBox(message.title, message.text, kQuestionBoxStyle);
 }
 
 }  // namespace quillet

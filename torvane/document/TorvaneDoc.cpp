@@ -2,6 +2,7 @@
 
 #include <cfloat>
 
+#include "common/DocumentSerial.h"
 #include "torvane/document/ComponentMenuTable.h"
 #include "torvane/document/Iterator.h"
 #include "torvane/services/ErrCode.h"
@@ -68,15 +69,7 @@ CFloatPtSpec CTorvaneDoc::*const kCompressionCalculatorFields[] = {
 // speed, power, torque, manifold pressure, volumetric efficiency, BMEP).
 const int kCopiedCurveCount = 6;
 
-// Serial numbers run through every non-zero int: -1 wraps to 1.
-unsigned g_serialCounter = 0;
 CTorvaneDoc* g_lastCreated = nullptr;
-
-int NextSerial() {
-    ++g_serialCounter;
-    if (g_serialCounter == 0) g_serialCounter = 1;
-    return static_cast<int>(g_serialCounter);
-}
 
 }  // namespace
 
@@ -123,7 +116,7 @@ CTorvaneDoc::CTorvaneDoc()
       gasketVolume("Head Gasket Volume", kUnitCc, -100000.0f, FLT_MAX, kUnitCc, 1.0f),
       deckVolume("Deck Volume", kUnitCc, -100000.0f, FLT_MAX, kUnitCc, 1.0f),
       notes("Notes"),
-      serial_(NextSerial()) {
+      serial_(NextDocumentSerial()) {
     TorvaneDocCheckComponentRanges();
     ClearEngine();
 }

@@ -1,9 +1,8 @@
 #include "torvane/services/ErrCode.h"
 
-#include <windows.h>
-
 #include <string>
 
+#include "common/MessageTable.h"
 #include "common/UserManualText.h"
 
 namespace torvane {
@@ -11,12 +10,6 @@ namespace torvane {
 static const char kAssertModule[] = "ErrCode.cpp";
 
 namespace {
-
-struct Message {
-    unsigned short code;
-    const char* title;
-    const char* text;
-};
 
 // Shared by the three file-version errors and the user-manual errors.
 #define NOT_CREATED_BY_THIS_VERSION                               \
@@ -41,7 +34,7 @@ const char kCamFileProblemTail[] =
     "Press OK to continue with the current Cam search or \n"
     "choose Cancel to abort.\n";
 
-const Message kErrors[] = {
+const NumberedMessage kErrors[] = {
     {1, "Incomplete Engine", "Bore/Stroke Selection Required"},
     {2, "Incomplete Engine", "Valid Bore value Required"},
     {3, "Incomplete Engine", "Valid Stroke value Required"},
@@ -311,7 +304,7 @@ const Message kErrors[] = {
      "\n" MANUAL_TAIL},
 };
 
-const Message kWarnings[] = {
+const NumberedMessage kWarnings[] = {
     {101, kImportant,
      "Cam timing values have been changed FROM\n"
      "0.050-inch lifter rise TO Seat-To-Seat figures.\n"
@@ -399,7 +392,7 @@ const Message kWarnings[] = {
      "Press OK to proceed or choose Cancel to return.\n"},
 };
 
-const Message kConfirmations[] = {
+const NumberedMessage kConfirmations[] = {
     {200, kWarning,
      "If you proceed, all displayed flow data will\n"
      "be reset to default values.\n"
@@ -461,22 +454,14 @@ const Message kConfirmations[] = {
      "Zuv Oradizov settings and results intact."},
 };
 
-template <size_t N>
-const Message& Find(const Message (&table)[N], unsigned short code) {
-    for (const Message& message : table) {
-        if (message.code == code) return message;
-    }
-    AssertionFailure(kAssertModule, __LINE__);
-}
-
-int Show(const char* title, const char* text, UINT style) {
-    return MessageBoxA(GetFocus(), text, title, style);
-}
+const MessageTable kErrorTable(kErrors);
+const MessageTable kWarningTable(kWarnings);
+const MessageTable kConfirmationTable(kConfirmations);
 
 }  // namespace
 
 int ErrCodeShowError(unsigned short code, bool askOkCancel, const char* filePath) {
-    const Message& message = Find(kErrors, code);
+    const NumberedMessage& message = kErrorTable.Get(code);
     std::string text;
     if (code == kCamFileProblem) {
         APP_ASSERT(filePath != nullptr);
@@ -484,29 +469,22 @@ int ErrCodeShowError(unsigned short code, bool askOkCancel, const char* filePath
     } else {
         text = message.text;
     }
-    UINT style = askOkCancel ? MB_OKCANCEL | MB_ICONINFORMATION : MB_OK | MB_ICONERROR;
-    return Show(message.title, text.c_str(), style);
+    return ShowMessageBox(message.title, text,
+                          askOkCancel ? NoticeBoxStyle(true) : kErrorBoxStyle);
 }
 
 int ErrCodeShowWarning(unsigned short code, bool askOkCancel) {
-    const Message& message = Find(kWarnings, code);
-    return Show(message.title, message.text,
-                (askOkCancel ? MB_OKCANCEL : MB_OK) | MB_ICONINFORMATION);
+    const NumberedMessage& message = kWarningTable.Get(code);
+    return ShowMessageBox(message.title, message.text, NoticeBoxStyle(askOkCancel));
 }
 
 int ErrCodeAskConfirm(unsigned short code) {
-    const Message& message = Find(kConfirmations, code);
-    return Show(message.title, message.text, MB_OKCANCEL | MB_ICONWARNING);
+    const NumberedMessage& message = kConfirmationTable.Get(code);
+    return ShowMessageBox(message.title, message.text, kQuestionBoxStyle);
 }
 
 void ErrCodeShowSystemError(unsigned long systemError) {
-    char* text = nullptr;
-    FormatMessageA(
-        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, systemError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-        reinterpret_cast<char*>(&text), 0, nullptr);
-    Show("Error", text ? text : "", MB_OK | MB_ICONINFORMATION);
-    LocalFree(text);
+    ShowSystemErrorMessage(systemError);
 }
 
 }  // namespace torvane
