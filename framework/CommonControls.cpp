@@ -1,7 +1,7 @@
 #include "CommonControls.h"
 
-#include "HandleMap.h"
 #include "NullObject.h"
+#include "ThreadState.h"
 
 namespace {
 
@@ -244,10 +244,7 @@ BOOL CToolTipCtrl::GetToolInfo(TOOLINFOA* info, CWnd* wnd, UINT_PTR toolId) cons
 
 namespace {
 
-CHandleMap<CImageList, HIMAGELIST>& ImageListMap() {
-    static CHandleMap<CImageList, HIMAGELIST> map(&CImageList::m_hImageList);
-    return map;
-}
+CHandleMap<CImageList, HIMAGELIST>& ImageListMap() { return AfxGetThreadState()->imageListMap; }
 
 }  // namespace
 

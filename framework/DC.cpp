@@ -1,24 +1,14 @@
 #include "DC.h"
 
-#include "HandleMap.h"
 #include "NullObject.h"
+#include "ThreadState.h"
 #include "Wnd.h"
 
 #include <cstdlib>
 
 namespace {
 
-// A wrapper answers queries from the DC it wraps.
-CDC* MakeWrapper(HDC dc) {
-    CDC* wrapper = new CDC;
-    wrapper->m_hAttribDC = dc;
-    return wrapper;
-}
-
-CHandleMap<CDC, HDC>& DcMap() {
-    static CHandleMap<CDC, HDC> map(&CDC::m_hDC, MakeWrapper);
-    return map;
-}
+CHandleMap<CDC, HDC>& DcMap() { return AfxGetThreadState()->dcMap; }
 
 template <class Wrapper>
 Wrapper* Wrap(HGDIOBJ object) {
@@ -36,6 +26,13 @@ CDC::~CDC() {
 HDC CDC::GetSafeHdc() const { return IsNullObject(this) ? nullptr : m_hDC; }
 
 CWnd* CDC::GetWindow() const { return CWnd::FromHandle(::WindowFromDC(m_hDC)); }
+
+CDC* CDC::NewTemporary(HDC dc) {
+    // A wrapper answers queries from the DC it wraps.
+    CDC* wrapper = new CDC;
+    wrapper->m_hAttribDC = dc;
+    return wrapper;
+}
 
 CDC* CDC::FromHandle(HDC dc) { return DcMap().FromHandle(dc); }
 

@@ -30,6 +30,8 @@ public:
     CWnd* GetWindow() const;
 
     static CDC* FromHandle(HDC dc);
+    // The temporary wrapper FromHandle makes for a DC no object owns.
+    static CDC* NewTemporary(HDC dc);
     static void DeleteTempMap();
     BOOL Attach(HDC dc);
     HDC Detach();

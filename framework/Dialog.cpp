@@ -7,8 +7,13 @@
 INT_PTR CALLBACK AfxDlgProc(HWND wnd, UINT message, WPARAM, LPARAM) {
     if (message != WM_INITDIALOG) return FALSE;
     CWnd* object = CWnd::FromHandlePermanent(wnd);
-    if (object && object->IsKindOf(RUNTIME_CLASS(CDialog))) return static_cast<CDialog*>(object)->OnInitDialog();
-    return TRUE;
+    if (!object || !object->IsKindOf(RUNTIME_CLASS(CDialog))) return TRUE;
+    try {
+        return static_cast<CDialog*>(object)->OnInitDialog();
+    } catch (...) {
+        AfxReportCaughtException();
+        return TRUE;
+    }
 }
 
 // Dialog creation (CWnd)

@@ -1,16 +1,27 @@
 #include "GdiObjects.h"
 
 #include "DC.h"
-#include "HandleMap.h"
 #include "NullObject.h"
+#include "ThreadState.h"
 
 #include <cstdlib>
 
 namespace {
 
+CHandleMap<CGdiObject, HGDIOBJ>& GdiMap() { return AfxGetThreadState()->gdiMap; }
+
+template <class Wrapper>
+Wrapper* WrapperOf(HGDIOBJ object) {
+    return static_cast<Wrapper*>(CGdiObject::FromHandle(object));
+}
+
+}  // namespace
+
+// CGdiObject
+
 // The temporary wrapper of a handle is of the class that matches its type,
 // so FromHandle of each class may hand it out as that class.
-CGdiObject* MakeWrapper(HGDIOBJ object) {
+CGdiObject* CGdiObject::NewTemporary(HGDIOBJ object) {
     switch (::GetObjectType(object)) {
     case OBJ_PEN:
     case OBJ_EXTPEN: return new CPen;
@@ -22,20 +33,6 @@ CGdiObject* MakeWrapper(HGDIOBJ object) {
     default: return new CGdiObject;
     }
 }
-
-CHandleMap<CGdiObject, HGDIOBJ>& GdiMap() {
-    static CHandleMap<CGdiObject, HGDIOBJ> map(&CGdiObject::m_hObject, MakeWrapper);
-    return map;
-}
-
-template <class Wrapper>
-Wrapper* WrapperOf(HGDIOBJ object) {
-    return static_cast<Wrapper*>(CGdiObject::FromHandle(object));
-}
-
-}  // namespace
-
-// CGdiObject
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 

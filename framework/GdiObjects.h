@@ -25,6 +25,9 @@ public:
     HGDIOBJ GetSafeHandle() const;
 
     static CGdiObject* FromHandle(HGDIOBJ object);
+    // The temporary wrapper FromHandle makes for an object no wrapper owns:
+    // of the class that matches the object's type.
+    static CGdiObject* NewTemporary(HGDIOBJ object);
     static void DeleteTempMap();
 
     BOOL Attach(HGDIOBJ object);

@@ -10,6 +10,7 @@
 
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "Diagnostics.h"
 
@@ -41,16 +42,18 @@ public:
         return found == permanent_.end() ? nullptr : found->second;
     }
 
-    // Makes `object` the permanent owner of `handle` (a temporary wrapper of
-    // the same handle is deleted); false for a null handle.
+    // Makes `object` the permanent owner of `handle`; false for a null
+    // handle. A temporary wrapper of the same handle leaves the map but
+    // lives (still wrapping the handle) until the next DeleteTemp, since a
+    // caller may still hold it.
     BOOL Attach(Object* object, Handle handle) {
         ASSERT(object->*member_ == nullptr);
         if (!handle) return FALSE;
         auto temp = temporary_.find(handle);
         if (temp != temporary_.end()) {
-            Object* wrapper = temp->second;
+            retired_.reserve(retired_.size() + 1);
+            retired_.push_back(temp->second);
             temporary_.erase(temp);
-            Destroy(wrapper);
         }
         object->*member_ = handle;
         permanent_[handle] = object;
@@ -69,7 +72,10 @@ public:
     void DeleteTemp() {
         auto temporary = std::move(temporary_);
         temporary_.clear();
+        auto retired = std::move(retired_);
+        retired_.clear();
         for (auto& entry : temporary) Destroy(entry.second);
+        for (Object* wrapper : retired) Destroy(wrapper);
     }
 
 private:
@@ -83,4 +89,5 @@ private:
     Factory make_;
     std::unordered_map<Handle, Object*> permanent_;
     std::unordered_map<Handle, Object*> temporary_;
+    std::vector<Object*> retired_;  // temporary wrappers whose handle got an owner
 };

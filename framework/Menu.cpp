@@ -1,16 +1,13 @@
 #include "Menu.h"
 
 #include "GdiObjects.h"
-#include "HandleMap.h"
 #include "NullObject.h"
+#include "ThreadState.h"
 #include "Wnd.h"
 
 namespace {
 
-CHandleMap<CMenu, HMENU>& MenuMap() {
-    static CHandleMap<CMenu, HMENU> map(&CMenu::m_hMenu);
-    return map;
-}
+CHandleMap<CMenu, HMENU>& MenuMap() { return AfxGetThreadState()->menuMap; }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Binds the next window the thread creates to a CWnd before that window
 // gets its first message (used by window and dialog creation). Creations may
-// nest: each scope binds the first window created inside it.
+// nest: each scope binds the first window created inside it. The hook and
+// the window waiting to be bound are the thread's (CThreadState).
 #pragma once
 
 #include <windows.h>
@@ -18,7 +19,4 @@ private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam);
 
     CWnd* previous_;
-    static CWnd* pending_;
-    static HHOOK hook_;
-    static int depth_;
 };

@@ -3,26 +3,23 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <new>
 #include <set>
 #include <string>
 
 #include "CmdUI.h"
 #include "Controls.h"
-#include "HandleMap.h"
+#include "Exceptions.h"
 #include "NullObject.h"
+#include "ThreadState.h"
 #include "WinApp.h"
 #include "WindowCreationHook.h"
 
 namespace {
 
-CHandleMap<CWnd, HWND>& WindowMap() {
-    static CHandleMap<CWnd, HWND> map(&CWnd::m_hWnd);
-    return map;
-}
+CHandleMap<CWnd, HWND>& WindowMap() { return AfxGetThreadState()->windowMap; }
 
-// The message the thread's window procedure is processing (for Default and
-// GetCurrentMessage); nested sends save and restore it.
-MSG currentMessage = {};
+MSG& CurrentMessage() { return AfxGetThreadState()->currentMessage; }
 
 // Windows the system makes on its own while another is created; they are
 // never the window being created.
@@ -34,66 +31,87 @@ bool IsSystemHelperWindow(HWND wnd) {
 
 }  // namespace
 
-WindowCreationHook::WindowCreationHook(CWnd* wnd) : previous_(pending_) {
-    pending_ = wnd;
-    if (!hook_) hook_ = ::SetWindowsHookExA(WH_CBT, Filter, nullptr, ::GetCurrentThreadId());
-    ++depth_;
+WindowCreationHook::WindowCreationHook(CWnd* wnd) {
+    CThreadState* state = AfxGetThreadState();
+    previous_ = state->pendingWindow;
+    state->pendingWindow = wnd;
+    if (!state->creationHook)
+        state->creationHook = ::SetWindowsHookExA(WH_CBT, Filter, nullptr, ::GetCurrentThreadId());
+    ++state->creationDepth;
 }
 
 WindowCreationHook::~WindowCreationHook() {
-    pending_ = previous_;
-    if (--depth_ == 0 && hook_) {
-        ::UnhookWindowsHookEx(hook_);
-        hook_ = nullptr;
+    CThreadState* state = AfxGetThreadState();
+    state->pendingWindow = previous_;
+    if (--state->creationDepth == 0 && state->creationHook) {
+        ::UnhookWindowsHookEx(state->creationHook);
+        state->creationHook = nullptr;
     }
 }
 
 LRESULT CALLBACK WindowCreationHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && pending_) {
+    CThreadState* state = AfxGetThreadState();
+    if (code == HCBT_CREATEWND && state->pendingWindow) {
         HWND wnd = reinterpret_cast<HWND>(wParam);
         if (!IsSystemHelperWindow(wnd)) {
-            CWnd* object = pending_;
-            pending_ = nullptr;
-            object->SubclassForFramework(wnd);
+            CWnd* object = state->pendingWindow;
+            state->pendingWindow = nullptr;
+            try {
+                object->SubclassForFramework(wnd);
+            } catch (...) {
+                // The window is not made: unbound again, it is refused here.
+                if (CWnd::FromHandlePermanent(wnd) == object) object->UnsubclassWindow();
+                AfxReportCaughtException();
+                return 1;
+            }
         }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-CWnd* WindowCreationHook::pending_ = nullptr;
-HHOOK WindowCreationHook::hook_ = nullptr;
-int WindowCreationHook::depth_ = 0;
-
 // AfxWndProc
 
-namespace {
-
-LRESULT ReportHandlerException(CException* exception, UINT message) {
-    char text[512] = {};
-    if (!exception->GetErrorMessage(text, sizeof text)) lstrcpynA(text, "The operation failed.", sizeof text);
+void AfxReportCaughtException() {
+    CString text;
+    try {
+        throw;
+    } catch (CException* exception) {
+        CaughtException caught(exception);
+        // The user has already been told why a CUserException stops things.
+        if (exception->IsKindOf(RUNTIME_CLASS(CUserException))) return;
+        char buffer[512] = {};
+        text = exception->GetErrorMessage(buffer, sizeof buffer) ? buffer : "The operation failed.";
+    } catch (const std::bad_alloc&) {
+        char buffer[512] = {};
+        CMemoryException().GetErrorMessage(buffer, sizeof buffer);
+        text = buffer;
+    } catch (...) {
+        text = "The operation failed because of an unexpected error.";
+    }
     AfxMessageBox(text, MB_ICONEXCLAMATION);
-    exception->Delete();
-    return message == WM_CREATE ? -1 : 0;
 }
-
-}  // namespace
 
 LRESULT CALLBACK AfxWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* object = CWnd::FromHandlePermanent(wnd);
     if (!object) return ::DefWindowProcA(wnd, message, wParam, lParam);
 
-    MSG previous = currentMessage;
-    currentMessage.hwnd = wnd;
-    currentMessage.message = message;
-    currentMessage.wParam = wParam;
-    currentMessage.lParam = lParam;
+    MSG& current = CurrentMessage();
+    MSG previous = current;
+    current.hwnd = wnd;
+    current.message = message;
+    current.wParam = wParam;
+    current.lParam = lParam;
     LRESULT result = 0;
     try {
         result = object->WindowProc(message, wParam, lParam);
-    } catch (CException* exception) {
-        result = ReportHandlerException(exception, message);
+    } catch (...) {
+        // Nothing unwinds into the system: the state is put back and the
+        // user told, and a window that failed in WM_CREATE is not made.
+        current = previous;
+        AfxReportCaughtException();
+        result = message == WM_CREATE ? -1 : 0;
     }
-    currentMessage = previous;
+    current = previous;
 
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(wnd) == object) {
         // The window is gone: give it back its own procedure, unbind it, and
@@ -242,15 +260,17 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 const MSG* CWnd::GetCurrentMessage() {
-    currentMessage.time = ::GetMessageTime();
+    MSG& current = CurrentMessage();
+    current.time = ::GetMessageTime();
     DWORD pos = ::GetMessagePos();
-    currentMessage.pt.x = static_cast<short>(LOWORD(pos));
-    currentMessage.pt.y = static_cast<short>(HIWORD(pos));
-    return &currentMessage;
+    current.pt.x = static_cast<short>(LOWORD(pos));
+    current.pt.y = static_cast<short>(HIWORD(pos));
+    return &current;
 }
 
 LRESULT CWnd::Default() {
-    return DefWindowProc(currentMessage.message, currentMessage.wParam, currentMessage.lParam);
+    const MSG& current = CurrentMessage();
+    return DefWindowProc(current.message, current.wParam, current.lParam);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -704,8 +724,8 @@ BOOL CWnd::ReflectToControl(HWND control, UINT message, WPARAM wParam, LPARAM lP
 }
 
 BOOL CWnd::ReflectLastMsg(HWND child, LRESULT* result) {
-    return ReflectToControl(child, currentMessage.message, currentMessage.wParam,
-                            currentMessage.lParam, result);
+    const MSG& current = CurrentMessage();
+    return ReflectToControl(child, current.message, current.wParam, current.lParam, result);
 }
 
 BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -748,7 +768,7 @@ void CWnd::OnMeasureItem(int id, LPMEASUREITEMSTRUCT item) {
 LRESULT CWnd::OnOwnerDrawMessage(WPARAM, LPARAM lParam) {
     // WM_COMPAREITEM and WM_DELETEITEM both start with CtlType, CtlID, then
     // (after the item fields) the control's window.
-    HWND control = currentMessage.message == WM_COMPAREITEM
+    HWND control = CurrentMessage().message == WM_COMPAREITEM
                        ? reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem
                        : reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
     LRESULT result = 0;

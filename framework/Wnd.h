@@ -401,8 +401,14 @@ private:
     afx_msg LRESULT OnOwnerDrawMessage(WPARAM wParam, LPARAM lParam);
 };
 
-// The procedure every bound window runs.
+// The procedure every bound window runs. No exception leaves it: one thrown
+// by a handler is reported and the message answered as failed.
 LRESULT CALLBACK AfxWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// For a catch (...) block at a Win32 boundary: tells the user what the
+// exception being handled says (a message box; a framework exception is
+// deleted, and a CUserException shows nothing, its thrower having told).
+void AfxReportCaughtException();
 
 // Registers (once) and names a window class with the framework's procedure
 // settings: the name stays valid for the life of the program.

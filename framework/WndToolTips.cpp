@@ -3,21 +3,14 @@
 #include <cstdlib>
 
 #include "CommonControls.h"
+#include "ThreadState.h"
 #include "Wnd.h"
 
 namespace {
 
-struct ThreadToolTip {
-    CToolTipCtrl* control = nullptr;
-    HWND hitWindow = nullptr;  // the window whose hit test made the current tool
-    INT_PTR hit = -1;
-    TOOLINFOA tool = {};       // the current tool (its text already freed)
-};
+using ThreadToolTip = CThreadState::ToolTip;
 
-ThreadToolTip& State() {
-    static ThreadToolTip state;
-    return state;
-}
+ThreadToolTip& State() { return AfxGetThreadState()->toolTip; }
 
 bool IsMouseMessage(UINT message) {
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
