@@ -9,8 +9,8 @@
 #include <cstdio>
 
 #include "BenchTiming.h"
-#include "Chart.h"
-#include "Redraw.h"
+#include "chart/Chart.h"
+#include "drawing/Redraw.h"
 #include "zelplot3d.h"
 
 namespace {

@@ -165,7 +165,7 @@ file(WRITE "${OUTPUT}.tmp"
 // The format of the Font data in this distribution was originally created
 // by James Hurt, Cognition, Inc., 900 Technology Park Drive, Billerica,
 // MA 01821.
-#include \"StrokeFonts.h\"
+#include \"kernel/StrokeFonts.h\"
 
 namespace {
 

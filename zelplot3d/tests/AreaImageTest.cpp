@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "AreaImage.h"
 #include "ChartPictures.h"
 #include "TestFiles.h"
+#include "device/AreaImage.h"
 
 namespace zel3d_test {
 namespace {

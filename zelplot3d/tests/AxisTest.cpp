@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "AxisTicks.h"
-#include "Helpers.h"
+#include "kernel/AxisTicks.h"
+#include "kernel/Helpers.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "Borders.h"
 #include "ChartPictures.h"
+#include "drawing/Borders.h"
 
 namespace zel3d_test {
 namespace {

@@ -8,10 +8,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "Chart.h"
 #include "OwnerWindow.h"
-#include "Redraw.h"
 #include "WindowHelpers.h"
+#include "chart/Chart.h"
+#include "device/DeviceOps.h"
+#include "drawing/Redraw.h"
 #include "zelplot3d.h"
 
 namespace zel3d_test {

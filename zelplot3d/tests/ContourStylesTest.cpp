@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ContourStyles.h"
 #include "TestFiles.h"
+#include "access/StyleAccess.h"
+#include "properties/ContourStyles.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "ChartPictures.h"
-#include "ContourTrace.h"
 #include "RecordingOps.h"
+#include "kernel/ContourTrace.h"
 
 namespace zel3d_test {
 namespace {

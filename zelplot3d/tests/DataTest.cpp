@@ -5,6 +5,7 @@
 #include <string>
 
 #include "TestFiles.h"
+#include "data/ValueLists.h"
 #include "zelplot3d.h"
 
 namespace {
@@ -266,3 +267,34 @@ TEST_F(DataFile, LongMessagesAreCutToTheBuffer) {
 }
 
 }  // namespace
+
+// The default data styles hold their colours as numbers; they are the named
+// colours of the colour table.
+TEST(ValueLists, DefaultDataStylesUseTheNamedColours) {
+    const char* lines[] = {"Coral", "ForestGreen", "#32ff00", "RoyalBlue", "Tan", "Magenta", "DarkSlateGray",
+                           "MediumBlue"};
+    const char* symbols[] = {"MediumBlue", "Red", "Orange", "Magenta", "Green", "MediumBlue", "LightSkyBlue",
+                             "Gold"};
+    const int shapes[] = {2, 5, 6, 4, 3, 13, 2, 12};
+    const int colour_patterns[] = {2, 2, 2, 2, 2, 2, 2, 2};
+    const int mono_patterns[] = {6, 2, 6, 7, 2, 7, 2, 3};
+    const int mono_shapes[] = {2, 5, 6, 4, 3, 13, 12, 2};
+    const Zel3dDataStyle* colour = zel3d_default_data_styles(32);
+    const Zel3dDataStyle* mono = zel3d_default_data_styles(1);
+    for (int k = 0; k < kDefaultDataStyleCount; ++k) {
+        SCOPED_TRACE(k);
+        int line = 0, symbol = 0;
+        ASSERT_TRUE(Zel3dStrToColor(lines[k], &line));
+        ASSERT_TRUE(Zel3dStrToColor(symbols[k], &symbol));
+        EXPECT_EQ(line, colour[k].line.color);
+        EXPECT_EQ(symbol, colour[k].symbol.color);
+        EXPECT_EQ(colour_patterns[k], colour[k].line.pattern);
+        EXPECT_EQ(shapes[k], colour[k].symbol.shape);
+        EXPECT_EQ(mono_patterns[k], mono[k].line.pattern);
+        EXPECT_EQ(mono_shapes[k], mono[k].symbol.shape);
+        EXPECT_EQ(0, mono[k].line.color);
+        EXPECT_EQ(0, mono[k].symbol.color);
+        EXPECT_EQ(1, colour[k].line.width);
+        EXPECT_EQ(7, colour[k].symbol.size);
+    }
+}

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "Chart.h"
-#include "DeviceOps.h"
+#include "chart/Chart.h"
+#include "device/DeviceOps.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ChartPictures.h"
-#include "Markers.h"
 #include "RecordingOps.h"
+#include "drawing/Markers.h"
 
 namespace zel3d_test {
 namespace {

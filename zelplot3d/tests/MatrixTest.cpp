@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "ChartPictures.h"
-#include "Matrix3D.h"
-#include "ViewFit.h"
+#include "drawing/ViewFit.h"
+#include "kernel/Matrix3D.h"
 
 namespace zel3d_test {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ChartPictures.h"
-#include "Palette.h"
+#include "drawing/Palette.h"
 
 namespace zel3d_test {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "AxisDraw.h"
 #include "ChartPictures.h"
 #include "RecordingOps.h"
+#include "drawing/AxisDraw.h"
 
 namespace zel3d_test {
 namespace {

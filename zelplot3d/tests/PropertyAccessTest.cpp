@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "Chart.h"
-#include "PropertyTable.h"
+#include "chart/Chart.h"
+#include "properties/PropertyTable.h"
 #include "zelplot3d.h"
 
 namespace {

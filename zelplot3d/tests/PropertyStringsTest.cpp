@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "Chart.h"
-#include "Helpers.h"
-#include "PropertyTable.h"
-#include "ValueText.h"
+#include "chart/Chart.h"
+#include "kernel/Helpers.h"
+#include "properties/PropertyTable.h"
+#include "properties/ValueText.h"
 #include "zelplot3d.h"
 
 namespace {

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-#include "Chart.h"
+#include "chart/Chart.h"
+#include "device/DeviceOps.h"
 
 namespace zel3d_test {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "RectList.h"
+#include "kernel/RectList.h"
 
 // Rectangles in failure messages.
 void PrintTo(const Rect& r, std::ostream* out) {

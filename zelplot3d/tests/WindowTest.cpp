@@ -2,9 +2,9 @@
 // through the off-screen bitmap, and the notifications to the owner.
 #include <gtest/gtest.h>
 
-#include "Chart.h"
 #include "OwnerWindow.h"
 #include "WindowHelpers.h"
+#include "chart/Chart.h"
 #include "zelplot3d.h"
 
 namespace {
