@@ -39,9 +39,10 @@ public:
         ReleaseDC(nullptr, screen);
         previous_ = SelectObject(dc_, bitmap_);
         chart_ = Zel3dCreate();
-        Zel3dSetValues(chart_, ZEL3D_WIDTH, kWidth, ZEL3D_HEIGHT, kHeight, ZEL3D_DRAW_SHADED, 1,
-                       ZEL3D_SURFACE_TOP_COLOR, 0x000080, ZEL3D_SURFACE_DATA, data, ZEL3D_XGRID_LINES, 3,
-                       ZEL3D_YGRID_LINES, 5, ZEL3D_ZGRID_LINES, 6, 0);
+        zel3d::SetValues(chart_, zel3d::WIDTH(kWidth), zel3d::HEIGHT(kHeight),
+                         zel3d::DRAW_SHADED(1), zel3d::SURFACE_TOP_COLOR(0x000080),
+                         zel3d::SURFACE_DATA(data), zel3d::XGRID_LINES(3), zel3d::YGRID_LINES(5),
+                         zel3d::ZGRID_LINES(6));
         chart_->front_dc = dc_;
         Zel3dInitDC(chart_, dc_);
     }
@@ -60,7 +61,7 @@ public:
     }
     void Rotate() {
         rotation_ += 5.0;
-        Zel3dSetValues(chart_, ZEL3D_ZROTATION, rotation_, 0);
+        zel3d::SetValues(chart_, zel3d::ZROTATION(rotation_));
         Draw(0);
     }
 

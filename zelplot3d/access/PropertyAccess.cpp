@@ -15,6 +15,7 @@
 #include "kernel/Helpers.h"
 #include "properties/ContourStyles.h"
 #include "properties/FontText.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -469,6 +470,45 @@ void zel3d_extend_data_styles(Zel3dChart* chart) {
     list.items[list.count] = nullptr;
 }
 
+namespace {
+
+// The pairs of a chart's value list, stored with drawing held back; the
+// repaint flag to restore is kept in `saved_repaint` (REPAINT in the list
+// changes it).
+int SetChartList(Zel3dChart* chart, va_list args, int* saved_repaint) {
+    chart->repaint = 0;
+    for (;;) {
+        int code = va_arg(args, int);
+        if (code == 0) break;
+        if (!ChartListAccepts(TypeClassOf(code))) {
+            // The pairs before stay stored; nothing is drawn.
+            chart->repaint = *saved_repaint;
+            return 0;
+        }
+        set_resource(chart, code, ReadListValue(args, code));
+        if (code == ZEL3D_REPAINT) {
+            *saved_repaint = chart->repaint;
+            chart->repaint = 0;
+        }
+    }
+    zel3d_extend_data_styles(chart);
+    chart->repaint = *saved_repaint;
+    if (chart->damage_mask) zel3d_normalize_scales(chart);
+    return zel3d_repaint(chart, 0);
+}
+
+int SetTextList(Zel3dText* text, va_list args) {
+    for (;;) {
+        int code = va_arg(args, int);
+        if (code == 0) break;
+        if (!TextListAccepts(TypeClassOf(code))) return 0;
+        text_set_resource(text, code, ReadListValue(args, code));
+    }
+    return zel3d_repaint(text->chart, 0);
+}
+
+}  // namespace
+
 extern "C" {
 
 ZEL3D_API int Zel3dSetValues(Zel3dChart* chart, ...) {
@@ -476,62 +516,57 @@ ZEL3D_API int Zel3dSetValues(Zel3dChart* chart, ...) {
     va_list args;
     va_start(args, chart);
     int saved_repaint = chart->repaint;
-    chart->repaint = 0;
-    for (;;) {
-        int code = va_arg(args, int);
-        if (code == 0) break;
-        if (!ChartListAccepts(TypeClassOf(code))) {
-            // The pairs before stay stored; nothing is drawn.
-            va_end(args);
-            chart->repaint = saved_repaint;
-            return 0;
-        }
-        set_resource(chart, code, ReadListValue(args, code));
-        if (code == ZEL3D_REPAINT) {
-            saved_repaint = chart->repaint;
-            chart->repaint = 0;
-        }
+    int result = 0;
+    try {
+        result = SetChartList(chart, args, &saved_repaint);
+    } catch (...) {
+        chart->repaint = saved_repaint;
+        result = zel3d_export_failure<int>(0);
     }
     va_end(args);
-    zel3d_extend_data_styles(chart);
-    chart->repaint = saved_repaint;
-    if (chart->damage_mask) zel3d_normalize_scales(chart);
-    return zel3d_repaint(chart, 0);
+    return result;
 }
 
 ZEL3D_API int Zel3dTextSetValues(Zel3dText* text, ...) {
     if (!text) return 0;
     va_list args;
     va_start(args, text);
-    for (;;) {
-        int code = va_arg(args, int);
-        if (code == 0) break;
-        if (!TextListAccepts(TypeClassOf(code))) {
-            va_end(args);
-            return 0;
-        }
-        text_set_resource(text, code, ReadListValue(args, code));
+    int result = 0;
+    try {
+        result = SetTextList(text, args);
+    } catch (...) {
+        result = zel3d_export_failure<int>(0);
     }
     va_end(args);
-    return zel3d_repaint(text->chart, 0);
+    return result;
 }
 
 ZEL3D_API int Zel3dGetValues(Zel3dChart* chart, ...) {
     if (!chart) return 0;
-    BringUpToDate(chart);
     va_list args;
     va_start(args, chart);
-    int last = GetList(chart, nullptr, false, ChartListAccepts, args);
+    int last = 0;
+    try {
+        BringUpToDate(chart);
+        last = GetList(chart, nullptr, false, ChartListAccepts, args);
+    } catch (...) {
+        last = zel3d_export_failure<int>(0);
+    }
     va_end(args);
     return last;
 }
 
 ZEL3D_API int Zel3dTextGetValues(Zel3dText* text, ...) {
     if (!text) return 0;
-    BringUpToDate(text->chart);
     va_list args;
     va_start(args, text);
-    int last = GetList(text->chart, text, true, TextListAccepts, args);
+    int last = 0;
+    try {
+        BringUpToDate(text->chart);
+        last = GetList(text->chart, text, true, TextListAccepts, args);
+    } catch (...) {
+        last = zel3d_export_failure<int>(0);
+    }
     va_end(args);
     return last;
 }
@@ -552,8 +587,16 @@ static void ValueInfo(int n, bool text_rows, int* code, const char** name) {
     if (name) *name = nullptr;
 }
 
-ZEL3D_API void Zel3dGetValueInfo(int n, int* code, const char** name) { ValueInfo(n, false, code, name); }
+ZEL3D_API void Zel3dGetValueInfo(int n, int* code, const char** name) try {
+    ValueInfo(n, false, code, name);
+} catch (...) {
+    zel3d_export_failure();
+}
 
-ZEL3D_API void Zel3dTextGetValueInfo(int n, int* code, const char** name) { ValueInfo(n, true, code, name); }
+ZEL3D_API void Zel3dTextGetValueInfo(int n, int* code, const char** name) try {
+    ValueInfo(n, true, code, name);
+} catch (...) {
+    zel3d_export_failure();
+}
 
 }  // extern "C"

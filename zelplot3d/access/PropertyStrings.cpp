@@ -6,6 +6,7 @@
 #include "drawing/Redraw.h"
 #include "drawing/Repaint.h"
 #include "properties/ValueText.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int Print(int code, const PropertyValue& value, char** text) {
 
 extern "C" {
 
-ZEL3D_API int Zel3dSetPropString(Zel3dChart* chart, int code, const char* text) {
+ZEL3D_API int Zel3dSetPropString(Zel3dChart* chart, int code, const char* text) try {
     const PropertyRow* row = zel3d_property_descriptor(code);
     if (!chart || !text || !row || row->owner != Owner::CHART) return 0;
     PropertyValue value;
@@ -54,9 +55,11 @@ ZEL3D_API int Zel3dSetPropString(Zel3dChart* chart, int code, const char* text) 
     zel3d_normalize_scales(chart);
     zel3d_repaint(chart, 0);
     return 1;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dTextSetPropString(Zel3dText* text, int code, const char* value_text) {
+ZEL3D_API int Zel3dTextSetPropString(Zel3dText* text, int code, const char* value_text) try {
     if (!text || !value_text || !zel3d_is_text_resource(code)) return 0;
     PropertyValue value;
     if (!Convert(code, value_text, value)) return 0;
@@ -64,9 +67,11 @@ ZEL3D_API int Zel3dTextSetPropString(Zel3dText* text, int code, const char* valu
     zel3d_free_parsed_value(code >> 8, value);
     zel3d_repaint(text->chart, 0);
     return 1;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dGetPropString(Zel3dChart* chart, int code, char** text) {
+ZEL3D_API int Zel3dGetPropString(Zel3dChart* chart, int code, char** text) try {
     if (text) *text = nullptr;
     const PropertyRow* row = zel3d_property_descriptor(code);
     if (!chart || !text || !row || row->owner == Owner::TEXT) return 0;
@@ -74,17 +79,25 @@ ZEL3D_API int Zel3dGetPropString(Zel3dChart* chart, int code, char** text) {
     PropertyValue value;
     if (!get_resource(chart, nullptr, code, false, &value)) return 0;
     return Print(code, value, text);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dTextGetPropString(Zel3dText* text, int code, char** value_text) {
+ZEL3D_API int Zel3dTextGetPropString(Zel3dText* text, int code, char** value_text) try {
     if (value_text) *value_text = nullptr;
     if (!text || !value_text || !zel3d_is_text_resource(code)) return 0;
     if (!text->chart->up_to_date) zel3d_bring_up_to_date(text->chart, text->chart->damage_mask);
     PropertyValue value;
     if (!get_resource(text->chart, text, code, true, &value)) return 0;
     return Print(code, value, value_text);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API void Zel3dFreePropString(char* text) { free(text); }
+ZEL3D_API void Zel3dFreePropString(char* text) try {
+    free(text);
+} catch (...) {
+    zel3d_export_failure();
+}
 
 }  // extern "C"

@@ -8,6 +8,7 @@
 
 #include "data/TextFiles.h"
 #include "kernel/Helpers.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -349,10 +350,16 @@ int zel3d_data_write(const Zel3dData* data, const char* path, char* message) {
 
 extern "C" {
 
-ZEL3D_API Zel3dData* Zel3dMakeDataFromFile(const char* path, char* message) { return zel3d_data_read(path, message); }
+ZEL3D_API Zel3dData* Zel3dMakeDataFromFile(const char* path, char* message) try {
+    return zel3d_data_read(path, message);
+} catch (...) {
+    return zel3d_export_failure<Zel3dData*>(nullptr);
+}
 
-ZEL3D_API int Zel3dSaveDataToFile(const Zel3dData* data, const char* path, char* message) {
+ZEL3D_API int Zel3dSaveDataToFile(const Zel3dData* data, const char* path, char* message) try {
     return zel3d_data_write(data, path, message);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
 }  // extern "C"

@@ -7,6 +7,7 @@
 
 #include "kernel/Helpers.h"
 #include "zelplot3d.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int ReplaceInRows(double** rows, int nx, int ny, double old_value, double new_va
 extern "C" {
 
 ZEL3D_API Zel3dData* Zel3dMakeGridData(int nx, int ny, double hole, double xstep, double ystep, double xorigin,
-                                       double yorigin, int allocate) {
+                                       double yorigin, int allocate) try {
     Zel3dData* data = NewRecord(ZEL3D_DATA_GRID);
     if (!data) return nullptr;
     Zel3dGridData& grid = data->grid;
@@ -80,9 +81,11 @@ ZEL3D_API Zel3dData* Zel3dMakeGridData(int nx, int ny, double hole, double xstep
         return nullptr;
     }
     return data;
+} catch (...) {
+    return zel3d_export_failure<Zel3dData*>(nullptr);
 }
 
-ZEL3D_API Zel3dData* Zel3dMakeIrGridData(int nx, int ny, double hole, int allocate) {
+ZEL3D_API Zel3dData* Zel3dMakeIrGridData(int nx, int ny, double hole, int allocate) try {
     Zel3dData* data = NewRecord(ZEL3D_DATA_IRGRID);
     if (!data) return nullptr;
     Zel3dIrGridData& grid = data->irgrid;
@@ -101,9 +104,11 @@ ZEL3D_API Zel3dData* Zel3dMakeIrGridData(int nx, int ny, double hole, int alloca
         return nullptr;
     }
     return data;
+} catch (...) {
+    return zel3d_export_failure<Zel3dData*>(nullptr);
 }
 
-ZEL3D_API Zel3dData* Zel3dMakePointData(int nseries, int npoints, double hole, int allocate) {
+ZEL3D_API Zel3dData* Zel3dMakePointData(int nseries, int npoints, double hole, int allocate) try {
     Zel3dData* data = NewRecord(ZEL3D_DATA_POINT);
     if (!data) return nullptr;
     Zel3dPointData& points = data->point;
@@ -121,9 +126,11 @@ ZEL3D_API Zel3dData* Zel3dMakePointData(int nseries, int npoints, double hole, i
         return nullptr;
     }
     return data;
+} catch (...) {
+    return zel3d_export_failure<Zel3dData*>(nullptr);
 }
 
-ZEL3D_API int Zel3dMakePointDataSeries(Zel3dSeries* series, int npoints) {
+ZEL3D_API int Zel3dMakePointDataSeries(Zel3dSeries* series, int npoints) try {
     if (!series || npoints < 0) return 0;
     free(series->points);
     series->points = nullptr;
@@ -133,9 +140,11 @@ ZEL3D_API int Zel3dMakePointDataSeries(Zel3dSeries* series, int npoints) {
     if (!series->points) return 0;
     series->npoints = npoints;
     return 1;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API void Zel3dDestroyData(Zel3dData* data, int free_values) {
+ZEL3D_API void Zel3dDestroyData(Zel3dData* data, int free_values) try {
     if (!data) return;
     switch (data->type) {
     case ZEL3D_DATA_GRID:
@@ -158,9 +167,11 @@ ZEL3D_API void Zel3dDestroyData(Zel3dData* data, int free_values) {
         break;
     }
     free(data);
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API Zel3dData* Zel3dDataCopy(const Zel3dData* data) {
+ZEL3D_API Zel3dData* Zel3dDataCopy(const Zel3dData* data) try {
     if (!data) return nullptr;
     Zel3dData* copy = nullptr;
     switch (data->type) {
@@ -200,9 +211,11 @@ ZEL3D_API Zel3dData* Zel3dDataCopy(const Zel3dData* data) {
         zel3d_trace("Zel3dDataCopy: Unrecognized Zel3d Data type!\n");
         return nullptr;
     }
+} catch (...) {
+    return zel3d_export_failure<Zel3dData*>(nullptr);
 }
 
-ZEL3D_API int Zel3dDataUpdateDataValue(Zel3dData* data, double old_value, double new_value) {
+ZEL3D_API int Zel3dDataUpdateDataValue(Zel3dData* data, double old_value, double new_value) try {
     if (!data) return 0;
     switch (data->type) {
     case ZEL3D_DATA_GRID:
@@ -228,6 +241,8 @@ ZEL3D_API int Zel3dDataUpdateDataValue(Zel3dData* data, double old_value, double
         zel3d_trace("Zel3dDataUpdateDataValue: Unrecognized Zel3d Data type!\n");
         return 0;
     }
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
 }  // extern "C"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "kernel/Helpers.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -170,17 +171,45 @@ const Zel3dLineStyle& zel3d_default_line_style() {
 
 extern "C" {
 
-ZEL3D_API char** Zel3dDupStrings(const char* const* list) { return zel3d_strings_dup(list); }
-ZEL3D_API void Zel3dFreeStrings(char** list) { zel3d_strings_free(list); }
-ZEL3D_API Zel3dValueLabel** Zel3dDupValueLabels(const Zel3dValueLabel* const* list) {
+ZEL3D_API char** Zel3dDupStrings(const char* const* list) try {
+    return zel3d_strings_dup(list);
+} catch (...) {
+    return zel3d_export_failure<char**>(nullptr);
+}
+ZEL3D_API void Zel3dFreeStrings(char** list) try {
+    zel3d_strings_free(list);
+} catch (...) {
+    zel3d_export_failure();
+}
+ZEL3D_API Zel3dValueLabel** Zel3dDupValueLabels(const Zel3dValueLabel* const* list) try {
     return zel3d_value_labels_dup(list);
+} catch (...) {
+    return zel3d_export_failure<Zel3dValueLabel**>(nullptr);
 }
-ZEL3D_API void Zel3dFreeValueLabels(Zel3dValueLabel** list) { zel3d_value_labels_free(list); }
-ZEL3D_API Zel3dXYColor** Zel3dDupXYColors(const Zel3dXYColor* const* list) { return zel3d_xy_colors_dup(list); }
-ZEL3D_API void Zel3dFreeXYColors(Zel3dXYColor** list) { zel3d_xy_colors_free(list); }
-ZEL3D_API Zel3dDataStyle** Zel3dDupDataStyles(const Zel3dDataStyle* const* list) {
+ZEL3D_API void Zel3dFreeValueLabels(Zel3dValueLabel** list) try {
+    zel3d_value_labels_free(list);
+} catch (...) {
+    zel3d_export_failure();
+}
+ZEL3D_API Zel3dXYColor** Zel3dDupXYColors(const Zel3dXYColor* const* list) try {
+    return zel3d_xy_colors_dup(list);
+} catch (...) {
+    return zel3d_export_failure<Zel3dXYColor**>(nullptr);
+}
+ZEL3D_API void Zel3dFreeXYColors(Zel3dXYColor** list) try {
+    zel3d_xy_colors_free(list);
+} catch (...) {
+    zel3d_export_failure();
+}
+ZEL3D_API Zel3dDataStyle** Zel3dDupDataStyles(const Zel3dDataStyle* const* list) try {
     return zel3d_data_styles_dup(list);
+} catch (...) {
+    return zel3d_export_failure<Zel3dDataStyle**>(nullptr);
 }
-ZEL3D_API void Zel3dFreeDataStyles(Zel3dDataStyle** list) { zel3d_data_styles_free(list); }
+ZEL3D_API void Zel3dFreeDataStyles(Zel3dDataStyle** list) try {
+    zel3d_data_styles_free(list);
+} catch (...) {
+    zel3d_export_failure();
+}
 
 }  // extern "C"

@@ -9,6 +9,7 @@
 #include "chart/Chart.h"
 #include "device/DevicePalette.h"
 #include "kernel/Helpers.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -344,7 +345,7 @@ int zel3d_load_image_file(Zel3dChart* chart, ImageSlot* slot) {
 
 extern "C" {
 
-ZEL3D_API int Zel3d_SetImageFileName(Zel3dChart* chart, Zel3dText* text, int code, const char* file_name) {
+ZEL3D_API int Zel3d_SetImageFileName(Zel3dChart* chart, Zel3dText* text, int code, const char* file_name) try {
     ImageSlot* slot = zel3d_image_slot(chart, text, code);
     if (!slot || zel3d_strequal(slot->file_name, file_name)) return 0;
     char* copy = zel3d_strdup(file_name);
@@ -352,14 +353,18 @@ ZEL3D_API int Zel3d_SetImageFileName(Zel3dChart* chart, Zel3dText* text, int cod
     free(slot->file_name);
     slot->file_name = copy;
     return 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API Zel3dImageData* Zel3d_GetImageData(Zel3dChart* chart, Zel3dText* text, int code) {
+ZEL3D_API Zel3dImageData* Zel3d_GetImageData(Zel3dChart* chart, Zel3dText* text, int code) try {
     ImageSlot* slot = zel3d_image_slot(chart, text, code);
     return slot ? slot->image : nullptr;
+} catch (...) {
+    return zel3d_export_failure<Zel3dImageData*>(nullptr);
 }
 
-ZEL3D_API BYTE* Zel3d_SetImageData(Zel3dChart* chart, Zel3dText* text, int code, const Zel3dImageData* source) {
+ZEL3D_API BYTE* Zel3d_SetImageData(Zel3dChart* chart, Zel3dText* text, int code, const Zel3dImageData* source) try {
     ImageSlot* slot = zel3d_image_slot(chart, text, code);
     if (!slot || !source || !source->data || source->data_bytes <= 0) return nullptr;
     AreaImage* image = static_cast<AreaImage*>(calloc(1, sizeof(AreaImage)));
@@ -390,6 +395,8 @@ ZEL3D_API BYTE* Zel3d_SetImageData(Zel3dChart* chart, Zel3dText* text, int code,
     zel3d_image_slot_free(slot, false);
     slot->image = image;
     return image->data;
+} catch (...) {
+    return zel3d_export_failure<BYTE*>(nullptr);
 }
 
 }  // extern "C"

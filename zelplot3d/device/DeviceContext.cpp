@@ -4,19 +4,22 @@
 
 #include "chart/Chart.h"
 #include "device/DeviceOps.h"
+#include "kernel/ExportGuard.h"
 
 extern "C" {
 
-ZEL3D_API int Zel3dGetDC(Zel3dChart* chart) {
+ZEL3D_API int Zel3dGetDC(Zel3dChart* chart) try {
     if (!chart) return 0;
     if (!chart->draw_dc) {
         chart->taken_dc = GetDC(chart->window);
         chart->draw_dc = chart->front_dc = chart->taken_dc;
     }
     return chart->draw_dc != nullptr;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API void Zel3dReleaseDC(Zel3dChart* chart) {
+ZEL3D_API void Zel3dReleaseDC(Zel3dChart* chart) try {
     if (!chart) return;
     if (chart->taken_dc) {
         zel3d_select_stock_objects(chart->taken_dc);
@@ -24,9 +27,11 @@ ZEL3D_API void Zel3dReleaseDC(Zel3dChart* chart) {
         chart->taken_dc = nullptr;
     }
     chart->draw_dc = chart->front_dc = nullptr;
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API void Zel3dInitDC(Zel3dChart* chart, HDC dc) {
+ZEL3D_API void Zel3dInitDC(Zel3dChart* chart, HDC dc) try {
     if (!chart || !dc) return;
     chart->draw_dc = dc;
     SetBkMode(dc, TRANSPARENT);
@@ -41,12 +46,16 @@ ZEL3D_API void Zel3dInitDC(Zel3dChart* chart, HDC dc) {
                              &chart->axis_title_font})
         zel3d_font_metrics(chart, font);
     for (Zel3dText** text = chart->text_objects; text && *text; ++text) zel3d_font_metrics(chart, &(*text)->font);
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API int Zel3dGetAndInitDC(Zel3dChart* chart) {
+ZEL3D_API int Zel3dGetAndInitDC(Zel3dChart* chart) try {
     if (!Zel3dGetDC(chart)) return 0;
     Zel3dInitDC(chart, chart->draw_dc);
     return 1;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
 }  // extern "C"

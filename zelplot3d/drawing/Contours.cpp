@@ -11,6 +11,7 @@
 #include "drawing/Text3D.h"
 #include "kernel/ContourTrace.h"
 #include "properties/ContourStyles.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -474,7 +475,7 @@ void zel3d_draw_contour_lines(Zel3dChart* chart) {
     ops.set_line_attributes(chart, 0, 1, 2, 3);
 }
 
-extern "C" ZEL3D_API Zel3dData* Zel3dDataContours(Zel3dChart* chart, int first_level, int last_level, int step) {
+extern "C" ZEL3D_API Zel3dData* Zel3dDataContours(Zel3dChart* chart, int first_level, int last_level, int step) try {
     if (!chart || chart->type != 0 || !(chart->draw_contours || chart->draw_zones) || last_level < first_level)
         return nullptr;
     if (step < 1) step = 1;
@@ -515,4 +516,6 @@ extern "C" ZEL3D_API Zel3dData* Zel3dDataContours(Zel3dChart* chart, int first_l
                 target.points[target.npoints++] = {s.a->x, s.a->y, s.a->z};
             }
     return set;
+} catch (...) {
+    return zel3d_export_failure<Zel3dData*>(nullptr);
 }

@@ -5,6 +5,7 @@
 #include "chart/Chart.h"
 #include "data/ValueLists.h"
 #include "drawing/Repaint.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ int zel3d_xy_color(const Zel3dChart* chart, int x, int y) {
 
 extern "C" {
 
-ZEL3D_API HPALETTE Zel3dGetPalette(Zel3dChart* chart) {
+ZEL3D_API HPALETTE Zel3dGetPalette(Zel3dChart* chart) try {
     if (!chart) return nullptr;
     if (!chart->palette) {
         bool took = !chart->draw_dc && Zel3dGetAndInitDC(chart);
@@ -40,26 +41,32 @@ ZEL3D_API HPALETTE Zel3dGetPalette(Zel3dChart* chart) {
         if (took) Zel3dReleaseDC(chart);
     }
     return chart->palette;
+} catch (...) {
+    return zel3d_export_failure<HPALETTE>(nullptr);
 }
 
-ZEL3D_API int Zel3dSetWorkColor(Zel3dChart* chart, int color) {
+ZEL3D_API int Zel3dSetWorkColor(Zel3dChart* chart, int color) try {
     if (!chart) return -1;
     chart->scene.work_color = color;
     chart->scene.work_color_set = color != -1;
     if (color != -1) zel3d_build_palette(chart);
     return color;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dGetXYColor(Zel3dChart* chart, int x, int y) {
+ZEL3D_API int Zel3dGetXYColor(Zel3dChart* chart, int x, int y) try {
     if (!chart) return -1;
     if ((x < 0 && x != -1) || (y < 0 && y != -1)) {
         zel3d_debug_printf(chart, "Zel3dGetXYColor: Negative x or y index not equal to -1\n");
         return -1;
     }
     return zel3d_xy_color(chart, x, y);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API void Zel3dSetXYColor(Zel3dChart* chart, int x, int y, int color) {
+ZEL3D_API void Zel3dSetXYColor(Zel3dChart* chart, int x, int y, int color) try {
     if (!chart) return;
     if ((x < 0 && x != -1) || (y < 0 && y != -1)) {
         zel3d_debug_printf(chart, "Zel3dSetXYColor: Negative x or y index not equal to -1\n");
@@ -96,6 +103,8 @@ ZEL3D_API void Zel3dSetXYColor(Zel3dChart* chart, int x, int y, int color) {
         list = {grown, count};
     }
     zel3d_repaint(chart, kDamageGraph);
+} catch (...) {
+    zel3d_export_failure();
 }
 
 }  // extern "C"

@@ -6,6 +6,7 @@
 #include "device/DevicePalette.h"
 #include "drawing/Redraw.h"
 #include "properties/FontText.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -147,16 +148,22 @@ void zel3d_refresh_fonts(Zel3dChart* chart) {
 
 extern "C" {
 
-ZEL3D_API void Zel3dComputePalette(Zel3dChart* chart) {
+ZEL3D_API void Zel3dComputePalette(Zel3dChart* chart) try {
     if (!chart) return;
     bool took = !chart->draw_dc && Zel3dGetDC(chart);
     zel3d_build_palette(chart);
     if (took) Zel3dReleaseDC(chart);
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API int Zel3dForceRedraw(Zel3dChart* chart) { return chart ? zel3d_realize_palette(chart, 0) : 0; }
+ZEL3D_API int Zel3dForceRedraw(Zel3dChart* chart) try {
+    return chart ? zel3d_realize_palette(chart, 0) : 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
+}
 
-ZEL3D_API void Zel3dGetDamagedRect(Zel3dChart* chart, RECT* rect) {
+ZEL3D_API void Zel3dGetDamagedRect(Zel3dChart* chart, RECT* rect) try {
     if (!chart || !rect) return;
     int mask = chart->damage_mask;
     if (mask != kDamageAll && chart->text_objects) {
@@ -179,6 +186,8 @@ ZEL3D_API void Zel3dGetDamagedRect(Zel3dChart* chart, RECT* rect) {
         damaged = {area.x, area.y, area.x + area.width, area.y + area.height};
     }
     UnionRect(rect, &damaged, &chart->update_rect);
+} catch (...) {
+    zel3d_export_failure();
 }
 
 }  // extern "C"

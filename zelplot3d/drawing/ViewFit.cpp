@@ -10,6 +10,7 @@
 #include "drawing/ProjectedGrid.h"
 #include "drawing/RayPick.h"
 #include "drawing/Text3D.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -368,22 +369,30 @@ void zel3d_unpick(Zel3dChart* chart, int row, int column, Zel3dPickResult* out) 
 
 extern "C" {
 
-ZEL3D_API int Zel3dMap(Zel3dChart* chart, int x, int y, Zel3dMapResult* result) {
+ZEL3D_API int Zel3dMap(Zel3dChart* chart, int x, int y, Zel3dMapResult* result) try {
     if (!chart || !result) return ZEL3D_REGION_NONE;
     return zel3d_map(chart, x, y, result);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dPick(Zel3dChart* chart, int x, int y, Zel3dPickResult* result) {
+ZEL3D_API int Zel3dPick(Zel3dChart* chart, int x, int y, Zel3dPickResult* result) try {
     if (!chart || !result) return ZEL3D_REGION_NONE;
     return zel3d_pick(chart, x, y, result);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API void Zel3dUnmap(Zel3dChart* chart, double x, double y, double z, Zel3dMapResult* result) {
+ZEL3D_API void Zel3dUnmap(Zel3dChart* chart, double x, double y, double z, Zel3dMapResult* result) try {
     if (chart && result) zel3d_unmap(chart, x, y, z, result);
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API void Zel3dUnpick(Zel3dChart* chart, int row, int column, Zel3dPickResult* result) {
+ZEL3D_API void Zel3dUnpick(Zel3dChart* chart, int row, int column, Zel3dPickResult* result) try {
     if (chart && result) zel3d_unpick(chart, row, column, result);
+} catch (...) {
+    zel3d_export_failure();
 }
 
 }  // extern "C"

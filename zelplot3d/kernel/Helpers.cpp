@@ -1,10 +1,13 @@
 #include "kernel/Helpers.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <new>
 
-#include <cstdio>
+#include "kernel/ExportGuard.h"
 
 char* zel3d_strdup(const char* text) {
     if (!text) return nullptr;
@@ -105,5 +108,17 @@ void zel3d_fix_range(double* min, double* max, int* min_use_default, int* max_us
     if (!(*max > *min) || !std::isfinite(*max)) {
         *min = 0.0;
         *max = 1.0;
+    }
+}
+
+void zel3d_trace_current_exception() noexcept {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        zel3d_trace("ZEL/3d: out of memory\n");
+    } catch (const std::exception& failure) {
+        zel3d_trace("ZEL/3d: %s\n", failure.what());
+    } catch (...) {
+        zel3d_trace("ZEL/3d: unknown failure\n");
     }
 }

@@ -6,6 +6,7 @@
 
 #include "kernel/Helpers.h"
 #include "properties/ValueText.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -320,7 +321,7 @@ bool zel3d_color_from_name(const char* name, int* color) {
 
 extern "C" {
 
-ZEL3D_API int Zel3dStrToColor(const char* text, int* color) {
+ZEL3D_API int Zel3dStrToColor(const char* text, int* color) try {
     if (!text || !color) return 0;
     // Works on a lower-case copy: the caller's text may be read-only.
     char lower[kLowerBufferSize];
@@ -338,9 +339,11 @@ ZEL3D_API int Zel3dStrToColor(const char* text, int* color) {
     }
     if (lower[0] == '#') return ParseRgb(lower, color) ? 1 : 0;
     return zel3d_color_from_name(lower, color) ? 1 : 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dRGBStrToColor(const char* text, int* color) {
+ZEL3D_API int Zel3dRGBStrToColor(const char* text, int* color) try {
     if (!text || !color) return 0;
     text = SkipBlanks(text);
     if (!text[0]) {
@@ -348,15 +351,19 @@ ZEL3D_API int Zel3dRGBStrToColor(const char* text, int* color) {
         return 1;
     }
     return text[0] == '#' && ParseRgb(text, color) ? 1 : 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API const char* Zel3dColorToStr(int color) {
+ZEL3D_API const char* Zel3dColorToStr(int color) try {
     const char* name = zel3d_color_name(color);
     snprintf(g_color_text, sizeof g_color_text, "%s", name ? name : "");
     return g_color_text;
+} catch (...) {
+    return zel3d_export_failure<const char*>(nullptr);
 }
 
-ZEL3D_API const char* Zel3dColorToRGBStr(int color) {
+ZEL3D_API const char* Zel3dColorToRGBStr(int color) try {
     if (color == -1) {
         g_color_text[0] = '\0';
     } else {
@@ -364,6 +371,8 @@ ZEL3D_API const char* Zel3dColorToRGBStr(int color) {
                  (color >> 16) & 0xFF);
     }
     return g_color_text;
+} catch (...) {
+    return zel3d_export_failure<const char*>(nullptr);
 }
 
 }  // extern "C"

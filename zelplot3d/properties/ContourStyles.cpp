@@ -12,6 +12,7 @@
 #include "kernel/Helpers.h"
 #include "properties/PropertyTable.h"
 #include "properties/ValueText.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -314,33 +315,53 @@ void zel3d_free_levels(LevelList* levels) {
 
 extern "C" {
 
-ZEL3D_API Zel3dContourStyle** Zel3dContourStylesFromFile(const char* path, char* message) {
+ZEL3D_API Zel3dContourStyle** Zel3dContourStylesFromFile(const char* path, char* message) try {
     return zel3d_cstyles_read(path, message);
+} catch (...) {
+    return zel3d_export_failure<Zel3dContourStyle**>(nullptr);
 }
 
-ZEL3D_API int Zel3dContourStylesToFile(const Zel3dContourStyle* const* list, const char* path, char* message) {
+ZEL3D_API int Zel3dContourStylesToFile(const Zel3dContourStyle* const* list, const char* path, char* message) try {
     return zel3d_cstyles_write(list, path, message);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API Zel3dContourStyle** Zel3dDupContourStyles(const Zel3dContourStyle* const* list) {
+ZEL3D_API Zel3dContourStyle** Zel3dDupContourStyles(const Zel3dContourStyle* const* list) try {
     int count = 0;
     return zel3d_cstyles_copy(list, &count);
+} catch (...) {
+    return zel3d_export_failure<Zel3dContourStyle**>(nullptr);
 }
 
-ZEL3D_API void Zel3dFreeContourStyles(Zel3dContourStyle** list) { zel3d_cstyles_free(list); }
+ZEL3D_API void Zel3dFreeContourStyles(Zel3dContourStyle** list) try {
+    zel3d_cstyles_free(list);
+} catch (...) {
+    zel3d_export_failure();
+}
 
-ZEL3D_API Zel3dDistnTable* Zel3dDistnTableFromFile(const char* path, char* message) {
+ZEL3D_API Zel3dDistnTable* Zel3dDistnTableFromFile(const char* path, char* message) try {
     return zel3d_distn_table_read(path, message);
+} catch (...) {
+    return zel3d_export_failure<Zel3dDistnTable*>(nullptr);
 }
 
-ZEL3D_API int Zel3dDistnTableToFile(const Zel3dDistnTable* table, const char* path, char* message) {
+ZEL3D_API int Zel3dDistnTableToFile(const Zel3dDistnTable* table, const char* path, char* message) try {
     return zel3d_distn_table_write(table, path, message);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API Zel3dDistnTable* Zel3dDupDistnTable(const Zel3dDistnTable* table) {
+ZEL3D_API Zel3dDistnTable* Zel3dDupDistnTable(const Zel3dDistnTable* table) try {
     return zel3d_distn_table_copy(table, 0);
+} catch (...) {
+    return zel3d_export_failure<Zel3dDistnTable*>(nullptr);
 }
 
-ZEL3D_API void Zel3dFreeDistnTable(Zel3dDistnTable* table) { zel3d_distn_table_free(table); }
+ZEL3D_API void Zel3dFreeDistnTable(Zel3dDistnTable* table) try {
+    zel3d_distn_table_free(table);
+} catch (...) {
+    zel3d_export_failure();
+}
 
 }  // extern "C"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "properties/PropertyTable.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -131,10 +132,14 @@ int zel3d_enum_from_name(const char* text, int type_class, int* row_number) {
     return -1;
 }
 
-extern "C" ZEL3D_API const Zel3dEnumEntry* Zel3d_GetEnumList(int type_class) {
+extern "C" ZEL3D_API const Zel3dEnumEntry* Zel3d_GetEnumList(int type_class) try {
     return zel3d_enum_table(type_class);
+} catch (...) {
+    return zel3d_export_failure<const Zel3dEnumEntry*>(nullptr);
 }
 
-extern "C" ZEL3D_API const Zel3dEnumEntry* Zel3d_GetResEnumList(int code) {
+extern "C" ZEL3D_API const Zel3dEnumEntry* Zel3d_GetResEnumList(int code) try {
     return zel3d_enum_table((code >> 8) & 0xFF);
+} catch (...) {
+    return zel3d_export_failure<const Zel3dEnumEntry*>(nullptr);
 }

@@ -45,7 +45,8 @@ TEST(Shades, HsvConversions) {
 // shade), l (light shade), w (white) or . (anything else).
 std::string LeftBands(int style, int width) {
     Zel3dChart* chart = MakeDetachedChart(120, 90);
-    Zel3dSetValues(chart, ZEL3D_BORDER, style, ZEL3D_BORDER_WIDTH, width, ZEL3D_LEGEND_SHOW, 0, 0);
+    zel3d::SetValues(chart, zel3d::BORDER(style), zel3d::BORDER_WIDTH(width),
+                     zel3d::LEGEND_SHOW(0));
     Pixels pixels = RenderToMemory(chart);
     Zel3dDestroy(chart);
     std::string bands;

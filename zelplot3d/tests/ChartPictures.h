@@ -42,7 +42,7 @@ struct SweepGrid {
 // A chart the size of a window that is not there: WIDTH and HEIGHT.
 inline Zel3dChart* MakeDetachedChart(int width, int height) {
     Zel3dChart* chart = Zel3dCreate();
-    Zel3dSetValues(chart, ZEL3D_WIDTH, width, ZEL3D_HEIGHT, height, 0);
+    zel3d::SetValues(chart, zel3d::WIDTH(width), zel3d::HEIGHT(height));
     return chart;
 }
 

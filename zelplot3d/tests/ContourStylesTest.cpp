@@ -103,7 +103,7 @@ TEST(DistnTable, LevelsFromATableBeyond255) {
     std::vector<double> many(400);
     for (int i = 0; i < 400; ++i) many[i] = i;
     Zel3dDistnTable table = {400, many.data()};
-    Zel3dSetValues(chart, ZEL3D_DISTN_TABLE, &table, ZEL3D_DISTN_METHOD, 1, 0);
+    zel3d::SetValues(chart, zel3d::DISTN_TABLE(&table), zel3d::DISTN_METHOD(1));
     zel3d_compute_levels(chart);
     EXPECT_EQ(400, chart->levels.count);
     EXPECT_EQ(399.0, chart->levels.levels[399]);

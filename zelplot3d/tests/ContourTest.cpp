@@ -98,7 +98,8 @@ struct ContourChart {
         for (int i = 0; i < nx; ++i)
             for (int j = 0; j < ny; ++j) data->grid.values[i][j] = value(i, j);
         chart = MakeDetachedChart(800, 400);
-        Zel3dSetValues(chart, ZEL3D_SURFACE_DATA, data, ZEL3D_DRAW_MESH, 0, ZEL3D_DRAW_CONTOURS, 1, 0);
+        zel3d::SetValues(chart, zel3d::SURFACE_DATA(data), zel3d::DRAW_MESH(0),
+                         zel3d::DRAW_CONTOURS(1));
     }
     ~ContourChart() {
         Zel3dDestroy(chart);
@@ -109,7 +110,7 @@ struct ContourChart {
 TEST(Contours, LongLinesAreDrawnInPiecesWithoutGaps) {
     ContourChart c(400, 2, [](int, int j) { return double(j); });
     const Zel3dDistnTable table = {1, new double[1]{0.5}};
-    Zel3dSetValues(c.chart, ZEL3D_DISTN_TABLE, &table, ZEL3D_DISTN_METHOD, 1, 0);
+    zel3d::SetValues(c.chart, zel3d::DISTN_TABLE(&table), zel3d::DISTN_METHOD(1));
     delete[] table.levels;
     RecordingOps recording(c.chart);
     RenderToMemory(c.chart);
@@ -125,7 +126,7 @@ TEST(Contours, LongLinesAreDrawnInPiecesWithoutGaps) {
 
 TEST(Contours, DataContoursHandOutEveryWantedLevel) {
     ContourChart c(5, 5, [](int i, int j) { return double(i + j); });  // levels 0 .. 8 over 0 .. 8
-    Zel3dSetValues(c.chart, ZEL3D_NUM_DISTN_LEVELS, 9, 0);
+    zel3d::SetValues(c.chart, zel3d::NUM_DISTN_LEVELS(9));
     RenderToMemory(c.chart);
     int levels = c.chart->levels.count;
     ASSERT_EQ(9, levels);

@@ -12,8 +12,10 @@ struct Area {
 
 Area Graph(Zel3dChart* chart) {
     Area a = {};
-    Zel3dGetValues(chart, ZEL3D_GRAPH_X, &a.x, ZEL3D_GRAPH_Y, &a.y, ZEL3D_GRAPH_WIDTH, &a.width, ZEL3D_GRAPH_HEIGHT,
-                   &a.height, 0);
+    a.x = zel3d::GetValue(chart, zel3d::GRAPH_X);
+    a.y = zel3d::GetValue(chart, zel3d::GRAPH_Y);
+    a.width = zel3d::GetValue(chart, zel3d::GRAPH_WIDTH);
+    a.height = zel3d::GetValue(chart, zel3d::GRAPH_HEIGHT);
     return a;
 }
 
@@ -21,7 +23,7 @@ class Layout : public ::testing::Test {
 protected:
     void SetUp() override {
         chart_ = MakeDetachedChart(480, 360);
-        Zel3dSetValues(chart_, ZEL3D_LEGEND_SHOW, 0, 0);
+        zel3d::SetValues(chart_, zel3d::LEGEND_SHOW(0));
     }
     void TearDown() override { Zel3dDestroy(chart_); }
     Zel3dChart* chart_ = nullptr;
@@ -33,7 +35,7 @@ TEST_F(Layout, GraphTakesTheFreeAreaLessATwentyFourthOnEachSide) {
     EXPECT_EQ(15, g.y);
     EXPECT_EQ(440, g.width);
     EXPECT_EQ(330, g.height);
-    Zel3dSetValues(chart_, ZEL3D_BORDER_WIDTH, 5, 0);
+    zel3d::SetValues(chart_, zel3d::BORDER_WIDTH(5));
     g = Graph(chart_);
     EXPECT_EQ(24, g.x);
     EXPECT_EQ(19, g.y);
@@ -42,23 +44,26 @@ TEST_F(Layout, GraphTakesTheFreeAreaLessATwentyFourthOnEachSide) {
 }
 
 TEST_F(Layout, AGivenXKeepsTheComputedRightEdge) {
-    Zel3dSetValues(chart_, ZEL3D_GRAPH_X, 50, 0);
+    zel3d::SetValues(chart_, zel3d::GRAPH_X(50));
     Area g = Graph(chart_);
     EXPECT_EQ(50, g.x);
     EXPECT_EQ(410, g.width);
     int use_default = 1;
-    Zel3dGetValues(chart_, ZEL3D_GRAPH_X_USE_DEFAULT, &use_default, 0);
+    use_default = zel3d::GetValue(chart_, zel3d::GRAPH_X_USE_DEFAULT);
     EXPECT_EQ(0, use_default);
 }
 
 TEST_F(Layout, HeaderAndFooterLeaveTheGraphTheBandBetweenThem) {
     const char* header[] = {"Header", nullptr};
     const char* footer[] = {"Footer", nullptr};
-    Zel3dSetValues(chart_, ZEL3D_HEADER_STRINGS, header, ZEL3D_FOOTER_STRINGS, footer, 0);
+    zel3d::SetValues(chart_, zel3d::HEADER_STRINGS(header), zel3d::FOOTER_STRINGS(footer));
     int header_y = 0, header_height = 0, footer_y = 0, footer_height = 0, header_x = 0, header_width = 0;
-    Zel3dGetValues(chart_, ZEL3D_HEADER_Y, &header_y, ZEL3D_HEADER_HEIGHT, &header_height, ZEL3D_FOOTER_Y, &footer_y,
-                   ZEL3D_FOOTER_HEIGHT, &footer_height, ZEL3D_HEADER_X, &header_x, ZEL3D_HEADER_WIDTH,
-                   &header_width, 0);
+    header_y = zel3d::GetValue(chart_, zel3d::HEADER_Y);
+    header_height = zel3d::GetValue(chart_, zel3d::HEADER_HEIGHT);
+    footer_y = zel3d::GetValue(chart_, zel3d::FOOTER_Y);
+    footer_height = zel3d::GetValue(chart_, zel3d::FOOTER_HEIGHT);
+    header_x = zel3d::GetValue(chart_, zel3d::HEADER_X);
+    header_width = zel3d::GetValue(chart_, zel3d::HEADER_WIDTH);
     ASSERT_GT(header_height, 0);
     Area g = Graph(chart_);
     EXPECT_GE(g.y, header_y + header_height);
@@ -69,11 +74,12 @@ TEST_F(Layout, HeaderAndFooterLeaveTheGraphTheBandBetweenThem) {
 }
 
 TEST_F(Layout, AWindowSmallerThanItsBorderClampsPositionsToZero) {
-    Zel3dSetValues(chart_, ZEL3D_WIDTH, 30, ZEL3D_HEIGHT, 30, ZEL3D_BORDER_WIDTH, 20, 0);
+    zel3d::SetValues(chart_, zel3d::WIDTH(30), zel3d::HEIGHT(30), zel3d::BORDER_WIDTH(20));
     Area g = Graph(chart_);
     EXPECT_GE(g.width, 0);
     int legend_x = -1, legend_y = -1;
-    Zel3dGetValues(chart_, ZEL3D_LEGEND_X, &legend_x, ZEL3D_LEGEND_Y, &legend_y, 0);
+    legend_x = zel3d::GetValue(chart_, zel3d::LEGEND_X);
+    legend_y = zel3d::GetValue(chart_, zel3d::LEGEND_Y);
     EXPECT_EQ(0, legend_x);
     EXPECT_EQ(0, legend_y);
 }
@@ -89,7 +95,7 @@ namespace {
 TEST(AxisEdges, ChosenByTheSideTheEyeSeesTheBoxFrom) {
     SweepGrid grid;
     Zel3dChart* chart = MakeDetachedChart(400, 300);
-    Zel3dSetValues(chart, ZEL3D_SURFACE_DATA, grid.data, 0);
+    zel3d::SetValues(chart, zel3d::SURFACE_DATA(grid.data));
     RenderToMemory(chart);
     const AxisLayout& layout = chart->scene.axes;
     // Default view: beyond -x, -y and +z; the corner (-, -, +) is nearest.
@@ -102,7 +108,7 @@ TEST(AxisEdges, ChosenByTheSideTheEyeSeesTheBoxFrom) {
     EXPECT_EQ(kFaceOpen, layout.face_state[5]);
     // Level with the box: beyond -x and -y only. The upright edge between
     // the two open faces is hidden, the one opposite drawn without labels.
-    Zel3dSetValues(chart, ZEL3D_XROTATION, 0.0, 0);
+    zel3d::SetValues(chart, zel3d::XROTATION(0.0));
     RenderToMemory(chart);
     EXPECT_EQ(2 | 8, layout.view_code);
     EXPECT_FALSE(layout.edge_drawn[8]);
@@ -115,7 +121,7 @@ TEST(AxisEdges, ChosenByTheSideTheEyeSeesTheBoxFrom) {
     EXPECT_EQ(kFaceWall, layout.face_state[4]);
     EXPECT_EQ(kFaceWall, layout.face_state[5]);
     // A hidden axis gives up its edges.
-    Zel3dSetValues(chart, ZEL3D_ZAXIS_SHOW, 0, 0);
+    zel3d::SetValues(chart, zel3d::ZAXIS_SHOW(0));
     RenderToMemory(chart);
     for (int edge = 8; edge < 12; ++edge) EXPECT_FALSE(layout.edge_drawn[edge] || layout.edge_annotated[edge]);
     Zel3dDestroy(chart);

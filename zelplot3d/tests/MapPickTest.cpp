@@ -16,7 +16,8 @@ protected:
         ApplyProgramsSetup(chart_, 480, 360, grid_.data);
     }
     void TearDown() override { Zel3dDestroy(chart_); }
-    void Flat() { Zel3dSetValues(chart_, ZEL3D_DRAW_MESH, 0, ZEL3D_DRAW_SHADED, 0, ZEL3D_DRAW_ZONES, 1, 0); }
+    void Flat() { zel3d::SetValues(chart_, zel3d::DRAW_MESH(0), zel3d::DRAW_SHADED(0),
+                                   zel3d::DRAW_ZONES(1)); }
     double Value(int i, int j) const { return grid_.data->grid.values[i][j]; }
 
     SweepGrid grid_;
@@ -61,8 +62,9 @@ TEST_F(MapPick, OutsideTheDataNothingIsMapped) {
 
 TEST_F(MapPick, AreasOutsideTheGraphGiveTheirRegion) {
     const char* header[] = {"Header", nullptr};
-    Zel3dSetValues(chart_, ZEL3D_GRAPH_X_USE_DEFAULT, 1, ZEL3D_GRAPH_Y_USE_DEFAULT, 1, ZEL3D_GRAPH_WIDTH_USE_DEFAULT,
-                   1, ZEL3D_GRAPH_HEIGHT_USE_DEFAULT, 1, ZEL3D_HEADER_STRINGS, header, 0);
+    zel3d::SetValues(chart_, zel3d::GRAPH_X_USE_DEFAULT(1), zel3d::GRAPH_Y_USE_DEFAULT(1),
+                     zel3d::GRAPH_WIDTH_USE_DEFAULT(1), zel3d::GRAPH_HEIGHT_USE_DEFAULT(1),
+                     zel3d::HEADER_STRINGS(header));
     RenderToMemory(chart_);
     const Rect& h = chart_->header.rect;
     Zel3dMapResult map;
@@ -90,7 +92,7 @@ TEST_F(MapPick, SurfaceRoundTripsThroughTheRay) {
 // Seen from nearly straight above, the eye stands over the grid: the ray
 // walk starts at the eye rather than where the ray would enter the grid.
 TEST_F(MapPick, NearTopViewsStillMap) {
-    Zel3dSetValues(chart_, ZEL3D_PERSPECTIVE_DEPTH, 2.5, ZEL3D_XROTATION, 88.0, 0);
+    zel3d::SetValues(chart_, zel3d::PERSPECTIVE_DEPTH(2.5), zel3d::XROTATION(88.0));
     RenderToMemory(chart_);
     double x = 5.5, y = 6.25;
     double z = (Value(4, 8) + Value(5, 8) + Value(4, 9) + Value(5, 9)) / 4;

@@ -65,8 +65,8 @@ int DropLines(const RecordingOps& recording, Zel3dChart* chart, const Points& po
 TEST(Markers, DropLinesOnlyInTheThreeDView) {
     Points points;
     Zel3dChart* chart = MakeDetachedChart(300, 300);
-    Zel3dSetValues(chart, ZEL3D_SURFACE_DATA, points.data, ZEL3D_TYPE, 2, ZEL3D_DRAW_DROP_LINES, 1,
-                   ZEL3D_DRAW_MESH, 0, ZEL3D_DRAW_CONTOURS, 1, 0);
+    zel3d::SetValues(chart, zel3d::SURFACE_DATA(points.data), zel3d::TYPE(2),
+                     zel3d::DRAW_DROP_LINES(1), zel3d::DRAW_MESH(0), zel3d::DRAW_CONTOURS(1));
     {
         RecordingOps recording(chart);
         Pixels flat = RenderToMemory(chart);
@@ -75,7 +75,7 @@ TEST(Markers, DropLinesOnlyInTheThreeDView) {
         EXPECT_EQ(Rgb(zel3d_data_style(chart, 0).symbol.color), flat.At(middle.x, middle.y));
         EXPECT_EQ(0, DropLines(recording, chart, points));
     }
-    Zel3dSetValues(chart, ZEL3D_DRAW_MESH, 1, 0);
+    zel3d::SetValues(chart, zel3d::DRAW_MESH(1));
     RecordingOps recording(chart);
     Pixels view = RenderToMemory(chart);
     SavePicture(view, "markers_3d");
@@ -90,11 +90,12 @@ TEST(TextObjects, DrawnWhereTheyAreAttached) {
     ApplyProgramsSetup(chart, 480, 360, grid.data);
     Zel3dText* pixel_text = Zel3dTextCreate(chart);
     const char* lines[] = {"Peak", nullptr};
-    Zel3dTextSetValues(pixel_text, ZEL3D_TEXT_STRINGS, lines, ZEL3D_TEXT_ATTACH_METHOD, 1, ZEL3D_TEXT_ATTACH_PIXEL_X,
-                       60, ZEL3D_TEXT_ATTACH_PIXEL_Y, 300, ZEL3D_TEXT_BACKGROUND_COLOR, 0x00FFFF, 0);
+    zel3d::TextSetValues(pixel_text, zel3d::TEXT_STRINGS(lines), zel3d::TEXT_ATTACH_METHOD(1),
+                         zel3d::TEXT_ATTACH_PIXEL_X(60), zel3d::TEXT_ATTACH_PIXEL_Y(300),
+                         zel3d::TEXT_BACKGROUND_COLOR(0x00FFFF));
     Zel3dText* data_text = Zel3dTextCreate(chart);
-    Zel3dTextSetValues(data_text, ZEL3D_TEXT_STRINGS, lines, ZEL3D_TEXT_ATTACH_INDEX_X, 9, ZEL3D_TEXT_ATTACH_INDEX_Y,
-                       18, ZEL3D_TEXT_BACKGROUND_COLOR, 0x00FF00, 0);
+    zel3d::TextSetValues(data_text, zel3d::TEXT_STRINGS(lines), zel3d::TEXT_ATTACH_INDEX_X(9),
+                         zel3d::TEXT_ATTACH_INDEX_Y(18), zel3d::TEXT_BACKGROUND_COLOR(0x00FF00));
     Pixels pixels = RenderToMemory(chart);
     SavePicture(pixels, "text_objects");
     RECT near_pixel = {40, 290, 80, 310};

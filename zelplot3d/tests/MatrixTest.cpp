@@ -73,7 +73,7 @@ TEST(Matrix, ProjectionDividesByW) {
 TEST(Matrix, ChartRotationAndEye) {
     SweepGrid grid;
     Zel3dChart* chart = MakeDetachedChart(400, 300);
-    Zel3dSetValues(chart, ZEL3D_SURFACE_DATA, grid.data, 0);
+    zel3d::SetValues(chart, zel3d::SURFACE_DATA(grid.data));
     RenderToMemory(chart);
     const Matrix& r = chart->scene.view.rotation;
     const double rows[3][3] = {{0.7071067811865476, -0.7071067811865476, 0}, {0.5, 0.5, 0.7071067811865476},

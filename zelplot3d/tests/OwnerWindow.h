@@ -97,36 +97,36 @@ inline DWORD GdiObjects() {
 
 // One call per pair, as the programs set up their 3D charts.
 inline void ApplyProgramsSetup(Zel3dChart* chart, int width, int height, Zel3dData* data) {
-    Zel3dSetValues(chart, ZEL3D_GRAPH_X, 0, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_Y, 0, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_WIDTH, width, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_HEIGHT, height, 0);
-    Zel3dSetValues(chart, ZEL3D_DRAW_MESH, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_DRAW_SHADED, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_BACKGROUND_COLOR, 0xC0C0C0, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_BACKGROUND_COLOR, 0xC0C0C0, 0);
-    Zel3dSetValues(chart, ZEL3D_DATA_AREA_BACKGROUND_COLOR, 0xFFFFFF, 0);
-    Zel3dSetValues(chart, ZEL3D_SURFACE_BOTTOM_COLOR, 0x808080, 0);
-    Zel3dSetValues(chart, ZEL3D_GRAPH_BORDER, 0, 0);
-    Zel3dSetValues(chart, ZEL3D_SOLID_SURFACE, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_PERSPECTIVE_DEPTH, 100000.0, 0);
-    Zel3dSetValues(chart, ZEL3D_XROTATION, 25.0, 0);
-    Zel3dSetValues(chart, ZEL3D_YROTATION, 0.0, 0);
-    Zel3dSetValues(chart, ZEL3D_ZROTATION, 220.0, 0);
-    Zel3dSetValues(chart, ZEL3D_XANNO_METHOD, 3, 0);
-    Zel3dSetValues(chart, ZEL3D_YANNO_METHOD, 3, 0);
-    Zel3dSetValues(chart, ZEL3D_XANNO_METHOD, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_YANNO_METHOD, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_ZANNO_METHOD, 1, 0);
-    Zel3dSetValues(chart, ZEL3D_XGRID_LINES, 3, 0);
-    Zel3dSetValues(chart, ZEL3D_YGRID_LINES, 5, 0);
-    Zel3dSetValues(chart, ZEL3D_ZGRID_LINES, 6, 0);
-    Zel3dSetValues(chart, ZEL3D_XAXIS_TITLE, "Best Result#(X)", 0);
-    Zel3dSetValues(chart, ZEL3D_YAXIS_TITLE, "RPMx1000(Y)", 0);
-    Zel3dSetValues(chart, ZEL3D_ZAXIS_TITLE, "Torque(Z)", 0);
-    Zel3dSetValues(chart, ZEL3D_MESH_TOP_COLOR, 0xC0C0C0, 0);
-    Zel3dSetValues(chart, ZEL3D_SURFACE_TOP_COLOR, 0x000080, 0);
-    Zel3dSetValues(chart, ZEL3D_SURFACE_DATA, data, 0);
+    zel3d::SetValues(chart, zel3d::GRAPH_X(0));
+    zel3d::SetValues(chart, zel3d::GRAPH_Y(0));
+    zel3d::SetValues(chart, zel3d::GRAPH_WIDTH(width));
+    zel3d::SetValues(chart, zel3d::GRAPH_HEIGHT(height));
+    zel3d::SetValues(chart, zel3d::DRAW_MESH(1));
+    zel3d::SetValues(chart, zel3d::DRAW_SHADED(1));
+    zel3d::SetValues(chart, zel3d::BACKGROUND_COLOR(0xC0C0C0));
+    zel3d::SetValues(chart, zel3d::GRAPH_BACKGROUND_COLOR(0xC0C0C0));
+    zel3d::SetValues(chart, zel3d::DATA_AREA_BACKGROUND_COLOR(0xFFFFFF));
+    zel3d::SetValues(chart, zel3d::SURFACE_BOTTOM_COLOR(0x808080));
+    zel3d::SetValues(chart, zel3d::GRAPH_BORDER(0));
+    zel3d::SetValues(chart, zel3d::SOLID_SURFACE(1));
+    zel3d::SetValues(chart, zel3d::PERSPECTIVE_DEPTH(100000.0));
+    zel3d::SetValues(chart, zel3d::XROTATION(25.0));
+    zel3d::SetValues(chart, zel3d::YROTATION(0.0));
+    zel3d::SetValues(chart, zel3d::ZROTATION(220.0));
+    zel3d::SetValues(chart, zel3d::XANNO_METHOD(3));
+    zel3d::SetValues(chart, zel3d::YANNO_METHOD(3));
+    zel3d::SetValues(chart, zel3d::XANNO_METHOD(1));
+    zel3d::SetValues(chart, zel3d::YANNO_METHOD(1));
+    zel3d::SetValues(chart, zel3d::ZANNO_METHOD(1));
+    zel3d::SetValues(chart, zel3d::XGRID_LINES(3));
+    zel3d::SetValues(chart, zel3d::YGRID_LINES(5));
+    zel3d::SetValues(chart, zel3d::ZGRID_LINES(6));
+    zel3d::SetValues(chart, zel3d::XAXIS_TITLE("Best Result#(X)"));
+    zel3d::SetValues(chart, zel3d::YAXIS_TITLE("RPMx1000(Y)"));
+    zel3d::SetValues(chart, zel3d::ZAXIS_TITLE("Torque(Z)"));
+    zel3d::SetValues(chart, zel3d::MESH_TOP_COLOR(0xC0C0C0));
+    zel3d::SetValues(chart, zel3d::SURFACE_TOP_COLOR(0x000080));
+    zel3d::SetValues(chart, zel3d::SURFACE_DATA(data));
 }
 
 }  // namespace zel3d_test

@@ -30,7 +30,7 @@ protected:
     void Flatten(double z) {
         for (int i = 0; i < 10; ++i)
             for (int j = 0; j < 19; ++j) grid_.data->grid.values[i][j] = z;
-        Zel3dSetValues(chart_, ZEL3D_SURFACE_DATA, grid_.data, 0);
+        zel3d::SetValues(chart_, zel3d::SURFACE_DATA(grid_.data));
     }
     unsigned At(const Pixels& pixels, POINT p) const { return pixels.At(p.x, p.y); }
 
@@ -50,8 +50,9 @@ TEST_F(ProgramsChart, EachTypeDrawsItsData) {
                               {"contour", 0, 0, 1, 0}, {"zone", 0, 0, 0, 1}};
     for (const TypeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Zel3dSetValues(chart_, ZEL3D_DRAW_MESH, c.mesh, ZEL3D_DRAW_SHADED, c.shaded, ZEL3D_DRAW_CONTOURS, c.contours,
-                       ZEL3D_DRAW_ZONES, c.zones, ZEL3D_MESH_TOP_COLOR, c.shaded ? 0xC0C0C0 : 0, 0);
+        zel3d::SetValues(chart_, zel3d::DRAW_MESH(c.mesh), zel3d::DRAW_SHADED(c.shaded),
+                         zel3d::DRAW_CONTOURS(c.contours), zel3d::DRAW_ZONES(c.zones),
+                         zel3d::MESH_TOP_COLOR(c.shaded ? 0xC0C0C0 : 0));
         Pixels pixels = RenderToMemory(chart_);
         SavePicture(pixels, std::string("programs_") + c.name);
         EXPECT_EQ(kBackground, pixels.At(0, 0));
@@ -72,11 +73,11 @@ TEST_F(ProgramsChart, EachTypeDrawsItsData) {
 
 TEST_F(ProgramsChart, TopAndBottomColoursWhereTheCellsFaceTheEye) {
     Flatten(5.0);
-    Zel3dSetValues(chart_, ZEL3D_SOLID_SURFACE, 0, 0);
+    zel3d::SetValues(chart_, zel3d::SOLID_SURFACE(0));
     Pixels above = RenderToMemory(chart_);
     POINT centre = DeviceOf(chart_, 5.5, 6.25, 5.0);
     EXPECT_EQ(kTop, At(above, centre));
-    Zel3dSetValues(chart_, ZEL3D_XROTATION, -25.0, 0);
+    zel3d::SetValues(chart_, zel3d::XROTATION(-25.0));
     Pixels below = RenderToMemory(chart_);
     SavePicture(below, "programs_from_below");
     centre = DeviceOf(chart_, 5.5, 6.25, 5.0);
@@ -129,7 +130,7 @@ TEST_F(ProgramsChart, BoxEdgesAreDrawnWhereTheAxesLeaveThem) {
 TEST_F(ProgramsChart, HolesAreLeftEmpty) {
     Flatten(5.0);
     grid_.data->grid.values[4][8] = 1e308;
-    Zel3dSetValues(chart_, ZEL3D_SURFACE_DATA, grid_.data, ZEL3D_SOLID_SURFACE, 0, 0);
+    zel3d::SetValues(chart_, zel3d::SURFACE_DATA(grid_.data), zel3d::SOLID_SURFACE(0));
     Pixels pixels = RenderToMemory(chart_);
     SavePicture(pixels, "programs_hole");
     // The four cells around the hole are not painted: the floor of the box
@@ -148,7 +149,7 @@ TEST_F(ProgramsChart, HolesAreLeftEmpty) {
 // Flat maps label their ticks: ink below each labelled x tick and left of
 // each labelled y tick, none half-way between the labels.
 TEST_F(ProgramsChart, AxisLabelsStandAtTheirTicks) {
-    Zel3dSetValues(chart_, ZEL3D_DRAW_MESH, 0, ZEL3D_DRAW_SHADED, 0, ZEL3D_DRAW_CONTOURS, 1, 0);
+    zel3d::SetValues(chart_, zel3d::DRAW_MESH(0), zel3d::DRAW_SHADED(0), zel3d::DRAW_CONTOURS(1));
     Pixels pixels = RenderToMemory(chart_);
     const AxisWork& x = chart_->scene.axes.axes[0];
     const AxisWork& y = chart_->scene.axes.axes[1];
@@ -177,9 +178,9 @@ TEST_F(ProgramsChart, AxisLabelsStandAtTheirTicks) {
 // Zones projected onto the floor lie behind the data when the eye is
 // above it (drawn first) and in front of it when the eye is below.
 TEST_F(ProgramsChart, FloorProjectionBehindOrInFrontOfTheData) {
-    Zel3dSetValues(chart_, ZEL3D_PROJECT_ZMIN, 2, ZEL3D_SOLID_SURFACE, 0, 0);
+    zel3d::SetValues(chart_, zel3d::PROJECT_ZMIN(2), zel3d::SOLID_SURFACE(0));
     for (double rotation : {25.0, -25.0}) {
-        Zel3dSetValues(chart_, ZEL3D_XROTATION, rotation, 0);
+        zel3d::SetValues(chart_, zel3d::XROTATION(rotation));
         RecordingOps recording(chart_);
         Pixels pixels = RenderToMemory(chart_);
         if (rotation > 0) SavePicture(pixels, "programs_floor_zones");
@@ -200,7 +201,7 @@ TEST_F(ProgramsChart, FloorProjectionBehindOrInFrontOfTheData) {
 
 TEST_F(ProgramsChart, EveryCellIsPaintedOnce) {
     // Seen from straight above no cell folds, so each is one polygon.
-    Zel3dSetValues(chart_, ZEL3D_XROTATION, 90.0, ZEL3D_DRAW_MESH, 0, ZEL3D_SOLID_SURFACE, 0, 0);
+    zel3d::SetValues(chart_, zel3d::XROTATION(90.0), zel3d::DRAW_MESH(0), zel3d::SOLID_SURFACE(0));
     RecordingOps recording(chart_);
     RenderToMemory(chart_);
     EXPECT_EQ(9 * 18, recording.Count(RecordingOps::kFillPolygon2));
@@ -208,12 +209,12 @@ TEST_F(ProgramsChart, EveryCellIsPaintedOnce) {
 
 TEST_F(ProgramsChart, AOnePointGridDrawsNoCells) {
     Zel3dData* empty = Zel3dMakeGridData(1, 1, 1e308, 1.0, 0.5, 1.0, 2.0, 1);
-    Zel3dSetValues(chart_, ZEL3D_SURFACE_DATA, empty, 0);
+    zel3d::SetValues(chart_, zel3d::SURFACE_DATA(empty));
     RecordingOps recording(chart_);
     Pixels pixels = RenderToMemory(chart_);
     EXPECT_EQ(0, recording.Count(RecordingOps::kFillPolygon2));
     EXPECT_EQ(kBackground, pixels.At(0, 0));
-    Zel3dSetValues(chart_, ZEL3D_SURFACE_DATA, grid_.data, 0);
+    zel3d::SetValues(chart_, zel3d::SURFACE_DATA(grid_.data));
     Zel3dDestroyData(empty, 1);
 }
 
@@ -221,9 +222,9 @@ TEST_F(ProgramsChart, AOnePointGridDrawsNoCells) {
 TEST_F(ProgramsChart, RedrawRepaintsOnlyTheDamagedAreas) {
     const char* header[] = {"Best Results - 3D", nullptr};
     const char* footer[] = {"Torque", nullptr};
-    Zel3dSetValues(chart_, ZEL3D_GRAPH_X_USE_DEFAULT, 1, ZEL3D_GRAPH_Y_USE_DEFAULT, 1, ZEL3D_GRAPH_WIDTH_USE_DEFAULT,
-                   1, ZEL3D_GRAPH_HEIGHT_USE_DEFAULT, 1, ZEL3D_HEADER_STRINGS, header, ZEL3D_FOOTER_STRINGS, footer,
-                   0);
+    zel3d::SetValues(chart_, zel3d::GRAPH_X_USE_DEFAULT(1), zel3d::GRAPH_Y_USE_DEFAULT(1),
+                     zel3d::GRAPH_WIDTH_USE_DEFAULT(1), zel3d::GRAPH_HEIGHT_USE_DEFAULT(1),
+                     zel3d::HEADER_STRINGS(header), zel3d::FOOTER_STRINGS(footer));
     RenderToMemory(chart_);
     RecordingOps recording(chart_);
     // The parts the pending damage names, drawn again.
@@ -232,11 +233,11 @@ TEST_F(ProgramsChart, RedrawRepaintsOnlyTheDamagedAreas) {
         DrawIntoMemory(chart_, 0);
         return mask;
     };
-    Zel3dSetValues(chart_, ZEL3D_FOOTER_FOREGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart_, zel3d::FOOTER_FOREGROUND_COLOR(0x0000FF));
     EXPECT_EQ(kDamageFooter, redraw());
     EXPECT_EQ(0, recording.Count(RecordingOps::kFillPolygon2));  // no cell of the graph
     recording.Clear();
-    Zel3dSetValues(chart_, ZEL3D_MESH_TOP_COLOR, 0x00FF00, 0);
+    zel3d::SetValues(chart_, zel3d::MESH_TOP_COLOR(0x00FF00));
     EXPECT_EQ(kDamageGraph, redraw());
     EXPECT_GT(recording.Count(RecordingOps::kFillPolygon2), 9 * 18);
 }

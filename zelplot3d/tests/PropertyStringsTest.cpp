@@ -133,8 +133,7 @@ TEST_F(PropertyStrings, StringsAndStringLists) {
     EXPECT_EQ("say \"hi\"", Get(ZEL3D_XAXIS_TITLE));
 
     ASSERT_EQ(1, Zel3dSetPropString(chart(), ZEL3D_HEADER_STRINGS, "a,b\\,c"));
-    auto lines = static_cast<char**>(nullptr);
-    Zel3dGetValues(chart(), ZEL3D_HEADER_STRINGS, &lines, 0);
+    const char* const* lines = zel3d::GetValue(chart(), zel3d::HEADER_STRINGS);
     ASSERT_NE(nullptr, lines);
     EXPECT_STREQ("a", lines[0]);
     EXPECT_STREQ("b,c", lines[1]);

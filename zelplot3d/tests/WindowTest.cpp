@@ -59,7 +59,8 @@ TEST_F(ChartWindow, AttachBindsTheWindowAndSizesTheOffscreenBitmap) {
     EXPECT_EQ(0, Zel3dAttachWindow(chart_, nullptr));
     EXPECT_STREQ("Zel3d2", chart_->name);
     int width = 0, height = 0;
-    Zel3dGetValues(chart_, ZEL3D_WIDTH, &width, ZEL3D_HEIGHT, &height, 0);
+    width = zel3d::GetValue(chart_, zel3d::WIDTH);
+    height = zel3d::GetValue(chart_, zel3d::HEIGHT);
     EXPECT_EQ(320, width);
     EXPECT_EQ(240, height);
     ASSERT_NE(nullptr, chart_->memory_dc);
@@ -90,28 +91,28 @@ TEST_F(ChartWindow, ProgramsSetupRepaintsThroughTheOffscreenBitmap) {
     // The rotation buttons read the angle and write it back 5 degrees on.
     for (int press = 0; press < 2; ++press) {
         double z = 0;
-        Zel3dGetValues(chart_, ZEL3D_ZROTATION, &z, 0);
-        Zel3dSetValues(chart_, ZEL3D_ZROTATION, z - 5.0, 0);
+        z = zel3d::GetValue(chart_, zel3d::ZROTATION);
+        zel3d::SetValues(chart_, zel3d::ZROTATION(z - 5.0));
     }
     double z = 0;
-    Zel3dGetValues(chart_, ZEL3D_ZROTATION, &z, 0);
+    z = zel3d::GetValue(chart_, zel3d::ZROTATION);
     EXPECT_EQ(210.0, z);
 }
 
 TEST_F(ChartWindow, PaintingWithoutDamageOnlyCopiesTheBitmap) {
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0xC0C0C0, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0xC0C0C0));
     // A mark drawn straight into the off-screen bitmap shows on the next
     // paint: that paint copied the bitmap instead of drawing again.
     SetPixel(chart_->memory_dc, 1, 1, RGB(255, 0, 255));
     owner_.Clear();
     EXPECT_EQ(0xFF00FFu, ScreenPixel(1, 1));
     EXPECT_EQ(1, owner_.Count(ZEL3D_NOTIFY_REPAINT));
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x0000FF));
     EXPECT_EQ(0xFF0000u, ScreenPixel(1, 1));
 }
 
 TEST_F(ChartWindow, PrintClientDrawsIntoTheGivenDC) {
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x00FF00, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x00FF00));
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 320, 240);
@@ -135,33 +136,33 @@ TEST_F(ChartWindow, ResizingNotifiesTheOwnerWithTheNewSize) {
     EXPECT_EQ(child_, reinterpret_cast<HWND>(size->wParam));
     EXPECT_EQ(31, chart_->damage_mask);
     EXPECT_FALSE(chart_->offscreen_valid);
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x0000FF));
     EXPECT_EQ(0xFF0000u, Pixels::FromDC(chart_->memory_dc, 200, 150).At(199, 149));
 }
 
 TEST_F(ChartWindow, RepaintFrameCarriesTheDamagedRectangle) {
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x123456, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x123456));
     RECT full = {0, 0, 320, 240};
     EXPECT_TRUE(EqualRect(&full, &owner_.Last(ZEL3D_NOTIFY_REPAINT)->damaged));
-    Zel3dSetValues(chart_, ZEL3D_FOOTER_BACKGROUND_COLOR, 0x654321, 0);
+    zel3d::SetValues(chart_, zel3d::FOOTER_BACKGROUND_COLOR(0x654321));
     EXPECT_FALSE(EqualRect(&full, &owner_.Last(ZEL3D_NOTIFY_REPAINT)->damaged));
 }
 
 TEST_F(ChartWindow, RepaintOffShowsOnlyTheLastPicture) {
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, kSilver, 0);
-    Zel3dSetValues(chart_, ZEL3D_REPAINT, 0, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(kSilver));
+    zel3d::SetValues(chart_, zel3d::REPAINT(0));
     owner_.Clear();
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x0000FF));
     EXPECT_EQ(kSilver, ScreenPixel(5, 5));
     EXPECT_EQ(0, owner_.Count(ZEL3D_NOTIFY_REPAINT));
-    Zel3dSetValues(chart_, ZEL3D_REPAINT, 1, 0);
+    zel3d::SetValues(chart_, zel3d::REPAINT(1));
     EXPECT_EQ(1, owner_.Count(ZEL3D_NOTIFY_REPAINT));
     EXPECT_EQ(0xFF0000u, ScreenPixel(5, 5));
 }
 
 TEST_F(ChartWindow, CreatorOnePaintsOnlyOnPaintMessages) {
     Zel3dSetCreator(chart_, 1);
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x0000FF));
     EXPECT_EQ(0, owner_.Count(ZEL3D_NOTIFY_REPAINT));
     EXPECT_EQ(0xFF0000u, ScreenPixel(5, 5));
     EXPECT_EQ(1, owner_.Count(ZEL3D_NOTIFY_REPAINT));
@@ -190,7 +191,7 @@ TEST_F(ChartWindow, AWindowWithoutParentKeepsItsMessages) {
     EXPECT_EQ(nullptr, chart->notify_window);
     SendMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     SetWindowPos(popup, nullptr, 0, 0, 80, 50, SWP_NOZORDER | SWP_NOMOVE);
-    Zel3dSetValues(chart, ZEL3D_BACKGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart, zel3d::BACKGROUND_COLOR(0x0000FF));
     EXPECT_EQ(0, owner_.Count(WM_LBUTTONDOWN));
     EXPECT_EQ(0, owner_.Count(ZEL3D_NOTIFY_SIZE));
     Zel3dDestroy(chart);
@@ -198,7 +199,7 @@ TEST_F(ChartWindow, AWindowWithoutParentKeepsItsMessages) {
 }
 
 TEST_F(ChartWindow, ReinitializeKeepsTheWindow) {
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x0000FF));
     Zel3dReinitialize(chart_);
     EXPECT_EQ(child_, Zel3dGetWindow(chart_));
     EXPECT_EQ(chart_, Zel3dGetHandle(child_));
@@ -206,11 +207,11 @@ TEST_F(ChartWindow, ReinitializeKeepsTheWindow) {
 }
 
 TEST_F(ChartWindow, TextObjectsRepaintTheirChartOnceDrawn) {
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x0000FF));
     owner_.Clear();
     Zel3dText* text = Zel3dTextCreate(chart_);
     EXPECT_EQ(1, owner_.Count(ZEL3D_NOTIFY_REPAINT));
-    Zel3dTextSetValues(text, ZEL3D_TEXT_BORDER_WIDTH, 4, 0);
+    zel3d::TextSetValues(text, zel3d::TEXT_BORDER_WIDTH(4));
     EXPECT_EQ(2, owner_.Count(ZEL3D_NOTIFY_REPAINT));
     Zel3dTextDestroy(text);
     EXPECT_EQ(3, owner_.Count(ZEL3D_NOTIFY_REPAINT));
@@ -223,7 +224,7 @@ TEST_F(ChartWindow, DetachingReleasesTheWindow) {
     EXPECT_EQ(nullptr, Zel3dDetachWindow(chart_));
     EXPECT_EQ(nullptr, Zel3dDetachWindow(nullptr));
     owner_.Clear();
-    Zel3dSetValues(chart_, ZEL3D_BACKGROUND_COLOR, 0x0000FF, 0);
+    zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x0000FF));
     EXPECT_EQ(0, owner_.Count(ZEL3D_NOTIFY_REPAINT));
     // The window no longer knows the chart: it paints nothing of it.
     InvalidateRect(child_, nullptr, TRUE);
@@ -246,7 +247,7 @@ TEST_F(ChartWindow, DestroyingLeavesNoWindowOrGdiObject) {
         zel3d_test::ApplyProgramsSetup(chart, 240, 180, grid_);
         Zel3dText* text = Zel3dTextCreate(chart);
         const char* note[] = {"note", nullptr};
-        Zel3dTextSetValues(text, ZEL3D_TEXT_STRINGS, note, 0);
+        zel3d::TextSetValues(text, zel3d::TEXT_STRINGS(note));
         Zel3dSetPropString(chart, ZEL3D_HEADER_FONT, "Arial,20,Bold");
         InvalidateRect(child, nullptr, FALSE);
         UpdateWindow(child);

@@ -15,6 +15,7 @@
 #include "properties/PropertyTable.h"
 #include "window/Actions.h"
 #include "window/Window.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -298,23 +299,27 @@ void zel3d_free_chart(Zel3dChart* chart) {
 
 extern "C" {
 
-ZEL3D_API Zel3dChart* Zel3dCreate(void) {
+ZEL3D_API Zel3dChart* Zel3dCreate(void) try {
     Zel3dChart* chart = static_cast<Zel3dChart*>(calloc(1, sizeof(Zel3dChart)));
     if (!chart) return nullptr;
     InitRecord(chart);
     ApplyDefaults(chart);
     return chart;
+} catch (...) {
+    return zel3d_export_failure<Zel3dChart*>(nullptr);
 }
 
-ZEL3D_API void Zel3dReinitialize(Zel3dChart* chart) {
+ZEL3D_API void Zel3dReinitialize(Zel3dChart* chart) try {
     if (!chart) return;
     zel3d_free_chart(chart);
     InitFonts(chart);
     ApplyDefaults(chart);
     if (chart->window) zel3d_attach(chart, chart->window);
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API void Zel3dDestroy(Zel3dChart* chart) {
+ZEL3D_API void Zel3dDestroy(Zel3dChart* chart) try {
     if (!chart) return;
     // Destroying the window detaches it (WM_DESTROY); detaching again covers
     // a window of another thread that could not be destroyed from here.
@@ -324,9 +329,11 @@ ZEL3D_API void Zel3dDestroy(Zel3dChart* chart) {
     zel3d_free_chart(chart);
     memset(chart, 0, sizeof *chart);
     free(chart);
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API Zel3dText* Zel3dTextCreate(Zel3dChart* chart) {
+ZEL3D_API Zel3dText* Zel3dTextCreate(Zel3dChart* chart) try {
     if (!chart) return nullptr;
     Zel3dText* text = static_cast<Zel3dText*>(calloc(1, sizeof(Zel3dText)));
     if (!text) return nullptr;
@@ -344,9 +351,11 @@ ZEL3D_API Zel3dText* Zel3dTextCreate(Zel3dChart* chart) {
     chart->text_objects = list;
     if (chart->drawn) zel3d_repaint(chart, kDamageGraph);
     return text;
+} catch (...) {
+    return zel3d_export_failure<Zel3dText*>(nullptr);
 }
 
-ZEL3D_API void Zel3dTextDestroy(Zel3dText* text) {
+ZEL3D_API void Zel3dTextDestroy(Zel3dText* text) try {
     if (!text) return;
     Zel3dChart* chart = text->chart;
     if (chart && chart->text_objects) {
@@ -362,9 +371,11 @@ ZEL3D_API void Zel3dTextDestroy(Zel3dText* text) {
     }
     FreeTextObject(text);
     if (chart && chart->drawn) zel3d_repaint(chart, kDamageAll);
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API int Zel3dRegisterClass(HINSTANCE instance) {
+ZEL3D_API int Zel3dRegisterClass(HINSTANCE instance) try {
     g_module = instance;
     if (!zel3d_index_property_table()) return 0;
     WNDCLASSA window_class = {};
@@ -377,12 +388,26 @@ ZEL3D_API int Zel3dRegisterClass(HINSTANCE instance) {
     if (RegisterClassA(&window_class) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS) return 1;
     MessageBoxA(nullptr, "The 3D chart library cannot be initialised.", "Error", MB_OK | MB_ICONWARNING);
     return 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dUnregisterClass(HINSTANCE instance) { return UnregisterClassA(kChartClassName, instance); }
+ZEL3D_API int Zel3dUnregisterClass(HINSTANCE instance) try {
+    return UnregisterClassA(kChartClassName, instance);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
+}
 
-ZEL3D_API void Zel3dInitCtrl(void) {}
+ZEL3D_API void Zel3dInitCtrl(void) try {
+    
+} catch (...) {
+    zel3d_export_failure();
+}
 
-ZEL3D_API void Zel3dExitCtrl(void) {}
+ZEL3D_API void Zel3dExitCtrl(void) try {
+    
+} catch (...) {
+    zel3d_export_failure();
+}
 
 }  // extern "C"

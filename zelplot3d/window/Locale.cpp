@@ -7,6 +7,7 @@
 
 #include "chart/Chart.h"
 #include "kernel/Helpers.h"
+#include "kernel/ExportGuard.h"
 
 namespace {
 
@@ -67,21 +68,25 @@ HMODULE zel3d_find_locale_module(HMODULE base, LCID locale, const char* base_nam
 
 extern "C" {
 
-ZEL3D_API HMODULE Zel3dGetLocalizedResourceHandle(Zel3dChart* chart) {
+ZEL3D_API HMODULE Zel3dGetLocalizedResourceHandle(Zel3dChart* chart) try {
     if (!chart || !chart->locale.base_module) return nullptr;
     if (!chart->locale.locale_module)
         chart->locale.locale_module = zel3d_find_locale_module(chart->locale.base_module, 0, nullptr);
     return chart->locale.locale_module;
+} catch (...) {
+    return zel3d_export_failure<HMODULE>(nullptr);
 }
 
-ZEL3D_API void Zel3dReleaseLocalizedResourceHandle(Zel3dChart* chart) {
+ZEL3D_API void Zel3dReleaseLocalizedResourceHandle(Zel3dChart* chart) try {
     if (!chart) return;
     LocaleHolder& locale = chart->locale;
     if (locale.locale_module && locale.locale_module != locale.base_module) FreeLibrary(locale.locale_module);
     locale.locale_module = nullptr;
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API char* Zel3dLoadResourceString(Zel3dChart* chart, UINT id, char* buffer, int size) {
+ZEL3D_API char* Zel3dLoadResourceString(Zel3dChart* chart, UINT id, char* buffer, int size) try {
     if (!chart) return buffer;
     LocaleHolder& locale = chart->locale;
     if (!locale.base_module && chart->window)
@@ -94,9 +99,11 @@ ZEL3D_API char* Zel3dLoadResourceString(Zel3dChart* chart, UINT id, char* buffer
     int loaded = module ? LoadStringA(module, id, buffer, size) : 0;
     buffer[loaded > 0 && loaded < size ? loaded : 0] = '\0';
     return buffer;
+} catch (...) {
+    return zel3d_export_failure<char*>(nullptr);
 }
 
-ZEL3D_API int Zel3dGetModuleVersionInfo(HMODULE module, Zel3dVersionInfo* info) {
+ZEL3D_API int Zel3dGetModuleVersionInfo(HMODULE module, Zel3dVersionInfo* info) try {
     if (!info) return 0;
     char path[MAX_PATH + 1];
     DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
@@ -124,15 +131,19 @@ ZEL3D_API int Zel3dGetModuleVersionInfo(HMODULE module, Zel3dVersionInfo* info) 
     }
     free(block);
     return result;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dClearVersionInfo(Zel3dVersionInfo* info) {
+ZEL3D_API int Zel3dClearVersionInfo(Zel3dVersionInfo* info) try {
     if (!info) return 0;
     for (char** text : {&info->product_name, &info->product_version, &info->legal_notice, &info->second_legal_notice}) {
         free(*text);
         *text = nullptr;
     }
     return 1;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
 }  // extern "C"

@@ -13,6 +13,7 @@
 #include "properties/FontText.h"
 #include "window/Actions.h"
 #include "window/ChartObject.h"
+#include "kernel/ExportGuard.h"
 
 const char kChartClassName[] = "ZelChart3D8";
 
@@ -72,11 +73,40 @@ void ValidatePainted(HWND chart_window, HDC dc) {
     if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) ValidateRect(chart_window, nullptr);
 }
 
+// Marks the chart as painting for one WM_PAINT and, however the paint
+// ends, releases the paint structure and clears the chart's device state.
+class PaintScope {
+public:
+    PaintScope(Zel3dChart* chart, HWND window)
+        : chart_(chart), window_(window), double_buffer_(chart->double_buffer) {
+        chart->painting = 1;
+    }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    ~PaintScope() {
+        if (began_) EndPaint(window_, &paint_);
+        chart_->draw_dc = chart_->front_dc = nullptr;
+        chart_->double_buffer = double_buffer_;
+        SetRectEmpty(&chart_->update_rect);
+        chart_->painting = 0;
+    }
+    HDC Begin() {
+        began_ = true;
+        return BeginPaint(window_, &paint_);
+    }
+
+private:
+    Zel3dChart* chart_;
+    HWND window_;
+    int double_buffer_;
+    PAINTSTRUCT paint_ = {};
+    bool began_ = false;
+};
+
 void Paint(Zel3dChart* chart, HWND window, HDC caller_dc) {
-    chart->painting = 1;
+    PaintScope scope(chart, window);
     GetUpdateRect(window, &chart->update_rect, FALSE);
     if (caller_dc) {
-        int double_buffer = chart->double_buffer;
         if (zel3d_offscreen_ready(chart) && !DcMatchesOffscreen(chart, caller_dc)) {
             chart->double_buffer = 0;
             chart->offscreen_valid = 0;
@@ -86,20 +116,13 @@ void Paint(Zel3dChart* chart, HWND window, HDC caller_dc) {
         if (zel3d_is_metafile_dc(caller_dc)) chart->damage_mask = kDamageAll;
         zel3d_repaint(chart, 0);
         ValidatePainted(window, caller_dc);
-        chart->draw_dc = chart->front_dc = nullptr;
-        chart->double_buffer = double_buffer;
     } else {
-        PAINTSTRUCT paint;
-        chart->front_dc = BeginPaint(window, &paint);
+        chart->front_dc = scope.Begin();
         if (chart->front_dc) {
             Zel3dInitDC(chart, chart->front_dc);
             zel3d_repaint(chart, 0);
         }
-        EndPaint(window, &paint);
-        chart->draw_dc = chart->front_dc = nullptr;
     }
-    SetRectEmpty(&chart->update_rect);
-    chart->painting = 0;
 }
 
 bool ModifierDown() {
@@ -159,14 +182,14 @@ void FillAboutChart(Zel3dChart* chart, int face_color) {
     std::string legal = text(info.legal_notice);
     std::string legal2 = text(info.second_legal_notice);
     const char* lines[] = {title.c_str(), legal.c_str(), legal2.c_str(), nullptr};
-    Zel3dSetValues(chart, ZEL3D_HEADER_BORDER_WIDTH, 2, ZEL3D_HEADER_ADJUST, 1, ZEL3D_BORDER_WIDTH, 0,
-                   ZEL3D_BACKGROUND_COLOR, face_color, ZEL3D_HEADER_BORDER, 5, ZEL3D_HEADER_STRINGS,
-                   static_cast<const void*>(lines), 0);
+    zel3d::SetValues(chart, zel3d::HEADER_BORDER_WIDTH(2), zel3d::HEADER_ADJUST(1),
+                     zel3d::BORDER_WIDTH(0), zel3d::BACKGROUND_COLOR(face_color),
+                     zel3d::HEADER_BORDER(5), zel3d::HEADER_STRINGS(lines));
     Zel3dSetPropString(chart, ZEL3D_HEADER_FONT, "Times New Roman,12");
     Zel3dClearVersionInfo(&info);
 }
 
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM, LPARAM) try {
     AboutBox* box = reinterpret_cast<AboutBox*>(GetWindowLongPtrA(dialog, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG: {
@@ -197,6 +220,8 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM, LPARAM) {
     default:
         return FALSE;
     }
+} catch (...) {
+    return zel3d_export_failure<INT_PTR>(FALSE);
 }
 
 }  // namespace
@@ -220,13 +245,15 @@ int zel3d_live_window_count() { return g_live_windows; }
 
 extern "C" {
 
-ZEL3D_API int Zel3dAttachWindow(Zel3dChart* chart, HWND window) {
+ZEL3D_API int Zel3dAttachWindow(Zel3dChart* chart, HWND window) try {
     if (!chart || !window) return 0;
     zel3d_attach(chart, window);
     return 1;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API HWND Zel3dDetachWindow(Zel3dChart* chart) {
+ZEL3D_API HWND Zel3dDetachWindow(Zel3dChart* chart) try {
     if (!chart || !chart->window) return nullptr;
     HWND window = chart->window;
     zel3d_debug_printf(chart, "Detaching window %ld.", long(LONG_PTR(window)));
@@ -237,16 +264,24 @@ ZEL3D_API HWND Zel3dDetachWindow(Zel3dChart* chart) {
     Zel3dReleaseLocalizedResourceHandle(chart);
     DeleteOffscreen(chart);
     return window;
+} catch (...) {
+    return zel3d_export_failure<HWND>(nullptr);
 }
 
-ZEL3D_API HWND Zel3dGetWindow(Zel3dChart* chart) { return chart ? chart->window : nullptr; }
+ZEL3D_API HWND Zel3dGetWindow(Zel3dChart* chart) try {
+    return chart ? chart->window : nullptr;
+} catch (...) {
+    return zel3d_export_failure<HWND>(nullptr);
+}
 
-ZEL3D_API Zel3dChart* Zel3dGetHandle(HWND window) {
+ZEL3D_API Zel3dChart* Zel3dGetHandle(HWND window) try {
     return window ? reinterpret_cast<Zel3dChart*>(GetWindowLongPtrA(window, 0)) : nullptr;
+} catch (...) {
+    return zel3d_export_failure<Zel3dChart*>(nullptr);
 }
 
 ZEL3D_API Zel3dChart* Zel3dCreateWindow(const char* name, int x, int y, int width, int height, HWND parent,
-                                        HINSTANCE instance) {
+                                        HINSTANCE instance) try {
     Zel3dChart* chart = Zel3dCreate();
     if (!chart) return nullptr;
     HWND window = CreateWindowExA(0, kChartClassName, name, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
@@ -261,25 +296,33 @@ ZEL3D_API Zel3dChart* Zel3dCreateWindow(const char* name, int x, int y, int widt
         return nullptr;
     }
     return chart;
+} catch (...) {
+    return zel3d_export_failure<Zel3dChart*>(nullptr);
 }
 
-ZEL3D_API void* Zel3dSetEventHandler(Zel3dChart* chart, void* handler) {
+ZEL3D_API void* Zel3dSetEventHandler(Zel3dChart* chart, void* handler) try {
     if (!chart) return nullptr;
     chart->event_handler = handler;
     return handler;
+} catch (...) {
+    return zel3d_export_failure<void*>(nullptr);
 }
 
-ZEL3D_API int Zel3dSetCreator(Zel3dChart* chart, int creator) {
+ZEL3D_API int Zel3dSetCreator(Zel3dChart* chart, int creator) try {
     if (!chart) return 0;
     chart->creator = creator;
     return creator;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API INT_PTR Zel3dAboutDialogBox(HWND parent) {
+ZEL3D_API INT_PTR Zel3dAboutDialogBox(HWND parent) try {
     return DialogBoxParamA(zel3d_module(), "ABOUTZEL3D", parent, AboutProc, 0);
+} catch (...) {
+    return zel3d_export_failure<INT_PTR>(0);
 }
 
-ZEL3D_API LRESULT CALLBACK Zel3dWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+ZEL3D_API LRESULT CALLBACK Zel3dWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) try {
     SetLastError(0);
     if (message == WM_CREATE) {
         ++g_live_windows;
@@ -321,6 +364,10 @@ ZEL3D_API LRESULT CALLBACK Zel3dWndProc(HWND window, UINT message, WPARAM wParam
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+} catch (...) {
+    // A paint that failed leaves nothing to paint again and again.
+    if (message == WM_PAINT) ValidateRect(window, nullptr);
+    return zel3d_export_failure<LRESULT>(0);
 }
 
 }  // extern "C"
