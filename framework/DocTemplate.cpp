@@ -1,5 +1,9 @@
 #include "DocTemplate.h"
 
+#include "CreateContext.h"
+#include "FrameWnd.h"
+#include "View.h"
+
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
 
@@ -34,21 +38,30 @@ void CDocTemplate::RemoveDocument(CDocument* document) {
 
 CDocument* CDocTemplate::CreateNewDocument() {
     if (m_pDocClass == nullptr) return nullptr;
-    CObject* made = m_pDocClass->CreateObject();
-    if (made == nullptr) return nullptr;
-    if (!made->IsKindOf(RUNTIME_CLASS(CDocument))) {
-        ASSERT(FALSE);  // the template's document class is not a document
-        delete made;
-        return nullptr;
-    }
-    auto* document = static_cast<CDocument*>(made);
+    auto* document = static_cast<CDocument*>(m_pDocClass->CreateObjectOfKind(RUNTIME_CLASS(CDocument)));
+    if (document == nullptr) return nullptr;
     AddDocument(document);
     return document;
 }
 
-CFrameWnd* CDocTemplate::CreateNewFrame(CDocument*, CFrameWnd*) { return nullptr; }
+CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* document, CFrameWnd* other) {
+    if (m_pFrameClass == nullptr) return nullptr;
+    CCreateContext context;
+    context.m_pNewViewClass = m_pViewClass;
+    context.m_pCurrentDoc = document;
+    context.m_pNewDocTemplate = this;
+    context.m_pCurrentFrame = other;
+    if (other != nullptr) context.m_pLastView = other->GetActiveView();
+    auto* frame = static_cast<CFrameWnd*>(m_pFrameClass->CreateObjectOfKind(RUNTIME_CLASS(CFrameWnd)));
+    if (frame == nullptr) return nullptr;
+    // A frame whose window could not be made has deleted itself.
+    if (!frame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context)) return nullptr;
+    return frame;
+}
 
-void CDocTemplate::InitialUpdateFrame(CFrameWnd*, CDocument*, BOOL) {}
+void CDocTemplate::InitialUpdateFrame(CFrameWnd* frame, CDocument* document, BOOL makeVisible) {
+    if (frame != nullptr) frame->InitialUpdateFrame(document, makeVisible);
+}
 
 CDocument* CDocTemplate::OpenDocument(CDocument* document, LPCSTR pathName, BOOL makeVisible) {
     if (document == nullptr) return nullptr;
@@ -66,8 +79,12 @@ CDocument* CDocTemplate::OpenDocument(CDocument* document, LPCSTR pathName, BOOL
         if (ready) document->SetPathName(pathName);
     }
     if (!ready) {
-        // Frames, once they exist, take their document with them.
-        ASSERT(frame == nullptr);
+        // The frame goes first; its views leave the document, which must
+        // not close itself on the way.
+        if (frame != nullptr) {
+            document->m_bAutoDelete = FALSE;
+            frame->DestroyWindow();
+        }
         delete document;
         return nullptr;
     }

@@ -8,11 +8,12 @@
 // A template keeps the documents it made in its list.
 //
 // Opening a document: the document object is created from its run-time
-// class, then its frame and views (CreateNewFrame), then OnNewDocument or
-// OnOpenDocument runs, and last the frame gets its initial update
-// (InitialUpdateFrame). The frame steps are the extension point for frames:
-// here CreateNewFrame makes no frame, and a template whose frame class is
-// null makes documents without one.
+// class, then its frame (CreateNewFrame: the frame class is loaded with the
+// template's resource id and a create context that names the view class and
+// the document, so the frame's panes become the document's views), then
+// OnNewDocument or OnOpenDocument runs, and last the frame gets its initial
+// update (InitialUpdateFrame), which shows it. A template whose frame class
+// is null makes documents without frames.
 #pragma once
 
 #include <windows.h>
@@ -63,7 +64,8 @@ public:
     // null when the class cannot be created.
     virtual CDocument* CreateNewDocument();
     // The frame (with its views) for a document; null when the template
-    // makes documents without frames.
+    // makes documents without frames or the frame could not be made.
+    // `other` is a frame of the same document that the new one copies.
     virtual CFrameWnd* CreateNewFrame(CDocument* document, CFrameWnd* other);
     virtual void InitialUpdateFrame(CFrameWnd* frame, CDocument* document, BOOL makeVisible = TRUE);
 

@@ -1,6 +1,7 @@
 #include "Document.h"
 
 #include "DocTemplate.h"
+#include "FrameWnd.h"
 #include "View.h"
 #include "WinApp.h"
 #include "WindowMessages.h"
@@ -16,6 +17,9 @@ END_MESSAGE_MAP()
 namespace {
 
 bool FileExists(LPCSTR pathName) { return GetFileAttributesA(pathName) != INVALID_FILE_ATTRIBUTES; }
+
+// The frame a view is shown in, when the view has a window.
+CFrameWnd* FrameOf(const CView* view) { return view->m_hWnd != nullptr ? view->GetParentFrame() : nullptr; }
 
 }  // namespace
 
@@ -117,15 +121,51 @@ void CDocument::OnCloseDocument() {
     // The document must stay alive while its views go.
     BOOL autoDelete = m_bAutoDelete;
     m_bAutoDelete = FALSE;
+    CWinApp* app = AfxGetApp();
     while (!m_viewList.IsEmpty()) {
         CView* view = static_cast<CView*>(m_viewList.GetHead());
-        if (view->m_hWnd != nullptr) view->DestroyWindow();
+        // A view goes with its frame, unless that is the main window.
+        CFrameWnd* frame = FrameOf(view);
+        if (frame != nullptr && (app == nullptr || app->m_pMainWnd != frame)) {
+            PreCloseFrame(frame);
+            frame->DestroyWindow();
+        } else if (view->m_hWnd != nullptr) {
+            view->DestroyWindow();
+        }
         // A view that deleted itself with its window has left the list.
         if (m_viewList.Find(view) != nullptr) RemoveView(view);
     }
     m_bAutoDelete = autoDelete;
     DeleteContents();
     if (m_bAutoDelete) delete this;
+}
+
+void CDocument::PreCloseFrame(CFrameWnd*) {}
+
+BOOL CDocument::HasOtherFrame(CFrameWnd* frame) const {
+    for (POSITION at = GetFirstViewPosition(); at != nullptr;) {
+        CFrameWnd* other = FrameOf(GetNextView(at));
+        if (other != nullptr && other != frame && other->IsWindowVisible()) return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CDocument::CanCloseFrame(CFrameWnd* frame) { return HasOtherFrame(frame) || SaveModified(); }
+
+void CDocument::UpdateFrameCounts() {
+    // The distinct visible frames, in the order of their first view.
+    CPtrList frames;
+    for (POSITION at = GetFirstViewPosition(); at != nullptr;) {
+        CFrameWnd* frame = FrameOf(GetNextView(at));
+        if (frame != nullptr && frame->IsWindowVisible() && frames.Find(frame) == nullptr) frames.AddTail(frame);
+    }
+    int number = frames.GetCount() > 1 ? 1 : 0;
+    for (POSITION at = frames.GetHeadPosition(); at != nullptr;) {
+        auto* frame = static_cast<CFrameWnd*>(frames.GetNext(at));
+        frame->m_nWindow = number;
+        if (number > 0) ++number;
+        frame->OnUpdateFrameTitle(TRUE);
+    }
 }
 
 BOOL CDocument::SaveModified() {

@@ -19,6 +19,7 @@
 #include "CmdTarget.h"
 
 class CDocTemplate;
+class CFrameWnd;
 class CView;
 
 class CDocument : public CCmdTarget {
@@ -59,7 +60,8 @@ public:
     virtual BOOL OnOpenDocument(LPCSTR pathName);
     // Writes the file through Serialize and clears the modified flag.
     virtual BOOL OnSaveDocument(LPCSTR pathName);
-    // Closes the views, empties the document and deletes it (m_bAutoDelete).
+    // Closes the views with their frames (except the main window), empties
+    // the document and deletes it (m_bAutoDelete).
     virtual void OnCloseDocument();
     // TRUE when the document may be closed: unmodified, saved, or the user
     // chose not to save. FALSE when the user cancelled or saving failed.
@@ -75,8 +77,16 @@ public:
 
     // The last view was removed: the document closes itself (m_bAutoDelete).
     virtual void OnChangedViewList();
-    // Frame titles follow the document; frames hook in here.
-    virtual void UpdateFrameCounts() {}
+    // Numbers the document's frames (m_nWindow: 0 for a single frame, else
+    // 1, 2, ...) and updates their titles ("Engine1:2").
+    virtual void UpdateFrameCounts();
+    // Whether a frame that shows the document may close: another frame
+    // still shows it, or SaveModified agrees.
+    virtual BOOL CanCloseFrame(CFrameWnd* frame);
+    // Called before OnCloseDocument destroys a frame of the document.
+    virtual void PreCloseFrame(CFrameWnd* frame);
+    // Whether a visible frame other than `frame` shows the document.
+    BOOL HasOtherFrame(CFrameWnd* frame) const;
 
     // Close (ID_FILE_CLOSE), Save (ID_FILE_SAVE) and Save As (ID_FILE_SAVE_AS).
     afx_msg void OnFileClose();

@@ -24,3 +24,8 @@
 #include "WinApp.h"
 #include "CommandLineInfo.h"
 #include "RecentFileList.h"
+
+// Frames and views.
+#include "CreateContext.h"
+#include "FrameWnd.h"
+#include "MDIFrameWnd.h"

@@ -30,6 +30,14 @@ CObject* CRuntimeClass::CreateObject() const {
     }
 }
 
+CObject* CRuntimeClass::CreateObjectOfKind(const CRuntimeClass* required) const {
+    if (!IsDerivedFrom(required)) {
+        ASSERT(FALSE);  // the class is not of the kind the caller makes
+        return nullptr;
+    }
+    return CreateObject();
+}
+
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
     for (const CRuntimeClass* at = this; at != nullptr; at = at->m_pBaseClass)
         if (at == base) return TRUE;

@@ -32,6 +32,9 @@ struct CRuntimeClass {
     // A new object of this class, or null when the class is not creatable.
     // A failed allocation throws the framework's memory exception.
     CObject* CreateObject() const;
+    // The same for a class that must derive from `required`: a class of
+    // another kind is a programming error (asserted) and gives null.
+    CObject* CreateObjectOfKind(const CRuntimeClass* required) const;
     BOOL IsDerivedFrom(const CRuntimeClass* base) const;
 
     // The registered class of that name, or null. Safe from any thread.

@@ -23,6 +23,14 @@
 #define AFX_IDS_APP_TITLE 0xE000
 #define AFX_IDS_IDLEMESSAGE 0xE001
 
+// Control ids of a frame's children: its bars, and the panes (views,
+// splitters, the MDI client) that fill what the bars leave.
+#define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_PANE_FIRST 0xE900
+#define AFX_IDW_PANE_LAST 0xE9FF
+// The first command id of the MDI Window menu's list of child windows.
+#define AFX_IDM_FIRST_MDICHILD 0xFF00
+
 // Standard command ids.
 #define ID_FILE_NEW 0xE100
 #define ID_FILE_OPEN 0xE101
@@ -36,8 +44,16 @@
 #define ID_FILE_PRINT_PREVIEW 0xE109
 #define ID_FILE_MRU_FILE1 0xE110
 #define ID_FILE_MRU_FILE16 0xE11F
+#define ID_WINDOW_NEW 0xE130
+#define ID_WINDOW_ARRANGE 0xE131
+#define ID_WINDOW_CASCADE 0xE132
+#define ID_WINDOW_TILE_HORZ 0xE133
+#define ID_WINDOW_TILE_VERT 0xE134
+#define ID_WINDOW_SPLIT 0xE135
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151
 
 // The thunks that crack each message for its handler.
 namespace window_thunks {

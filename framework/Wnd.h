@@ -29,7 +29,18 @@
 
 class CScrollBar;
 class CToolTipCtrl;
+class CFrameWnd;
 struct CCreateContext;
+
+// What WM_SIZEPARENT carries in lParam while a window lays out its bars:
+// each bar takes its room from `rect` (the area still free) and adds its
+// new position to the deferred positions (null for a layout query).
+struct SizeParentParams {
+    HDWP hDWP = nullptr;
+    RECT rect = {};
+    SIZE sizeTotal = {};
+    BOOL bStretch = TRUE;
+};
 
 class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
@@ -159,6 +170,14 @@ public:
     // Adds the non-client area to a client rectangle.
     enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
     virtual void CalcWindowRect(LPRECT clientRect, UINT adjustType = adjustBorder);
+    // Lays out the children with ids first..last (the bars) through
+    // WM_SIZEPARENT and gives the left-over area to the child `leftOverId`
+    // (through its CalcWindowRect). reposQuery only computes: `rectParam`
+    // gets the left-over area. reposExtra shrinks that area by `rectParam`'s
+    // edges first. `rectClient` replaces the client area when given.
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    void RepositionBars(UINT first, UINT last, UINT leftOverId, UINT flags = reposDefault,
+                        LPRECT rectParam = nullptr, LPCRECT rectClient = nullptr, BOOL stretch = TRUE);
 
     // State.
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
@@ -179,6 +198,10 @@ public:
     CWnd* GetTopLevelParent() const;
     CWnd* GetTopLevelOwner() const;
     CWnd* GetParentOwner() const;
+    // The nearest frame above this window (not the window itself), and the
+    // outermost frame of this window's tree (this window when it is one).
+    CFrameWnd* GetParentFrame() const;
+    CFrameWnd* GetTopLevelFrame() const;
     CWnd* GetWindow(UINT command) const { return FromHandle(::GetWindow(m_hWnd, command)); }
     CWnd* GetNextWindow(UINT flag = GW_HWNDNEXT) const { return GetWindow(flag); }
     CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
@@ -400,6 +423,10 @@ private:
     // WM_COMPAREITEM and WM_DELETEITEM: reflected, else default processing.
     afx_msg LRESULT OnOwnerDrawMessage(WPARAM wParam, LPARAM lParam);
 };
+
+// Moves `wnd` to `rect` (parent coordinates) as part of a bar layout: by the
+// layout's deferred positions, or at once when it has none.
+void AfxRepositionWindow(SizeParentParams* layout, HWND wnd, LPCRECT rect);
 
 // The procedure every bound window runs. No exception leaves it: one thrown
 // by a handler is reported and the message answered as failed.
