@@ -106,7 +106,9 @@ protected:
 
 private:
     void EndWhenReady() {
-        if (okPressed && pinged && ticks >= 2) {
+        // Idle is awaited too: a busy machine can keep the timer due at
+        // every check for a while, which is no fault of the loop.
+        if (okPressed && pinged && ticks >= 2 && idleUpdates > 0) {
             KillTimer(kTickTimer);
             CDialog::OnOK();
         }
