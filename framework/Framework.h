@@ -29,3 +29,6 @@
 #include "CreateContext.h"
 #include "FrameWnd.h"
 #include "MDIFrameWnd.h"
+#include "ScrollView.h"
+#include "FormView.h"
+#include "SplitterWnd.h"

@@ -94,6 +94,18 @@ void ClickAt(HWND wnd, int x, int y) {
     SendMessageA(wnd, WM_LBUTTONUP, 0, where);
 }
 
+void MouseClickAt(HWND wnd, int x, int y) {
+    SetWindowPos(GetAncestor(wnd, GA_ROOT), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    POINT at = {x, y};
+    ClientToScreen(wnd, &at);
+    SetCursorPos(at.x, at.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
 void Click(HWND wnd) {
     char cls[32] = {};
     GetClassNameA(wnd, cls, sizeof cls);

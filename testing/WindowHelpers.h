@@ -26,6 +26,11 @@ std::string ControlText(HWND wnd);
 // Clicks a button or any window at a client point with real mouse messages.
 void Click(HWND wnd);
 void ClickAt(HWND wnd, int x, int y);
+// A left click with the real mouse at a client point (input the system turns
+// into messages, activation included); pump afterwards to see its effects.
+// The window's top-level window is put above all others first, since other
+// test programs may show windows in the same display.
+void MouseClickAt(HWND wnd, int x, int y);
 // Types text into a window as WM_CHAR messages.
 void TypeText(HWND wnd, const std::string& text);
 

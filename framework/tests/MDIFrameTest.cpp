@@ -144,18 +144,6 @@ END_MESSAGE_MAP()
 
 std::string TextOf(HWND wnd) { return testing_harness::ControlText(wnd); }
 
-// A click with the real mouse (input the system turns into messages).
-void MouseClick(HWND wnd, int x, int y) {
-    POINT at = {x, y};
-    ::ClientToScreen(wnd, &at);
-    ::SetCursorPos(at.x, at.y);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
 void DrainQuit() {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
@@ -332,7 +320,7 @@ TEST_F(MDIFrameTest, MouseActivationOfAnInactiveChildActivatesItThroughTheClient
     // Its lower right corner is not covered by the other child.
     CRect viewArea;
     vehicleView->GetClientRect(&viewArea);
-    MouseClick(vehicleView->m_hWnd, viewArea.right - 5, viewArea.bottom - 5);
+    testing_harness::MouseClickAt(vehicleView->m_hWnd, viewArea.right - 5, viewArea.bottom - 5);
     EXPECT_TRUE(testing_harness::PumpUntil([&] { return frame_->MDIGetActive() == FrameOf(vehicleDoc); }, 3000));
     EXPECT_EQ(vehicleView, FrameOf(vehicleDoc)->GetActiveView());
 }
@@ -478,4 +466,29 @@ TEST_F(MDIFrameTest, FileCloseCommandClosesTheActiveDocument) {
     testing_harness::SendCommand(mainWnd_, ID_FILE_NEW);
     EXPECT_EQ(2, app_.GetOpenDocumentCount());
     EXPECT_EQ(CString("Engine2"), frame_->GetActiveDocument()->GetTitle());
+}
+
+TEST_F(MDIFrameTest, FileSaveThroughTheMainFrameSavesTheActiveDocument) {
+    CDocument* document = engine_->OpenDocumentFile(nullptr);
+    ASSERT_NE(document, nullptr);
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "framework_frames_save.eng";
+    // An old file of that name, which the save rewrites.
+    HANDLE old = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, old);
+    DWORD written = 0;
+    ::WriteFile(old, "old", 3, &written, nullptr);
+    ::CloseHandle(old);
+    document->SetPathName(path.c_str(), FALSE);
+    document->SetModifiedFlag();
+    // The frame's title follows the document's new name.
+    EXPECT_EQ(CString("framework_frames_save.eng"), TitleOf(FrameOf(document)));
+
+    testing_harness::SendCommand(mainWnd_, ID_FILE_SAVE);
+    EXPECT_FALSE(document->IsModified());
+    WIN32_FILE_ATTRIBUTE_DATA saved = {};
+    ASSERT_TRUE(::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &saved));
+    EXPECT_EQ(0u, saved.nFileSizeLow);  // the document has no data to write
+    ::DeleteFileA(path.c_str());
 }
