@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "common/fastmath/FastMath.h"
 #include "quillet/kernel/RaceSimBlock.h"
 
 namespace quillet {
@@ -421,7 +422,7 @@ void UpdateAeroResistance(const RaceSimBlock& block, RaceRunState& s) {
 
 float RollingResistance(const RaceRunState& s) {
     const float mph = s.speed * kMphPerFootPerSecond;
-    return (0.013 + 0.0324 * Power(mph / 100.0, 2.5)) * s.totalWeight;
+    return (0.013 + 0.0324 * fastmath::PowTwoAndAHalf(mph / 100.0)) * s.totalWeight;
 }
 
 // Force at the driving tyres (lb) less what the rotating parts take to

@@ -1,0 +1,26 @@
+// Correctly rounded maths for the simulation kernels: each result is the
+// exact value rounded to the nearest float (double for x^2.5), ties to even,
+// so runs give the same numbers on every platform and compiler.
+//
+// Each function first evaluates in double with a proven error bound and
+// rounds when the result lies clearly on one side of every rounding
+// boundary; the rare rest is recomputed with double-double arithmetic (and,
+// where the exact value may itself be a boundary, decided exactly).
+//
+// The library also defines the C runtime's names sinf, cosf, sincosf and powf
+// (StandardNames.cpp); a program that links it gets these for every call,
+// the kernels' std::sin, std::cos and std::pow on floats included.
+#pragma once
+
+namespace fastmath {
+
+float Sin(float x);
+float Cos(float x);
+void SinCos(float x, float* sine, float* cosine);
+// x^y with the special cases of the C standard's powf (pow(x, 0) = 1,
+// pow(1, y) = 1, negative x only with whole y, signed zeros and infinities).
+float Pow(float x, float y);
+// x^2.5 in double, correctly rounded; a NaN for x < 0.
+double PowTwoAndAHalf(double x);
+
+}  // namespace fastmath

@@ -1,0 +1,187 @@
+// Correctly rounded sine and cosine of a float.
+//
+// |x| = m 2^s (m of 24 bits) is reduced exactly enough with integer
+// arithmetic: the fraction of a turn, |x| / (2 pi) mod 1, is m times a
+// 128-bit window of the bits of 1/(2 pi), to within 2^-104 of a turn. Its top
+// six bits pick one of 64 sectors k, the rest is the offset t from the
+// sector's centre line, |t| <= 1/2 sector, and
+//   sin(x) = sin(2 pi k / 64) cos(r) + cos(2 pi k / 64) sin(r),  r = t pi / 32.
+// The double evaluation is within 2^-49 of the exact value (relative); the
+// result is rounded from it unless it lies within 2^-44 of a point halfway
+// between floats, when the same sum is taken in double-double arithmetic
+// (error below 2^-95, far below the closest approach of any float's sine or
+// cosine to such a point, which the all-floats check program measures).
+#include <cstdint>
+
+#include "common/fastmath/DoubleDouble.h"
+#include "common/fastmath/FastMath.h"
+#include "common/fastmath/FastMathTables.h"
+#include "common/fastmath/FloatRounding.h"
+#include "common/fastmath/WideProduct.h"
+
+namespace fastmath {
+namespace {
+
+using tables::kSinSixtyFourths;
+
+// Below this, sin x rounds to x and cos x to 1.
+constexpr uint32_t kTinyExponentBits = (127u - 12u) << 23;
+// 2^-44 relative, in double ulps of the result.
+constexpr uint32_t kMidpointTolerance = 512;
+
+// |x| = 2 pi (sector + t) / 64 modulo 2 pi, |t| = (hi + lo 2^-64) 2^-64.
+struct Reduced {
+    unsigned sector;
+    bool negativeOffset;
+    uint64_t hi;
+    uint64_t lo;
+};
+
+Reduced Reduce(uint32_t absBits) {
+    const int exponent = static_cast<int>(absBits >> 23);
+    const uint64_t mantissa = (absBits & 0x7FFFFFu) | 0x800000u;
+    // |x| = mantissa 2^s; the window starts at bit s + 1 of 1/(2 pi), held
+    // behind 64 zero bits.
+    const int offset = exponent - 150 + 64;
+    const int word = offset >> 6, shift = offset & 63;
+    const uint64_t* bits = tables::kInvTwoPiBits + word;
+    uint64_t windowHi = bits[0] << shift, windowLo = bits[1] << shift;
+    if (shift != 0) {
+        windowHi |= bits[1] >> (64 - shift);
+        windowLo |= bits[2] >> (64 - shift);
+    }
+    const Wide low = MultiplyWide(mantissa, windowLo);
+    const Wide high = MultiplyWide(mantissa, windowHi);
+    const uint64_t turnHi = high.lo + low.hi;  // fraction of a turn, 2^-128 units
+    const uint64_t turnLo = low.lo;
+
+    Reduced r;
+    r.sector = static_cast<unsigned>(turnHi >> 58);
+    r.hi = (turnHi << 6) | (turnLo >> 58);
+    r.lo = turnLo << 6;
+    r.negativeOffset = (r.hi >> 63) != 0;
+    if (r.negativeOffset) {  // past the centre line: offset from the next sector
+        ++r.sector;
+        r.lo = ~r.lo + 1;
+        r.hi = ~r.hi + (r.lo == 0 ? 1 : 0);
+    }
+    r.sector &= 63;
+    return r;
+}
+
+// The offset angle r in radians, in double.
+double OffsetAngle(const Reduced& r) {
+    const double t = (static_cast<double>(r.hi) + static_cast<double>(r.lo) * 0x1p-64) * 0x1p-64;
+    const double angle = t * tables::kPiOver32.hi;
+    return r.negativeOffset ? -angle : angle;
+}
+
+// The offset angle as a double-double.
+DoublePair OffsetAnglePair(const Reduced& r) {
+    const double p1 = static_cast<double>(r.hi & ~uint64_t{0x1FFFFF});
+    const double p2 = static_cast<double>(((r.hi & 0x1FFFFF) << 32) | (r.lo >> 32)) * 0x1p-32;
+    const double p3 = static_cast<double>(r.lo & 0xFFFFFFFFu) * 0x1p-64;
+    DoublePair t = Add(TwoSum(p1, p2), p3);
+    t.hi *= 0x1p-64;
+    t.lo *= 0x1p-64;
+    const DoublePair angle = Mul(t, tables::kPiOver32);
+    return r.negativeOffset ? Negate(angle) : angle;
+}
+
+struct SinCosPair {
+    double sine;
+    double cosine;
+};
+
+// sin and cos of the reduced angle in double: Taylor polynomials, |r| <= pi/64.
+SinCosPair EvaluateDouble(const Reduced& red) {
+    const double r = OffsetAngle(red);
+    const double r2 = r * r;
+    const double sinR =
+        r + r * r2 * (-1.0 / 6 + r2 * (1.0 / 120 + r2 * (-1.0 / 5040)));
+    const double cosRMinus1 =
+        r2 * (-0.5 + r2 * (1.0 / 24 + r2 * (-1.0 / 720 + r2 * (1.0 / 40320))));
+    const double s = kSinSixtyFourths[red.sector].hi;
+    const double c = kSinSixtyFourths[red.sector + 16].hi;
+    return {s + (s * cosRMinus1 + c * sinR), c + (c * cosRMinus1 - s * sinR)};
+}
+
+DoublePair SinOffsetPair(DoublePair r, DoublePair r2) {
+    // r (1 - r^2/3! + ... - r^14/15!)
+    DoublePair acc = Negate(tables::kInverseFactorial[15]);
+    for (int n = 13; n >= 1; n -= 2) {
+        const DoublePair c = ((n / 2) % 2 == 0) ? tables::kInverseFactorial[n]
+                                                 : Negate(tables::kInverseFactorial[n]);
+        acc = Add(Mul(acc, r2), c);
+    }
+    return Mul(acc, r);
+}
+
+DoublePair CosOffsetPair(DoublePair r2) {
+    // 1 - r^2/2! + ... + r^16/16!
+    DoublePair acc = tables::kInverseFactorial[16];
+    for (int n = 14; n >= 0; n -= 2) {
+        const DoublePair c = ((n / 2) % 2 == 0) ? tables::kInverseFactorial[n]
+                                                 : Negate(tables::kInverseFactorial[n]);
+        acc = Add(Mul(acc, r2), c);
+    }
+    return acc;
+}
+
+// sin (wantSine) or cos of the reduced angle in double-double.
+DoublePair EvaluatePair(const Reduced& red, bool wantSine) {
+    const DoublePair r = OffsetAnglePair(red);
+    const DoublePair r2 = Mul(r, r);
+    const DoublePair sinR = SinOffsetPair(r, r2);
+    const DoublePair cosR = CosOffsetPair(r2);
+    const DoublePair s = kSinSixtyFourths[red.sector];
+    const DoublePair c = kSinSixtyFourths[red.sector + 16];
+    if (wantSine) return Add(Mul(s, cosR), Mul(c, sinR));
+    return Add(Mul(c, cosR), Negate(Mul(s, sinR)));
+}
+
+float Round(double fast, const Reduced& red, bool wantSine) {
+    if (!NearFloatMidpointNormal(fast, kMidpointTolerance)) return static_cast<float>(fast);
+    return RoundToFloat(EvaluatePair(red, wantSine));
+}
+
+}  // namespace
+
+float Sin(float x) {
+    const uint32_t bits = BitsOf(x);
+    const uint32_t absBits = bits & 0x7FFFFFFFu;
+    if (absBits < kTinyExponentBits) return x;  // |sin x - x| < half an ulp
+    if (absBits >= 0x7F800000u) return x - x;   // NaN for infinities and NaNs
+    const Reduced red = Reduce(absBits);
+    const float s = Round(EvaluateDouble(red).sine, red, true);
+    return (bits >> 31) ? -s : s;
+}
+
+float Cos(float x) {
+    const uint32_t absBits = BitsOf(x) & 0x7FFFFFFFu;
+    if (absBits < kTinyExponentBits) return 1.0f;
+    if (absBits >= 0x7F800000u) return x - x;
+    const Reduced red = Reduce(absBits);
+    return Round(EvaluateDouble(red).cosine, red, false);
+}
+
+void SinCos(float x, float* sine, float* cosine) {
+    const uint32_t bits = BitsOf(x);
+    const uint32_t absBits = bits & 0x7FFFFFFFu;
+    if (absBits < kTinyExponentBits) {
+        *sine = x;
+        *cosine = 1.0f;
+        return;
+    }
+    if (absBits >= 0x7F800000u) {
+        *sine = *cosine = x - x;
+        return;
+    }
+    const Reduced red = Reduce(absBits);
+    const SinCosPair v = EvaluateDouble(red);
+    const float s = Round(v.sine, red, true);
+    *sine = (bits >> 31) ? -s : s;
+    *cosine = Round(v.cosine, red, false);
+}
+
+}  // namespace fastmath
