@@ -13,28 +13,37 @@ namespace {
 constexpr long double kHalfPiHi = 0xc.90fdaa22168c235p-3L;
 constexpr long double kHalfPiLo = -0xe.ce675d1fc8f8cbbp-69L;
 
-// |x| / (2 pi) mod 1 as four 32-bit words, most significant first.
+// The table as 32-bit words: 64 zero bits, then 1/(2 pi).
+struct TableWords {
+    uint32_t words[10];
+    TableWords() {
+        for (int i = 0; i < 5; ++i) {
+            words[2 * i] = static_cast<uint32_t>(fastmath::tables::kInvTwoPiBits[i] >> 32);
+            words[2 * i + 1] = static_cast<uint32_t>(fastmath::tables::kInvTwoPiBits[i]);
+        }
+    }
+    // 32 bits from bit `position` on (0 = first table bit; zeros outside).
+    uint32_t At(int position) const {
+        const auto word = [this](int i) -> uint64_t { return i >= 0 && i < 10 ? words[i] : 0; };
+        const int i = position >= 0 ? position / 32 : -((31 - position) / 32);
+        const int shift = position - 32 * i;
+        const uint64_t pair = (word(i) << 32) | word(i + 1);
+        return static_cast<uint32_t>(pair >> (32 - shift));
+    }
+};
+
+// |x| / (2 pi) mod 1 as four 32-bit words, most significant first: the
+// mantissa times 160 bits of 1/(2 pi) from bit s + 1 on, for |x| = m 2^s.
 void TurnFraction(float x, uint32_t out[4]) {
+    static const TableWords table;
     uint32_t bits;
     std::memcpy(&bits, &x, sizeof bits);
     bits &= 0x7FFFFFFFu;
     const uint64_t mantissa =
         (bits >> 23) ? ((bits & 0x7FFFFFu) | 0x800000u) : (bits & 0x7FFFFFu);
     const int exponent = (bits >> 23) ? static_cast<int>(bits >> 23) - 150 : -149;
-    // 32-bit words of the table (64 zero bits, then 1/(2 pi)).
-    uint32_t table[10];
-    for (int i = 0; i < 5; ++i) {
-        table[2 * i] = static_cast<uint32_t>(fastmath::tables::kInvTwoPiBits[i] >> 32);
-        table[2 * i + 1] = static_cast<uint32_t>(fastmath::tables::kInvTwoPiBits[i]);
-    }
-    auto bit = [&table](int position) -> uint32_t {  // 0 = first table bit
-        if (position < 0 || position >= 320) return 0;
-        return (table[position / 32] >> (31 - position % 32)) & 1u;
-    };
-    uint32_t window[5] = {};  // bits s + 1 ... s + 160 of 1/(2 pi)
-    for (int i = 0; i < 160; ++i)
-        window[i / 32] |= bit(exponent + 64 + i) << (31 - i % 32);
-    // mantissa * window, keep the fraction (the low 160 bits, top 128 of them).
+    uint32_t window[5];
+    for (int i = 0; i < 5; ++i) window[i] = table.At(exponent + 64 + 32 * i);
     uint64_t carry = 0;
     uint32_t product[5];
     for (int i = 4; i >= 0; --i) {
@@ -45,23 +54,27 @@ void TurnFraction(float x, uint32_t out[4]) {
     for (int i = 0; i < 4; ++i) out[i] = product[i];
 }
 
-long double SinSeries(long double r) {
-    const long double r2 = r * r;
-    long double term = r, sum = r;
-    for (int n = 3; n <= 27; n += 2) {
-        term *= -r2 / (static_cast<long double>(n - 1) * n);
-        sum += term;
+struct InverseFactorials {
+    long double values[30];
+    InverseFactorials() {
+        values[0] = 1;
+        for (int n = 1; n < 30; ++n) values[n] = values[n - 1] / n;
     }
-    return sum;
+};
+
+long double SinSeries(long double r) {
+    static const InverseFactorials f;
+    const long double r2 = r * r;
+    long double sum = f.values[27];
+    for (int n = 25; n >= 1; n -= 2) sum = f.values[n] - r2 * sum;
+    return r * sum;
 }
 
 long double CosSeries(long double r) {
+    static const InverseFactorials f;
     const long double r2 = r * r;
-    long double term = 1, sum = 1;
-    for (int n = 2; n <= 28; n += 2) {
-        term *= -r2 / (static_cast<long double>(n - 1) * n);
-        sum += term;
-    }
+    long double sum = f.values[28];
+    for (int n = 26; n >= 0; n -= 2) sum = f.values[n] - r2 * sum;
     return sum;
 }
 
