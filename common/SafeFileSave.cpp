@@ -9,6 +9,13 @@ CSafeFileSave::~CSafeFileSave() {
 FILE* CSafeFileSave::Open(const char* target, const char* mode) {
     Abandon();
     target_ = target;
+    // A file made read-only is kept as it is, as Windows keeps it from a
+    // direct write; the rename below would replace it all the same.
+    const DWORD attributes = GetFileAttributesA(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        return nullptr;
+    }
     // A unique name in the target's folder, so that the final rename stays
     // on one volume.
     const size_t slash = target_.find_last_of("\\/");

@@ -18,7 +18,8 @@ public:
     CSafeFileSave& operator=(const CSafeFileSave&) = delete;
 
     // Opens the new file beside `target` with the fopen mode ("wt", "wb");
-    // null when it cannot be created.
+    // null when it cannot be created, or when `target` is a read-only file
+    // (or a folder), which is never replaced.
     FILE* Open(const char* target, const char* mode);
     // Closes the new file and puts it in the target's place. False, with
     // the target untouched, when a write or the close failed (`closeFailed`
@@ -35,7 +36,7 @@ private:
 
 // Opens a new file beside `path` in `mode` ("wt", "wb"), runs `body` on it
 // and puts it in the place of `path` once complete. Returns 0, or the error:
-// the code `body` throws (ErrCodeException) or one of `codes`. On an error
-// `path` is left as it was.
+// the code `body` throws (ErrCodeException) or one of `codes` (`open` for a
+// read-only `path`). On an error `path` is left as it was.
 unsigned short WriteFileSafely(const char* path, const char* mode, const SafeWriteCodes& codes,
                                const std::function<void(FILE*)>& body);

@@ -1,5 +1,6 @@
 #include "common/SimSpec.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -232,7 +233,9 @@ void CFloatPtSpec::ReadFromFile(FILE* file) {
     float value = 0.0f;
     if (sscanf(UtilReadLine(file), "%d %f", &flag, &value) != 2) ThrowFileReadError();
     if (!IsInRange(value)) ThrowFileValueError();
-    SetValue(value);
+    // A value within the slack but past a limit is stored as the limit: past
+    // it, the value would leave the range once converted to the other unit.
+    SetValue(std::min(std::max(value, LowerLimit()), UpperLimit()));
     if (flag == 0) Clear();
 }
 

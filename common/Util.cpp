@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdarg>
+#include <string>
 
 #include "common/Assertion.h"
 #include "common/ProgramProfile.h"
@@ -160,12 +161,18 @@ void UtilWriteLine(FILE* file, const char* text) {
 
 CString UtilReadLine(FILE* file) {
     APP_ASSERT(file != nullptr);
-    CString text;
+    std::string line;
     int ch = fgetc(file);
     if (ch == EOF) ThrowFileReadError();
-    for (; ch != EOF && ch != '\n'; ch = fgetc(file)) text += static_cast<char>(ch);
+    for (; ch != EOF && ch != '\n'; ch = fgetc(file)) {
+        // Refused at once: no field's line is that long, and scanning a
+        // huge line costs time out of all proportion.
+        if (line.size() == static_cast<size_t>(kMaxTextLineLength)) ThrowFileReadError();
+        line += static_cast<char>(ch);
+    }
     if (ferror(file)) ThrowFileReadError();
 
+    CString text(line.c_str(), static_cast<int>(line.size()));
     text.TrimRight();
     if (text == kEmptyTextLine) return CString();
     text.Replace(kCarriageReturnMark, '\r');

@@ -60,8 +60,13 @@ void UtilWriteFormat(FILE* file, const char* format, ...);
 // travel as control characters, so the text never shifts the lines after it.
 void UtilWriteLine(FILE* file, const char* text);
 
-// Reads one line of any length, trims white space on the right and undoes
-// UtilWriteLine ("***" reads as empty). End of file throws the read code.
+// The longest line the text files hold, without its line end: far beyond
+// any field's line.
+const int kMaxTextLineLength = 4096;
+
+// Reads one line, trims white space on the right and undoes UtilWriteLine
+// ("***" reads as empty). End of file, and a line longer than
+// kMaxTextLineLength, throw the read code.
 CString UtilReadLine(FILE* file);
 
 // A line holding one integer ("%d"); a line that does not scan throws the

@@ -41,6 +41,20 @@ TEST(WriteFileSafely, ReplacesTheFileOnlyWhenTheWriteSucceeds) {
     EXPECT_EQ(TemporaryFilesLeft(), 0);
 }
 
+TEST(WriteFileSafely, AReadOnlyFileIsKeptAndTheWriteRefused) {
+    ScratchFile target("safe_write_read_only.txt");
+    target.WriteLines({"kept"});
+    ASSERT_TRUE(SetFileAttributesA(target.Path(), FILE_ATTRIBUTE_READONLY));
+    bool ran = false;
+    EXPECT_EQ(WriteFileSafely(target.Path(), "wt", kCodes, [&ran](FILE*) { ran = true; }),
+              kCodes.open);
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(target.Lines(), std::vector<std::string>{"kept"});
+    EXPECT_NE(GetFileAttributesA(target.Path()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(TemporaryFilesLeft(), 0);
+    SetFileAttributesA(target.Path(), FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST(WriteFileSafely, AFileThatCannotBeMadeGivesTheOpenCode) {
     bool ran = false;
     EXPECT_EQ(WriteFileSafely("no_such_folder\\file.txt", "wt", kCodes,

@@ -65,6 +65,21 @@ TEST_F(SimSpecFileTest, FloatLinesCarryTheSetFlag) {
     }
 }
 
+// A value past a limit but within the range test's slack is read as the
+// limit, so that it is still within the limits in the other unit.
+TEST_F(SimSpecFileTest, AValueWithinTheSlackIsReadAsTheLimit) {
+    CFloatPtSpec thickness("Thickness", kTestInch, 0.0f, 0.25f, kTestMm, 25.4f);
+    EXPECT_EQ(ReadLines({"1 -0.000001"}, [&](FILE* f) { thickness.ReadFromFile(f); }), 0);
+    EXPECT_EQ(thickness.GetValue(), 0.0f);
+    thickness.SetUnitSystem(false);
+    EXPECT_TRUE(thickness.IsValid());
+    CFloatPtSpec upper("Thickness", kTestInch, 0.0f, 0.25f, kTestMm, 25.4f);
+    EXPECT_EQ(ReadLines({"1 0.250004"}, [&](FILE* f) { upper.ReadFromFile(f); }), 0);
+    EXPECT_EQ(upper.GetValue(), 0.25f);
+    upper.SetUnitSystem(false);
+    EXPECT_TRUE(upper.IsValid());
+}
+
 TEST_F(SimSpecFileTest, IntegerLinesAlwaysReadBackSet) {
     CIntegerSpec count("Count", 1, 12);
     EXPECT_EQ(ReadLines({"8"}, [&](FILE* f) { count.ReadFromFile(f); }), 0);

@@ -126,6 +126,26 @@ TEST_F(UtilTest, ReadLineTrimsTheRightOnly) {
     fclose(file);
 }
 
+// A line longer than any field's line is refused as soon as it passes the
+// longest line; the longest is still read.
+TEST_F(UtilTest, OverlongLinesAreRefused) {
+    ScratchFile scratch("util_long.txt");
+    const std::string longest(kMaxTextLineLength, '7');
+    scratch.WriteLines({longest, std::string(400000, '7'), "after"});
+    FILE* file = fopen(scratch.Path(), "rt");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(std::string(UtilReadLine(file)), longest);
+    try {
+        UtilReadLine(file);
+        ADD_FAILURE() << "an overlong line was read";
+    } catch (const ErrCodeException& error) {
+        EXPECT_EQ(error.Code(), kTestReadError);
+    }
+    // Refused without reading the rest of it.
+    EXPECT_LE(ftell(file), static_cast<long>(2 * kMaxTextLineLength + 8));
+    fclose(file);
+}
+
 }  // namespace
 
 // ---- Dialog controls, in a window with two edit controls.
