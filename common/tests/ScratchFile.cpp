@@ -1,6 +1,23 @@
 #include "common/tests/ScratchFile.h"
 
+#include <windows.h>
+
 #include <cstdio>
+
+namespace {
+
+// Taken as the program starts, before any test runs.
+const std::string g_startFolder = [] {
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    return std::string(folder);
+}();
+
+}  // namespace
+
+std::string TestDataPath(const char* name) {
+    return g_startFolder + "\\data\\" + name;
+}
 
 ScratchFile::ScratchFile(const char* name) : path_(name) {
     remove(name);

@@ -20,3 +20,7 @@ public:
 private:
     std::string path_;
 };
+
+// A file of the test's data folder: "data" in the folder the test program
+// started in, whatever folder a test (a file dialog) has moved to since.
+std::string TestDataPath(const char* name);

@@ -23,9 +23,14 @@ bool SaveComponentFile(Component& component, const char* path) {
     return RunComponentFile(path, "wt", [&component](FILE* file) { component.WriteBlock(file); });
 }
 
+// The file is read into a copy, which replaces the component only when the
+// whole block was read: a damaged file leaves the component as it was.
 template <class Component>
 bool LoadComponentFile(Component& component, const char* path) {
-    return RunComponentFile(path, "rt", [&component](FILE* file) { component.ReadBlock(file); });
+    Component read(component);
+    if (!RunComponentFile(path, "rt", [&read](FILE* file) { read.ReadBlock(file); })) return false;
+    component = read;
+    return true;
 }
 
 // The save dialog for a component; when the component does not validate its

@@ -302,6 +302,23 @@ TEST_F(CamTest, DamagedFilesAreRefusedWithTheirCode) {
     }
 }
 
+// A file that fails part-way, or holds nothing, leaves the cam as it was,
+// its units included.
+TEST_F(CamTest, ARefusedFileLeavesTheCamAsItWas) {
+    AddFiftyThouSet();
+    cam_.SetUnits(1);
+    const std::vector<std::string> before = SavedLines(cam_);
+    for (const char* name : {"cam-missing-last-line.cam", "empty.cam"}) {
+        const std::string damaged = TestDataPath(name);
+        ModalDriver::Instance().Answer("File Error", IDOK);
+        EXPECT_FALSE(cam_.LoadFromFile(damaged.c_str())) << damaged;
+        ASSERT_FALSE(ModalDriver::Instance().Boxes().empty());
+        EXPECT_EQ(ModalDriver::Instance().Boxes().back().text, "Unable to Read from the Selected File");
+        EXPECT_EQ(cam_.GetUnits(), 1) << damaged;
+        EXPECT_EQ(SavedLines(cam_), before) << damaged;
+    }
+}
+
 TEST_F(CamTest, AFileThatCannotBeOpenedIsError43) {
     ModalDriver::Instance().Answer("File Error", IDOK);
     EXPECT_FALSE(cam_.LoadFromFile("no such folder\\none.cam"));

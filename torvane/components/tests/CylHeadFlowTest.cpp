@@ -234,6 +234,20 @@ TEST_F(CylHeadFlowTest, DamagedFilesAreRefusedWithTheirCode) {
               0u);
 }
 
+// A file that fails part-way leaves the data as it was, its units included.
+TEST_F(CylHeadFlowTest, ARefusedFileLeavesTheDataAsItWas) {
+    flow_.LoadPreset(6);
+    flow_.SetNotes("kept");
+    flow_.SetUnits(1);
+    const std::vector<std::string> before = SavedLines(flow_);
+    ModalDriver::Instance().Answer("File Error", IDOK);
+    EXPECT_FALSE(flow_.LoadFromFile(TestDataPath("flw-missing-notes.flw").c_str()));
+    ASSERT_EQ(ModalDriver::Instance().Boxes().size(), 1u);
+    EXPECT_EQ(ModalDriver::Instance().Boxes()[0].text, "Unable to Read from the Selected File");
+    EXPECT_EQ(flow_.GetUnits(), 1);
+    EXPECT_EQ(SavedLines(flow_), before);
+}
+
 }  // namespace
 
 }  // namespace torvane

@@ -487,6 +487,32 @@ TEST_F(TorvaneDocFileTest, DamagedFilesAreRefusedAndTheDocumentKept) {
     }
 }
 
+// A metric engine whose gasket thickness lies a hair below its lower limit,
+// within the range test's slack: read as the limit, in either unit.
+TEST_F(TorvaneDocFileTest, AValueWithinTheSlackIsReadAsItsLimit) {
+    CTorvaneDoc doc;
+    ASSERT_TRUE(doc.ReadEngineFile(TestDataPath("tvn-assert-negative-within-slack.tvn").c_str()));
+    EXPECT_EQ(1, doc.GetUnitsMode());
+    EXPECT_TRUE(doc.gasketThickness.IsValid());
+    EXPECT_EQ(0.0f, doc.gasketThickness.GetValue());
+    doc.SetUnitsMode(0);
+    EXPECT_EQ(0.0f, doc.gasketThickness.GetValue());
+}
+
+// A table row holding a number of 100,000 digits: refused at once, and the
+// document kept.
+TEST_F(TorvaneDocFileTest, AnOverlongLineIsRefused) {
+    CTorvaneDoc doc;
+    BuildFullEngine(doc);
+    doc.SetUnitsMode(1);
+    const Lines state = State(doc);
+    ModalDriver::Instance().Answer("File Error", IDOK);
+    EXPECT_FALSE(doc.ReadEngineFile(TestDataPath("tvn-long-number-100000.tvn").c_str()));
+    ASSERT_EQ(1u, ModalDriver::Instance().Boxes().size());
+    EXPECT_EQ("Unable to Read from the Selected File", ModalDriver::Instance().Boxes()[0].text);
+    ExpectSameLines(state, State(doc));
+}
+
 TEST_F(TorvaneDocFileTest, AFailedSaveKeepsTheOldFileAndTheDocument) {
     CTorvaneDoc doc;
     BuildRunChevy(doc, 5.0f, 1);
