@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
+#include <vector>
 
 #include "common/SimSpec.h"
 #include "framework/Framework.h"
@@ -268,7 +270,10 @@ private:
 
     // Files.
     void WriteVehicleLines(FILE* file, int savedUnits) const;
-    void ReadVehicleLines(FILE* file);
+    // Reads the file's lines into this document, and into `takeSettings`
+    // what makes each of `views` take its chart settings.
+    void ReadVehicleLines(FILE* file, CQuilletChartViewLink* const (&views)[3],
+                          std::vector<std::function<void()>>& takeSettings);
     bool ChartViewsRegistered() const;
 
     int raceLength_ = 1320;

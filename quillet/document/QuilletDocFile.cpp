@@ -1,6 +1,9 @@
 // The vehicle file (.qlt): text lines in a fixed order, values always in
 // English units. Version "4.05" is written; "4.05", "3.10" and "3.05" read.
 #include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "common/ErrCodeException.h"
 #include "common/SafeFileSave.h"
@@ -82,20 +85,31 @@ bool CQuilletDoc::ReadVehicleFile(const char* path) {
         ErrCodeShowError(kErrFileOpen);
         return false;
     }
-    SetUnits(0);
+    // Read into a copy, so that a damaged file leaves the document and its
+    // chart views as they were; what an older file does not hold keeps the
+    // document's values.
+    std::unique_ptr<CQuilletDoc> read(new CQuilletDoc);
+    CopyVehicleTo(read.get());
+    read->SetUnits(0);
+    std::vector<std::function<void()>> takeSettings;
     unsigned short failure = 0;
     try {
-        ReadVehicleLines(file);
+        read->ReadVehicleLines(file, chartViews_, takeSettings);
     } catch (const ErrCodeException& error) {
         failure = error.Code();
     }
     if (fclose(file) != 0 && failure == 0) failure = kErrFileClose;
-    if (failure == 0) return true;
-    ErrCodeShowError(failure);
-    return false;
+    if (failure != 0) {
+        ErrCodeShowError(failure);
+        return false;
+    }
+    read->CopyVehicleTo(this);
+    for (const std::function<void()>& take : takeSettings) take();
+    return true;
 }
 
-void CQuilletDoc::ReadVehicleLines(FILE* file) {
+void CQuilletDoc::ReadVehicleLines(FILE* file, CQuilletChartViewLink* const (&views)[3],
+                                   std::vector<std::function<void()>>& takeSettings) {
     CString version = UtilReadLine(file);
     version.Trim();
     if (version != kVersion405 && version != kVersion310 && version != kVersion305)
@@ -115,8 +129,10 @@ void CQuilletDoc::ReadVehicleLines(FILE* file) {
     }
     if (version == kVersion405) {
         m_notes.ReadFromFile(file);
-        APP_ASSERT(ChartViewsRegistered());
-        for (CQuilletChartViewLink* view : chartViews_) view->ReadChartSettings(file);
+        for (CQuilletChartViewLink* view : views) {
+            APP_ASSERT(view != nullptr);
+            takeSettings.push_back(view->ReadChartSettings(file));
+        }
     }
     // A jet's placeholders are written as "no name" and come back unset.
     ApplyEngineClassPlaceholders();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 
 #include "framework/Framework.h"
 
@@ -67,7 +68,10 @@ protected:
 class CQuilletChartViewLink {
 public:
     virtual void WriteChartSettings(FILE* file) = 0;
-    virtual void ReadChartSettings(FILE* file) = 0;
+    // Reads the view's block and returns what makes the view take the
+    // settings read. The file's reader runs it only once the whole file has
+    // been read, so that a damaged file leaves the view as it was.
+    virtual std::function<void()> ReadChartSettings(FILE* file) = 0;
 
 protected:
     ~CQuilletChartViewLink() = default;

@@ -184,6 +184,17 @@ TEST_F(EngineImportTest, ALongBlockNameIsTakenWhole) {
     EXPECT_EQ(doc_->m_powerCurve.GetNumPoints(), 17);
 }
 
+// A line far longer than any line of an engine file, even one the import
+// only skips, is refused at once.
+TEST_F(EngineImportTest, AnOverlongLineIsRefused) {
+    for (size_t line : {kFirstRowLine - 13, kFirstRowLine + 3}) {
+        std::vector<std::string> lines = engine405_;
+        lines[line] = std::string(300000, '7');
+        EXPECT_EQ(Import(lines, *doc_), "Unable to Read from the Selected File") << line;
+        EXPECT_FALSE(doc_->m_engineType.IsSet()) << line;
+    }
+}
+
 TEST_F(EngineImportTest, ALongTableKeepsItsFirst26Rows) {
     std::vector<std::string> lines(engine405_.begin(), engine405_.begin() + kRowCountLine);
     lines.push_back("30");

@@ -95,11 +95,11 @@ void StubChartView::WriteChartSettings(FILE* file) {
     UtilWriteFormat(file, "chart view %d\n", id_);
 }
 
-void StubChartView::ReadChartSettings(FILE* file) {
+std::function<void()> StubChartView::ReadChartSettings(FILE* file) {
     int id = 0;
     if (sscanf(UtilReadLine(file), "chart view %d", &id) != 1) throw ErrCodeException(kErrFileRead);
     if (id != id_) throw ErrCodeException(kErrFileValue);
-    ++timesRead;
+    return [this] { ++timesRead; };
 }
 
 RegisteredChartViews::RegisteredChartViews(CQuilletDoc& doc) : doc_(doc) {

@@ -59,8 +59,8 @@ class StubChartView : public CQuilletChartViewLink {
 public:
     explicit StubChartView(int id) : id_(id) {}
     void WriteChartSettings(FILE* file) override;
-    void ReadChartSettings(FILE* file) override;
-    int timesRead = 0;
+    std::function<void()> ReadChartSettings(FILE* file) override;
+    int timesRead = 0;       // settings read and taken
     bool failWrite = false;  // throws the write code
 
 private:

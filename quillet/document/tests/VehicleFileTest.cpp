@@ -202,6 +202,34 @@ TEST_F(VehicleFileTest, DamagedFilesAreRefusedWithTheirCode) {
     EXPECT_EQ(ModalDriver::Instance().Boxes().back().text, "Unable to Open the Selected File");
 }
 
+// A file refused at its last line, and a file that holds nothing, leave the
+// document and its chart views as they were, units included.
+TEST_F(VehicleFileTest, ARefusedFileLeavesTheDocumentAsItWas) {
+    Command(*doc_, kCmdUnitsMetric);
+    ASSERT_TRUE(Write());
+    const std::vector<std::string> before = file_.Lines();
+    ScratchFile empty("quillet_empty.qlt");
+    empty.WriteLines({});
+    const struct {
+        std::string path;
+        const char* text;
+    } refused[] = {
+        {TestDataPath("qlt-last-line-bad.qlt"), "The File you have selected contains an invalid value."},
+        {empty.Path(), "Unable to Read"},
+    };
+    for (const auto& file : refused) {
+        ModalDriver::Instance().Reset();
+        ModalDriver::Instance().Answer("File Error", IDOK);
+        EXPECT_FALSE(doc_->ReadVehicleFile(file.path.c_str())) << file.path;
+        ASSERT_EQ(ModalDriver::Instance().Boxes().size(), 1u) << file.path;
+        EXPECT_EQ(ModalDriver::Instance().Boxes()[0].text.rfind(file.text, 0), 0u) << file.path;
+        EXPECT_EQ(doc_->GetUnits(), 1) << file.path;
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(views_.View(i).timesRead, 0) << file.path;
+        ASSERT_TRUE(Write());
+        EXPECT_EQ(file_.Lines(), before) << file.path;
+    }
+}
+
 TEST_F(VehicleFileTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     ASSERT_TRUE(Write());
     const std::vector<std::string> saved = file_.Lines();
