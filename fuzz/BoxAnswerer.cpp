@@ -52,7 +52,9 @@ bool InstallBoxAnswerer() {
     if (slot == nullptr) return false;
     DWORD oldProtection = 0;
     if (!VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &oldProtection)) return false;
-    *slot = reinterpret_cast<FARPROC>(&AnswerBox);
+    // Through a plain pointer: the slot's type is the generic FARPROC.
+    void* answer = reinterpret_cast<void*>(&AnswerBox);
+    memcpy(slot, &answer, sizeof answer);
     VirtualProtect(slot, sizeof *slot, oldProtection, &oldProtection);
     return true;
 }

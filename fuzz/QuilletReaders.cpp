@@ -161,7 +161,6 @@ public:
             chevy.RunSimulation(false, false);
             save(chevy);
         }
-        seeds.push_back("3.08" + seeds[0].substr(seeds[0].find('\n')));
         QuilletInstallProgramProfile();
         target_ = MakeTarget();
         before_ = target_->Saved(folder + "\\document.qlt");

@@ -55,12 +55,12 @@ public:
         return *end == '\0';
     }
 
-    // A count: a number truncated toward zero.
+    // A count: a number truncated toward zero. One that no int holds (1e10,
+    // inf, nan) is no count at all.
     bool Count(int& count) {
         double value;
-        if (!Number(value) || std::isnan(value)) return false;
-        if (value > INT_MAX) value = INT_MAX;
-        if (value < INT_MIN) value = INT_MIN;
+        if (!Number(value) || !(value > double(INT_MIN) - 1.0 && value < double(INT_MAX) + 1.0))
+            return false;
         count = int(value);
         return true;
     }
@@ -85,11 +85,14 @@ private:
     }
 
     // Reads up to white space and consumes the one white-space character that
-    // ends the token (without counting it).
+    // ends the token (without counting it). A token longer than any number or
+    // keyword is kept only as far as it shows that.
     bool ReadToken(std::string& token, bool* ended_by_space) {
         token.clear();
         int c;
-        while ((c = fgetc(file_)) != EOF && !IsSpace(c)) token += char(c);
+        while ((c = fgetc(file_)) != EOF && !IsSpace(c)) {
+            if (token.size() <= size_t(kMaxNumberLength)) token += char(c);
+        }
         *ended_by_space = c != EOF;
         return !token.empty();
     }
@@ -114,11 +117,17 @@ bool ReadRows(DataTokenizer& in, double** rows, int nx, int ny, char* message) {
     return true;
 }
 
-// The nx and ny of a grid kind.
+// The nx and ny of a grid kind: both must be above 0.
 bool ReadGridSize(DataTokenizer& in, int* nx, int* ny, char* message) {
-    if (in.Count(*nx) && in.Count(*ny)) return true;
-    zel3d_message_to_sink(message, "Missing grid size");
-    return false;
+    if (!in.Count(*nx) || !in.Count(*ny)) {
+        zel3d_message_to_sink(message, "Missing grid size");
+        return false;
+    }
+    if (*nx <= 0 || *ny <= 0) {
+        zel3d_sink_printf(message, "Bad grid size %d %d", *nx, *ny);
+        return false;
+    }
+    return true;
 }
 
 Zel3dData* ReadGrid(DataTokenizer& in, char* message) {
@@ -129,7 +138,7 @@ Zel3dData* ReadGrid(DataTokenizer& in, char* message) {
         zel3d_message_to_sink(message, "Missing grid parameters");
         return nullptr;
     }
-    if (nx > 0 && ny > 0 && !in.CanHold(double(nx) * ny)) {
+    if (!in.CanHold(double(nx) * ny)) {
         zel3d_sink_printf(message, "Missing %lld grid values", (long long)nx * ny);
         return nullptr;
     }
@@ -164,7 +173,7 @@ Zel3dData* ReadIrregularGrid(DataTokenizer& in, char* message) {
         zel3d_message_to_sink(message, "Missing noval parameter");
         return nullptr;
     }
-    if (nx > 0 && ny > 0 && !in.CanHold(double(nx) + ny + double(nx) * ny)) {
+    if (!in.CanHold(double(nx) + ny + double(nx) * ny)) {
         zel3d_sink_printf(message, "Missing %d xgrid values", nx);
         return nullptr;
     }
@@ -184,7 +193,7 @@ Zel3dData* ReadIrregularGrid(DataTokenizer& in, char* message) {
 
 Zel3dData* ReadPoints(DataTokenizer& in, char* message) {
     int nseries;
-    if (!in.Count(nseries)) {
+    if (!in.Count(nseries) || nseries < 0) {
         zel3d_message_to_sink(message, "Missing series count");
         return nullptr;
     }
@@ -205,7 +214,7 @@ Zel3dData* ReadPoints(DataTokenizer& in, char* message) {
     for (int s = 0; s < nseries; ++s) {
         Zel3dSeries& series = data->point.series[s];
         int npoints;
-        if (!in.Count(npoints)) {
+        if (!in.Count(npoints) || npoints < 0) {
             zel3d_message_to_sink(message, "Missing point count");
             Zel3dDestroyData(data, 1);
             return nullptr;

@@ -35,11 +35,16 @@ bool zel3d_read_line(FILE* file, std::string& line) {
     while ((c = fgetc(file)) != EOF) {
         if (c == '\n') return true;
         line += char(c);
+        if (line.size() == kMaxTextLine) return true;
     }
     return !line.empty();
 }
 
 TextFileWriter::TextFileWriter(const std::string& path) : path_(path) {
+    // A read-only file is kept, as a direct write could not change it either.
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return;
     size_t slash = path.find_last_of("\\/");
     std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
     char temp[MAX_PATH];

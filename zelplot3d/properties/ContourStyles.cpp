@@ -222,6 +222,13 @@ Zel3dDistnTable* zel3d_distn_table_read(const char* path, char* message) {
     }
     std::vector<double> levels;
     std::string line;
+    // The writer always writes its comment line: an empty file holds no table.
+    if (fgetc(file) == EOF) {
+        fclose(file);
+        zel3d_sink_printf(message, "Unable to read distribution table from %s\n", path);
+        return nullptr;
+    }
+    rewind(file);
     while (zel3d_read_line(file, line)) {
         double level;
         if (line.empty() || line[0] == '!' || sscanf(line.c_str(), "%lf", &level) != 1) continue;

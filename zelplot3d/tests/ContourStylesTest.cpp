@@ -143,6 +143,31 @@ TEST_F(ContourFiles, LevelsFileIsSortedAndKeepsItsLastLineWithoutNewline) {
     EXPECT_EQ(0, Zel3dDistnTableToFile(nullptr, path.c_str(), message_));
 }
 
+// The writer always writes a comment line: an empty file is no table, while
+// the file of a table without levels reads as one.
+TEST_F(ContourFiles, AnEmptyLevelsFileIsRefused) {
+    std::string path = folder_.File("levels.txt");
+    WriteBytes(path, "");
+    EXPECT_EQ(nullptr, Zel3dDistnTableFromFile(path.c_str(), message_));
+    EXPECT_EQ("Unable to read distribution table from " + path + "\n", std::string(message_));
+    Zel3dDistnTable none = {0, nullptr};
+    ASSERT_EQ(1, Zel3dDistnTableToFile(&none, path.c_str(), message_));
+    Zel3dDistnTable* table = Zel3dDistnTableFromFile(path.c_str(), message_);
+    ASSERT_NE(nullptr, table);
+    EXPECT_EQ(0, table->count);
+    Zel3dFreeDistnTable(table);
+}
+
+// A line longer than the reader's line comes in pieces, each read as a line.
+TEST_F(ContourFiles, AnOverlongLevelsLineIsReadInPieces) {
+    std::string path = folder_.File("levels.txt");
+    WriteBytes(path, "! levels\n1" + std::string(3000, ' ') + "5\n" + std::string(400000, '7') + "\n");
+    Zel3dDistnTable* table = Zel3dDistnTableFromFile(path.c_str(), message_);
+    ASSERT_NE(nullptr, table);
+    EXPECT_EQ((std::vector<double>{1, 5}), std::vector<double>(table->levels, table->levels + table->count));
+    Zel3dFreeDistnTable(table);
+}
+
 TEST_F(ContourFiles, StylesFileByteForByteAndBack) {
     Zel3dContourStyle a = {0x0000FF, 0, 2, kLpatDashDot};
     Zel3dContourStyle b = {0x123456, -1, 0, kLpatNone};

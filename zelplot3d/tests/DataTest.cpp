@@ -228,6 +228,35 @@ TEST_F(DataFile, HugeCountsFailWithoutHanging) {
     EXPECT_FALSE(message.empty());
 }
 
+// Grids of sizes no file can hold, or of no values at all, are refused
+// before anything is allocated for them.
+TEST_F(DataFile, ImpossibleGridSizesAreRefused) {
+    const struct {
+        const char* file;
+        const char* message;
+    } files[] = {
+        {"zdata-grid-20m.dat", "Bad grid size 20000000 0"},
+        {"zdata-grid-rows.dat", "Bad grid size 1073741824 0"},
+        {"zdata-irgrid-rows.dat", "Bad grid size 1073741824 -1"},
+    };
+    for (const auto& file : files) {
+        EXPECT_EQ(nullptr, Zel3dMakeDataFromFile(zel3d_test::DataPath(file.file).c_str(), message_));
+        EXPECT_EQ(file.message, std::string(message_)) << file.file;
+    }
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"IRGRID 1073741824 -2147483648\n0\n", "Bad grid size 1073741824 -2147483648"},
+        {"GRID 0 3\n1e308 1 1 0 0\n", "Bad grid size 0 3"},
+        {"GRID 1e10 2\n1e308 1 1 0 0\n", "Missing grid size"},
+        {"GRID 2 inf\n1e308 1 1 0 0\n", "Missing grid size"},
+        {"POINT -3\n1e308\n", "Missing series count"},
+        {"POINT 1\n1e308\n-2\n", "Missing point count"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.message, Fails(c.text)) << c.text;
+}
+
 TEST_F(DataFile, AFailedWriteLeavesTheExistingFile) {
     std::string path = folder_.File("keep.dat");
     WriteBytes(path, "precious");
@@ -253,6 +282,17 @@ TEST_F(DataFile, AFailedWriteLeavesTheExistingFile) {
     } while (FindNextFileA(search, &found));
     FindClose(search);
     EXPECT_EQ(1, files);
+}
+
+TEST_F(DataFile, AReadOnlyFileIsKept) {
+    std::string path = folder_.File("kept.dat");
+    WriteBytes(path, "precious");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    DataPtr grid(Zel3dMakeGridData(1, 1, 1e308, 1, 1, 0, 0, 1));
+    EXPECT_EQ(0, Zel3dSaveDataToFile(grid.get(), path.c_str(), message_));
+    EXPECT_EQ("Unable to write to " + path, std::string(message_));
+    EXPECT_EQ("precious", ReadBytes(path));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(DataFile, LongMessagesAreCutToTheBuffer) {

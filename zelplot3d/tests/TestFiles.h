@@ -68,6 +68,16 @@ inline std::string TextModeBytes(const std::string& text) {
     return bytes;
 }
 
+// The folder the test program started in, taken before any test runs.
+inline const std::string kStartFolder = [] {
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    return std::string(folder);
+}();
+
+// A file of the tests' data folder.
+inline std::string DataPath(const std::string& name) { return kStartFolder + "\\data\\" + name; }
+
 inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace zel3d_test
