@@ -13,12 +13,16 @@ int zel3d_message_to_sink(char* buffer, const char* text);
 // printf-style message to the sink.
 void zel3d_sink_printf(char* buffer, const char* format, ...) __attribute__((format(gnu_printf, 2, 3)));
 
-// Reads a whole line of any length, without its newline; false at the end.
+// The longest line the styles and levels readers take at once.
+constexpr size_t kMaxTextLine = 2047;
+
+// Reads a line without its newline; false at the end. A line longer than
+// kMaxTextLine comes in pieces of that length, one a call.
 bool zel3d_read_line(FILE* file, std::string& line);
 
 // Writes a text file through a temporary file beside it: Commit() replaces
 // the target; a writer destroyed without a successful Commit() leaves any
-// existing file as it was.
+// existing file as it was. A read-only target is never opened.
 class TextFileWriter {
 public:
     explicit TextFileWriter(const std::string& path);
