@@ -15,10 +15,14 @@ int WINAPI AnswerBox(HWND, LPCSTR, LPCSTR, UINT type) {
     switch (type & MB_TYPEMASK) {
         case MB_OKCANCEL:
         case MB_YESNOCANCEL:
-        case MB_RETRYCANCEL: return IDCANCEL;
-        case MB_YESNO: return IDNO;
-        case MB_ABORTRETRYIGNORE: return IDABORT;
-        default: return IDOK;
+        case MB_RETRYCANCEL:
+            return IDCANCEL;
+        case MB_YESNO:
+            return IDNO;
+        case MB_ABORTRETRYIGNORE:
+            return IDABORT;
+        default:
+            return IDOK;
     }
 }
 
@@ -32,7 +36,8 @@ FARPROC* FindImportSlot(HMODULE module) {
     if (directory.VirtualAddress == 0) return nullptr;
     auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
     for (; import->Name != 0; ++import) {
-        if (_stricmp(reinterpret_cast<const char*>(base + import->Name), "user32.dll") != 0) continue;
+        if (_stricmp(reinterpret_cast<const char*>(base + import->Name), "user32.dll") != 0)
+            continue;
         auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
         auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
         for (; names->u1.AddressOfData != 0; ++names, ++slots) {

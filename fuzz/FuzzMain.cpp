@@ -171,7 +171,8 @@ private:
 
 Tally Supervisor::Run() {
     std::vector<std::thread> threads;
-    const unsigned jobs = unsigned(std::min<uint64_t>(options_.jobs, std::max<uint64_t>(options_.inputs, 1)));
+    const unsigned jobs =
+        unsigned(std::min<uint64_t>(options_.jobs, std::max<uint64_t>(options_.inputs, 1)));
     for (unsigned job = 0; job < jobs; ++job) {
         const uint64_t from = options_.inputs * job / jobs;
         const uint64_t to = options_.inputs * (job + 1) / jobs;
@@ -193,11 +194,11 @@ void Supervisor::RunRange(unsigned job, uint64_t from, uint64_t to) {
 uint64_t Supervisor::RunWorkerProcess(const std::string& folder, uint64_t from, uint64_t to) {
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
-    const std::string command = std::string("\"") + program + "\" --worker --reader " + reader_ +
-                                " --from " + std::to_string(from) + " --to " + std::to_string(to) +
-                                " --seed " + std::to_string(options_.seed) + " --hang-ms " +
-                                std::to_string(options_.hangMilliseconds) + " --memory-mb " +
-                                std::to_string(options_.memoryMegabytes) + " --folder \"" + folder + "\"";
+    const std::string command =
+        std::string("\"") + program + "\" --worker --reader " + reader_ + " --from " +
+        std::to_string(from) + " --to " + std::to_string(to) + " --seed " +
+        std::to_string(options_.seed) + " --hang-ms " + std::to_string(options_.hangMilliseconds) +
+        " --memory-mb " + std::to_string(options_.memoryMegabytes) + " --folder \"" + folder + "\"";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return to;
@@ -305,17 +306,18 @@ int RunSupervisor(const Options& options, const std::vector<ReaderEntry>& reader
         const DWORD started = GetTickCount();
         Tally tally = Supervisor(options, name).Run();
         const double seconds = std::max(0.001, (GetTickCount() - started) / 1000.0);
-        printf("%-22s inputs %7llu  inputs/s %6.0f  accepted %6llu  crashes %llu  hangs %llu  "
-               "over-memory %llu  changed %llu  seeds-refused %llu  slowest %.0f ms  "
-               "peak %.1f MB\n",
-               name.c_str(), static_cast<unsigned long long>(tally.inputs), tally.inputs / seconds,
-               static_cast<unsigned long long>(tally.accepted),
-               static_cast<unsigned long long>(tally.crashes),
-               static_cast<unsigned long long>(tally.hangs),
-               static_cast<unsigned long long>(tally.overMemory),
-               static_cast<unsigned long long>(tally.changed),
-               static_cast<unsigned long long>(tally.seedsRefused), tally.slowest,
-               tally.peak / 1048576.0);
+        printf(
+            "%-22s inputs %7llu  inputs/s %6.0f  accepted %6llu  crashes %llu  hangs %llu  "
+            "over-memory %llu  changed %llu  seeds-refused %llu  slowest %.0f ms  "
+            "peak %.1f MB\n",
+            name.c_str(), static_cast<unsigned long long>(tally.inputs), tally.inputs / seconds,
+            static_cast<unsigned long long>(tally.accepted),
+            static_cast<unsigned long long>(tally.crashes),
+            static_cast<unsigned long long>(tally.hangs),
+            static_cast<unsigned long long>(tally.overMemory),
+            static_cast<unsigned long long>(tally.changed),
+            static_cast<unsigned long long>(tally.seedsRefused), tally.slowest,
+            tally.peak / 1048576.0);
         fflush(stdout);
         clean = clean && tally.Clean() && tally.inputs == options.inputs;
     }

@@ -81,6 +81,7 @@ void InputWatchdog::Sample() {
         if (workingSet > highest_) highest_ = workingSet;
         if (workingSet > base_ + ceiling_) TerminateProcess(GetCurrentProcess(), kExitMemory);
         const double elapsed = double(Ticks() - started_) * 1000.0 / double(frequency_.QuadPart);
-        if (active_ && elapsed > hangMilliseconds_) TerminateProcess(GetCurrentProcess(), kExitHang);
+        if (active_ && elapsed > hangMilliseconds_)
+            TerminateProcess(GetCurrentProcess(), kExitHang);
     }
 }

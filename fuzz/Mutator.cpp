@@ -8,20 +8,64 @@ namespace {
 // Numbers that readers have to survive: limits of the types, values just
 // outside the fields' limits, and texts that convert oddly.
 const char* const kHostileNumbers[] = {
-    "0",           "-0",         "1",          "-1",          "2",          "-0.000001",
-    "0.000001",    "0.00001",    "-0.00001",   "1e-45",       "255",        "256",
-    "65535",       "65536",      "32767",      "-32768",      "2147483647", "2147483648",
-    "-2147483648", "-2147483649", "4294967295", "4294967296", "1073741824", "-1073741824",
-    "20000000",    "1e10",       "-1e10",      "1e38",        "3.5e38",     "1e39",
-    "-1e39",       "1e308",      "-1e308",     "1e309",       "inf",        "-inf",
-    "nan",         "-nan",       "0x7fffffff", "1.#INF",      "99999999999999999999",
-    "0.5",         "-0.5",       "19",         "20",          "660",        "1320",
-    "",            "-",          ".",          "e",           "1e",         "--1",
+    "0",
+    "-0",
+    "1",
+    "-1",
+    "2",
+    "-0.000001",
+    "0.000001",
+    "0.00001",
+    "-0.00001",
+    "1e-45",
+    "255",
+    "256",
+    "65535",
+    "65536",
+    "32767",
+    "-32768",
+    "2147483647",
+    "2147483648",
+    "-2147483648",
+    "-2147483649",
+    "4294967295",
+    "4294967296",
+    "1073741824",
+    "-1073741824",
+    "20000000",
+    "1e10",
+    "-1e10",
+    "1e38",
+    "3.5e38",
+    "1e39",
+    "-1e39",
+    "1e308",
+    "-1e308",
+    "1e309",
+    "inf",
+    "-inf",
+    "nan",
+    "-nan",
+    "0x7fffffff",
+    "1.#INF",
+    "99999999999999999999",
+    "0.5",
+    "-0.5",
+    "19",
+    "20",
+    "660",
+    "1320",
+    "",
+    "-",
+    ".",
+    "e",
+    "1e",
+    "--1",
 };
 
 // Bytes that mean something to text and binary readers alike.
-const unsigned char kHostileBytes[] = {0x00, 0xFF, '\n', '\r', ' ', '\t', '-', '.',
-                                       '0',  '9',  0x1A, 0x7F, 0x80, '!', '#', 'e'};
+const unsigned char kHostileBytes[] = {0x00, 0xFF, '\n', '\r', ' ',  '\t', '-', '.',
+                                       '0',  '9',  0x1A, 0x7F, 0x80, '!',  '#', 'e'};
 
 // 32-bit values for the counts and sizes of binary headers.
 const uint32_t kHostileWords[] = {0,          1,          2,          3,          0x7F,
@@ -73,18 +117,36 @@ std::string Mutator::Input(uint64_t index) const {
     const size_t edits = random.OneIn(3) ? 1 + random.Below(4) : 1;
     for (size_t i = 0; i < edits; ++i) {
         switch (random.Below(12)) {
-            case 0: FlipBits(data, random); break;
+            case 0:
+                FlipBits(data, random);
+                break;
             case 1:
-            case 2: EditBytes(data, random); break;
+            case 2:
+                EditBytes(data, random);
+                break;
             case 3:
-            case 4: EditLines(data, random); break;
+            case 4:
+                EditLines(data, random);
+                break;
             case 5:
-            case 6: ReplaceNumber(data, random); break;
-            case 7: ReplaceBinaryField(data, random); break;
-            case 8: Truncate(data, random); break;
-            case 9: InsertLongLine(data, random); break;
-            case 10: InsertGarbage(data, random); break;
-            default: Splice(data, seeds_[random.Below(seeds_.size())], random); break;
+            case 6:
+                ReplaceNumber(data, random);
+                break;
+            case 7:
+                ReplaceBinaryField(data, random);
+                break;
+            case 8:
+                Truncate(data, random);
+                break;
+            case 9:
+                InsertLongLine(data, random);
+                break;
+            case 10:
+                InsertGarbage(data, random);
+                break;
+            default:
+                Splice(data, seeds_[random.Below(seeds_.size())], random);
+                break;
         }
     }
     return data;
@@ -103,9 +165,12 @@ void Mutator::EditBytes(std::string& data, FuzzRandom& random) {
     const char byte = random.OneIn(2) ? char(kHostileBytes[random.Below(sizeof kHostileBytes)])
                                       : char(random.Below(256));
     switch (random.Below(3)) {
-        case 0: data.insert(at, 1, byte); break;
+        case 0:
+            data.insert(at, 1, byte);
+            break;
         case 1:
-            if (at < data.size()) data.erase(at, 1 + random.Below(std::min<size_t>(8, data.size() - at)));
+            if (at < data.size())
+                data.erase(at, 1 + random.Below(std::min<size_t>(8, data.size() - at)));
             break;
         default:
             if (at < data.size()) data[at] = byte;
@@ -118,11 +183,20 @@ void Mutator::EditLines(std::string& data, FuzzRandom& random) {
     const size_t a = starts[random.Below(starts.size())];
     const std::string line = data.substr(a, LineLength(data, a));
     switch (random.Below(5)) {
-        case 0: data.erase(a, line.size()); break;                   // a line missing
-        case 1: data.insert(a, line); break;                         // a line twice
-        case 2: data.replace(a, line.size(), "\n"); break;           // an empty line
-        case 3: data.replace(a, line.size(), line.size() > 1 && line[line.size() - 2] == '\r' ? "\r\n" : " \n"); break;
-        default: {                                                   // a line moved
+        case 0:
+            data.erase(a, line.size());
+            break;  // a line missing
+        case 1:
+            data.insert(a, line);
+            break;  // a line twice
+        case 2:
+            data.replace(a, line.size(), "\n");
+            break;  // an empty line
+        case 3:
+            data.replace(a, line.size(),
+                         line.size() > 1 && line[line.size() - 2] == '\r' ? "\r\n" : " \n");
+            break;
+        default: {  // a line moved
             const size_t b = starts[random.Below(starts.size())];
             const std::string other = data.substr(b, LineLength(data, b));
             data.replace(a, line.size(), other);
@@ -153,9 +227,15 @@ void Mutator::ReplaceNumber(std::string& data, FuzzRandom& random) {
     const auto [at, length] = numbers[random.Below(numbers.size())];
     std::string replacement;
     switch (random.Below(4)) {
-        case 0: replacement = std::to_string(int64_t(random.Next() >> random.Below(64))); break;
-        case 1: replacement = data.substr(at, length) + std::string(1 + random.Below(3), '0'); break;
-        default: replacement = kHostileNumbers[random.Below(sizeof kHostileNumbers / sizeof *kHostileNumbers)];
+        case 0:
+            replacement = std::to_string(int64_t(random.Next() >> random.Below(64)));
+            break;
+        case 1:
+            replacement = data.substr(at, length) + std::string(1 + random.Below(3), '0');
+            break;
+        default:
+            replacement =
+                kHostileNumbers[random.Below(sizeof kHostileNumbers / sizeof *kHostileNumbers)];
     }
     data.replace(at, length, replacement);
 }
@@ -184,12 +264,19 @@ void Mutator::Truncate(std::string& data, FuzzRandom& random) {
 }
 
 void Mutator::InsertLongLine(std::string& data, FuzzRandom& random) {
-    const size_t length = kLongLineLengths[random.Below(sizeof kLongLineLengths / sizeof *kLongLineLengths)];
+    const size_t length =
+        kLongLineLengths[random.Below(sizeof kLongLineLengths / sizeof *kLongLineLengths)];
     std::string line;
     switch (random.Below(3)) {
-        case 0: line.assign(length, char('1' + random.Below(9))); break;  // one huge number
-        case 1: line = "1 " + std::string(length, '9'); break;
-        default: line.assign(length, char('A' + random.Below(26))); break;
+        case 0:
+            line.assign(length, char('1' + random.Below(9)));
+            break;  // one huge number
+        case 1:
+            line = "1 " + std::string(length, '9');
+            break;
+        default:
+            line.assign(length, char('A' + random.Below(26)));
+            break;
     }
     const std::vector<size_t> starts = LineStarts(data);
     const size_t at = starts[random.Below(starts.size())];

@@ -45,7 +45,9 @@ void Send(CQuilletDoc& doc, std::initializer_list<UINT> commands) {
 class FuzzChartView : public CQuilletChartViewLink {
 public:
     explicit FuzzChartView(int place) : place_(place) {}
-    void WriteChartSettings(FILE* file) override { UtilWriteFormat(file, "chart view %d\n", place_); }
+    void WriteChartSettings(FILE* file) override {
+        UtilWriteFormat(file, "chart view %d\n", place_);
+    }
     std::function<void()> ReadChartSettings(FILE* file) override {
         int place = 0;
         if (sscanf(UtilReadLine(file), "chart view %d", &place) != 1)

@@ -94,7 +94,8 @@ public:
         nitrous.nitrousFlowRate.SetValue(5.0f);
         nitrous.SetUnitsMode(1);
         add(nitrous);
-        for (const char* version : {"3.10", "3.07"}) seeds.push_back(WithVersion(seeds[1], version));
+        for (const char* version : {"3.10", "3.07"})
+            seeds.push_back(WithVersion(seeds[1], version));
         baseline_ = folder + "\\baseline.tvn";
         WriteFileBytes(baseline_, seeds[2]);
         Reset(folder);
@@ -141,7 +142,8 @@ public:
     std::vector<std::string> MakeSeeds(const std::string& folder) override {
         std::vector<std::string> seeds;
         for (Component& sample : samples_) seeds.push_back(Save(sample, folder));
-        for (const char* version : {"3.10", "3.05"}) seeds.push_back(WithVersion(seeds.back(), version));
+        for (const char* version : {"3.10", "3.05"})
+            seeds.push_back(WithVersion(seeds.back(), version));
         component_ = samples_.back();
         before_ = Save(component_, folder);
         return seeds;
@@ -283,7 +285,10 @@ int main(int argc, char** argv) {
     const std::vector<ReaderEntry> readers = {
         {"engine", [] { return std::make_unique<torvane::EngineFileReader>(); }},
         {"cam",
-         [] { return std::make_unique<torvane::ComponentFileReader<Cam>>(".cam", torvane::SampleCams()); }},
+         [] {
+             return std::make_unique<torvane::ComponentFileReader<Cam>>(".cam",
+                                                                        torvane::SampleCams());
+         }},
         {"airflow",
          [] {
              return std::make_unique<torvane::ComponentFileReader<CylHeadFlow>>(

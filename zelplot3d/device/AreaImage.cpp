@@ -10,6 +10,7 @@
 #include "device/DevicePalette.h"
 #include "kernel/Helpers.h"
 #include "kernel/ExportGuard.h"
+#include "kernel/MetafileCheck.h"
 
 namespace {
 
@@ -42,14 +43,19 @@ public:
 
     bool Seek(DWORD offset) {
         filled_ = at_ = 0;
+        ended_ = false;
         return SetFilePointer(handle_, LONG(offset), nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
     }
 
     int Byte() {
         if (at_ == filled_) {
+            // Once at the end, no more reads: a damaged size must not cost
+            // one failed read a byte.
+            if (ended_) return -1;
             at_ = 0;
             if (!ReadFile(handle_, buffer_, kReadBuffer, &filled_, nullptr) || filled_ == 0) {
                 filled_ = 0;
+                ended_ = true;
                 return -1;
             }
         }
@@ -67,6 +73,7 @@ private:
     HANDLE handle_;
     BYTE buffer_[kReadBuffer];
     DWORD filled_ = 0, at_ = 0;
+    bool ended_ = false;
 };
 
 // A moveable, zero-initialised, shareable global block, locked.
@@ -157,6 +164,12 @@ bool LoadBitmap(const char* path, AreaImage* image) {
     long long row_bytes = (bits * width + 15) / 16 * 2, stride = (row_bytes + 3) / 4 * 4;
     unsigned long long data_bytes = (unsigned long long)(height) * (unsigned long long)(stride);
     if (data_bytes > kMaxImageBytes) return false;
+    // The pixels must be in the file: all of them, or for run-length rows at
+    // most 255 pixels for each two bytes.
+    const unsigned long long file_bytes = file.Size();
+    if (bits_offset > file_bytes) return false;
+    const unsigned long long pixel_bytes = file_bytes - bits_offset;
+    if (compression == BI_RLE8 ? data_bytes > pixel_bytes * 128 : data_bytes > pixel_bytes) return false;
 
     image->kind = kImageBitmap;
     image->colors = colors;
@@ -204,45 +217,54 @@ bool LoadBitmap(const char* path, AreaImage* image) {
     return true;
 }
 
+// The whole file, when it is no larger than a picture may be.
+bool ReadWholeFile(const char* path, std::string* bytes) {
+    FileReader file(path);
+    if (!file.ok() || file.Size() > kMaxImageBytes) return false;
+    bytes->resize(file.Size());
+    return file.Read(reinterpret_cast<BYTE*>(&(*bytes)[0]), DWORD(bytes->size())) == bytes->size();
+}
+
+const uint8_t* Bytes(const std::string& bytes) { return reinterpret_cast<const uint8_t*>(bytes.data()); }
+
+// The metafiles are checked byte by byte before GDI ever sees them, and kept
+// as the checked bytes.
 bool LoadPlainMetafile(const char* path, AreaImage* image) {
-    HMETAFILE metafile = GetMetaFileA(path);
-    if (!metafile) return false;
-    UINT size = GetMetaFileBitsEx(metafile, 0, nullptr);
-    bool ok = size > 0 && AllocateBlock(size, &image->data_handle, &image->data) &&
-              GetMetaFileBitsEx(metafile, size, image->data) == size;
-    DeleteMetaFile(metafile);
+    std::string bytes;
+    if (!ReadWholeFile(path, &bytes)) return false;
+    size_t size = zel3d_check_windows_metafile(Bytes(bytes), bytes.size());
     image->kind = kImageMetafile;
+    if (size == 0 || !AllocateBlock(size, &image->data_handle, &image->data)) return false;
+    memcpy(image->data, bytes.data(), size);
     image->data_bytes = int(size);
-    return ok;
+    return true;
 }
 
 bool LoadEnhancedMetafile(const char* path, AreaImage* image) {
-    HENHMETAFILE metafile = GetEnhMetaFileA(path);
-    if (!metafile) return false;
-    UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
-    bool ok = size > 0 && AllocateBlock(size, &image->data_handle, &image->data) &&
-              GetEnhMetaFileBits(metafile, size, image->data) == size;
-    ENHMETAHEADER header = {};
-    if (ok && GetEnhMetaFileHeader(metafile, sizeof header, &header)) {
-        image->width = header.rclBounds.right - header.rclBounds.left + 1;
-        image->height = header.rclBounds.bottom - header.rclBounds.top + 1;
-    }
-    UINT entries = ok ? GetEnhMetaFilePaletteEntries(metafile, 0, nullptr) : 0;
-    if (entries != GDI_ERROR && entries > 0 &&
-        AllocateBlock(entries * sizeof(PALETTEENTRY), &image->palette_handle, &image->palette)) {
-        GetEnhMetaFilePaletteEntries(metafile, entries, image->palette);
-        image->palette_entries = int(entries);
-    }
-    DeleteEnhMetaFile(metafile);
+    std::string bytes;
+    EnhancedMetafileFacts facts;
+    if (!ReadWholeFile(path, &bytes) || !zel3d_check_enhanced_metafile(Bytes(bytes), bytes.size(), &facts))
+        return false;
     image->kind = kImageEnhancedMetafile;
-    image->data_bytes = int(size);
-    return ok;
+    if (!AllocateBlock(facts.bytes, &image->data_handle, &image->data)) return false;
+    memcpy(image->data, bytes.data(), facts.bytes);
+    image->data_bytes = int(facts.bytes);
+    image->width = facts.right - facts.left + 1;
+    image->height = facts.bottom - facts.top + 1;
+    // The palette entries of the end record, as GDI would give them.
+    if (facts.palette_entries > 0 &&
+        AllocateBlock(facts.palette_entries * sizeof(PALETTEENTRY), &image->palette_handle, &image->palette)) {
+        memcpy(image->palette, bytes.data() + facts.palette_offset, facts.palette_entries * sizeof(PALETTEENTRY));
+        image->palette_entries = int(facts.palette_entries);
+    }
+    return true;
 }
 
 bool LoadPlaceableMetafile(const char* path, AreaImage* image) {
-    FileReader file(path);
-    BYTE head[kHeadBytes] = {};
-    if (!file.ok() || file.Read(head, kHeadBytes) < kPlaceableHeader + 18 || U32(head) != kPlaceableKey) return false;
+    std::string bytes;
+    if (!ReadWholeFile(path, &bytes) || bytes.size() < kPlaceableHeader + 18) return false;
+    const BYTE* head = reinterpret_cast<const BYTE*>(bytes.data());
+    if (U32(head) != kPlaceableKey) return false;
     unsigned units = U16(head + 14);
     if (units == 0) return false;
     // The picture in thousandths of an inch, then in screen pixels.
@@ -256,13 +278,12 @@ bool LoadPlaceableMetafile(const char* path, AreaImage* image) {
     image->kind = kImagePlaceableMetafile;
     image->width = std::abs(int(size.x));
     image->height = std::abs(int(size.y));
-    long long words = S32(head + kPlaceableHeader + 6);
-    long long bytes = words * 2;
-    if (words <= 0 || bytes > (long long)(file.Size()) - kPlaceableHeader) return false;
-    if (!AllocateBlock((unsigned long long)bytes, &image->data_handle, &image->data)) return false;
-    image->data_bytes = int(bytes);
-    file.Seek(kPlaceableHeader);
-    return file.Read(image->data, DWORD(bytes)) == DWORD(bytes);
+    // A plain metafile follows the placeable header.
+    size_t metafile = zel3d_check_windows_metafile(Bytes(bytes) + kPlaceableHeader, bytes.size() - kPlaceableHeader);
+    if (metafile == 0 || !AllocateBlock(metafile, &image->data_handle, &image->data)) return false;
+    memcpy(image->data, bytes.data() + kPlaceableHeader, metafile);
+    image->data_bytes = int(metafile);
+    return true;
 }
 
 // The kind of a picture file from its first bytes, or 0.

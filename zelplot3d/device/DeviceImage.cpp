@@ -5,6 +5,7 @@
 #include "chart/Chart.h"
 #include "device/AreaImage.h"
 #include "device/DeviceOps.h"
+#include "kernel/MetafileCheck.h"
 
 namespace {
 
@@ -246,15 +247,21 @@ int zel3d_win_draw_image(Zel3dChart* chart, ImageSlot* slot, int x, int y, int w
     case kImageBitmap:
         DrawBitmap(dc, image, slot->layout, transparent, box);
         break;
+    // Metafile bytes may come from a caller as well as from a file: GDI plays
+    // them only once their records have been checked.
     case kImageEnhancedMetafile:
-        if (HENHMETAFILE emf = image.data ? SetEnhMetaFileBits(UINT(image.data_bytes), image.data) : nullptr) {
+        if (!image.data || image.data_bytes <= 0 ||
+            !zel3d_check_enhanced_metafile(image.data, size_t(image.data_bytes), nullptr))
+            break;
+        if (HENHMETAFILE emf = SetEnhMetaFileBits(UINT(image.data_bytes), image.data)) {
             PlayEnhanced(chart, emf, image, slot->layout, transparent, box);
             DeleteEnhMetaFile(emf);
         }
         break;
     case kImagePlaceableMetafile:
     case kImageMetafile:
-        if (!image.data) break;
+        if (!image.data || image.data_bytes <= 0 || !zel3d_check_windows_metafile(image.data, size_t(image.data_bytes)))
+            break;
         if (HENHMETAFILE emf = SetWinMetaFileBits(UINT(image.data_bytes), image.data, nullptr, nullptr)) {
             PlayEnhanced(chart, emf, image, slot->layout, transparent, box);
             DeleteEnhMetaFile(emf);

@@ -1,5 +1,8 @@
 // Area pictures: bitmap and metafile files read into image records, and
 // files that must be refused without harm.
+#include <windows.h>
+#include <psapi.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -102,11 +105,101 @@ TEST_F(AreaImages, UnsupportedOrDamagedBitmapsAreRefused) {
     EXPECT_EQ(nullptr, Load({'B', 'M', 1, 2}));
     EXPECT_EQ(nullptr, Load({'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'}));
     EXPECT_EQ(nullptr, chart_->graph.image.image);
-    // A short file still gives a picture: the missing rows stay empty.
-    const Zel3dImageData* image = Load(Bitmap(3, 4, 24, 0, 40, std::vector<uint8_t>(12, 0x33)));
+    // Pixels the file does not hold: refused, however few are missing.
+    EXPECT_EQ(nullptr, Load(Bitmap(3, 4, 24, 0, 40, std::vector<uint8_t>(12, 0x33))));
+    EXPECT_EQ(nullptr, Load(Bitmap(3, 4, 24, 0, 40, std::vector<uint8_t>(47, 0x33))));
+    const Zel3dImageData* image = Load(Bitmap(3, 4, 24, 0, 40, std::vector<uint8_t>(48, 0x33)));
     ASSERT_NE(nullptr, image);
-    EXPECT_EQ(0x33, image->data[0]);
-    EXPECT_EQ(0, image->data[47]);
+    EXPECT_EQ(0x33, image->data[47]);
+}
+
+// How far the process's working set grew at its highest while `load` ran.
+template <class Load>
+size_t PeakGrowth(Load load) {
+    PROCESS_MEMORY_COUNTERS before = {}, after = {};
+    GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
+    load();
+    GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
+    return after.PeakWorkingSetSize > before.PeakWorkingSetSize ? after.PeakWorkingSetSize - before.WorkingSetSize
+                                                                : 0;
+}
+
+// Damaged pictures whose headers claim far more than the file holds, or
+// whose records would send GDI past its buffer or round in circles.
+TEST_F(AreaImages, DamagedPictureFilesAreRefusedBeforeGdiSeesThem) {
+    for (const char* name : {"zimage-tall-bitmap.bmp", "emf-palette-overrun.emf", "emf-zero-record.emf",
+                             "emf-zero-record-palette.emf", "wmf-huge-size.wmf"}) {
+        const std::string bytes = ReadBytes(DataPath(name));
+        ASSERT_FALSE(bytes.empty()) << name;
+        size_t growth = PeakGrowth([&] { EXPECT_EQ(nullptr, Load(std::vector<uint8_t>(bytes.begin(), bytes.end()))) << name; });
+        EXPECT_LT(growth, size_t(16) << 20) << name;
+    }
+}
+
+// An enhanced metafile as GDI writes it, with two palette entries in its
+// end record.
+std::vector<uint8_t> EnhancedMetafileBits() {
+    HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    HBRUSH brush = CreateSolidBrush(RGB(200, 10, 20));
+    HGDIOBJ old = SelectObject(dc, brush);
+    Rectangle(dc, 0, 0, 60, 40);
+    POINT points[] = {{0, 0}, {30, 40}, {60, 0}};
+    Polyline(dc, points, 3);
+    TextOutA(dc, 5, 5, "area", 4);
+    SelectObject(dc, old);
+    DeleteObject(brush);
+    HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+    UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
+    std::vector<uint8_t> bits(size);
+    GetEnhMetaFileBits(metafile, size, bits.data());
+    DeleteEnhMetaFile(metafile);
+    // The end record again, with the entries: type, size, count, offset,
+    // entries, size.
+    bits.resize(bits.size() - 20);
+    const uint8_t end[] = {14, 0, 0, 0, 28, 0, 0, 0, 2, 0, 0, 0, 16, 0, 0, 0,
+                           200, 10, 20, 0, 30, 40, 250, 0, 28, 0, 0, 0};
+    bits.insert(bits.end(), end, end + sizeof end);
+    Put32(bits, 48, uint32_t(bits.size()));
+    Put32(bits, 68, 2);
+    return bits;
+}
+
+TEST_F(AreaImages, EnhancedMetafilesKeepTheirBoundsAndPalette) {
+    std::vector<uint8_t> bits = EnhancedMetafileBits();
+    const Zel3dImageData* image = Load(bits);
+    ASSERT_NE(nullptr, image);
+    EXPECT_EQ(kImageEnhancedMetafile, image->kind);
+    EXPECT_EQ(int(bits.size()), image->data_bytes);
+    EXPECT_GT(image->width, 50);
+    ASSERT_EQ(2, image->palette_entries);
+    EXPECT_EQ(200, image->palette[0].peRed);
+    EXPECT_EQ(250, image->palette[1].peBlue);
+    // A record of size 0 in the chain, a chain that runs past the end.
+    std::vector<uint8_t> zero = bits;
+    const uint32_t header = zero[4] | (zero[5] << 8);
+    Put32(zero, header + 4, 0);
+    EXPECT_EQ(nullptr, Load(zero));
+    std::vector<uint8_t> cut(bits.begin(), bits.end() - 20);
+    EXPECT_EQ(nullptr, Load(cut));
+}
+
+// Metafile bytes handed in by a caller are checked too before they are
+// played: a record of size 0 must not hold the drawing forever.
+TEST_F(AreaImages, ACallersDamagedMetafileIsNotPlayed) {
+    const std::string bytes = ReadBytes(DataPath("emf-zero-record.emf"));
+    Zel3dImageData record = {};
+    record.kind = kImageEnhancedMetafile;
+    record.width = record.height = 10;
+    record.data_bytes = int(bytes.size());
+    record.data = reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data()));
+    ASSERT_NE(nullptr, Zel3d_SetImageData(chart_, nullptr, ZEL3D_GRAPH_IMAGE, &record));
+    RenderToMemory(chart_);
+    // A good one is played.
+    std::vector<uint8_t> good = EnhancedMetafileBits();
+    record.data_bytes = int(good.size());
+    record.data = good.data();
+    ASSERT_NE(nullptr, Zel3d_SetImageData(chart_, nullptr, ZEL3D_GRAPH_IMAGE, &record));
+    RenderToMemory(chart_);
 }
 
 std::vector<uint8_t> MetafileBits() {
