@@ -3,6 +3,7 @@
 #include "CmdUI.h"
 #include "Document.h"
 #include "ResourceModule.h"
+#include "ThreadState.h"
 #include "View.h"
 #include "WinApp.h"
 #include "WindowMessages.h"
@@ -15,6 +16,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CLOSE()
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
+    ON_WM_ACTIVATE()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_WM_SYSCOLORCHANGE()
@@ -180,7 +182,16 @@ BOOL CFrameWnd::RouteToApplication(UINT id, int code, void* extra, CmdHandlerInf
     return app != nullptr && app->OnCmdMsg(id, code, extra, handlerInfo);
 }
 
+RoutingFrameScope::RoutingFrameScope(CFrameWnd* frame) : previous_(AfxGetThreadState()->routingFrame) {
+    AfxGetThreadState()->routingFrame = frame;
+}
+
+RoutingFrameScope::~RoutingFrameScope() { AfxGetThreadState()->routingFrame = previous_; }
+
+CFrameWnd* CFrameWnd::GetRoutingFrame() { return AfxGetThreadState()->routingFrame; }
+
 BOOL CFrameWnd::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) {
+    RoutingFrameScope routing(this);
     if (RouteToActiveView(id, code, extra, handlerInfo)) return TRUE;
     if (CWnd::OnCmdMsg(id, code, extra, handlerInfo)) return TRUE;
     return RouteToApplication(id, code, extra, handlerInfo);
@@ -358,6 +369,15 @@ void CFrameWnd::PostNcDestroy() {
 void CFrameWnd::OnSetFocus(CWnd* oldWnd) {
     if (m_pViewActive != nullptr && m_pViewActive->m_hWnd != nullptr) m_pViewActive->SetFocus();
     else CWnd::OnSetFocus(oldWnd);
+}
+
+void CFrameWnd::OnActivate(UINT state, CWnd* other, BOOL minimized) {
+    CWnd::OnActivate(state, other, minimized);
+    // The view the user works in hears of it (in an MDI frame, the active
+    // child's).
+    CFrameWnd* active = GetActiveFrame();
+    CView* view = active != nullptr ? active->GetActiveView() : nullptr;
+    if (view != nullptr) view->OnActivateFrame(state, active);
 }
 
 void CFrameWnd::OnSysColorChange() {

@@ -36,6 +36,20 @@ struct CPrintPreviewState;
 #define FWS_PREFIXTITLE 0x4000L  // the document's title comes first
 #define FWS_SNAPTOBARS 0x2000L   // the frame sizes itself to its bars
 
+// Makes a frame the thread's routing frame for its lifetime (commands
+// routed inside see it through CFrameWnd::GetRoutingFrame), then restores
+// the one before.
+class RoutingFrameScope {
+public:
+    explicit RoutingFrameScope(CFrameWnd* frame);
+    ~RoutingFrameScope();
+    RoutingFrameScope(const RoutingFrameScope&) = delete;
+    RoutingFrameScope& operator=(const RoutingFrameScope&) = delete;
+
+private:
+    CFrameWnd* previous_;
+};
+
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 
@@ -99,9 +113,12 @@ public:
     // menu while in preview and restores it afterwards.
     virtual void OnSetPreviewMode(BOOL preview, CPrintPreviewState* state);
 
+    // Routes with this frame as the thread's routing frame.
     BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;
     BOOL PreTranslateMessage(MSG* msg) override;
     void PostNcDestroy() override;
+    // The frame routing the command being handled on this thread, or null.
+    static CFrameWnd* GetRoutingFrame();
 
     // What is left to do at the next idle time.
     enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
@@ -122,6 +139,7 @@ public:
     afx_msg void OnClose();
     afx_msg void OnSize(UINT type, int cx, int cy);
     afx_msg void OnSetFocus(CWnd* oldWnd);
+    afx_msg void OnActivate(UINT state, CWnd* other, BOOL minimized);
     afx_msg void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
     afx_msg void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
     afx_msg void OnSysColorChange();

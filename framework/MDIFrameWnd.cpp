@@ -116,6 +116,7 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* msg) {
 }
 
 BOOL CMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) {
+    RoutingFrameScope routing(this);
     CMDIChildWnd* child = MDIGetActive();
     if (child != nullptr && child->OnCmdMsg(id, code, extra, handlerInfo)) return TRUE;
     return CFrameWnd::OnCmdMsg(id, code, extra, handlerInfo);
@@ -355,6 +356,7 @@ void CMDIChildWnd::OnUpdateFrameMenu(HMENU alternateMenu) {
 }
 
 BOOL CMDIChildWnd::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) {
+    RoutingFrameScope routing(this);
     if (RouteToActiveView(id, code, extra, handlerInfo)) return TRUE;
     return CWnd::OnCmdMsg(id, code, extra, handlerInfo);
 }

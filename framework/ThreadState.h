@@ -15,6 +15,7 @@ class CGdiObject;
 class CMenu;
 class CImageList;
 class CToolTipCtrl;
+class CFrameWnd;
 
 struct CThreadState {
     CThreadState();
@@ -38,6 +39,9 @@ struct CThreadState {
     CWnd* pendingWindow = nullptr;
     HHOOK creationHook = nullptr;
     int creationDepth = 0;
+
+    // The frame whose command routing is under way (innermost), or null.
+    CFrameWnd* routingFrame = nullptr;
 
     // The thread's tooltip control and the tool of the last hit test.
     struct ToolTip {

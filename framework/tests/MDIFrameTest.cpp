@@ -20,8 +20,11 @@ using testing_harness::ModalDriver;
 
 namespace {
 
-// What each command target did, in order.
+// What each command target did, in order, and the thread's routing frame
+// when the view and the application had their turn.
 std::vector<std::string> routeLog;
+CFrameWnd* routingAtView = nullptr;
+CFrameWnd* routingAtApplication = nullptr;
 
 class CEngineDoc : public CDocument {
     DECLARE_DYNCREATE(CEngineDoc)
@@ -59,6 +62,7 @@ public:
     }
     afx_msg BOOL OnRoute(UINT) {
         routeLog.push_back("view");
+        routingAtView = CFrameWnd::GetRoutingFrame();
         return FALSE;
     }
     afx_msg void OnSysColorChange() { ++colourChanges; }
@@ -107,6 +111,7 @@ public:
     CTestApp() : CWinApp("Frame Tests") {}
     afx_msg BOOL OnRoute(UINT) {
         routeLog.push_back("application");
+        routingAtApplication = CFrameWnd::GetRoutingFrame();
         return FALSE;
     }
     DECLARE_MESSAGE_MAP()
@@ -278,10 +283,15 @@ TEST_F(MDIFrameTest, SecondWindowOfADocumentNumbersTheTitles) {
 }
 
 TEST_F(MDIFrameTest, CommandsRouteThroughViewDocumentChildFrameMainFrameAndApplication) {
-    ASSERT_NE(engine_->OpenDocumentFile(nullptr), nullptr);
+    CDocument* document = engine_->OpenDocumentFile(nullptr);
+    ASSERT_NE(document, nullptr);
     testing_harness::SendCommand(mainWnd_, ID_TEST_ROUTE);
     EXPECT_EQ((std::vector<std::string>{"view", "document", "child frame", "main frame", "application"}),
               routeLog);
+    // The innermost frame routing is the thread's routing frame meanwhile.
+    EXPECT_EQ(FrameOf(document), routingAtView);
+    EXPECT_EQ(frame_, routingAtApplication);
+    EXPECT_EQ(nullptr, CFrameWnd::GetRoutingFrame());
 
     // Without a child only the main frame and the application are asked.
     routeLog.clear();
@@ -491,4 +501,19 @@ TEST_F(MDIFrameTest, FileSaveThroughTheMainFrameSavesTheActiveDocument) {
     ASSERT_TRUE(::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &saved));
     EXPECT_EQ(0u, saved.nFileSizeLow);  // the document has no data to write
     ::DeleteFileA(path.c_str());
+}
+
+TEST_F(MDIFrameTest, AFileThatCannotBeOpenedLeavesNoFrameAndNoDocument) {
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "framework_frames_missing.eng";
+    ::DeleteFileA(path.c_str());
+    ModalDriver::Instance().Answer("Frame Tests", IDOK);
+    EXPECT_EQ(nullptr, engine_->OpenDocumentFile(path.c_str()));
+    ASSERT_EQ(1u, ModalDriver::Instance().Boxes().size());
+    EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes()[0].text.find("Could not open"));
+    EXPECT_EQ(nullptr, frame_->MDIGetActive());
+    EXPECT_EQ(nullptr, ::GetWindow(frame_->m_hWndMDIClient, GW_CHILD));
+    EXPECT_EQ(0, app_.GetOpenDocumentCount());
+    EXPECT_EQ(frame_->m_hMenuDefault, ::GetMenu(mainWnd_));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "CmdUI.h"
 #include "Controls.h"
@@ -32,6 +33,9 @@ END_MESSAGE_MAP()
 
 class CPlainView : public CView {
     DECLARE_DYNCREATE(CPlainView)
+public:
+    std::vector<UINT> frameActivations;
+    void OnActivateFrame(UINT state, CFrameWnd*) override { frameActivations.push_back(state); }
 };
 IMPLEMENT_DYNCREATE(CPlainView, CView)
 
@@ -135,6 +139,11 @@ TEST_F(SplitFrameTest, StaticSplitterMakesItsPanesThroughTheVirtualCreateWithPan
     // Both panes show the document; the first is the active view.
     EXPECT_EQ(document_, static_cast<CView*>(right)->GetDocument());
     EXPECT_EQ(left, frame_->GetActiveView());
+
+    // The active view hears of the frame's activation.
+    frame_->SetActiveView(static_cast<CView*>(right), FALSE);
+    frame_->SendMessage(WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(std::vector<UINT>{WA_INACTIVE}, static_cast<CPlainView*>(right)->frameActivations);
 
     // The splitter fills the frame; the first column is 200 wide, the
     // second takes the rest beyond the bar, each pane inside its edge.
