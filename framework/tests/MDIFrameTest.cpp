@@ -118,6 +118,7 @@ public:
 };
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
     ON_COMMAND_EX(ID_TEST_ROUTE, OnRoute)
 END_MESSAGE_MAP()
 
@@ -148,6 +149,13 @@ BEGIN_MESSAGE_MAP(CTopBar, CWnd)
 END_MESSAGE_MAP()
 
 std::string TextOf(HWND wnd) { return testing_harness::ControlText(wnd); }
+
+// Types `path` into a file dialog and presses OK.
+void ChooseFile(HWND dialog, const std::string& path) {
+    HWND box = ::GetDlgItem(dialog, 0x047C);  // the file name combo box, which passes on its text
+    ::SetWindowTextA(box != nullptr ? box : ::GetDlgItem(dialog, 0x0480), path.c_str());
+    ModalDriver::PressButton(dialog, IDOK);
+}
 
 void DrainQuit() {
     MSG msg;
@@ -516,4 +524,36 @@ TEST_F(MDIFrameTest, AFileThatCannotBeOpenedLeavesNoFrameAndNoDocument) {
     EXPECT_EQ(nullptr, ::GetWindow(frame_->m_hWndMDIClient, GW_CHILD));
     EXPECT_EQ(0, app_.GetOpenDocumentCount());
     EXPECT_EQ(frame_->m_hMenuDefault, ::GetMenu(mainWnd_));
+}
+
+TEST_F(MDIFrameTest, SaveAsAndOpenGoThroughTheMainFrame) {
+    CDocument* document = engine_->OpenDocumentFile(nullptr);
+    ASSERT_NE(document, nullptr);
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "framework_frames_save_as.eng";
+    ::DeleteFileA(path.c_str());
+
+    ModalDriver::Instance().Handle("", [&](HWND dialog) { ChooseFile(dialog, path); });
+    testing_harness::SendCommand(mainWnd_, ID_FILE_SAVE_AS);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(path.c_str()));
+    EXPECT_EQ(CString("framework_frames_save_as.eng"), TitleOf(FrameOf(document)));
+
+    app_.CloseAllDocuments(FALSE);
+    ModalDriver::Instance().Handle("", [&](HWND dialog) { ChooseFile(dialog, path); });
+    testing_harness::SendCommand(mainWnd_, ID_FILE_OPEN);
+    CDocument* opened = frame_->GetActiveDocument();
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->IsKindOf(RUNTIME_CLASS(CEngineDoc)));
+    EXPECT_EQ(CString("framework_frames_save_as.eng"), TitleOf(FrameOf(opened)));
+    EXPECT_EQ(CString("Frame Tests - framework_frames_save_as.eng"), TitleOf(frame_));
+    ::DeleteFileA(path.c_str());
+}
+
+TEST_F(MDIFrameTest, PrintPreviewModeTakesTheMenuDownAndPutsItBack) {
+    ASSERT_NE(engine_->OpenDocumentFile(nullptr), nullptr);
+    frame_->OnSetPreviewMode(TRUE, nullptr);
+    EXPECT_EQ(nullptr, ::GetMenu(mainWnd_));
+    frame_->OnSetPreviewMode(FALSE, nullptr);
+    EXPECT_EQ(engine_->m_hMenuShared, ::GetMenu(mainWnd_));
 }
