@@ -168,7 +168,7 @@ protected:
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                           \
     const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }    \
     const MessageMap* theClass::GetThisMessageMap() {                                    \
-        using ThisClass = theClass;                                                      \
+        using ThisClass [[maybe_unused]] = theClass;                                     \
         using TheBaseClass = baseClass;                                                  \
         static const MessageMapEntry entries[] = {
 

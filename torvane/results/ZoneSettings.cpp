@@ -1,5 +1,7 @@
 #include "torvane/results/ZoneSettings.h"
 
+#include <cstring>
+
 #include "common/Assertion.h"
 #include "common/ProgramProfile.h"
 #include "common/Util.h"
@@ -169,6 +171,36 @@ bool ZoneSettings::AttachToCurve(int axisIndex, int curve) {
     axis = curveIndex = 0;
     applies = needsConversion = false;
     return false;
+}
+
+void ZoneSettings::ConvertPistonSpeedZones(bool strokeSet, float strokeInches) {
+    APP_ASSERT(preset == kPistonSpeedZonePreset && curveIndex == 1);
+    for (int i = 0; i < zoneCount; ++i) {
+        ZoneRange& zone = zones[i];
+        if (!strokeSet) {
+            zone.SetEnabled(false);
+            continue;
+        }
+        APP_ASSERT(strokeInches > 0.0f);
+        zone.SetDisplayMin(zone.GetMin() * 6.0f / strokeInches);
+        zone.SetDisplayMax(zone.GetMax() * 6.0f / strokeInches);
+        zone.SetEnabled(true);
+        zone.SetShowMinLabel(true);
+        zone.SetShowMaxLabel(true);
+    }
+    needsConversion = false;
+}
+
+int ZoneSettings::MeasureLabelWidth(HDC dc) const {
+    int widest = 0;
+    for (int i = 0; i < zoneCount; ++i) {
+        for (const char* label : {zones[i].GetMinText(), zones[i].GetMaxText()}) {
+            SIZE size = {0, 0};
+            if (label) ::GetTextExtentPoint32A(dc, label, int(strlen(label)), &size);
+            if (size.cx > widest) widest = size.cx;
+        }
+    }
+    return widest;
 }
 
 bool ZoneSettings::Validate(unsigned short& code) const {

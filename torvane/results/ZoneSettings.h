@@ -80,6 +80,16 @@ struct ZoneSettings {
     // 2 second y) and that curve; true. Otherwise they belong to none.
     bool AttachToCurve(int axis, int curve);
 
+    // The piston-speed zones (preset 9 on the engine-speed curve) in engine
+    // speed: display bounds = feet per minute x 6 / stroke in inches, each
+    // zone shown with both labels. Without a stroke every zone is disabled.
+    // No conversion is needed afterwards.
+    void ConvertPistonSpeedZones(bool strokeSet, float strokeInches);
+
+    // The widest text extent in `dc` among the labels of the zones below
+    // the count.
+    int MeasureLabelWidth(HDC dc) const;
+
     // Each zone below the count: code 100 when its min is not below its max,
     // 101 when the zone before it ends above its min (touching is allowed).
     bool Validate(unsigned short& code) const;
