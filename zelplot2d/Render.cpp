@@ -228,6 +228,18 @@ void DrawAxis(const Frame& f, HDC dc, int axis, const TextMetrics& m, int tick) 
     }
 }
 
+// How far a y title stands from the plot: past the ticks and the widest
+// label, in the chart font.
+int TitleOffset(const ZelChartRecord& chart, HDC dc, int axis) {
+    HGDIOBJ old = SelectObject(dc, ChartFont(chart));
+    const TextMetrics m = MeasureFont(dc, ChartFont(chart));
+    int widest = 0;
+    for (const TickLabel& label : AxisLabels(chart, axis)) widest = std::max(widest, TextWidth(dc, label.text));
+    SelectObject(dc, old);
+    const int out = chart.tick_style == ZEL2D_TICKS_INSIDE ? 0 : MajorTickLength(m);
+    return out + m.char_width / 2 + widest + m.char_width / 2;
+}
+
 void DrawTitles(const Frame& f, HDC dc, const ZelLayout& layout) {
     const ZelChartRecord& chart = f.chart;
     HFONT font = TitleFont(chart);
@@ -246,11 +258,14 @@ void DrawTitles(const Frame& f, HDC dc, const ZelLayout& layout) {
         const std::string& text = chart.axes[axis].title;
         const bool shown = axis == 1 ? chart.axes[1].show != 0 : SecondAxisShown(chart);
         if (!shown || text.empty()) continue;
+        // Beyond the axis's labels, but inside the graph.
+        const int beside = TitleOffset(chart, dc, axis);
+        const int x = axis == 1 ? std::max(int(g.left) + cw / 2, int(p.left) - beside - title.height)
+                                : std::min(int(g.right) - cw / 2 - title.height, int(p.right) + beside);
         HFONT rotated = Rotated(font, 900);
         HGDIOBJ old = SelectObject(dc, rotated ? rotated : font);
         // Read upwards; the text's top faces the left.
         SetTextAlign(dc, TA_CENTER | TA_TOP | TA_NOUPDATECP);
-        const int x = axis == 1 ? g.left + cw / 2 : g.right - cw / 2 - title.height;
         TextOutA(dc, x, (p.top + p.bottom) / 2, text.c_str(), int(text.size()));
         SelectObject(dc, old);
         if (rotated) DeleteObject(rotated);

@@ -3,6 +3,10 @@
 // timing chart places them.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <vector>
+
 #include "WindowHelpers.h"
 #include "torvane/results/Dimension.h"
 
@@ -208,4 +212,107 @@ TEST(Dimension, DataPointsMapThroughTheChartAndOutsideDrawNothing) {
     EXPECT_EQ(ivo.DrawInData(empty.dc(), &chart, 20.0f, 340.0f, 0.0f, 700.0f, 0.0f), -1);
     EXPECT_EQ(ivo.DrawInData(empty.dc(), &chart, 20.0f, 340.0f, -0.1f, 360.0f, -0.1f), -1);
     EXPECT_EQ(Ink(empty.pixels(), RECT{0, 0, 640, 420}), 0);
+}
+
+namespace {
+
+// A chart window laid out as the cam timing chart, whose owner draws the
+// annotations over it after each paint.
+class CamChartOwner : public CWnd {
+public:
+    CamChartOwner() {
+        CreateEx(0, AfxRegisterWndClass(0), "Cam", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 480, nullptr,
+                 nullptr);
+    }
+    ~CamChartOwner() override { DestroyWindow(); }
+    CChart2D chart;
+    std::function<void(CDC*)> draw;
+    int painted = 0;
+
+protected:
+    afx_msg LRESULT OnChartPainted(WPARAM, LPARAM lParam) {
+        ++painted;
+        CDC dc;
+        dc.Attach(*reinterpret_cast<HDC*>(lParam));
+        if (draw) draw(&dc);
+        dc.Detach();
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CamChartOwner, CWnd)
+    ON_MESSAGE(ZEL2D_PAINTED, OnChartPainted)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(Dimension, TheCamChartsAnnotationsStandOverItsCurvesAfterEachPaint) {
+    CamChartOwner owner;
+    ASSERT_TRUE(owner.chart.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 680, 440), &owner, 0));
+    ZELCHART chart = owner.chart.m_chart;
+    ZELDATA exhaust = ZelDataCreate(ZEL2D_DATA_OWN_X, 1, 300), intake = ZelDataCreate(ZEL2D_DATA_OWN_X, 1, 300);
+    // Raised-cosine lifts of 0.5 inch: exhaust 126..378, intake 340..592.
+    for (int i = 0; i <= 40; ++i) {
+        const double s = i / 40.0, lift = 0.5 * 0.5 * (1 - std::cos(2 * 3.14159265 * s));
+        ZelDataSetXElement(exhaust, 0, i, 126 + 252 * s);
+        ZelDataSetYElement(exhaust, 0, i, lift);
+        ZelDataSetXElement(intake, 0, i, 340 + 252 * s);
+        ZelDataSetYElement(intake, 0, i, lift);
+    }
+    ZelStyle red = {ZEL2D_LINE_SOLID, 0, 0x0000FF, 1, 0, 0, 5}, blue = {ZEL2D_LINE_SOLID, 0, 0xFF0000, 1, 0, 0, 5};
+    ZelSetNthDataStyle(chart, 0, &red);
+    ZelSetNthDataStyle2(chart, 0, &blue);
+    ZelStyle grid = zel2d::GetValue(chart, zel2d::Y_GRID_STYLE);
+    grid.pattern = ZEL2D_LINE_SOLID;
+    grid.color = 0xDCDCDC;
+    const int h = 13;
+    zel2d::SetValues(chart, zel2d::DRAWING(0), zel2d::CHART_BACKGROUND(0xD8E9EC), zel2d::GRAPH_BACKGROUND(0xD8E9EC),
+                     zel2d::PLOT_BACKGROUND(0xFFFFFF), zel2d::X_TITLE("Crank Degrees"), zel2d::X_MIN(60),
+                     zel2d::X_MAX(660), zel2d::X_MAJOR_SPACING(30), zel2d::X_MINOR_SPACING(10),
+                     zel2d::Y_TITLE("VALVE LIFT ( IN. )"), zel2d::Y_DECIMALS(2), zel2d::Y_MIN(0), zel2d::Y_MAX(1),
+                     zel2d::Y_GRID(1), zel2d::Y_TICK_ANCHOR(1.0), zel2d::Y_MAJOR_SPACING(0.1),
+                     zel2d::Y2_TITLE("VALVE LIFT ( IN. )"), zel2d::Y2_DECIMALS(2), zel2d::Y2_AXIS_SHOW(1),
+                     zel2d::Y2_MIN(0), zel2d::Y2_MAX(1), zel2d::Y2_GRID(1), zel2d::Y2_MAJOR_SPACING(0.1),
+                     zel2d::Y_GRID_STYLE(&grid), zel2d::Y2_GRID_STYLE(&grid), zel2d::MARGIN_LEFT(3 * h),
+                     zel2d::MARGIN_RIGHT(3 * h), zel2d::MARGIN_TOP(3 * h), zel2d::MARGIN_BOTTOM(3 * h),
+                     zel2d::DATA(exhaust), zel2d::DATA2(intake), zel2d::DRAWING(1));
+
+    CDimension duration(CDimension::kBelow, CDimension::kAutomatic, 24, "Intake Dur", "%.1f");
+    CDimension ivo(CDimension::kBelow, CDimension::kAutomatic, 12, "IVO", "%.1f");
+    CDimension ivc(CDimension::kBelow, CDimension::kAutomatic, 12, "IVC", "%.1f");
+    ivc.SetFallbackSide(CDimension::kTextRight);
+    CDimension lca(CDimension::kAbove, CDimension::kAutomatic, 24, "LCA", "%.1f");
+    CDimension power(CDimension::kAbove, CDimension::kAutomatic, 8, "Power", nullptr);
+    std::vector<int> drawn;
+    POINT ivo_left = {}, lca_left = {};
+    owner.draw = [&](CDC* dc) {
+        drawn.clear();
+        drawn.push_back(duration.DrawInData(dc, &owner.chart, 252.0f, 340, 0, 592, 0));
+        drawn.push_back(ivo.DrawInData(dc, &owner.chart, 20.0f, 340, 0, 360, 0));
+        drawn.push_back(ivc.DrawInData(dc, &owner.chart, 52.0f, 540, 0, 592, 0));
+        drawn.push_back(lca.DrawInData(dc, &owner.chart, 108.0f, 252, 0.5, 466, 0.5));
+        ZelUnmap(chart, 1, 340, 0, &ivo_left);
+        ZelUnmap(chart, 1, 252, 0.5, &lca_left);
+        POINT left, right;
+        ZelUnmap(chart, 1, 60, 1, &left);
+        ZelUnmap(chart, 1, 180, 1, &right);
+        power.Draw(dc, 0.0f, left.x, left.y - h, right.x, right.y - h);
+    };
+    owner.chart.Invalidate(FALSE);
+    owner.chart.UpdateWindow();
+    ASSERT_TRUE(testing_harness::PumpUntil([&] { return owner.painted > 0 && drawn.size() == 4; }, 3000));
+    for (int result : drawn) EXPECT_EQ(result, 1);
+    const Pixels p = Pixels::FromWindow(owner.chart.m_hWnd);
+    char folder[MAX_PATH] = "";
+    if (::GetEnvironmentVariableA("ZEL2D_PICTURES", folder, MAX_PATH)) p.SavePng(std::string(folder) + "\\cam_annotations.png");
+    // IVO's extension lines hang 4 pixels below the axis at 340 degrees; its
+    // dimension line 12 below; LCA's 24 above the 0.5-inch points.
+    EXPECT_EQ(p.At(ivo_left.x, ivo_left.y + 4), kGrey);
+    EXPECT_EQ(p.At(ivo_left.x + 2, ivo_left.y + 12), kBlack);
+    EXPECT_EQ(p.At(lca_left.x, lca_left.y - 4), kGrey);
+    EXPECT_EQ(p.At(lca_left.x + 5, lca_left.y - 24), kBlack);
+    ZelDataDestroy(exhaust);
+    ZelDataDestroy(intake);
+    owner.chart.DestroyWindow();
 }
