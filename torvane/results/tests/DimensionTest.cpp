@@ -7,9 +7,11 @@
 #include <functional>
 #include <vector>
 
+#include "ModalDriver.h"
 #include "WindowHelpers.h"
 #include "torvane/results/Dimension.h"
 
+using testing_harness::ModalDriver;
 using testing_harness::Pixels;
 using torvane::CDimension;
 
@@ -315,4 +317,41 @@ TEST(Dimension, TheCamChartsAnnotationsStandOverItsCurvesAfterEachPaint) {
     ZelDataDestroy(exhaust);
     ZelDataDestroy(intake);
     owner.chart.DestroyWindow();
+}
+
+TEST(DimensionDeathTest, BrokenPreconditionsAreAssertions) {
+    struct Case {
+        const char* what;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"negative extension", [] { CDimension(CDimension::kAbove, 0, -1, "LCA", "%.1f"); }},
+        {"neither label nor format", [] { CDimension(CDimension::kAbove, 0, 8, nullptr, nullptr); }},
+        {"unknown kind",
+         [] {
+             Canvas canvas(50, 50);
+             CDimension(7, 0, 8, "X", nullptr).Draw(canvas.dc(), 0.0f, 1, 1, 20, 1);
+         }},
+        {"points in the wrong order",
+         [] {
+             Canvas canvas(50, 50);
+             CDimension(CDimension::kBelow, 0, 8, "X", nullptr).Draw(canvas.dc(), 0.0f, 20, 1, 1, 1);
+         }},
+        {"a vertical placement on a horizontal dimension",
+         [] { CDimension(CDimension::kAbove, CDimension::kTextAbove, 8, "X", nullptr).Choose(100, 10); }},
+        {"no owner",
+         [] {
+             Canvas canvas(50, 50);
+             CDimension(CDimension::kAbove, 0, 8, "X", nullptr).DrawInData(canvas.dc(), nullptr, 0, 0, 0, 1, 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EXIT(
+            {
+                ModalDriver::Instance().Answer("ASSERTION FAILURE", IDOK);
+                c.run();
+            },
+            ::testing::ExitedWithCode(9999), "")
+            << c.what;
+    }
 }

@@ -4,6 +4,7 @@
 // were not clipped.
 #include <gtest/gtest.h>
 
+#include "ModalDriver.h"
 #include "WindowHelpers.h"
 #include "torvane/results/ZoneChart2D.h"
 
@@ -202,4 +203,17 @@ TEST_F(ZoneChartFixture, TheZoneLegendNeedsRoomFromTheChartFont) {
     EXPECT_EQ(gap, h / 3);
     ::SelectObject(dc, old);
     ::ReleaseDC(nullptr, dc);
+}
+
+TEST_F(ZoneChartFixture, PaintingZonesThatStillNeedConvertingIsAnAssertion) {
+    ZoneSettings zones = PistonSpeedZones(1);
+    zones.needsConversion = true;
+    owner.chart.SetZoneSettings(zones);
+    EXPECT_EXIT(
+        {
+            testing_harness::ModalDriver::Instance().Answer("ASSERTION FAILURE", IDOK);
+            HDC dc = ::GetDC(nullptr);
+            owner.chart.PaintZones(dc);
+        },
+        ::testing::ExitedWithCode(9999), "");
 }
