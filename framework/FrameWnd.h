@@ -90,6 +90,8 @@ public:
     virtual void RecalcLayout(BOOL notify = TRUE);
     // Lays out at the next idle time instead of now.
     void DelayRecalcLayout(BOOL notify = TRUE);
+    // Updates the title at the next idle time.
+    void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
 
     // Titles and menus.
     virtual void OnUpdateFrameTitle(BOOL addToTitle);

@@ -232,6 +232,13 @@ TEST_F(MDIFrameTest, TwoDocumentsOfTwoTemplatesGetFramesViewsTitlesAndMenus) {
     EXPECT_EQ(AFX_IDW_PANE_FIRST, ViewOf(engineDoc)->GetDlgCtrlID());
     EXPECT_EQ(1, ViewOf(engineDoc)->initialUpdates);
     EXPECT_EQ(ViewOf(engineDoc), engineFrame->GetActiveView());
+    EXPECT_EQ(UINT(IDR_MAINFRAME), frame_->m_nIDHelp);
+    EXPECT_EQ(UINT(IDR_ENGINE), engineFrame->m_nIDHelp);
+    EXPECT_EQ(engine_->m_hAccelTable, engineFrame->m_hAccelTable);
+    EXPECT_EQ(engine_->m_hMenuShared, engineFrame->m_hMenuShared);
+    // The main frame's icon is the one of its resource id.
+    EXPECT_EQ(app_.LoadIcon(IDR_MAINFRAME),
+              reinterpret_cast<HICON>(::GetClassLongPtrA(mainWnd_, GCLP_HICON)));
 
     // The newest is active: its menu, accelerators and title are up.
     EXPECT_EQ(vehicleFrame, frame_->MDIGetActive());
