@@ -289,6 +289,15 @@ ZEL3D_API void Zel3dDestroyData(Zel3dData* data, int free_values);
 ZEL3D_API Zel3dData* Zel3dDataCopy(const Zel3dData* data);
 ZEL3D_API int Zel3dDataUpdateDataValue(Zel3dData* data, double old_value, double new_value);
 
+/* Derived data sets: light intensities in [0, 1] (hole -100), a 3 x 3
+ * smoothing in place (0 <= keep < 1), and a sub-range resampled onto an
+ * nx by ny grid (method 2 cubic spline, else linear). */
+ZEL3D_API Zel3dData* Zel3dDataShaded(const Zel3dData* data, double azimuth, double elevation, double z_scale,
+                                     double ambient, double diffuse);
+ZEL3D_API void Zel3dDataSmooth(Zel3dData* data, double keep);
+ZEL3D_API Zel3dData* Zel3dDataWindow(const Zel3dData* data, double x1, double y1, double x2, double y2, int nx,
+                                     int ny, int method);
+
 /* Text files; `message` is null or a buffer of ZEL3D_MESSAGE_SIZE bytes. */
 ZEL3D_API Zel3dData* Zel3dMakeDataFromFile(const char* path, char* message);
 ZEL3D_API int Zel3dSaveDataToFile(const Zel3dData* data, const char* path, char* message);
