@@ -278,6 +278,25 @@ ZEL3D_API void Zel3dFreeXYColors(Zel3dXYColor** list);
 ZEL3D_API Zel3dDataStyle** Zel3dDupDataStyles(const Zel3dDataStyle* const* list);
 ZEL3D_API void Zel3dFreeDataStyles(Zel3dDataStyle** list);
 
+/* One element of a list property. The setters repaint the area of the list
+ * and return the repaint result; an axis outside the call's range gives -1.
+ * The getters return the chart's own text, or a copy in a buffer that the
+ * next call overwrites. */
+ZEL3D_API int Zel3dSetNthHeaderString(Zel3dChart* chart, int n, const char* text);
+ZEL3D_API const char* Zel3dGetNthHeaderString(Zel3dChart* chart, int n);
+ZEL3D_API int Zel3dSetNthFooterString(Zel3dChart* chart, int n, const char* text);
+ZEL3D_API const char* Zel3dGetNthFooterString(Zel3dChart* chart, int n);
+ZEL3D_API int Zel3dSetNthLegendString(Zel3dChart* chart, int n, const char* text);
+ZEL3D_API const char* Zel3dGetNthLegendString(Zel3dChart* chart, int n);
+ZEL3D_API int Zel3dSetNthDataLabel(Zel3dChart* chart, int axis, int n, const char* text);
+ZEL3D_API const char* Zel3dGetNthDataLabel(Zel3dChart* chart, int axis, int n);
+ZEL3D_API int Zel3dSetValueLabel(Zel3dChart* chart, int axis, const Zel3dValueLabel* label);
+ZEL3D_API const Zel3dValueLabel* Zel3dGetValueLabel(Zel3dChart* chart, int axis, const double* value);
+ZEL3D_API int Zel3dSetNthDataStyle(Zel3dChart* chart, int n, const Zel3dDataStyle* style);
+ZEL3D_API const Zel3dDataStyle* Zel3dGetNthDataStyle(Zel3dChart* chart, int n);
+ZEL3D_API int Zel3dInsertNthDataStyle(Zel3dChart* chart, int n, const Zel3dDataStyle* style);
+ZEL3D_API int Zel3dRemoveNthDataStyle(Zel3dChart* chart, int n);
+
 /* ---- Data sets ------------------------------------------------------------- */
 
 ZEL3D_API Zel3dData* Zel3dMakeGridData(int nx, int ny, double hole, double xstep, double ystep,
@@ -313,6 +332,14 @@ ZEL3D_API Zel3dDistnTable* Zel3dDistnTableFromFile(const char* path, char* messa
 ZEL3D_API int Zel3dDistnTableToFile(const Zel3dDistnTable* table, const char* path, char* message);
 ZEL3D_API Zel3dDistnTable* Zel3dDupDistnTable(const Zel3dDistnTable* table);
 ZEL3D_API void Zel3dFreeDistnTable(Zel3dDistnTable* table);
+/* The chart's contour styles and levels: one style by index, the default
+ * styles again, the current distribution table (the caller frees it) and
+ * the level band that holds z. */
+ZEL3D_API const Zel3dContourStyle* Zel3dGetNthContourStyle(Zel3dChart* chart, int n);
+ZEL3D_API void Zel3dSetNthContourStyle(Zel3dChart* chart, int n, const Zel3dContourStyle* style);
+ZEL3D_API Zel3dContourStyle** Zel3dResetContourStyles(Zel3dChart* chart);
+ZEL3D_API Zel3dDistnTable* Zel3dGetDistnTable(Zel3dChart* chart);
+ZEL3D_API int Zel3dDistnIndex(Zel3dChart* chart, double z);
 
 /* ---- Locale resources and version information ---------------------------- */
 
@@ -365,6 +392,13 @@ ZEL3D_API int Zel3dPick(Zel3dChart* chart, int x, int y, Zel3dPickResult* result
 /* The device point of a data point, and of a picked row and column. */
 ZEL3D_API void Zel3dUnmap(Zel3dChart* chart, double x, double y, double z, Zel3dMapResult* result);
 ZEL3D_API void Zel3dUnpick(Zel3dChart* chart, int row, int column, Zel3dPickResult* result);
+/* The surface z interpolated at data point (x, y) (1e308 outside the grid),
+ * and the z at which the vertical through data point (i, j) passes device
+ * point (px, py); the hole value of the data on errors. */
+ZEL3D_API double Zel3dZInterpolate(Zel3dChart* chart, double x, double y);
+ZEL3D_API void Zel3dZInterpolateIndirect(Zel3dChart* chart, double x, double y, double* z);
+ZEL3D_API double Zel3dComputeZValue(Zel3dChart* chart, int i, int j, int px, int py);
+ZEL3D_API void Zel3dComputeZValueIndirect(Zel3dChart* chart, int i, int j, int px, int py, double* z);
 
 /* ---- Contours and area pictures ------------------------------------------ */
 

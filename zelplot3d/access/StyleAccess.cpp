@@ -1,6 +1,9 @@
 #include "access/StyleAccess.h"
 
+#include "drawing/Redraw.h"
 #include "drawing/Repaint.h"
+#include "kernel/ContourTrace.h"
+#include "kernel/ExportGuard.h"
 #include "properties/ContourStyles.h"
 
 namespace {
@@ -52,3 +55,45 @@ void set_cstyle(Zel3dChart* chart, int index, const Zel3dContourStyle* style, in
     target = *style;
     if (visible) zel3d_repaint(chart, kDamageAll);
 }
+
+extern "C" {
+
+ZEL3D_API const Zel3dContourStyle* Zel3dGetNthContourStyle(Zel3dChart* chart, int n) try {
+    return chart ? get_cstyle(chart, n, 0) : nullptr;
+} catch (...) {
+    return zel3d_export_failure<const Zel3dContourStyle*>(nullptr);
+}
+
+ZEL3D_API void Zel3dSetNthContourStyle(Zel3dChart* chart, int n, const Zel3dContourStyle* style) try {
+    if (chart) set_cstyle(chart, n, style, 0);
+} catch (...) {
+    zel3d_export_failure();
+}
+
+ZEL3D_API Zel3dContourStyle** Zel3dResetContourStyles(Zel3dChart* chart) try {
+    if (!chart) return nullptr;
+    zel3d_default_cstyles(chart);
+    zel3d_repaint(chart, kDamageAll);
+    return chart->contour_styles.items;
+} catch (...) {
+    return zel3d_export_failure<Zel3dContourStyle**>(nullptr);
+}
+
+ZEL3D_API Zel3dDistnTable* Zel3dGetDistnTable(Zel3dChart* chart) try {
+    if (!chart) return nullptr;
+    if (!chart->up_to_date) zel3d_bring_up_to_date(chart, chart->damage_mask);
+    return zel3d_distn_table_current(chart);
+} catch (...) {
+    return zel3d_export_failure<Zel3dDistnTable*>(nullptr);
+}
+
+ZEL3D_API int Zel3dDistnIndex(Zel3dChart* chart, double z) try {
+    if (!chart) return 0;
+    if (!chart->up_to_date) zel3d_bring_up_to_date(chart, chart->damage_mask);
+    if (!chart->levels.levels) zel3d_compute_levels(chart);
+    return zel3d_band_of(chart->levels.levels, chart->levels.count, z);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
+}
+
+}  // extern "C"

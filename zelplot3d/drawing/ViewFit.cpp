@@ -373,14 +373,14 @@ ZEL3D_API int Zel3dMap(Zel3dChart* chart, int x, int y, Zel3dMapResult* result) 
     if (!chart || !result) return ZEL3D_REGION_NONE;
     return zel3d_map(chart, x, y, result);
 } catch (...) {
-    return zel3d_export_failure<int>(0);
+    return zel3d_export_failure<int>(ZEL3D_REGION_NONE);
 }
 
 ZEL3D_API int Zel3dPick(Zel3dChart* chart, int x, int y, Zel3dPickResult* result) try {
     if (!chart || !result) return ZEL3D_REGION_NONE;
     return zel3d_pick(chart, x, y, result);
 } catch (...) {
-    return zel3d_export_failure<int>(0);
+    return zel3d_export_failure<int>(ZEL3D_REGION_NONE);
 }
 
 ZEL3D_API void Zel3dUnmap(Zel3dChart* chart, double x, double y, double z, Zel3dMapResult* result) try {

@@ -3,6 +3,7 @@
 // library next to the module that owns a chart window.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "ModalDriver.h"
@@ -16,6 +17,62 @@ using testing_harness::ModalDriver;
 using zel3d_test::OwnerWindow;
 
 HMODULE Library() { return GetModuleHandleA("zelplot3d.dll"); }
+
+// The names the module's export directory lists.
+std::set<std::string> ExportedNames(HMODULE module) {
+    std::set<std::string> names;
+    auto* base = reinterpret_cast<const BYTE*>(module);
+    auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& entry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    if (!entry.VirtualAddress) return names;
+    auto* directory = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + entry.VirtualAddress);
+    auto* offsets = reinterpret_cast<const DWORD*>(base + directory->AddressOfNames);
+    for (DWORD k = 0; k < directory->NumberOfNames; ++k)
+        names.insert(reinterpret_cast<const char*>(base + offsets[k]));
+    return names;
+}
+
+TEST(Dll, ExportsTheLibraryFunctionsByName) {
+    const char* const expected[] = {
+        "Zel3dAboutDialogBox", "Zel3dAttachWindow", "Zel3dClearVersionInfo", "Zel3dColorToRGBStr",
+        "Zel3dColorToStr", "Zel3dComputePalette", "Zel3dComputeZValue",
+        "Zel3dComputeZValueIndirect", "Zel3dContourStylesFromFile", "Zel3dContourStylesToFile",
+        "Zel3dCreate", "Zel3dCreateWindow", "Zel3dDataContours", "Zel3dDataCopy",
+        "Zel3dDataShaded", "Zel3dDataSmooth", "Zel3dDataUpdateDataValue", "Zel3dDataWindow",
+        "Zel3dDestroy", "Zel3dDestroyData", "Zel3dDetachWindow", "Zel3dDistnIndex",
+        "Zel3dDistnTableFromFile", "Zel3dDistnTableToFile", "Zel3dDupContourStyles",
+        "Zel3dDupDataStyles", "Zel3dDupDistnTable", "Zel3dDupStrings", "Zel3dDupValueLabels",
+        "Zel3dDupXYColors", "Zel3dExitCtrl", "Zel3dForceRedraw", "Zel3dFreeContourStyles",
+        "Zel3dFreeDataStyles", "Zel3dFreeDistnTable", "Zel3dFreePropString", "Zel3dFreeStrings",
+        "Zel3dFreeValueLabels", "Zel3dFreeXYColors", "Zel3dGetAndInitDC", "Zel3dGetDC",
+        "Zel3dGetDamagedRect", "Zel3dGetDistnTable", "Zel3dGetHandle",
+        "Zel3dGetLocalizedResourceHandle", "Zel3dGetModuleVersionInfo", "Zel3dGetNthContourStyle",
+        "Zel3dGetNthDataLabel", "Zel3dGetNthDataStyle", "Zel3dGetNthFooterString",
+        "Zel3dGetNthHeaderString", "Zel3dGetNthLegendString", "Zel3dGetPalette",
+        "Zel3dGetPropString", "Zel3dGetValueInfo", "Zel3dGetValueLabel", "Zel3dGetValues",
+        "Zel3dGetWindow", "Zel3dGetXYColor", "Zel3dInitCtrl", "Zel3dInitDC",
+        "Zel3dInsertNthDataStyle", "Zel3dLoadResourceString", "Zel3dMakeDataFromFile",
+        "Zel3dMakeGridData", "Zel3dMakeIrGridData", "Zel3dMakePointData",
+        "Zel3dMakePointDataSeries", "Zel3dMap", "Zel3dPick", "Zel3dRGBStrToColor",
+        "Zel3dRegisterClass", "Zel3dReinitialize", "Zel3dReleaseDC",
+        "Zel3dReleaseLocalizedResourceHandle", "Zel3dRemoveNthDataStyle",
+        "Zel3dResetContourStyles", "Zel3dSaveDataToFile", "Zel3dSetCreator",
+        "Zel3dSetEventHandler", "Zel3dSetNthContourStyle", "Zel3dSetNthDataLabel",
+        "Zel3dSetNthDataStyle", "Zel3dSetNthFooterString", "Zel3dSetNthHeaderString",
+        "Zel3dSetNthLegendString", "Zel3dSetPropString", "Zel3dSetValueLabel", "Zel3dSetValues",
+        "Zel3dSetWorkColor", "Zel3dSetXYColor", "Zel3dStrToColor", "Zel3dTextCreate",
+        "Zel3dTextDestroy", "Zel3dTextGetPropString", "Zel3dTextGetValueInfo",
+        "Zel3dTextGetValues", "Zel3dTextSetPropString", "Zel3dTextSetValues", "Zel3dUnmap",
+        "Zel3dUnpick", "Zel3dUnregisterClass", "Zel3dZInterpolate", "Zel3dZInterpolateIndirect",
+        "Zel3d_GetEnumList", "Zel3d_GetImageData", "Zel3d_GetResEnumList", "Zel3d_SetImageData",
+        "Zel3d_SetImageFileName",
+    };
+    std::set<std::string> exported = ExportedNames(Library());
+    for (const char* name : expected) EXPECT_EQ(1u, exported.count(name)) << name;
+    // Undecorated, so that programs find the window procedure by its name.
+    EXPECT_EQ(1u, exported.count("Zel3dWndProc"));
+}
 
 TEST(Dll, RegistersItsWindowClassWhenLoaded) {
     WNDCLASSA window_class = {};
