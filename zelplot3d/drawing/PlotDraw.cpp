@@ -5,6 +5,7 @@
 
 #include "device/DeviceOps.h"
 #include "drawing/AxisDraw.h"
+#include "drawing/Bars.h"
 #include "drawing/AxisScale.h"
 #include "drawing/Borders.h"
 #include "drawing/Contours.h"
@@ -461,6 +462,8 @@ void Draw3D(Zel3dChart* chart) {
     if (surface && chart->project_zmax && ceiling_behind) DrawProjectedPlane(chart, chart->project_zmax, hz);
     zel3d_draw_grid_lines(chart);
     if (chart->surface_view.type == ZEL3D_DATA_POINT) zel3d_draw_points_sorted(chart);
+    else if (chart->type == 1) zel3d_draw_bars(chart);
+    else if (chart->type == 2) zel3d_draw_scatter_points(chart);
     else zel3d_walk_cells(chart);
     if (surface && chart->project_zmax && !ceiling_behind) {
         DrawProjectedPlane(chart, chart->project_zmax, hz);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "drawing/Bars.h"
 #include "drawing/DrawHelpers.h"
 
 namespace {
@@ -68,6 +69,25 @@ bool HitSurfaceCell(const Zel3dChart* chart, const Ray& ray, int i, int j, doubl
     return nearest != 1e308;
 }
 
+// The nearest bar that the ray crosses in front of its origin.
+bool PickBar(const Zel3dChart* chart, const Ray& ray, RayHit* hit) {
+    const DataWindow& w = chart->scene.window;
+    double nearest = 1e308;
+    for (int i = w.first_x; i <= w.last_x; ++i)
+        for (int j = w.first_y; j <= w.last_y; ++j) {
+            double t;
+            if (!zel3d_ray_hit_bar(chart, ray, i, j, &t) || t >= nearest) continue;
+            nearest = t;
+            hit->i = i;
+            hit->j = j;
+        }
+    if (nearest == 1e308) return false;
+    hit->t = nearest;
+    hit->point = {ray.origin.x + nearest * ray.direction.x, ray.origin.y + nearest * ray.direction.y,
+                  ray.origin.z + nearest * ray.direction.z};
+    return true;
+}
+
 }  // namespace
 
 Vec3 zel3d_grid_point_view(const Zel3dChart* chart, int i, int j) {
@@ -88,8 +108,9 @@ double zel3d_line_intersection(double px, double py, double rx, double ry, doubl
 bool zel3d_ray_pick_cell(const Zel3dChart* chart, const Ray& ray, RayHit* hit) {
     const DataView& view = chart->surface_view;
     const DataWindow& w = chart->scene.window;
-    if (chart->type != 0 || !view.valid || view.type == ZEL3D_DATA_POINT || w.count_x < 2 || w.count_y < 2)
-        return false;
+    if (!view.valid || view.type == ZEL3D_DATA_POINT) return false;
+    if (chart->type == 1) return PickBar(chart, ray, hit);
+    if (chart->type != 0 || w.count_x < 2 || w.count_y < 2) return false;
     int nx = w.count_x, ny = w.count_y;
     std::vector<double> gx(nx), gy(ny);
     for (int k = 0; k < nx; ++k) gx[k] = BoxX(chart, view.x[w.first_x + k]);
@@ -136,4 +157,30 @@ bool zel3d_ray_pick_cell(const Zel3dChart* chart, const Ray& ray, RayHit* hit) {
         if (i < 0 || j < 0 || i > nx - 2 || j > ny - 2 || t > t_out) return false;
     }
     return false;
+}
+
+bool zel3d_ray_hit_bar(const Zel3dChart* chart, const Ray& ray, int i, int j, double* t) {
+    const DataView& view = chart->surface_view;
+    double value = view.values[i][j];
+    if (value == view.hole) return false;
+    BarFootprint f = zel3d_cell_bounds(chart, i, j);
+    Vec3 a = {BoxX(chart, f.x0), BoxY(chart, f.y0), BoxZ(chart, std::min(value, chart->zorigin))};
+    Vec3 b = {BoxX(chart, f.x1), BoxY(chart, f.y1), BoxZ(chart, std::max(value, chart->zorigin))};
+    const double lows[3] = {std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z)};
+    const double highs[3] = {std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z)};
+    const double origin[3] = {ray.origin.x, ray.origin.y, ray.origin.z};
+    const double direction[3] = {ray.direction.x, ray.direction.y, ray.direction.z};
+    double t_in = 0.0, t_out = 1e308;
+    for (int k = 0; k < 3; ++k) {
+        if (direction[k] == 0.0) {
+            if (origin[k] < lows[k] || origin[k] > highs[k]) return false;
+            continue;
+        }
+        double t1 = (lows[k] - origin[k]) / direction[k], t2 = (highs[k] - origin[k]) / direction[k];
+        t_in = std::max(t_in, std::min(t1, t2));
+        t_out = std::min(t_out, std::max(t1, t2));
+    }
+    if (t_in > t_out) return false;
+    *t = t_in;
+    return true;
 }

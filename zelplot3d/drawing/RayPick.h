@@ -17,6 +17,10 @@ struct RayHit {
 };
 
 // Box units of grid point (i, j) of the surface data.
+// The ray against the bar of grid point (i, j): the ray parameter of the
+// nearest crossing in front of the origin.
+bool zel3d_ray_hit_bar(const Zel3dChart* chart, const Ray& ray, int i, int j, double* t);
+
 Vec3 zel3d_grid_point_view(const Zel3dChart* chart, int i, int j);
 
 // The first surface cell the ray meets; false when it meets none.

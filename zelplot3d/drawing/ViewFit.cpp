@@ -310,7 +310,23 @@ int zel3d_pick(Zel3dChart* chart, int x, int y, Zel3dPickResult* out) {
         if (zel3d_nearest_point(chart, x, y, &row, &column, &squared)) take(row, column, squared);
         return ZEL3D_REGION_GRAPH;
     }
-    if (chart->type != 0) return ZEL3D_REGION_GRAPH;
+    if (chart->type == 2) {
+        int row, column;
+        double squared;
+        if (zel3d_nearest_point(chart, x, y, &row, &column, &squared)) take(row, column, squared);
+        return ZEL3D_REGION_GRAPH;
+    }
+    if (chart->type == 1) {
+        RayHit hit;
+        if (zel3d_ray_pick_cell(chart, DeviceRay(chart, x, y), &hit)) {
+            POINT device = zel3d_project_point(chart, chart->surface_view.x[hit.i], chart->surface_view.y[hit.j],
+                                               chart->surface_view.values[hit.i][hit.j]);
+            int divisor = std::max(zel3d_ops(chart).coordinate_divisor, 1);
+            double dx = device.x / divisor - x, dy = device.y / divisor - y;
+            take(hit.i, hit.j, dx * dx + dy * dy);
+        }
+        return ZEL3D_REGION_GRAPH;
+    }
     // The nearest grid point that nothing hides, nearest first.
     zel3d_ensure_projection(chart);
     const Projection& p = chart->scene.projection;

@@ -1,0 +1,124 @@
+// Bars and scatter points drawn into memory and picked with the ray.
+#include <gtest/gtest.h>
+
+#include "ChartPictures.h"
+#include "drawing/Bars.h"
+#include "zelplot3d.h"
+
+namespace {
+
+using zel3d_test::DeviceOf;
+using zel3d_test::Pixels;
+using zel3d_test::Rgb;
+
+constexpr int kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00, kYellow = 0x00FFFF, kSilver = 0xC0C0C0;
+
+class Bars : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // 3 x 3 values 1 .. 9 on x 0..2, y 0..2; the front bar (0, 0) goes down.
+        data_ = Zel3dMakeGridData(3, 3, 1e308, 1.0, 1.0, 0.0, 0.0, 1);
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) data_->grid.values[i][j] = 1.0 + i + 3 * j;
+        data_->grid.values[0][0] = -4.0;
+        chart_ = zel3d_test::MakeDetachedChart(480, 400);
+        zel3d::SetValues(chart_, zel3d::SURFACE_DATA(data_), zel3d::TYPE(1), zel3d::DRAW_MESH(1),
+                         zel3d::DRAW_SHADED(1), zel3d::SURFACE_TOP_COLOR(kRed), zel3d::SURFACE_BOTTOM_COLOR(kBlue),
+                         zel3d::BACKGROUND_COLOR(kSilver), zel3d::GRAPH_BACKGROUND_COLOR(kSilver),
+                         zel3d::DATA_AREA_BACKGROUND_COLOR(kSilver), zel3d::XBAR_SPACING(30.0),
+                         zel3d::YBAR_SPACING(30.0), zel3d::LEGEND_SHOW(0), zel3d::ZORIGIN(0.0));
+    }
+    void TearDown() override {
+        Zel3dDestroy(chart_);
+        Zel3dDestroyData(data_, 1);
+    }
+    // The colour just inside the top face of bar (i, j), towards the
+    // bar's footprint centre from the top's device point.
+    unsigned TopColor(const Pixels& pixels, int i, int j) {
+        double value = data_->grid.values[i][j];
+        double top = std::max(value, 0.0);
+        POINT centre = DeviceOf(chart_, i, j, top);
+        POINT below = DeviceOf(chart_, i, j, std::min(value, 0.0));
+        int step = below.y > centre.y ? 3 : -3;  // just inside, away from the top edge
+        return pixels.At(centre.x, centre.y + step);
+    }
+    Zel3dData* data_ = nullptr;
+    Zel3dChart* chart_ = nullptr;
+};
+
+TEST_F(Bars, ColoursFollowTheDirectionAndXYColors) {
+    Zel3dSetXYColor(chart_, -1, 1, kGreen);  // every bar of column 1
+    Zel3dSetXYColor(chart_, 2, 1, kYellow);  // a later entry wins for (2, 1)
+    Pixels pixels = zel3d_test::RenderToMemory(chart_);
+    zel3d_test::SavePicture(pixels, "bars");
+    EXPECT_EQ(Rgb(kRed), TopColor(pixels, 1, 0));
+    EXPECT_EQ(Rgb(kRed), TopColor(pixels, 1, 2));
+    EXPECT_EQ(Rgb(kGreen), TopColor(pixels, 0, 1));
+    EXPECT_EQ(Rgb(kGreen), TopColor(pixels, 1, 1));
+    EXPECT_EQ(Rgb(kYellow), TopColor(pixels, 2, 1));
+    // The bar below ZORIGIN takes the bottom colour on its faces.
+    POINT low = DeviceOf(chart_, 0.0, 0.0, -2.0);
+    EXPECT_EQ(Rgb(kBlue), pixels.At(low.x, low.y));
+}
+
+TEST_F(Bars, ABarOnTheOriginIsFlat) {
+    data_->grid.values[1][1] = 0.0;
+    zel3d::SetValues(chart_, zel3d::SURFACE_DATA(data_));
+    zel3d_test::RenderToMemory(chart_);
+    BarFootprint f = zel3d_cell_bounds(chart_, 1, 1);
+    EXPECT_NEAR(0.7, f.x0, 1e-12);  // 0.005 * range 2 * spacing 30 = 0.3 each side
+    EXPECT_NEAR(1.3, f.x1, 1e-12);
+    POINT top = DeviceOf(chart_, 1.0, 1.0, 0.0);
+    Zel3dPickResult picked;
+    Zel3dPick(chart_, top.x, top.y, &picked);
+    EXPECT_EQ(1, picked.row);
+    EXPECT_EQ(1, picked.column);
+}
+
+TEST_F(Bars, PickAndMapFindTheBarUnderThePoint) {
+    zel3d_test::RenderToMemory(chart_);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) {
+            SCOPED_TRACE(testing::Message() << i << "," << j);
+            double value = std::max(data_->grid.values[i][j], 0.0);  // the top, also of the bar going down
+            POINT top = DeviceOf(chart_, i, j, value);
+            Zel3dPickResult picked;
+            EXPECT_EQ(ZEL3D_REGION_GRAPH, Zel3dPick(chart_, top.x, top.y, &picked));
+            EXPECT_EQ(i, picked.row);
+            EXPECT_EQ(j, picked.column);
+            Zel3dMapResult mapped;
+            Zel3dMap(chart_, top.x, top.y, &mapped);
+            EXPECT_NEAR(value, mapped.z, 0.2);
+            EXPECT_NEAR(i, mapped.x, 0.35);
+        }
+    // A ray that misses every bar.
+    Zel3dPickResult missed;
+    Zel3dPick(chart_, 2, 2, &missed);
+    EXPECT_EQ(-1, missed.row);
+    EXPECT_EQ(-1, missed.column);
+    Zel3dMapResult nothing;
+    Zel3dMap(chart_, 2, 2, &nothing);
+    EXPECT_EQ(1e308, nothing.z);
+}
+
+TEST_F(Bars, ScatterPointsStandOnTheGrid) {
+    Zel3dDataStyle marker = {{2, 0, 1}, {2, kGreen, 9}};  // SymbolBox
+    Zel3dSetNthDataStyle(chart_, 0, &marker);
+    zel3d::SetValues(chart_, zel3d::TYPE(2));
+    Pixels pixels = zel3d_test::RenderToMemory(chart_);
+    zel3d_test::SavePicture(pixels, "scatter");
+    int green = 0;
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x) green += pixels.At(x, y) == Rgb(kGreen);
+    EXPECT_GT(green, 9 * 20);
+    for (int i = 0; i < 3; ++i) {
+        POINT point = DeviceOf(chart_, i, 0, data_->grid.values[i][0]);
+        EXPECT_EQ(Rgb(kGreen), pixels.At(point.x, point.y)) << i;
+        Zel3dPickResult picked;
+        Zel3dPick(chart_, point.x + 1, point.y, &picked);
+        EXPECT_EQ(i, picked.row);
+        EXPECT_EQ(0, picked.column);
+    }
+}
+
+}  // namespace
