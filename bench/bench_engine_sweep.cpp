@@ -5,9 +5,11 @@
 // fixed time.
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "BenchTiming.h"
+#include "SweepTiming.h"
 #include "torvane/document/Iterator.h"
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/services/TorvaneProfile.h"
@@ -28,7 +30,23 @@ void BuildChevy350(CTorvaneDoc& doc) {
 
 }  // namespace
 
-int main() {
+// A sweep of 506,000 engines: bore 23 values, stroke 22, intake opening
+// 25 and exhaust closing 40.
+constexpr int kLargeSweepRuns = 506000;
+constexpr int kTimedRuns = 20000;
+
+void SetUpLargeSweep(CIterator& sweep, CTorvaneDoc& doc) {
+    sweep.AttachDocument(&doc);
+    sweep.PresetBoreStroke(0.11f, 0.01f);
+    sweep.GetVariable(kSlotStroke).SetCentre(doc.stroke, 0.105f);
+    sweep.PresetValveEvents(12.0f, 1.0f);
+    sweep.GetVariable(kSlotIntakeClosing).SetEnabled(false);
+    sweep.GetVariable(kSlotExhaustOpening).SetEnabled(false);
+    sweep.GetVariable(kSlotExhaustClosing).SetCentre(doc.cam.primary.evc, 19.5f);
+}
+
+int main(int argc, char** argv) {
+    const bool wholeSweep = argc > 1 && std::strcmp(argv[1], "full") == 0;
     TorvaneInstallProgramProfile();
     std::unique_ptr<CTorvaneDoc> doc(new CTorvaneDoc);
     BuildChevy350(*doc);
@@ -69,5 +87,20 @@ int main() {
         "runs)\n",
         steps, 1000.0 / steps, sweep->GetTotal(), stopped);
     std::printf("sweep overhead:     %6.1f %% over a document run\n", 100.0 * (runs / steps - 1.0));
+    std::printf("one thread, %d runs: about %.1f min\n", kLargeSweepRuns, kLargeSweepRuns / steps / 60.0);
+
+    std::unique_ptr<CIterator> large(new CIterator);
+    SetUpLargeSweep(*large, *doc);
+    if (!large->Validate(code)) {
+        std::printf("the large sweep does not validate (code %d)\n", code);
+        return 1;
+    }
+    large->Reset();
+    std::printf("large sweep: %d combinations\n", large->GetTotal());
+    bench::TimeSweepOnAllCores(
+        "engine sweep", kLargeSweepRuns, kTimedRuns, wholeSweep,
+        [&large](int batch, bool* kept) { return large->StepMany(batch, kept); },
+        [&large] { return large->GetRunsDone(); });
+    if (large->IsRunFailed()) std::printf("a run failed after %d runs\n", large->GetRunsDone());
     return 0;
 }

@@ -4,9 +4,11 @@
 // 1/4 mile. The median of several repeats, each stepping for a fixed time.
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "BenchTiming.h"
+#include "SweepTiming.h"
 #include "quillet/document/Iterator.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
@@ -30,7 +32,25 @@ void ChooseStreetCar(CQuilletDoc& doc) {
 
 }  // namespace
 
-int main() {
+// A sweep of 900,000 vehicles over 1/4 mile: the four gear ratios and the
+// axle 5 values each, the launch speed 16 and the 1-2 shift 18.
+constexpr int kLargeSweepRuns = 900000;
+constexpr int kTimedRuns = 20000;
+
+void SetUpLargeSweep(CIterator& iterator) {
+    iterator.PresetGearRatios(0.2f, 0.1f);
+    iterator.PresetShiftPoints(1000.0f, 250.0f);
+    iterator.EnableShiftPoints(false);
+    CIterVariable& launch = iterator.GetVariable(8);
+    launch.SetEnabled(true);
+    launch.SetCentre(3000.0f, 1875.0f);  // 1125 .. 4875
+    CIterVariable& shift = iterator.GetVariable(9);
+    shift.SetEnabled(true);
+    shift.SetCentre(5000.0f, 2125.0f);  // 2875 .. 7125
+}
+
+int main(int argc, char** argv) {
+    const bool wholeSweep = argc > 1 && std::strcmp(argv[1], "full") == 0;
     QuilletInstallProgramProfile();
     SimInterfaceCreateInstance();
     std::unique_ptr<CQuilletDoc> doc(new CQuilletDoc);
@@ -43,6 +63,7 @@ int main() {
     }
     std::printf("bench_race_sweep: street car, gear-ratio sweep, median of %d repeats of %d ms\n",
                 kRepeats, static_cast<int>(kRepeatTime.count()));
+    double quarterMileSteps = 1.0;
     for (int raceLength : {660, 1320}) {
         doc->SetRaceLength(raceLength);
         std::unique_ptr<CIterator> iterator(new CIterator);
@@ -57,10 +78,23 @@ int main() {
         };
         const double median = bench::MedianOf(
             kRepeats, [&step] { return bench::RunsPerSecond(step, kRepeatTime); });
+        if (raceLength == 1320) quarterMileSteps = median;
         std::printf("%s mile (%4d ft): %7.0f sweep steps per second (%.3f ms a step; %d of %d "
                     "combinations; %d steps without a finished run)\n",
                     raceLength == 660 ? "1/8" : "1/4", raceLength, median, 1000.0 / median,
                     iterator->GetRunsDone(), iterator->GetTotal(), failed);
     }
+
+    doc->SetRaceLength(1320);
+    std::unique_ptr<CIterator> large(new CIterator);
+    large->AttachDocument(doc.get());
+    SetUpLargeSweep(*large);
+    large->Reset();
+    std::printf("large sweep: %d combinations; one thread: about %.1f min\n", large->GetTotal(),
+                kLargeSweepRuns / quarterMileSteps / 60.0);
+    bench::TimeSweepOnAllCores(
+        "race sweep", kLargeSweepRuns, kTimedRuns, wholeSweep,
+        [&large](int batch, bool* kept) { return large->StepMany(batch, kept); },
+        [&large] { return large->GetRunsDone(); });
     return 0;
 }

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "common/SweepBatch.h"
 #include "quillet/document/QuilletDocFields.h"
+#include "quillet/kernel/RaceSimBlock.h"
 #include "quillet/services/ErrCode.h"
 #include "quillet/services/QuilletProfile.h"
 
@@ -86,10 +88,23 @@ void CIterResult::Clear() {
 
 // ----------------------------------------------------------------- CIterator
 
+// StepMany's jobs: the values, the vehicle copy they run in, and whether
+// it finished; each worker's lane is a race record of its own.
+struct CIterator::Job {
+    float values[kIterVariableCount] = {};
+    CQuilletDoc doc;
+    bool finished = false;
+};
+
+struct CIterator::Workers : CSweepWorkers<RaceSimBlock, Job> {};
+
 CIterator::CIterator() { Clear(); }
+
+CIterator::~CIterator() = default;
 
 void CIterator::Clear() {
     finished_ = false;
+    endPending_ = false;
     total_ = runsDone_ = 0;
     source_ = nullptr;
     sourceSerial_ = 0;
@@ -119,6 +134,7 @@ void CIterator::ClearHistory() {
 CIterator& CIterator::operator=(const CIterator& other) {
     if (this == &other) return *this;
     finished_ = other.finished_;
+    endPending_ = other.endPending_;
     total_ = other.total_;
     runsDone_ = other.runsDone_;
     source_ = other.source_;
@@ -155,6 +171,7 @@ void CIterator::AttachDocument(CQuilletDoc* doc) {
 
 void CIterator::Reset() {
     finished_ = false;
+    endPending_ = false;
     total_ = runsDone_ = 0;
     ClearResults();
     lastScore_ = 0.0f;
@@ -194,11 +211,18 @@ CFloatPtSpec& CIterator::FieldOfKind(CQuilletDoc& doc, int kind) const {
     return doc.m_shiftRpm[kind - kIterFirstShiftRpm];
 }
 
-void CIterator::ApplyValues() {
-    for (int i = 0; i < active_.GetCount(); ++i) {
-        const CIterVariable& variable = active_.Get(i);
-        FieldOfKind(working_, variable.GetKind()).SetValue(variable.GetCurrentValue());
-    }
+void CIterator::CurrentValues(float* values) const {
+    for (int i = 0; i < active_.GetCount(); ++i) values[i] = active_.Get(i).GetCurrentValue();
+}
+
+void CIterator::ApplyValues(CQuilletDoc& doc, const float* values) const {
+    for (int i = 0; i < active_.GetCount(); ++i)
+        FieldOfKind(doc, active_.Get(i).GetKind()).SetValue(values[i]);
+}
+
+void CIterator::RecordHistory(bool finished) {
+    historyRuns_[historyPosition_] = static_cast<float>(runsDone_);
+    historyScores_[historyPosition_] = finished ? lastScore_ : 0.0f;
 }
 
 bool CIterator::Step(bool* kept) {
@@ -216,12 +240,48 @@ bool CIterator::Step(bool* kept) {
 
     historyPosition_ = (historyPosition_ + 1) % kIterHistoryCount;
     ++runsDone_;
-    ApplyValues();
+    float values[kIterVariableCount];
+    CurrentValues(values);
+    ApplyValues(working_, values);
     const bool finished = working_.RunSimulation(false, false);
     if (finished) *kept = KeepResult();
-    historyRuns_[historyPosition_] = static_cast<float>(runsDone_);
-    historyScores_[historyPosition_] = finished ? lastScore_ : 0.0f;
+    RecordHistory(finished);
     return finished;
+}
+
+void CIterator::SetWorkerCount(int workers) {
+    APP_ASSERT(workers >= 0);
+    workerCount_ = workers;
+}
+
+bool CIterator::StepMany(int maxRuns, bool* kept) {
+    APP_ASSERT(kept != nullptr && maxRuns > 0);
+    APP_ASSERT(total_ > 1 && active_.GetCount() > 0);
+    *kept = false;
+    if (!workers_) workers_ = std::make_unique<Workers>();
+    const int count = workers_->StartBatch(
+        workerCount_, maxRuns, endPending_, finished_, [this] { return active_.Advance(); },
+        [this](Job& job) { CurrentValues(job.values); });
+    if (count == 0) return false;
+
+    // Each job: the working vehicle as it stands, the values, the run.
+    const CQuilletDoc& base = working_;
+    workers_->Run(count, [this, &base](RaceSimBlock& block, Job& job) {
+        base.CopyVehicleTo(&job.doc);
+        ApplyValues(job.doc, job.values);
+        job.finished = job.doc.RunSimulationOn(block);
+    });
+
+    // In odometer order, as Step would have taken them.
+    for (int index = 0; index < count; ++index) {
+        const Job& job = workers_->GetJob(index);
+        historyPosition_ = (historyPosition_ + 1) % kIterHistoryCount;
+        ++runsDone_;
+        if (job.finished && KeepResultOf(job.doc)) *kept = true;
+        RecordHistory(job.finished);
+    }
+    workers_->GetJob(count - 1).doc.CopyVehicleTo(&working_);
+    return true;
 }
 
 float CIterator::Score(const CQuilletDoc& doc) const {
@@ -243,11 +303,15 @@ bool CIterator::IsBetter(float score, float than) const {
 }
 
 bool CIterator::KeepResult() {
-    const float score = Score(working_);
+    return KeepResultOf(working_);
+}
+
+bool CIterator::KeepResultOf(const CQuilletDoc& doc) {
+    const float score = Score(doc);
     lastScore_ = score;
     const auto isBetter = [this](float a, float than) { return IsBetter(a, than); };
     return results_.Keep(score, runsDone_, isBetter,
-                         [this](CIterResult& result) { working_.CopyVehicleTo(&result.doc); });
+                         [&doc](CIterResult& result) { doc.CopyVehicleTo(&result.doc); });
 }
 
 // ---------------------------------------------------------------- Variables

@@ -4,6 +4,8 @@
 // set the variables up and call Step in their run loops.
 #pragma once
 
+#include <memory>
+
 #include "common/SweepBest.h"
 #include "common/SweepOdometer.h"
 #include "common/SweepRange.h"
@@ -81,7 +83,7 @@ struct CIterResult {
 class CIterator {
 public:
     CIterator();
-    ~CIterator() = default;
+    ~CIterator();
     CIterator(const CIterator&) = delete;
     CIterator& operator=(const CIterator& other);
 
@@ -102,6 +104,16 @@ public:
     // Runs the next combination; false at the end or when the run failed
     // (then IsFinished tells which). `kept`: the run became a result.
     bool Step(bool* kept);
+    // Up to `maxRuns` steps at once, their runs on worker threads (each
+    // with its own vehicle copy and race record), taken in odometer order:
+    // counts, scores, kept results, the history and the working vehicle's
+    // curves are those of as many Step calls; a failed run counts as run,
+    // as with Step. False when the sweep is finished; `kept`: any of them
+    // became a result.
+    bool StepMany(int maxRuns, bool* kept);
+    // Worker threads of StepMany: the machine's by default; 1 runs on the
+    // calling thread alone.
+    void SetWorkerCount(int workers);
     bool IsFinished() const { return finished_; }
     int GetTotal() const { return total_; }
     int GetRunsDone() const { return runsDone_; }
@@ -149,7 +161,16 @@ public:
     int GetHistoryPosition() const { return historyPosition_; }
 
 private:
-    void ApplyValues();
+    struct Job;
+    struct Workers;
+
+    // The active variables' current values, in their order.
+    void CurrentValues(float* values) const;
+    // Writes them into `doc`, touching nothing else.
+    void ApplyValues(CQuilletDoc& doc, const float* values) const;
+    // The history entry of the run just counted.
+    void RecordHistory(bool finished);
+    bool KeepResultOf(const CQuilletDoc& doc);
     float Score(const CQuilletDoc& doc) const;
     bool IsBetter(float score, float than) const;
     bool KeepResult();
@@ -178,6 +199,9 @@ private:
     float historyRuns_[kIterHistoryCount] = {};
     float historyScores_[kIterHistoryCount] = {};
     int historyPosition_ = -1;
+    bool endPending_ = false;  // StepMany met the end: the next call reports it
+    int workerCount_ = 0;      // 0: the machine's threads
+    std::unique_ptr<Workers> workers_;
 };
 
 }  // namespace quillet

@@ -18,6 +18,8 @@
 
 namespace quillet {
 
+struct RaceSimBlock;
+
 class CIterator;
 struct VehicleChoiceRow;
 
@@ -145,6 +147,10 @@ public:
     // Validates, runs in English units and keeps the results; on failure
     // the results are cleared and, when asked, the code shown.
     bool RunSimulation(bool showValidationError, bool showRunError);
+    // The same run on `block` (the caller's own race record), showing
+    // nothing; safe on a worker thread when each thread has its own
+    // document and record.
+    bool RunSimulationOn(RaceSimBlock& block);
     // The barometer from the elevation (rounded to 0.01 inHg), then a run
     // when auto-run is on.
     void UpdateBarometerFromElevation();
@@ -230,6 +236,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The run of a validated document on `block`, results stored.
+    bool RunValidatedOn(RaceSimBlock& block);
     // Validation sections; each returns 0 or its first failing code.
     short ValidateVehicle() const;
     short ValidateEngine() const;

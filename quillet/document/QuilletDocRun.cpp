@@ -208,16 +208,26 @@ bool CQuilletDoc::RunSimulation(bool showValidationError, bool showRunError) {
         results_.Clear();
         return false;
     }
-    SimInterfaceGetInstance();
+    const bool finished = RunValidatedOn(SimInterfaceGetInstance().Block());
+    if (!finished && showRunError) ErrCodeShowError(kErrRunFailed);
+    return finished;
+}
+
+bool CQuilletDoc::RunSimulationOn(RaceSimBlock& block) {
+    short code = 0;
+    if (!Validate(&code)) {
+        results_.Clear();
+        return false;
+    }
+    return RunValidatedOn(block);
+}
+
+bool CQuilletDoc::RunValidatedOn(RaceSimBlock& block) {
     const int savedUnits = units_;
     SetUnits(0);
-    const bool finished = SimInterfaceRun(this);
+    const bool finished = SimInterfaceRunOn(block, this);
     results_.Clear();
-    if (finished) {
-        SimInterfaceCopyResults(results_);
-    } else if (showRunError) {
-        ErrCodeShowError(kErrRunFailed);
-    }
+    if (finished) SimInterfaceCopyResultsFrom(block, results_);
     SetUnits(savedUnits);
     return finished;
 }

@@ -125,8 +125,11 @@ CSimInterface& SimInterfaceGetInstance() {
 void SimInterfaceClearBlock() { SimInterfaceGetInstance().Block().Clear(); }
 
 bool SimInterfaceRun(const CQuilletDoc* doc) {
+    return SimInterfaceRunOn(SimInterfaceGetInstance().Block(), doc);
+}
+
+bool SimInterfaceRunOn(RaceSimBlock& block, const CQuilletDoc* doc) {
     APP_ASSERT(doc != nullptr);
-    RaceSimBlock& block = SimInterfaceGetInstance().Block();
     block.Clear();
     FillBlock(*doc, block);
     APP_ASSERT(doc->m_gearCount.GetValue() > 0);
@@ -137,7 +140,10 @@ bool SimInterfaceRun(const CQuilletDoc* doc) {
 }
 
 void SimInterfaceCopyResults(CRaceResults& results) {
-    const RaceSimBlock& block = SimInterfaceGetInstance().Block();
+    SimInterfaceCopyResultsFrom(SimInterfaceGetInstance().Block(), results);
+}
+
+void SimInterfaceCopyResultsFrom(const RaceSimBlock& block, CRaceResults& results) {
     results.elapsedTime = block.elapsedTime;
     results.trapSpeed = block.trapSpeed;
     results.time0To60 = block.time0To60;

@@ -35,6 +35,10 @@ bool SimInterfaceRun(const CQuilletDoc* doc);
 // Copies the last successful run into `results`: time slip, track rows,
 // curves in the document's order and the 60-ft step tables.
 void SimInterfaceCopyResults(CRaceResults& results);
+// The same two on a record of the caller's own: a sweep's worker threads
+// each run in their own.
+bool SimInterfaceRunOn(RaceSimBlock& block, const CQuilletDoc* doc);
+void SimInterfaceCopyResultsFrom(const RaceSimBlock& block, CRaceResults& results);
 
 // The export command: checks the document, asks for a file name and writes
 // the record under its 8.3 form. Shows its own messages.

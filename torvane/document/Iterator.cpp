@@ -4,7 +4,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "common/SweepBatch.h"
 #include "torvane/components/EngineMath.h"
+#include "torvane/document/SimInterface.h"
+#include "torvane/kernel/SimulationBlock.h"
 #include "torvane/document/ComponentMenuTable.h"
 #include "torvane/services/ErrCode.h"
 #include "torvane/services/TorvaneProfile.h"
@@ -232,6 +235,31 @@ void CIterResult::Clear() {
 
 // ----------------------------------------------------------------- CIterator
 
+// The values of one combination, in the active variables' order.
+struct CIterator::Combination {
+    int count = 0;
+    int kinds[kIterVariableCount] = {};
+    float values[kIterVariableCount] = {};
+    const CPartTypeSpec* items[kIterVariableCount] = {};  // list variables
+};
+
+// StepMany's lanes (a simulation block and interface per worker) and jobs
+// (a combination, the engine copy it runs in and what came of it).
+struct CIterator::Lane {
+    SimulationBlock block;
+    SimInterface sim{block};
+};
+
+struct CIterator::Job {
+    enum Outcome { kSkipped, kRan, kFailed };
+    Combination combination;
+    CTorvaneDoc doc;
+    Outcome outcome = kSkipped;
+    unsigned short failure = 0;
+};
+
+struct CIterator::Workers : CSweepWorkers<Lane, Job> {};
+
 CIterator::CIterator() {
     Clear();
 }
@@ -242,6 +270,7 @@ CIterator::~CIterator() {
 
 void CIterator::Clear() {
     done_ = false;
+    endPending_ = false;
     total_ = runsDone_ = 0;
     attached_ = nullptr;
     attachedSerial_ = 0;
@@ -266,6 +295,7 @@ void CIterator::ClearResults() {
 CIterator& CIterator::operator=(const CIterator& other) {
     if (this == &other) return *this;
     done_ = other.done_;
+    endPending_ = other.endPending_;
     total_ = other.total_;
     runsDone_ = other.runsDone_;
     attached_ = other.attached_;
@@ -321,6 +351,7 @@ int CIterator::CountCombinations() const {
 
 void CIterator::Reset() {
     done_ = false;
+    endPending_ = false;
     total_ = runsDone_ = 0;
     runFailed_ = false;
     ClearResults();
@@ -378,7 +409,7 @@ bool CIterator::Step(bool* kept) {
         return false;
     }
     ++runsDone_;
-    if (!ApplyValues()) return true;
+    if (!ApplyCombination(working_, CurrentCombination())) return true;
     if (!working_.RunSimulation(true, true)) {
         runFailed_ = true;
         return false;
@@ -387,41 +418,107 @@ bool CIterator::Step(bool* kept) {
     return true;
 }
 
-bool CIterator::ApplyValues() {
-    for (int i = 0; i < active_.GetCount(); ++i)
-        if (!ApplyValue(active_.Get(i))) return false;
+void CIterator::SetWorkerCount(int workers) {
+    APP_ASSERT(workers >= 0);
+    workerCount_ = workers;
+}
+
+bool CIterator::StepMany(int maxRuns, bool* kept) {
+    APP_ASSERT(kept != nullptr && maxRuns > 0);
+    *kept = false;
+    APP_ASSERT(total_ > 1 && active_.GetCount() > 0);
+    if (!workers_) workers_ = std::make_unique<Workers>();
+    const int count = workers_->StartBatch(
+        workerCount_, maxRuns, endPending_, done_, [this] { return active_.Advance(); },
+        [this](Job& job) { job.combination = CurrentCombination(); });
+    if (count == 0) return false;
+
+    // Each job: the working copy as it stands, the combination, the run.
+    const CTorvaneDoc& base = working_;
+    workers_->Run(count, [this, &base](Lane& lane, Job& job) {
+        base.CopyEngineTo(job.doc);
+        job.failure = 0;
+        if (!ApplyCombination(job.doc, job.combination))
+            job.outcome = Job::kSkipped;
+        else
+            job.outcome = job.doc.RunSimulationWith(&lane.sim, job.failure) ? Job::kRan : Job::kFailed;
+    });
+
+    // In odometer order, as Step would have taken them.
+    const CTorvaneDoc* lastRun = nullptr;
+    for (int index = 0; index < count; ++index) {
+        Job& job = workers_->GetJob(index);
+        ++runsDone_;
+        if (job.outcome == Job::kSkipped) continue;
+        lastRun = &job.doc;
+        if (job.outcome == Job::kFailed) {
+            job.doc.CopyEngineTo(working_);
+            runFailed_ = true;
+            endPending_ = false;
+            ReplayOdometer(runsDone_);
+            ErrCodeShowError(job.failure);
+            return false;
+        }
+        if (KeepResultOf(job.doc)) *kept = true;
+    }
+    if (lastRun != nullptr) lastRun->CopyEngineTo(working_);
     return true;
 }
 
-bool CIterator::ApplyValue(const CIterVariable& variable) {
-    const int kind = variable.GetKind();
+void CIterator::ReplayOdometer(int runs) {
+    active_.Rewind();
+    for (int i = 0; i < runs; ++i) active_.Advance();
+}
+
+CIterator::Combination CIterator::CurrentCombination() const {
+    Combination c;
+    c.count = active_.GetCount();
+    for (int i = 0; i < c.count; ++i) {
+        const CIterVariable& variable = active_.Get(i);
+        c.kinds[i] = variable.GetKind();
+        if (c.kinds[i] == kIterManifold)
+            c.items[i] = &variable.GetCurrentListItem();
+        else
+            c.values[i] = variable.GetCurrentValue();
+    }
+    return c;
+}
+
+bool CIterator::ApplyCombination(CTorvaneDoc& doc, const Combination& combination) const {
+    for (int i = 0; i < combination.count; ++i)
+        if (!ApplyValue(doc, combination.kinds[i], combination.values[i], combination.items[i]))
+            return false;
+    return true;
+}
+
+bool CIterator::ApplyValue(CTorvaneDoc& doc, int kind, float value,
+                           const CPartTypeSpec* item) const {
     if (kind == kIterManifold) {
-        const CPartTypeSpec& manifold = variable.GetCurrentListItem();
-        working_.manifoldType = manifold;
+        const CPartTypeSpec& manifold = *item;
+        doc.manifoldType = manifold;
         if (scaleRunnerFlow_) {
             // Every other manifold runs on the engine's own flow.
             float flow = attachedInductionFlow_;
             if (manifold.GetValue() == kManifoldIndividualRunner) {
-                flow *= static_cast<float>(working_.cylinders.GetValue()) * kRunnerFlowFactor;
+                flow *= static_cast<float>(doc.cylinders.GetValue()) * kRunnerFlowFactor;
                 flow = std::min(std::max(flow, kMinInductionFlow), kMaxInductionFlow);
             }
-            working_.inductionFlow.SetValueInUnit(flow, true);
+            doc.inductionFlow.SetValueInUnit(flow, true);
         }
         return true;
     }
-    if (!StoreInBaseUnit(RangeField(working_, kind), variable.GetCurrentValue())) return false;
+    if (!StoreInBaseUnit(RangeField(doc, kind), value)) return false;
     if (kind != kIterBore && kind != kIterStroke) return true;
-    if (working_.IsCompressionCalculatorUsed()) working_.ClearCompressionCalculator();
+    if (doc.IsCompressionCalculatorUsed()) doc.ClearCompressionCalculator();
     if (!holdDisplacement_) return true;
-    const int cylinders = working_.cylinders.GetValue();
-    const float value = variable.GetCurrentValue();
+    const int cylinders = doc.cylinders.GetValue();
     if (kind == kIterBore) {
         APP_ASSERT(strokeFollows_);
         return StoreInBaseUnit(
-            working_.stroke, EngineMathStrokeFromDisplacement(heldDisplacement_, cylinders, value));
+            doc.stroke, EngineMathStrokeFromDisplacement(heldDisplacement_, cylinders, value));
     }
     APP_ASSERT(boreFollows_);
-    return StoreInBaseUnit(working_.bore,
+    return StoreInBaseUnit(doc.bore,
                            EngineMathBoreFromDisplacement(heldDisplacement_, cylinders, value));
 }
 
@@ -441,11 +538,15 @@ float CIterator::Score(const CTorvaneDoc& doc) const {
 }
 
 bool CIterator::KeepResult() {
-    const float score = Score(working_);
+    return KeepResultOf(working_);
+}
+
+bool CIterator::KeepResultOf(const CTorvaneDoc& doc) {
+    const float score = Score(doc);
     lastScore_ = score;
     const auto isBetter = [](float a, float b) { return a > b; };
-    return results_.Keep(score, runsDone_, isBetter, [this](CIterResult& result) {
-        working_.CopyEngineTo(result.doc);
+    return results_.Keep(score, runsDone_, isBetter, [this, &doc](CIterResult& result) {
+        doc.CopyEngineTo(result.doc);
         result.doc.SetUnitsMode(attachedUnitsMode_);
     });
 }

@@ -8,6 +8,7 @@
 // working copy runs in English units, whatever units the document shows.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "common/SimSpec.h"
@@ -166,6 +167,15 @@ public:
     // displacement needs a bore or stroke outside its limits is skipped: it
     // counts as run, without a result. `kept`: the run became a result.
     bool Step(bool* kept);
+    // Up to `maxRuns` steps at once, their runs on worker threads (each
+    // with its own engine copy and simulation block), taken in odometer
+    // order: counts, scores, kept results, the last run's curves and a
+    // failure (shown here, on the calling thread) are those of as many Step
+    // calls. Returns as Step does; `kept`: any of them became a result.
+    bool StepMany(int maxRuns, bool* kept);
+    // Worker threads of StepMany: the machine's by default; 1 runs on the
+    // calling thread alone. Takes effect at the next StepMany.
+    void SetWorkerCount(int workers);
     bool IsRunFailed() const { return runFailed_; }
     int GetTotal() const { return total_; }
     int GetRunsDone() const { return runsDone_; }
@@ -227,13 +237,24 @@ public:
     bool HasResults() const { return hasResults_; }
 
 private:
+    struct Combination;
+    struct Lane;
+    struct Job;
+    struct Workers;
+
     // The product of the active variables' steps, capped at the maximum.
     int CountCombinations() const;
-    // False when the combination cannot be built (held displacement).
-    bool ApplyValues();
-    bool ApplyValue(const CIterVariable& variable);
+    // The odometer's current values.
+    Combination CurrentCombination() const;
+    // Writes a combination into `doc`; false when it cannot be built (held
+    // displacement). Touches nothing but `doc`.
+    bool ApplyCombination(CTorvaneDoc& doc, const Combination& combination) const;
+    bool ApplyValue(CTorvaneDoc& doc, int kind, float value, const CPartTypeSpec* item) const;
+    // The odometer back at run `runs` (after a failure inside StepMany).
+    void ReplayOdometer(int runs);
     float Score(const CTorvaneDoc& doc) const;
     bool KeepResult();
+    bool KeepResultOf(const CTorvaneDoc& doc);
     void ClearResults();
     void CheckAttached() const;
 
@@ -262,6 +283,9 @@ private:
     bool scaleRunnerFlow_ = false;
     bool hasResults_ = false;
     bool runFailed_ = false;
+    bool endPending_ = false;  // StepMany met the end: the next call reports it
+    int workerCount_ = 0;      // 0: the machine's threads
+    std::unique_ptr<Workers> workers_;
 };
 
 }  // namespace torvane

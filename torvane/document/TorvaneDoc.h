@@ -15,6 +15,8 @@
 
 namespace torvane {
 
+class SimInterface;
+
 class CIterator;
 
 // Result curve types (the numbers every caller uses).
@@ -123,6 +125,11 @@ public:
     // failure the results are zero, and the validation code or error 42 is
     // shown when asked. The units mode is the same afterwards.
     bool RunSimulation(bool showValidationError, bool showRunError);
+    // The same run through `sim` (its own simulation block), showing
+    // nothing: on a failure `failure` holds the code RunSimulation would show
+    // (the validation code or 42). Safe on a worker thread when each thread
+    // has its own document and interface.
+    bool RunSimulationWith(SimInterface* sim, unsigned short& failure);
     // Derived fields (volumes, automatic valve sizes and lifts, cam events
     // and ramp rate), then a run when "Auto Run" is on.
     void RecomputeDerived();

@@ -138,25 +138,29 @@ bool CTorvaneDoc::ValidateCam(unsigned short& code) const {
 // ---------------------------------------------------------------------- run
 
 bool CTorvaneDoc::RunSimulation(bool showValidationError, bool showRunError) {
-    unsigned short code = 0;
-    if (!Validate(code)) {
-        if (showValidationError) ErrCodeShowError(code);
+    unsigned short failure = 0;
+    if (RunSimulationWith(SimInterfaceGetInstance(), failure)) return true;
+    if (failure == kErrRunFailed ? showRunError : showValidationError) ErrCodeShowError(failure);
+    return false;
+}
+
+bool CTorvaneDoc::RunSimulationWith(SimInterface* sim, unsigned short& failure) {
+    if (!Validate(failure)) {
         ClearResults();
         return false;
     }
-    SimInterface* sim = SimInterfaceGetInstance();
     const int shownMode = unitsMode_;
     SetUnitsMode(0);
-    if (SimInterfaceRun(sim, this)) {
+    const bool ran = SimInterfaceRun(sim, this);
+    if (ran) {
         for (int i = 0; i < kResultCurveCount; ++i)
             kCurveCopies[i](sim, results_[i], kResultPointCount);
-        SetUnitsMode(shownMode);
-        return true;
+    } else {
+        failure = kErrRunFailed;
+        ClearResults();
     }
-    if (showRunError) ErrCodeShowError(kErrRunFailed);
-    ClearResults();
     SetUnitsMode(shownMode);
-    return false;
+    return ran;
 }
 
 void CTorvaneDoc::RecomputeDerived() {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -290,6 +291,80 @@ TEST_F(IteratorTest, EditingTheBaselineOfKeptResultsAsksFirst) {
     ModalDriver::Instance().Answer("Warning!", IDCANCEL);
     Command(*doc_, kCmdQuickIterator);
     EXPECT_TRUE(doc_->GetCoarseIterator()->HasResults());
+}
+
+// What the user sees of a sweep after a step: the count, the last, best and
+// worst scores, how many are kept and the run history.
+struct SweepFigures {
+    int runsDone = 0;
+    float lastScore = 0, bestScore = 0, worstScore = 0;
+    int resultCount = 0;
+    std::vector<float> historyRuns, historyScores;
+    int historyPosition = 0;
+    bool operator==(const SweepFigures& o) const {
+        return runsDone == o.runsDone && lastScore == o.lastScore && bestScore == o.bestScore &&
+               worstScore == o.worstScore && resultCount == o.resultCount &&
+               historyRuns == o.historyRuns && historyScores == o.historyScores &&
+               historyPosition == o.historyPosition;
+    }
+};
+
+SweepFigures FiguresOf(const CIterator& it) {
+    SweepFigures f;
+    f.runsDone = it.GetRunsDone();
+    f.lastScore = it.GetLastScore();
+    f.bestScore = it.GetBestScore();
+    f.worstScore = it.GetWorstScore();
+    f.resultCount = it.GetResultCount();
+    f.historyRuns.assign(it.GetHistoryRunNumbers(), it.GetHistoryRunNumbers() + kIterHistoryCount);
+    f.historyScores.assign(it.GetHistoryScores(), it.GetHistoryScores() + kIterHistoryCount);
+    f.historyPosition = it.GetHistoryPosition();
+    return f;
+}
+
+std::vector<float> StepTable(const float* table) {
+    return std::vector<float>(table, table + kRaceStepCount);
+}
+
+// Five gear ratios over three values each (some orders fail to validate and
+// count as failed runs), by trap speed: every figure after each batch of
+// many threads is the one-thread figure after as many steps, and so are the
+// kept vehicles with their step tables at the end.
+TEST_F(IteratorTest, AllThreadsSweepLikeOneThread) {
+    CIterator many;
+    many.AttachDocument(doc_.get());
+    for (CIterator* it : {iterator_.get(), &many}) {
+        it->PresetGearRatios(0.3f, 0.3f);
+        it->SetCriterion(kCriterionTrapSpeed);
+        it->Reset();
+    }
+    CIterator& one = *iterator_;
+    std::map<int, SweepFigures> seen;
+    bool kept = false;
+    int failed = 0;
+    while (!one.IsFinished()) {
+        if (!one.Step(&kept) && !one.IsFinished()) ++failed;
+        seen[one.GetRunsDone()] = FiguresOf(one);
+    }
+    ASSERT_GT(failed, 0);
+    ASSERT_GT(one.GetResultCount(), 0);
+    int calls = 0;
+    while (many.StepMany(3 + calls++ % 7, &kept))
+        EXPECT_TRUE(seen[many.GetRunsDone()] == FiguresOf(many)) << many.GetRunsDone();
+    EXPECT_TRUE(many.IsFinished());
+    EXPECT_GT(calls, 2);
+    EXPECT_TRUE(FiguresOf(one) == FiguresOf(many));
+    EXPECT_EQ(StepTable(one.GetWorkingStepTable(kCurveSpeed)),
+              StepTable(many.GetWorkingStepTable(kCurveSpeed)));
+    ASSERT_EQ(one.GetResultCount(), many.GetResultCount());
+    for (int i = 0; i < one.GetResultCount(); ++i) {
+        EXPECT_EQ(one.GetResultScore(i), many.GetResultScore(i)) << i;
+        EXPECT_EQ(StepTable(one.GetResultStepTable(i)), StepTable(many.GetResultStepTable(i))) << i;
+        for (int gear = 0; gear < 5; ++gear)
+            EXPECT_EQ(one.GetResultDoc(i)->m_gearRatio[gear].GetValue(),
+                      many.GetResultDoc(i)->m_gearRatio[gear].GetValue())
+                << i;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -433,6 +435,128 @@ TEST_F(TorvaneSweepTest, APendingHandOffEndsWithItsSweep) {
     SetBestResultsIterator(doc->GetFineIterator());
     doc.reset();
     EXPECT_EQ(nullptr, GetBestResultsIterator());
+}
+
+// What the user sees of a sweep after a step: the count, the last, best and
+// worst scores and how many are kept.
+struct SweepFigures {
+    int runsDone;
+    float lastScore, bestScore, worstScore;
+    int resultCount;
+    bool operator==(const SweepFigures& o) const {
+        return runsDone == o.runsDone && lastScore == o.lastScore && bestScore == o.bestScore &&
+               worstScore == o.worstScore && resultCount == o.resultCount;
+    }
+};
+
+SweepFigures FiguresOf(const CIterator& sweep) {
+    return {sweep.GetRunsDone(), sweep.GetLastScore(), sweep.GetBestScore(),
+            sweep.GetWorstScore(), sweep.GetResultCount()};
+}
+
+bool SameCurve(const float* a, const float* b) {
+    return std::equal(a, a + kResultPointCount, b);
+}
+
+// Every figure of two sweeps at their end: counts, flags, the working
+// copy's curves and each kept engine with its curves.
+void ExpectSameSweep(CIterator& one, CIterator& many) {
+    EXPECT_TRUE(FiguresOf(one) == FiguresOf(many));
+    EXPECT_EQ(one.IsRunFailed(), many.IsRunFailed());
+    EXPECT_EQ(GetLeadFlag(one), GetLeadFlag(many));
+    EXPECT_TRUE(SameCurve(one.GetPowerCurve(), many.GetPowerCurve()));
+    EXPECT_TRUE(SameCurve(one.GetTorqueCurve(), many.GetTorqueCurve()));
+    ASSERT_EQ(one.GetResultCount(), many.GetResultCount());
+    for (int i = 0; i < one.GetResultCount(); ++i) {
+        EXPECT_EQ(one.GetResultScore(i), many.GetResultScore(i)) << i;
+        EXPECT_EQ(one.IsResultMarked(i), many.IsResultMarked(i)) << i;
+        EXPECT_TRUE(SameCurve(one.GetResultPowerCurve(i), many.GetResultPowerCurve(i))) << i;
+        EXPECT_TRUE(SameCurve(one.GetResultTorqueCurve(i), many.GetResultTorqueCurve(i))) << i;
+        const CTorvaneDoc& a = *one.GetResultDoc(i);
+        const CTorvaneDoc& b = *many.GetResultDoc(i);
+        EXPECT_EQ(a.bore.GetValue(), b.bore.GetValue()) << i;
+        EXPECT_EQ(a.stroke.GetValue(), b.stroke.GetValue()) << i;
+        EXPECT_EQ(a.cam.primary.ivo.GetValue(), b.cam.primary.ivo.GetValue()) << i;
+        EXPECT_EQ(a.cam.primary.ivc.GetValue(), b.cam.primary.ivc.GetValue()) << i;
+        EXPECT_EQ(a.cam.primary.evo.GetValue(), b.cam.primary.evo.GetValue()) << i;
+        EXPECT_EQ(a.cam.primary.evc.GetValue(), b.cam.primary.evc.GetValue()) << i;
+        EXPECT_EQ(a.manifoldType.GetValue(), b.manifoldType.GetValue()) << i;
+        EXPECT_EQ(a.inductionFlow.GetValue(), b.inductionFlow.GetValue()) << i;
+    }
+}
+
+// Sweeps set up alike, one stepped on this thread and one many runs at a
+// time on all threads: the four valve events over three values each by peak
+// torque; and a manifold list with scaled runner flow beside a bore range
+// with held displacement, whose impossible engines are skipped. Every figure
+// after each batch is the one-thread figure after as many steps.
+TEST_F(TorvaneSweepTest, AllThreadsSweepLikeOneThread) {
+    const std::function<void(CIterator&)> setUps[] = {
+        [this](CIterator& sweep) {
+            sweep.AttachDocument(&engine_);
+            sweep.PresetValveEvents(2.0f, 2.0f);
+            sweep.SetCriterion(kCriterionPeakTorque);
+        },
+        [this](CIterator& sweep) {
+            sweep.AttachDocument(&engine_);
+            sweep.SetScaleRunnerFlow();
+            CIterVariable& list = sweep.GetVariable(kSlotManifoldList);
+            list.InitList(kIterManifold, 3);
+            list.AddListItem(Manifold(kIndividualRunner));
+            list.AddListItem(engine_.manifoldType);
+            list.AddListItem(Manifold(kSinglePlane));
+            sweep.PresetBoreStroke(1.0f, 0.5f);
+            sweep.SetHoldDisplacement(false, true);
+            sweep.GetVariable(kSlotBore).InitRange(kIterBore, engine_.bore, UnitlessSpec(1.5f),
+                                                  UnitlessSpec(0.5f));
+            sweep.SetCriterion(kCriterionPowerArea);
+        },
+    };
+    for (const auto& setUp : setUps) {
+        CIterator one, many;
+        setUp(one);
+        setUp(many);
+        Ready(one);
+        Ready(many);
+        std::map<int, SweepFigures> seen;
+        bool kept = false;
+        while (one.Step(&kept)) seen[one.GetRunsDone()] = FiguresOf(one);
+        int calls = 0;
+        while (many.StepMany(3 + calls++ % 5, &kept)) {
+            ASSERT_EQ(1u, seen.count(many.GetRunsDone()));
+            EXPECT_TRUE(seen[many.GetRunsDone()] == FiguresOf(many)) << many.GetRunsDone();
+        }
+        EXPECT_GT(calls, 2);
+        one.MarkBestResult();
+        many.MarkBestResult();
+        ExpectSameSweep(one, many);
+        EXPECT_TRUE(ModalDriver::Instance().Boxes().empty());
+    }
+}
+
+// A failed run inside a batch: the batch stops there, the one box is shown
+// on this thread, and the count and odometer stand where one thread's do.
+TEST_F(TorvaneSweepTest, AFailedRunAmongManyStopsWhereOneThreadStops) {
+    engine_.cam.intakeLift.SetValue(1.5f);  // too much lift for the lobe
+    CIterator one, many;
+    for (CIterator* sweep : {&one, &many}) {
+        sweep->AttachDocument(&engine_);
+        sweep->PresetValveEvents(2.0f, 1.0f);
+        Ready(*sweep);
+    }
+    ModalDriver::Instance().Answer("Simulation Run Time Error", IDOK);
+    ModalDriver::Instance().Answer("Simulation Run Time Error", IDOK);
+    bool kept = true;
+    EXPECT_FALSE(one.Step(&kept));
+    EXPECT_FALSE(many.StepMany(8, &kept));
+    EXPECT_FALSE(kept);
+    EXPECT_EQ(2u, ModalDriver::Instance().Boxes().size());
+    ExpectSameSweep(one, many);
+    for (int slot = kSlotIntakeOpening; slot <= kSlotExhaustClosing; ++slot) {
+        EXPECT_EQ(one.GetVariable(slot).GetCurrentValue(), many.GetVariable(slot).GetCurrentValue())
+            << slot;
+        EXPECT_EQ(one.GetVariable(slot).GetStepIndex(), many.GetVariable(slot).GetStepIndex());
+    }
 }
 
 }  // namespace
