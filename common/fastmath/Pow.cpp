@@ -224,7 +224,12 @@ float Pow(float x, float y) {
     if (l >= 129.0) return sign * inf;
     if (l < -151.0) return sign * 0.0f;
     const double fast = Exp2Double(l);
-    if (!MayRoundEitherWay(fast, kRelErrorBound)) return sign * static_cast<float>(fast);
+    // Normal results by the bits below a float's mantissa (2^-41 relative is
+    // at most 2^12 double ulps), results near the ends of the range by their
+    // neighbouring floats.
+    const bool normal = fast >= 0x1p-126 && fast < 0x1p128;
+    if (normal ? !NearFloatMidpointNormal(fast, 1u << 12) : !MayRoundEitherWay(fast, kRelErrorBound))
+        return sign * static_cast<float>(fast);
 
     double exact;
     if (ExactPower(x, y, &exact)) return sign * static_cast<float>(exact);
