@@ -1,10 +1,338 @@
 #include "drawing/Legend.h"
 
-// The legend's entries are not built yet: it asks for no room and draws
-// nothing, so the graph takes the whole free area.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
 
-void zel3d_legend_measure(Zel3dChart*, int* line_height, int* width, int* height) {
-    *line_height = *width = *height = 0;
+#include "chart/Chart.h"
+#include "device/DeviceOps.h"
+#include "drawing/Borders.h"
+#include "drawing/Contours.h"
+#include "drawing/DrawHelpers.h"
+#include "drawing/Markers.h"
+#include "kernel/Helpers.h"
+
+namespace {
+
+constexpr double kOpenTop = 1e308;
+
+enum LegendKind { kNoLegend = 0, kBoxes = 1, kZoneLines = 2, kContourLines = 3, kBarAcross = 4, kBarDown = 5 };
+
+// One aligned piece of a label: \l, \c or \r start a left-, centre- or
+// right-aligned segment.
+struct Segment {
+    int alignment;  // 1 left, 2 right, 3 centre (as the text operation takes them)
+    std::string text;
+};
+
+struct Entry {
+    double low, high;  // the band (kinds 1, 2, 4, 5) or the level (kind 3, low)
+    int level;         // index of `low` among the computed levels
+    std::vector<Segment> segments;
+};
+
+struct LegendModel {
+    int kind = kNoLegend;
+    bool scatter = false;
+    std::vector<Entry> entries;
+    std::vector<int> column_widths;  // per segment position
+    int char_width = 0;
+    int row_height = 0;
+    int entry_width = 0;  // sample and label columns
+    int sample_width = 0;
+    int rows = 0, columns = 0;
+};
+
+bool ZonesShown(const Zel3dChart* chart) {
+    return chart->draw_zones || ((chart->project_zmin | chart->project_zmax) & 2);
 }
 
-void zel3d_legend_draw(Zel3dChart*) {}
+bool ContoursShown(const Zel3dChart* chart) {
+    return chart->draw_contours || ((chart->project_zmin | chart->project_zmax) & 1);
+}
+
+int KindOf(const Zel3dChart* chart) {
+    if (chart->type == 2) return kBoxes;
+    bool projected_zones = (chart->project_zmin | chart->project_zmax) & 2;
+    if ((chart->draw_zones && (!chart->draw_mesh || chart->draw_shaded)) || projected_zones) {
+        if (chart->legend.style == 2) return chart->legend.orientation == 1 ? kBarDown : kBarAcross;
+        return kBoxes;
+    }
+    if (chart->draw_zones) return kZoneLines;
+    if (ContoursShown(chart)) return kContourLines;
+    return kNoLegend;
+}
+
+bool FromTable(const Zel3dChart* chart) { return chart->distn_method == 1 && chart->distn_table; }
+
+// The printf format of the level labels.
+std::string NumberFormat(const Zel3dChart* chart) {
+    char format[32];
+    const LevelList& levels = chart->levels;
+    if (FromTable(chart)) {
+        int precision = 0;
+        for (int k = 0; k < levels.count; ++k) {
+            for (int p = precision; p < 10; ++p) {
+                char text[64];
+                snprintf(text, sizeof text, "%.*f", p, levels.levels[k]);
+                precision = p;
+                if (strtod(text, nullptr) == levels.levels[k]) break;
+            }
+        }
+        double mean_step = levels.count > 1 ? (levels.levels[levels.count - 1] - levels.levels[0]) / (levels.count - 1) : 0;
+        int g = zel3d_decimal_exponent(mean_step);
+        bool scientific = g != kNoExponent && (g > 4 || g < -4);
+        snprintf(format, sizeof format, scientific ? "%%.%dE" : "%%.%df", precision);
+        return format;
+    }
+    // A single level has no step (and no division by zero).
+    int count = chart->num_distn_levels;
+    double step = count > 1 ? (chart->distn_max - chart->distn_min) / (count - 1) : 0.0;
+    int g = zel3d_decimal_exponent(step);
+    int k = zel3d_decimal_exponent(std::max(std::fabs(chart->distn_min), std::fabs(chart->distn_max)));
+    if (step == 0.0 || g == kNoExponent) snprintf(format, sizeof format, "%%.%dlf", 1);
+    else if (g < -5 || (g > 0 && k > 4)) snprintf(format, sizeof format, "%%.%dlE", std::max(g - k + 1, 0));
+    else snprintf(format, sizeof format, "%%.%dlf", std::max(g + 1, 0));
+    return format;
+}
+
+// Indices of the levels the legend lists (the entry list).
+std::vector<int> ListedLevels(const Zel3dChart* chart, int kind) {
+    const LevelList& levels = chart->levels;
+    int filter = std::max(chart->legend.label_filter, 1);
+    bool table = FromTable(chart);
+    int first = 0, last = levels.count - 1;
+    if (chart->legend.distn_range == 1 && levels.levels) {
+        for (int k = 0; k < levels.count; ++k)
+            if (levels.levels[k] <= chart->distn_min) first = k;
+        for (int k = levels.count - 1; k >= 0; --k)
+            if (levels.levels[k] >= chart->distn_max) last = k;
+    }
+    std::vector<int> listed;
+    for (int k = first; k <= last; ++k) {
+        bool kept = k % filter == 0 || (table && (k == 0 || k == levels.count - 1));
+        if (kind == kContourLines && !table && k == 0) kept = false;
+        if (kept) listed.push_back(k);
+    }
+    return listed;
+}
+
+std::vector<Segment> Split(const std::string& label) {
+    std::vector<Segment> segments;
+    Segment current = {1, ""};
+    for (size_t k = 0; k < label.size(); ++k) {
+        if (label[k] == '\\' && k + 1 < label.size() && (label[k + 1] == 'l' || label[k + 1] == 'c' || label[k + 1] == 'r')) {
+            if (!current.text.empty() || !segments.empty()) segments.push_back(current);
+            current = {label[k + 1] == 'l' ? 1 : label[k + 1] == 'r' ? 2 : 3, ""};
+            ++k;
+            continue;
+        }
+        current.text += label[k];
+    }
+    segments.push_back(current);
+    return segments;
+}
+
+std::string Formatted(const std::string& format, double value) {
+    char text[128];
+    snprintf(text, sizeof text, format.c_str(), value);
+    return text;
+}
+
+// The label of an entry: LEGEND_STRINGS item, else built from the band,
+// then the caller's function may replace it.
+std::string Label(Zel3dChart* chart, int index, int kind, const Entry& entry, const std::string& format) {
+    const StringList& strings = chart->legend.strings;
+    bool any_string = false;
+    for (int k = 0; k < strings.count && strings.items; ++k) any_string = any_string || (strings.items[k] && *strings.items[k]);
+    std::string label;
+    if (any_string) {
+        if (index < strings.count && strings.items[index]) label = strings.items[index];
+    } else if (kind == kBoxes || kind == kZoneLines) {
+        label = "\\r" + Formatted(format, entry.low) + "\\c .. \\r" + Formatted(format, entry.high);
+    } else if (kind == kContourLines) {
+        label = "\\r" + Formatted(format, entry.low);
+    } else {
+        label = (kind == kBarAcross ? "\\c" : "\\r") + Formatted(format, entry.low);
+    }
+    if (Zel3dLegendLabelFunc func = chart->legend.label_func) {
+        const char* replaced = func(chart, index, entry.low, entry.high, label.c_str());
+        label = replaced && *replaced ? replaced : (chart->legend.style == 2 ? " " : "");
+    }
+    return label;
+}
+
+int SeriesCount(const Zel3dChart* chart) {
+    const DataView& view = chart->surface_view;
+    return view.type == ZEL3D_DATA_POINT ? view.nseries : 1;
+}
+
+bool Shown(const Zel3dChart* chart) {
+    const DataView& view = chart->surface_view;
+    if (chart->legend.show != 1 || !view.valid || view.empty || !chart->scene.window.drawable) return false;
+    return chart->type == 2 || ZonesShown(chart) || ContoursShown(chart);
+}
+
+LegendModel Build(Zel3dChart* chart) {
+    LegendModel model;
+    if (!Shown(chart)) return model;
+    model.kind = KindOf(chart);
+    model.scatter = chart->type == 2;
+    if (model.kind == kNoLegend) return model;
+    if (model.scatter) {
+        int count = std::min(SeriesCount(chart), chart->legend.strings.count);
+        for (int s = 0; s < count; ++s) {
+            Entry entry = {0.0, 0.0, s, {}};
+            entry.segments = Split(Label(chart, s, model.kind, entry, "%g"));
+            model.entries.push_back(entry);
+        }
+    } else {
+        const LevelList& levels = chart->levels;
+        if (!levels.levels || levels.count <= 0) return LegendModel();
+        std::vector<int> listed = ListedLevels(chart, model.kind);
+        bool open_top = model.kind >= kContourLines;
+        std::string format = NumberFormat(chart);
+        size_t count = open_top ? listed.size() : (listed.empty() ? 0 : listed.size() - 1);
+        for (size_t n = 0; n < count; ++n) {
+            int level = listed[n];
+            double high = n + 1 < listed.size() ? levels.levels[listed[n + 1]] : kOpenTop;
+            Entry entry = {levels.levels[level], high, level, {}};
+            entry.segments = Split(Label(chart, int(n), model.kind, entry, format));
+            model.entries.push_back(entry);
+        }
+    }
+    if (model.entries.empty()) return LegendModel();
+    FontRecord& font = chart->legend.font;
+    if (font.height <= 0) zel3d_font_metrics(chart, &font);
+    const DeviceOps& ops = zel3d_ops(chart);
+    ops.set_font(chart, &font);
+    model.char_width = std::max(font.char_width, 1);
+    model.row_height = font.height * (model.kind == kBarAcross ? 2 : 1);
+    for (const Entry& entry : model.entries)
+        for (size_t k = 0; k < entry.segments.size(); ++k) {
+            if (model.column_widths.size() <= k) model.column_widths.push_back(0);
+            model.column_widths[k] = std::max(model.column_widths[k], ops.text_width(chart, entry.segments[k].text.c_str()));
+        }
+    int labels = 0;
+    for (int width : model.column_widths) labels += width;
+    model.sample_width = 3 * model.char_width;
+    model.entry_width = labels + (model.kind == kBarAcross ? 2 : model.scatter ? 4 : 6) * model.char_width;
+    // One column of entries, or one row when horizontal.
+    int count = int(model.entries.size());
+    bool across = chart->legend.orientation == 2 || model.kind == kBarAcross;
+    model.columns = across ? count : 1;
+    model.rows = across ? 1 : count;
+    return model;
+}
+
+int Border(const Zel3dChart* chart) {
+    const LegendArea& legend = chart->legend;
+    if (legend.border < 1 || legend.border > 9) return 0;
+    return legend.border == kBorderShadow ? legend.border_width : 2 * legend.border_width;
+}
+
+void DrawSample(Zel3dChart* chart, const LegendModel& model, const Entry& entry, int x, int y) {
+    const DeviceOps& ops = zel3d_ops(chart);
+    int w = model.sample_width, h = std::max(model.row_height - 2, 1);
+    int middle = y + model.row_height / 2;
+    if (model.scatter) {
+        const Zel3dDataStyle& style = zel3d_data_style(chart, entry.level);
+        zel3d_apply_line_style(chart, &style.line);
+        ops.line(chart, x, middle, x + w, middle);
+        zel3d_set_foreground(chart, style.symbol.color);
+        zel3d_set_fill(chart, style.symbol.color);
+        zel3d_draw_symbol(chart, style.symbol.shape, std::min(style.symbol.size, h), x + w / 2, middle);
+        return;
+    }
+    int band = entry.level + 1;  // the band above the level
+    switch (model.kind) {
+    case kBoxes:
+    case kBarAcross:
+    case kBarDown:
+        zel3d_set_zone_fill(chart, band);
+        ops.fill_rectangle(chart, x, y + 1, w, h);
+        zel3d_set_band_foreground(chart, band);
+        ops.rectangle(chart, x, y + 1, w, h);
+        break;
+    case kZoneLines:
+        zel3d_set_band_foreground(chart, band);
+        ops.line(chart, x, middle, x + w, middle);
+        break;
+    case kContourLines:
+        if (zel3d_set_contour_line_style(chart, entry.level)) ops.line(chart, x, middle, x + w, middle);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+void zel3d_legend_measure(Zel3dChart* chart, int* line_height, int* width, int* height) {
+    *line_height = *width = *height = 0;
+    LegendModel model = Build(chart);
+    if (model.kind == kNoLegend) return;
+    int border = Border(chart);
+    *line_height = chart->legend.font.height;
+    *width = model.columns * model.entry_width + border;
+    *height = model.rows * model.row_height + border;
+}
+
+void zel3d_legend_draw(Zel3dChart* chart) {
+    LegendArea& legend = chart->legend;
+    const Rect& rect = legend.rect;
+    if (rect.width <= 0 || rect.height <= 0) return;
+    LegendModel model = Build(chart);
+    if (model.kind == kNoLegend) return;
+    const DeviceOps& ops = zel3d_ops(chart);
+    int background = zel3d_or(legend.background.color, chart->background.color);
+    int foreground = zel3d_or(legend.foreground.color, zel3d_or(chart->foreground.color, 0));
+    if (background != -1) {
+        zel3d_set_fill(chart, background);
+        ops.fill_rectangle(chart, rect.x, rect.y, rect.width, rect.height);
+    }
+    if (legend.image.image || (legend.image.file_name && legend.image.file_name[0]))
+        ops.draw_image(chart, &legend.image, rect.x, rect.y, rect.width, rect.height, rect.x, rect.y, rect.width,
+                       rect.height);
+    if (legend.border) zel3d_draw_border(chart, rect.x, rect.y, rect.width, rect.height, legend.border,
+                                         legend.border_width, &legend.background, foreground);
+    ops.set_font(chart, &legend.font);
+    zel3d_set_foreground(chart, foreground);
+    if (legend.title && legend.title[0])
+        ops.text_aligned(chart, rect.x + rect.width / 2, rect.y - legend.font.height / 2, legend.title, 3);
+    int inset = Border(chart) / 2;
+    // From the last entry (top) down to the first: vertical legends list
+    // the highest band at the top.
+    int count = int(model.entries.size());
+    for (int n = count - 1; n >= 0; --n) {
+        int slot = count - 1 - n;
+        int column = model.rows == 1 ? slot : 0, row = model.rows == 1 ? 0 : slot;
+        int x = rect.x + inset + column * model.entry_width + model.char_width;
+        int y = rect.y + inset + row * model.row_height;
+        const Entry& entry = model.entries[n];
+        DrawSample(chart, model, entry, x, y);
+        ops.set_font(chart, &legend.font);
+        zel3d_set_foreground(chart, foreground);
+        int column_x = x + model.sample_width + model.char_width;
+        int baseline = y + (model.row_height + legend.font.ascent - legend.font.descent) / 2;
+        for (size_t k = 0; k < entry.segments.size(); ++k) {
+            const Segment& segment = entry.segments[k];
+            int width = model.column_widths[k];
+            if (!segment.text.empty()) {
+                int at = segment.alignment == 1 ? column_x : segment.alignment == 2 ? column_x + width : column_x + width / 2;
+                ops.text_aligned(chart, at, baseline, segment.text.c_str(), segment.alignment);
+            }
+            column_x += width;
+        }
+    }
+    zel3d_forget_device_colors(chart);
+}
+
+std::vector<double> zel3d_legend_levels(Zel3dChart* chart) {
+    std::vector<double> levels;
+    LegendModel model = Build(chart);
+    for (const Entry& entry : model.entries) levels.push_back(entry.low);
+    return levels;
+}

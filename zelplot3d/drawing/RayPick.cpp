@@ -24,6 +24,25 @@ double BoxZ(const Zel3dChart* chart, double z) {
     return n.m[2][2] * z + n.m[2][3];
 }
 
+// The part of the ray in front of its origin that lies between the low
+// and high bounds of its first `axes` coordinates (the slab method).
+bool InsideSlabs(const Ray& ray, const double* lows, const double* highs, int axes, double* t_in, double* t_out) {
+    const double origin[3] = {ray.origin.x, ray.origin.y, ray.origin.z};
+    const double direction[3] = {ray.direction.x, ray.direction.y, ray.direction.z};
+    *t_in = 0.0;
+    *t_out = 1e308;
+    for (int a = 0; a < axes; ++a) {
+        if (direction[a] == 0.0) {
+            if (origin[a] < lows[a] || origin[a] > highs[a]) return false;
+            continue;
+        }
+        double t1 = (lows[a] - origin[a]) / direction[a], t2 = (highs[a] - origin[a]) / direction[a];
+        *t_in = std::max(*t_in, std::min(t1, t2));
+        *t_out = std::min(*t_out, std::max(t1, t2));
+    }
+    return *t_in <= *t_out;
+}
+
 // The ray against the triangle (a, b, c): the parameter of the crossing
 // with the triangle's plane when it lies inside the triangle.
 bool HitTriangle(const Ray& ray, const Vec3& a, const Vec3& b, const Vec3& c, double* t) {
@@ -119,19 +138,9 @@ bool zel3d_ray_pick_cell(const Zel3dChart* chart, const Ray& ray, RayHit* hit) {
     const Vec3& d = ray.direction;
     // The part of the ray above the grid (the slab method); the walk starts
     // where that part begins, or at the eye when it stands over the grid.
-    double t_in = 0.0, t_out = 1e308;
+    double t_in, t_out;
     const double lows[2] = {gx.front(), gy.front()}, highs[2] = {gx.back(), gy.back()};
-    const double origin[2] = {o.x, o.y}, direction[2] = {d.x, d.y};
-    for (int a = 0; a < 2; ++a) {
-        if (direction[a] == 0.0) {
-            if (origin[a] < lows[a] || origin[a] > highs[a]) return false;
-            continue;
-        }
-        double t1 = (lows[a] - origin[a]) / direction[a], t2 = (highs[a] - origin[a]) / direction[a];
-        t_in = std::max(t_in, std::min(t1, t2));
-        t_out = std::min(t_out, std::max(t1, t2));
-    }
-    if (t_in > t_out) return false;
+    if (!InsideSlabs(ray, lows, highs, 2, &t_in, &t_out)) return false;
     double sx = o.x + t_in * d.x, sy = o.y + t_in * d.y;
     int i = zel3d_interval_index(sx, gx.data(), nx), j = zel3d_interval_index(sy, gy.data(), ny);
     double t = t_in;
@@ -168,19 +177,8 @@ bool zel3d_ray_hit_bar(const Zel3dChart* chart, const Ray& ray, int i, int j, do
     Vec3 b = {BoxX(chart, f.x1), BoxY(chart, f.y1), BoxZ(chart, std::max(value, chart->zorigin))};
     const double lows[3] = {std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z)};
     const double highs[3] = {std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z)};
-    const double origin[3] = {ray.origin.x, ray.origin.y, ray.origin.z};
-    const double direction[3] = {ray.direction.x, ray.direction.y, ray.direction.z};
-    double t_in = 0.0, t_out = 1e308;
-    for (int k = 0; k < 3; ++k) {
-        if (direction[k] == 0.0) {
-            if (origin[k] < lows[k] || origin[k] > highs[k]) return false;
-            continue;
-        }
-        double t1 = (lows[k] - origin[k]) / direction[k], t2 = (highs[k] - origin[k]) / direction[k];
-        t_in = std::max(t_in, std::min(t1, t2));
-        t_out = std::min(t_out, std::max(t1, t2));
-    }
-    if (t_in > t_out) return false;
+    double t_in, t_out;
+    if (!InsideSlabs(ray, lows, highs, 3, &t_in, &t_out)) return false;
     *t = t_in;
     return true;
 }
