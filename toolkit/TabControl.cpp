@@ -507,7 +507,9 @@ void SECTabControl::OnLButtonDown(UINT flags, CPoint point) {
         if (m_hasCurrent && m_current == clicked) m_hasCurrent = FALSE;
         InvalidateTab(clicked);
     } else if (flags & MK_SHIFT) {
-        const int from = std::min(m_current, clicked), to = std::max(m_current, clicked);
+        // Without a current tab the range is the clicked tab alone.
+        const int anchor = m_hasCurrent ? m_current : clicked;
+        const int from = std::min(anchor, clicked), to = std::max(anchor, clicked);
         m_hasCurrent = FALSE;
         for (int i = 0; i < GetTabCount(); ++i) {
             const BOOL select = i >= from && i <= to;
@@ -547,7 +549,8 @@ void SECTabControl::OnLButtonDblClk(UINT flags, CPoint point) {
     }
     const int hit = TabAt(point);
     CWnd::OnLButtonDblClk(flags, point);
-    if (CWnd* parent = GetParent()) parent->SendMessage(WM_TABDBLCLK, static_cast<WPARAM>(hit < 0 ? 0 : hit), 0);
+    // A miss is -1, so that it cannot be taken for the first tab.
+    if (CWnd* parent = GetParent()) parent->SendMessage(WM_TABDBLCLK, static_cast<WPARAM>(hit), 0);
 }
 
 BOOL SECTabControl::OnSetCursor(CWnd*, UINT, UINT) {

@@ -179,6 +179,9 @@ void SECTabWndBase::OnDestroy() {
 void SECTabWndBase::OnChildActivate() { FocusActiveTab(); }
 
 LRESULT SECTabWndBase::OnTabSelected(WPARAM wParam, LPARAM) {
+    // A selection notice sent while no tab is current names no tab.
+    int current;
+    if (m_tabStrip == nullptr || !m_tabStrip->GetCurrentTab(current)) return 0;
     ActivateTabAt(static_cast<int>(wParam));
     return 0;
 }
@@ -202,6 +205,7 @@ BEGIN_MESSAGE_MAP(SECTabWnd, SECTabWndBase)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
+    ON_WM_CAPTURECHANGED()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
     ON_MESSAGE(WM_TABSELECTED, OnTabSelected)
@@ -465,10 +469,19 @@ void SECTabWnd::OnLButtonUp(UINT flags, CPoint point) {
     CWnd::OnLButtonUp(flags, point);
 }
 
+void SECTabWnd::OnCaptureChanged(CWnd* wnd) {
+    // A drag whose capture was taken away ends there.
+    if (m_tracking) {
+        m_tracking = FALSE;
+        RecalcLayout();
+    }
+    CWnd::OnCaptureChanged(wnd);
+}
+
 void SECTabWnd::OnMouseMove(UINT flags, CPoint point) {
     if (m_tracking && point.x != m_splitPosition) {
         const int old = m_splitPosition;
-        m_splitPosition = point.x - m_gripOffset - 1;
+        m_splitPosition = point.x - m_gripOffset;
         RecalcLayout();
         if (m_tabStrip != nullptr) {
             CRect stripArea;
@@ -495,7 +508,7 @@ void SECTabWnd::OnVScroll(UINT, UINT, CScrollBar*) { PassScrollToActive(); }
 
 LRESULT SECTabWnd::OnTabSelected(WPARAM wParam, LPARAM lParam) {
     if (lParam != 0) reinterpret_cast<SECTabChange*>(lParam)->controlId = GetDlgCtrlID();
-    ActivateTabAt(static_cast<int>(wParam));
+    SECTabWndBase::OnTabSelected(wParam, lParam);
     if (CWnd* notify = GetNotifyWnd()) notify->SendMessage(WM_TABSELECTED, wParam, lParam);
     return 0;
 }

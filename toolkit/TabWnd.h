@@ -106,6 +106,7 @@ protected:
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);
     afx_msg void OnMouseMove(UINT flags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* wnd);
     afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
     afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
     afx_msg LRESULT OnTabSelected(WPARAM wParam, LPARAM lParam);

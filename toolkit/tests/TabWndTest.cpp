@@ -122,6 +122,8 @@ TEST(TabStrip, ClicksAndTheCtrlAndShiftRulesGiveTheirNotices) {
     strip.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     EXPECT_EQ(parent.notices.back().message, (UINT)WM_TABDBLCLK);
     EXPECT_EQ(parent.notices.back().wParam, 2u);
+    strip.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(499, 2));
+    EXPECT_EQ(parent.notices.back().wParam, static_cast<WPARAM>(-1));  // a miss names no tab
     strip.ClearSelection();
     EXPECT_EQ(parent.notices.back().message, (UINT)WM_TABSELCLEARED);
 
@@ -134,6 +136,11 @@ TEST(TabStrip, ClicksAndTheCtrlAndShiftRulesGiveTheirNotices) {
     int current = -1;
     EXPECT_TRUE(strip.GetCurrentTab(current));
     EXPECT_EQ(current, 2);
+    // Deleting a tab before the current one keeps the same tab current.
+    strip.DeleteTab(0);
+    EXPECT_TRUE(strip.GetCurrentTab(current));
+    EXPECT_EQ(current, 1);
+    EXPECT_STREQ(strip.GetTab(current)->label, "Tables");
 
     testing_harness::Pixels::FromWindow(parent).SavePng(ShotPath("tab_strip.png"));
     parent.DestroyWindow();

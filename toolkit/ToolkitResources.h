@@ -1,0 +1,7 @@
+// Resource ids of the toolkit; a program's resource script includes
+// Toolkit.rc, which holds them.
+#pragma once
+
+#define IDC_SEC_SPLITH 30980
+#define IDS_SEC_SPLASH_TITLE 20661
+#define IDS_SEC_SPLASH_OWNER_TITLE 20662

@@ -1,0 +1,2 @@
+#pragma once
+#define IDB_TEST_SPLASH 149
