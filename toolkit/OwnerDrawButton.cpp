@@ -1,0 +1,463 @@
+#include "OwnerDrawButton.h"
+
+#include <vector>
+
+#include "DC.h"
+#include "FileDialog.h"
+#include "ResourceModule.h"
+#include "WindowMessages.h"
+
+// ---- SECOwnerDrawButton --------------------------------------------------
+
+COLORREF SECOwnerDrawButton::face = 0;
+COLORREF SECOwnerDrawButton::highlight = 0;
+COLORREF SECOwnerDrawButton::shadow = 0;
+COLORREF SECOwnerDrawButton::frame = 0;
+
+IMPLEMENT_DYNAMIC(SECOwnerDrawButton, CButton)
+
+BEGIN_MESSAGE_MAP(SECOwnerDrawButton, CButton)
+    ON_WM_KEYUP()
+    ON_WM_LBUTTONUP()
+    ON_WM_GETDLGCODE()
+    ON_WM_SYSCOLORCHANGE()
+END_MESSAGE_MAP()
+
+void SECOwnerDrawButton::ReadColors() {
+    face = ::GetSysColor(COLOR_BTNFACE);
+    highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    frame = ::GetSysColor(COLOR_WINDOWFRAME);
+}
+
+SECOwnerDrawButton::SECOwnerDrawButton() {
+    ReadColors();
+    m_newLook = LOBYTE(LOWORD(::GetVersion())) >= 4;
+}
+
+BOOL SECOwnerDrawButton::AttachButton(UINT id, CWnd* parent, BOOL isDefault) {
+    m_default = isDefault;
+    return SubclassDlgItem(id, parent);
+}
+
+BOOL SECOwnerDrawButton::CreateButton(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                                      BOOL isDefault) {
+    m_default = isDefault;
+    return CButton::Create(text, style | BS_OWNERDRAW, rect, parent, id);
+}
+
+void SECOwnerDrawButton::SetButtonStyle(UINT style, BOOL redraw) {
+    const DWORD before = GetStyle();
+    ModifyStyle(0, style | BS_OWNERDRAW, 0);
+    if (GetStyle() != before && LOWORD(redraw) != 0) Invalidate(TRUE);
+}
+
+RECT SECOwnerDrawButton::DrawFrame(CDC* dc, const DRAWITEMSTRUCT& item) {
+    RECT r = item.rcItem;
+    dc->FillSolidRect(&r, face);
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    // The old look's border leaves the four corner pixels out.
+    auto cornerlessBorder = [dc](const RECT& b) {
+        dc->FillSolidRect(b.left + 1, b.top, b.right - b.left - 2, 1, frame);
+        dc->FillSolidRect(b.left + 1, b.bottom - 1, b.right - b.left - 2, 1, frame);
+        dc->FillSolidRect(b.left, b.top + 1, 1, b.bottom - b.top - 2, frame);
+        dc->FillSolidRect(b.right - 1, b.top + 1, 1, b.bottom - b.top - 2, frame);
+    };
+    if (m_newLook) {
+        dc->Draw3dRect(&r, pressed ? frame : highlight, pressed ? highlight : frame);
+        ::InflateRect(&r, -1, -1);
+        dc->Draw3dRect(&r, pressed ? shadow : face, pressed ? face : shadow);
+    } else {
+        cornerlessBorder(r);
+        ::InflateRect(&r, -1, -1);
+        dc->Draw3dRect(&r, pressed ? shadow : highlight, pressed ? highlight : shadow);
+        ::InflateRect(&r, -1, -1);
+        dc->Draw3dRect(&r, pressed ? shadow : highlight, pressed ? highlight : shadow);
+    }
+    if (pressed) {
+        ++r.left;
+        ++r.top;
+    } else {
+        --r.right;
+        --r.bottom;
+    }
+    return r;
+}
+
+void SECOwnerDrawButton::DrawDisabled(CDC* dc, int width, int height) {
+    HDC hdc = dc->GetSafeHdc();
+    HDC maskDC = ::CreateCompatibleDC(hdc);
+    HBITMAP mask = ::CreateBitmap(width, height, 1, 1, nullptr);
+    if (maskDC == nullptr || mask == nullptr) {
+        if (mask != nullptr) ::DeleteObject(mask);
+        if (maskDC != nullptr) ::DeleteDC(maskDC);
+        return;
+    }
+    HGDIOBJ oldMask = ::SelectObject(maskDC, mask);
+    ::PatBlt(maskDC, 0, 0, width, height, WHITENESS);
+    // Face and highlight pixels become white in the mask, all others black.
+    const COLORREF oldBk = ::SetBkColor(hdc, face);
+    ::BitBlt(maskDC, 0, 0, width - 3, height - 3, hdc, 1, 1, SRCCOPY);
+    ::SetBkColor(hdc, highlight);
+    ::BitBlt(maskDC, 0, 0, width - 3, height - 3, hdc, 1, 1, SRCPAINT);
+    ::SetBkColor(hdc, RGB(255, 255, 255));
+    const COLORREF oldText = ::SetTextColor(hdc, RGB(0, 0, 0));
+    constexpr DWORD kPaintThroughMask = 0xB8074A;
+    HBRUSH lightBrush = ::CreateSolidBrush(highlight), darkBrush = ::CreateSolidBrush(shadow);
+    HGDIOBJ oldBrush = ::SelectObject(hdc, lightBrush);
+    ::BitBlt(hdc, 2, 2, width - 4, height - 4, maskDC, 0, 0, kPaintThroughMask);
+    ::SelectObject(hdc, darkBrush);
+    ::BitBlt(hdc, 1, 1, width - 3, height - 3, maskDC, 0, 0, kPaintThroughMask);
+    ::SelectObject(hdc, oldBrush);
+    ::DeleteObject(lightBrush);
+    ::DeleteObject(darkBrush);
+    ::SetBkColor(hdc, oldBk);
+    ::SetTextColor(hdc, oldText);
+    ::SelectObject(maskDC, oldMask);
+    ::DeleteObject(mask);
+    ::DeleteDC(maskDC);
+}
+
+void SECOwnerDrawButton::DrawFocusFrame(CDC* dc, const DRAWITEMSTRUCT& item) {
+    if (!(item.itemState & ODS_FOCUS)) return;
+    RECT r = item.rcItem;
+    const int inset = m_newLook ? 1 : 2;
+    ::InflateRect(&r, -inset, -inset);
+    if (item.itemState & ODS_SELECTED) {
+        ++r.left;
+        ++r.top;
+    } else {
+        --r.right;
+        --r.bottom;
+    }
+    dc->SetBkColor(face);
+    DrawFocus(dc, r);
+}
+
+void SECOwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT item) {
+    CDC* itemDC = CDC::FromHandle(item->hDC);
+    if (item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) {
+        const int width = item->rcItem.right - item->rcItem.left;
+        const int height = item->rcItem.bottom - item->rcItem.top;
+        HDC memory = ::CreateCompatibleDC(item->hDC);
+        HBITMAP bitmap = memory != nullptr ? ::CreateCompatibleBitmap(item->hDC, width, height) : nullptr;
+        HGDIOBJ old = bitmap != nullptr ? ::SelectObject(memory, bitmap) : nullptr;
+        CDC* dc = bitmap != nullptr ? CDC::FromHandle(memory) : itemDC;
+        HGDIOBJ oldFont = nullptr;
+        if (bitmap != nullptr) {
+            if (HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))) oldFont = ::SelectObject(memory, font);
+        }
+        PrepareDC(itemDC, dc);
+        DRAWITEMSTRUCT local = *item;
+        if (bitmap != nullptr) ::OffsetRect(&local.rcItem, -item->rcItem.left, -item->rcItem.top);
+        const RECT interior = DrawFrame(dc, local);
+        DrawContents(dc, local, interior);
+        if (item->itemState & ODS_DISABLED) DrawDisabled(dc, width, height);
+        if (bitmap != nullptr)
+            ::BitBlt(item->hDC, item->rcItem.left, item->rcItem.top, width, height, memory, 0, 0, SRCCOPY);
+        RestoreDC(itemDC, dc);
+        if (oldFont != nullptr) ::SelectObject(memory, oldFont);
+        if (old != nullptr) ::SelectObject(memory, old);
+        if (bitmap != nullptr) ::DeleteObject(bitmap);
+        if (memory != nullptr) ::DeleteDC(memory);
+    } else if (!(item->itemAction & ODA_FOCUS)) {
+        return;
+    }
+    DrawFocusFrame(itemDC, *item);
+}
+
+void SECOwnerDrawButton::OnKeyUp(UINT key, UINT repeat, UINT flags) {
+    CButton::OnKeyUp(key, repeat, flags);
+    if (key == VK_SPACE) OnClicked();
+}
+
+void SECOwnerDrawButton::OnLButtonUp(UINT flags, CPoint point) {
+    RECT client;
+    GetClientRect(&client);
+    if (::PtInRect(&client, point) && (GetState() & BST_PUSHED) && ::GetCapture() == m_hWnd) OnClicked();
+    CButton::OnLButtonUp(flags, point);
+}
+
+UINT SECOwnerDrawButton::OnGetDlgCode() {
+    return (::GetFocus() == m_hWnd && (m_default & 1)) ? DLGC_BUTTON | DLGC_DEFPUSHBUTTON : DLGC_BUTTON;
+}
+
+void SECOwnerDrawButton::OnSysColorChange() {
+    CButton::OnSysColorChange();
+    ReadColors();
+    Invalidate(TRUE);
+}
+
+// ---- SECWellButton -------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(SECWellButton, SECOwnerDrawButton)
+
+BEGIN_MESSAGE_MAP(SECWellButton, SECOwnerDrawButton)
+    ON_MESSAGE(WM_SEC_COLORCHOSEN, OnColorChosen)
+    ON_MESSAGE(WM_SEC_COLORDIALOG, OnColorDialog)
+END_MESSAGE_MAP()
+
+SECWellButton::SECWellButton() : m_popup(std::make_unique<SECPopupColorWell>()) { InitPalette(); }
+
+SECWellButton::~SECWellButton() {
+    if (m_popup->GetSafeHwnd() != nullptr) m_popup->DestroyWindow();
+}
+
+void SECWellButton::InitPalette() {
+    LOGPALETTE palette = {0x300, 1, {{0, 0, 0, 0}}};
+    m_palette.DeleteObject();
+    m_palette.CreatePalette(&palette);
+}
+
+void SECWellButton::SetColor(COLORREF colour) {
+    PALETTEENTRY entry = {GetRValue(colour), GetGValue(colour), GetBValue(colour), 0};
+    m_palette.SetPaletteEntries(0, 1, &entry);
+    if (m_hWnd != nullptr) Invalidate(TRUE);
+}
+
+COLORREF SECWellButton::GetColor() const {
+    PALETTEENTRY entry = {};
+    m_palette.GetPaletteEntries(0, 1, &entry);
+    return RGB(entry.peRed, entry.peGreen, entry.peBlue);
+}
+
+void SECWellButton::OnClicked() {
+    if (m_popup->IsActive()) return;
+    DropPopup();
+}
+
+void SECWellButton::DropPopup() {
+    RECT r;
+    GetWindowRect(&r);
+    m_popup->Reset();
+    if (!m_popup->Open(WS_VISIBLE, r, GetParent(), m_other)) return;
+    m_popup->SelectColor(GetColor());
+    m_popup->SetOwner(this);
+}
+
+void SECWellButton::DrawFocus(CDC* dc, RECT rect) {
+    ::InflateRect(&rect, -1, -1);
+    dc->DrawFocusRect(&rect);
+}
+
+void SECWellButton::DrawContents(CDC* dc, const DRAWITEMSTRUCT& item, const RECT& interior) {
+    HDC hdc = dc->GetSafeHdc();
+    const int l = interior.left, t = interior.top, r = interior.right, b = interior.bottom;
+    const int x = r - 7, y = t + (b - t - 3) / 2;
+    POINT arrow[3] = {{x, y}, {x + 4, y}, {x + 2, y + 2}};
+    HGDIOBJ oldPen = ::SelectObject(hdc, ::GetStockObject(BLACK_PEN));
+    HGDIOBJ oldBrush = ::SelectObject(hdc, ::GetStockObject(BLACK_BRUSH));
+    const int oldFill = ::SetPolyFillMode(hdc, WINDING);
+    ::Polygon(hdc, arrow, 3);
+    ::SetPolyFillMode(hdc, oldFill);
+    ::SelectObject(hdc, oldPen);
+    ::SelectObject(hdc, oldBrush);
+    dc->FillSolidRect(r - 10, t + 2, 1, b - t - 4, shadow);
+    dc->FillSolidRect(r - 9, t + 2, 1, b - t - 4, highlight);
+    if (!(item.itemState & ODS_DISABLED)) {
+        RECT swatch = {l + 3, t + 2, r - 13, b - 2};
+        ::FrameRect(hdc, &swatch, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        ::InflateRect(&swatch, -1, -1);
+        HBRUSH fill = ::CreateSolidBrush(GetColor());
+        ::FillRect(hdc, &swatch, fill);
+        ::DeleteObject(fill);
+    }
+}
+
+LRESULT SECWellButton::OnColorChosen(WPARAM, LPARAM lParam) {
+    SetColor(static_cast<COLORREF>(lParam));
+    Invalidate(TRUE);
+    if (CWnd* parent = GetParent())
+        parent->SendMessage(WM_SEC_COLORCHOSEN, static_cast<WPARAM>(GetDlgCtrlID()), lParam);
+    return 0;
+}
+
+LRESULT SECWellButton::OnColorDialog(WPARAM, LPARAM) {
+    CColorDialog dialog(0, 0, nullptr);
+    dialog.m_cc.rgbResult = GetColor();
+    dialog.m_cc.Flags |= m_colorDialogFlags;
+    if (dialog.DoModal() == IDOK) OnColorChosen(0, static_cast<LPARAM>(dialog.GetColor()));
+    return 0;
+}
+
+// ---- SECBitmapButton -----------------------------------------------------
+
+int SECBitmapButton::defaultMarginX = 5;
+int SECBitmapButton::defaultMarginY = 5;
+
+IMPLEMENT_DYNAMIC(SECBitmapButton, SECOwnerDrawButton)
+
+BEGIN_MESSAGE_MAP(SECBitmapButton, SECOwnerDrawButton)
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+LPCSTR SECBitmapButton::BitmapResource() const {
+    return m_bitmapId != 0 ? MAKEINTRESOURCEA(m_bitmapId) : static_cast<LPCSTR>(m_bitmapName);
+}
+
+BOOL SECBitmapButton::LoadBitmapResource(LPCSTR name) {
+    if (IS_INTRESOURCE(name)) {
+        m_bitmapId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(name));
+    } else {
+        m_bitmapId = 0;
+        m_bitmapName = name;
+    }
+    m_bitmap.DeleteObject();
+    return SECLoadSysColorBitmap(m_bitmap, BitmapResource());
+}
+
+BOOL SECBitmapButton::AttachBitmapButton(UINT id, int alignment, LPCSTR name, CWnd* parent, BOOL isDefault) {
+    m_alignment = alignment;
+    if (!LoadBitmapResource(name) || !AttachButton(id, parent, isDefault)) return FALSE;
+    CalcLayout();
+    return TRUE;
+}
+
+BOOL SECBitmapButton::AttachBitmapButton(UINT id, int alignment, UINT bitmapId, CWnd* parent, BOOL isDefault) {
+    return AttachBitmapButton(id, alignment, MAKEINTRESOURCEA(bitmapId), parent, isDefault);
+}
+
+BOOL SECBitmapButton::CreateBitmapButton(LPCSTR text, DWORD style, int alignment, LPCSTR name, const RECT& rect,
+                                         CWnd* parent, UINT id, BOOL isDefault) {
+    m_alignment = alignment;
+    if (!LoadBitmapResource(name) || !CreateButton(text, style, rect, parent, id, isDefault)) return FALSE;
+    CalcLayout();
+    return TRUE;
+}
+
+BOOL SECBitmapButton::CreateBitmapButton(LPCSTR text, DWORD style, int alignment, UINT bitmapId, const RECT& rect,
+                                         CWnd* parent, UINT id, BOOL isDefault) {
+    return CreateBitmapButton(text, style, alignment, MAKEINTRESOURCEA(bitmapId), rect, parent, id, isDefault);
+}
+
+void SECBitmapButton::CalcLayout() {
+    BITMAP description = {};
+    if (m_bitmap.GetSafeHandle() != nullptr) ::GetObjectA(m_bitmap, sizeof description, &description);
+    RECT client = {};
+    if (m_hWnd != nullptr) GetClientRect(&client);
+    button_layout::CalcLayout(m_alignment, SIZE{description.bmWidth, description.bmHeight},
+                              SIZE{client.right - 3, client.bottom - 3}, m_marginX, m_marginY, m_bitmapRect,
+                              m_captionRect);
+}
+
+void SECBitmapButton::DrawContents(CDC* dc, const DRAWITEMSTRUCT&, const RECT& interior) {
+    HDC hdc = dc->GetSafeHdc();
+    RECT bitmapRect = m_bitmapRect;
+    ::OffsetRect(&bitmapRect, interior.left, interior.top);
+    if (m_bitmap.GetSafeHandle() != nullptr) {
+        HDC memory = ::CreateCompatibleDC(hdc);
+        HGDIOBJ old = ::SelectObject(memory, m_bitmap);
+        ::BitBlt(hdc, bitmapRect.left, bitmapRect.top, bitmapRect.right - bitmapRect.left,
+                 bitmapRect.bottom - bitmapRect.top, memory, 0, 0, SRCCOPY);
+        ::SelectObject(memory, old);
+        ::DeleteDC(memory);
+    }
+    if (m_alignment == button_layout::kCentred) return;
+    HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (font == nullptr) font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    if (font == nullptr) return;
+    CString caption;
+    GetWindowText(caption);
+    RECT captionRect = m_captionRect;
+    ::OffsetRect(&captionRect, interior.left, interior.top);
+    HGDIOBJ oldFont = ::SelectObject(hdc, font);
+    ::SetBkColor(hdc, face);
+    ::SetTextColor(hdc, RGB(0, 0, 0));
+    ::DrawTextA(hdc, caption, -1, &captionRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    ::SelectObject(hdc, oldFont);
+}
+
+void SECBitmapButton::DrawFocus(CDC* dc, RECT rect) {
+    if (m_alignment == button_layout::kCentred) {
+        RECT r = m_bitmapRect;
+        ::OffsetRect(&r, rect.left, rect.top);
+        ::InflateRect(&r, 3, 3);
+        dc->DrawFocusRect(&r);
+        return;
+    }
+    RECT caption = m_captionRect;
+    ::OffsetRect(&caption, rect.left, rect.top);
+    HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (font == nullptr) font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    if (font != nullptr) {
+        CString text;
+        GetWindowText(text);
+        RECT measured = caption;
+        HGDIOBJ old = ::SelectObject(dc->GetSafeHdc(), font);
+        ::DrawTextA(dc->GetSafeHdc(), text, -1, &measured, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        ::SelectObject(dc->GetSafeHdc(), old);
+        const int textWidth = measured.right - measured.left;
+        const int textHeight = measured.bottom - measured.top;
+        const int left = caption.left + ((caption.right - caption.left) - textWidth) / 2 - 1;
+        const int top = caption.top + ((caption.bottom - caption.top) - textHeight) / 2;
+        caption = RECT{left, top, left + textWidth + 2, top + textHeight};
+    }
+    dc->DrawFocusRect(&caption);
+}
+
+void SECBitmapButton::OnSysColorChange() {
+    if (m_bitmap.GetSafeHandle() != nullptr) {
+        m_bitmap.DeleteObject();
+        SECLoadSysColorBitmap(m_bitmap, BitmapResource());
+    }
+    SECOwnerDrawButton::OnSysColorChange();
+}
+
+void SECBitmapButton::OnSize(UINT type, int cx, int cy) {
+    SECOwnerDrawButton::OnSize(type, cx, cy);
+    CalcLayout();
+}
+
+// ---- System-colour bitmaps -----------------------------------------------
+
+BOOL SECLoadSysColorBitmap(CBitmap& bitmap, LPCSTR name) {
+    HINSTANCE module = AfxGetResourceHandle();
+    HRSRC found = ::FindResourceA(module, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+    HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
+    const BYTE* data = loaded != nullptr ? static_cast<const BYTE*>(::LockResource(loaded)) : nullptr;
+    const DWORD size = found != nullptr ? ::SizeofResource(module, found) : 0;
+    if (data == nullptr || size < sizeof(BITMAPINFOHEADER)) return FALSE;
+    const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(data);
+    // Only palette pictures whose header and colour table lie inside the resource.
+    if (info->biSize < sizeof(BITMAPINFOHEADER) || info->biBitCount == 0 || info->biBitCount > 8 ||
+        info->biWidth <= 0 || info->biHeight == 0)
+        return FALSE;
+    const DWORD colours = 1u << info->biBitCount;
+    const DWORD headerBytes = info->biSize + 4 * colours;
+    if (headerBytes > size) return FALSE;
+    std::vector<BYTE> header(data, data + headerBytes);
+    auto* table = reinterpret_cast<RGBQUAD*>(header.data() + info->biSize);
+    const struct { COLORREF from; int to; } mapping[] = {
+        {RGB(0, 0, 0), COLOR_BTNTEXT}, {RGB(128, 128, 128), COLOR_BTNSHADOW},
+        {RGB(192, 192, 192), COLOR_BTNFACE}, {RGB(255, 255, 255), COLOR_BTNHIGHLIGHT}};
+    for (DWORD i = 0; i < colours; ++i) {
+        const COLORREF entry = RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue);
+        for (const auto& m : mapping) {
+            if (entry == m.from) {
+                const COLORREF system = ::GetSysColor(m.to);
+                table[i] = {GetBValue(system), GetGValue(system), GetRValue(system), 0};
+                break;
+            }
+        }
+    }
+    const int height = info->biHeight < 0 ? -info->biHeight : info->biHeight;
+    const DWORD rowBytes = ((info->biWidth * info->biBitCount + 31) / 32) * 4;
+    if (static_cast<ULONGLONG>(rowBytes) * height > size - headerBytes) return FALSE;
+    HDC screen = ::GetDC(nullptr);
+    HBITMAP made = ::CreateCompatibleBitmap(screen, info->biWidth, height);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BOOL ok = made != nullptr && memory != nullptr;
+    if (ok) {
+        HGDIOBJ old = ::SelectObject(memory, made);
+        ::StretchDIBits(memory, 0, 0, info->biWidth, height, 0, 0, info->biWidth, height, data + headerBytes,
+                        reinterpret_cast<BITMAPINFO*>(header.data()), DIB_RGB_COLORS, SRCCOPY);
+        ::SelectObject(memory, old);
+        bitmap.Attach(made);
+    } else if (made != nullptr) {
+        ::DeleteObject(made);
+    }
+    if (memory != nullptr) ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return ok;
+}
