@@ -60,12 +60,11 @@ protected:
         PumpPending();
     }
     void TearDown() override { page.DestroyWindow(); }
-    // Drops the grid with a real click on the button; each click lands
-    // elsewhere, so that two are never taken for a double click.
+    // Drops the grid as the space bar does. (Real mouse clicks are not used
+    // here: other test programs' windows share the display.)
     SECPopupColorWell* Drop() {
-        static int nextX = 10;
-        nextX = nextX >= 70 ? 10 : nextX + 12;
-        testing_harness::MouseClickAt(button, nextX, 12);
+        button.SendMessage(WM_KEYDOWN, VK_SPACE);
+        button.SendMessage(WM_KEYUP, VK_SPACE);
         SECPopupColorWell* popup = button.GetPopup();
         EXPECT_TRUE(PumpUntil([popup] { return popup->IsActive(); }, 3000));
         return popup;
@@ -79,6 +78,13 @@ TEST_F(WellButtonTest, AColourPickedInTheDropDownReachesTheParent) {
     SECPopupColorWell* popup = Drop();
     ASSERT_TRUE(popup->IsActive());
     HWND popupWnd = popup->m_hWnd;
+    // A click outside on the button itself leaves it open.
+    RECT onButton;
+    button.GetWindowRect(&onButton);
+    POINT buttonPoint = {onButton.left + 5, onButton.top + 5};
+    ::ScreenToClient(popupWnd, &buttonPoint);
+    ::SendMessageA(popupWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(buttonPoint.x, buttonPoint.y));
+    ASSERT_TRUE(::IsWindow(popupWnd));
     // It opens under the button, with the button's colour selected.
     RECT buttonRect, popupRect;
     button.GetWindowRect(&buttonRect);
@@ -94,7 +100,7 @@ TEST_F(WellButtonTest, AColourPickedInTheDropDownReachesTheParent) {
     const POINT red = CellCentre(*popup, 1, 3);
     EXPECT_EQ(shot.At(red.x, red.y), 0xFF0000u);
 
-    testing_harness::MouseClickAt(popupWnd, red.x, red.y);
+    ::SendMessageA(popupWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(red.x, red.y));
     ASSERT_TRUE(PumpUntil([this] { return !page.chosen.empty(); }, 3000));
     EXPECT_EQ(page.chosen[0].id, 301u);
     EXPECT_EQ(page.chosen[0].colour, RGB(255, 0, 0));
