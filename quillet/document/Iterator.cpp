@@ -92,7 +92,8 @@ void CIterResult::Clear() {
 // it finished; each worker's lane is a race record of its own.
 struct CIterator::Job {
     float values[kIterVariableCount] = {};
-    CQuilletDoc doc;
+    CQuilletDoc doc;  // the working vehicle since `baseGeneration`, with its last run
+    int baseGeneration = -1;
     bool finished = false;
 };
 
@@ -103,6 +104,7 @@ CIterator::CIterator() { Clear(); }
 CIterator::~CIterator() = default;
 
 void CIterator::Clear() {
+    ++baseGeneration_;
     finished_ = false;
     endPending_ = false;
     total_ = runsDone_ = 0;
@@ -133,6 +135,7 @@ void CIterator::ClearHistory() {
 
 CIterator& CIterator::operator=(const CIterator& other) {
     if (this == &other) return *this;
+    ++baseGeneration_;
     finished_ = other.finished_;
     endPending_ = other.endPending_;
     total_ = other.total_;
@@ -160,6 +163,7 @@ CIterator& CIterator::operator=(const CIterator& other) {
 void CIterator::AttachDocument(CQuilletDoc* doc) {
     APP_ASSERT(doc != nullptr && doc->IsKindOf(RUNTIME_CLASS(CQuilletDoc)));
     if (!doc->ValidateOrShowCode()) return;
+    ++baseGeneration_;
     source_ = doc;
     sourceSerial_ = doc->GetSerial();
     sourceCoupling_ = doc->m_couplingType.GetValue();
@@ -170,6 +174,7 @@ void CIterator::AttachDocument(CQuilletDoc* doc) {
 }
 
 void CIterator::Reset() {
+    ++baseGeneration_;
     finished_ = false;
     endPending_ = false;
     total_ = runsDone_ = 0;
@@ -264,10 +269,15 @@ bool CIterator::StepMany(int maxRuns, bool* kept) {
         [this](Job& job) { CurrentValues(job.values); });
     if (count == 0) return false;
 
-    // Each job: the working vehicle as it stands, the values, the run.
+    // Each job: the working vehicle (once per sweep: the values overwrite
+    // every swept field), the values, the run.
     const CQuilletDoc& base = working_;
-    workers_->Run(count, [this, &base](RaceSimBlock& block, Job& job) {
-        base.CopyVehicleTo(&job.doc);
+    const int generation = baseGeneration_;
+    workers_->Run(count, [this, &base, generation](RaceSimBlock& block, Job& job) {
+        if (job.baseGeneration != generation) {
+            base.CopyVehicleTo(&job.doc);
+            job.baseGeneration = generation;
+        }
         ApplyValues(job.doc, job.values);
         job.finished = job.doc.RunSimulationOn(block);
     });

@@ -201,6 +201,7 @@ private:
     int historyPosition_ = -1;
     bool endPending_ = false;  // StepMany met the end: the next call reports it
     int workerCount_ = 0;      // 0: the machine's threads
+    int baseGeneration_ = 0;   // new working vehicle: the jobs copy it again
     std::unique_ptr<Workers> workers_;
 };
 

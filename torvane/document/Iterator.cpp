@@ -253,7 +253,8 @@ struct CIterator::Lane {
 struct CIterator::Job {
     enum Outcome { kSkipped, kRan, kFailed };
     Combination combination;
-    CTorvaneDoc doc;
+    CTorvaneDoc doc;  // the working copy since `baseGeneration`, with its last run
+    int baseGeneration = -1;
     Outcome outcome = kSkipped;
     unsigned short failure = 0;
 };
@@ -269,6 +270,7 @@ CIterator::~CIterator() {
 }
 
 void CIterator::Clear() {
+    ++baseGeneration_;
     done_ = false;
     endPending_ = false;
     total_ = runsDone_ = 0;
@@ -294,6 +296,7 @@ void CIterator::ClearResults() {
 
 CIterator& CIterator::operator=(const CIterator& other) {
     if (this == &other) return *this;
+    ++baseGeneration_;
     done_ = other.done_;
     endPending_ = other.endPending_;
     total_ = other.total_;
@@ -328,6 +331,7 @@ void CIterator::AttachDocument(CTorvaneDoc* doc) {
         ErrCodeShowError(code);
         return;
     }
+    ++baseGeneration_;
     attached_ = doc;
     attachedSerial_ = doc->GetSerial();
     attachedUnitsMode_ = doc->GetUnitsMode();
@@ -350,6 +354,7 @@ int CIterator::CountCombinations() const {
 }
 
 void CIterator::Reset() {
+    ++baseGeneration_;
     done_ = false;
     endPending_ = false;
     total_ = runsDone_ = 0;
@@ -433,10 +438,16 @@ bool CIterator::StepMany(int maxRuns, bool* kept) {
         [this](Job& job) { job.combination = CurrentCombination(); });
     if (count == 0) return false;
 
-    // Each job: the working copy as it stands, the combination, the run.
+    // Each job: the working copy (once per sweep: a combination writes every
+    // swept value, so the copy's earlier runs leave nothing behind), the
+    // combination, the run.
     const CTorvaneDoc& base = working_;
-    workers_->Run(count, [this, &base](Lane& lane, Job& job) {
-        base.CopyEngineTo(job.doc);
+    const int generation = baseGeneration_;
+    workers_->Run(count, [this, &base, generation](Lane& lane, Job& job) {
+        if (job.baseGeneration != generation) {
+            base.CopyEngineTo(job.doc);
+            job.baseGeneration = generation;
+        }
         job.failure = 0;
         if (!ApplyCombination(job.doc, job.combination))
             job.outcome = Job::kSkipped;

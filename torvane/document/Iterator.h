@@ -285,6 +285,7 @@ private:
     bool runFailed_ = false;
     bool endPending_ = false;  // StepMany met the end: the next call reports it
     int workerCount_ = 0;      // 0: the machine's threads
+    int baseGeneration_ = 0;   // new working copy: the jobs copy it again
     std::unique_ptr<Workers> workers_;
 };
 
