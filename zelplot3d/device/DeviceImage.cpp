@@ -175,6 +175,10 @@ private:
     HGDIOBJ old_bitmap_ = nullptr;
 };
 
+// The rendering is never larger than the box, whatever size the picture
+// claims: a picture larger than the box is played shifted so that its
+// centre lands in the box (the same pixels as cutting it centrally), and
+// tiles are copies of one played tile, doubling what is filled each time.
 void PlayEnhanced(Zel3dChart* chart, HENHMETAFILE metafile, const AreaImage& image, int layout, bool transparent,
                   const Box& box) {
     if (zel3d_is_metafile_dc(chart->draw_dc) || !chart->front_dc || box.width <= 0 || box.height <= 0) return;
@@ -182,33 +186,35 @@ void PlayEnhanced(Zel3dChart* chart, HENHMETAFILE metafile, const AreaImage& ima
     double aspect = 1.0;
     int mode = iw > 0 && ih > 0 ? zel3d_image_layout_mode(layout, iw, ih, box.width, box.height, &aspect) : kStretched;
     if (mode == kTiled) {
-        int columns = box.width / iw + 1, rows = box.height / ih + 1;
-        RenderTarget target(chart, columns * iw, rows * ih);
+        RenderTarget target(chart, box.width, box.height);
         if (!target.Ok()) return;
-        for (int row = 0; row < rows; ++row) {
-            for (int column = 0; column < columns; ++column) {
-                RECT cell = {column * iw, row * ih, (column + 1) * iw, (row + 1) * ih};
-                PlayEnhMetaFile(target.dc(), metafile, &cell);
-            }
-        }
+        RECT cell = {0, 0, iw, ih};
+        PlayEnhMetaFile(target.dc(), metafile, &cell);
+        int tile_height = std::min(ih, box.height);
+        for (int filled = iw; filled < box.width; filled *= 2)
+            BitBlt(target.dc(), filled, 0, std::min(filled, box.width - filled), tile_height, target.dc(), 0, 0, SRCCOPY);
+        for (int filled = ih; filled < box.height; filled *= 2)
+            BitBlt(target.dc(), 0, filled, box.width, std::min(filled, box.height - filled), target.dc(), 0, 0, SRCCOPY);
         target.Copy(box, 0, 0, transparent);
         return;
     }
-    int width = iw, height = ih;
+    double width = iw, height = ih;
     if (mode == kStretched) {
         width = box.width;
         height = box.height;
     } else if (mode == kToWidth) {
         width = box.width;
-        height = int(box.width / aspect);
+        height = box.width / aspect;
     } else if (mode == kToHeight) {
-        width = int(aspect * box.height);
+        width = aspect * box.height;
         height = box.height;
     }
-    if (width <= 0 || height <= 0) return;
-    RenderTarget target(chart, width, height);
+    if (!(width >= 1.0 && height >= 1.0) || width > 1e7 || height > 1e7) return;
+    int w = int(std::min(width, double(box.width))), h = int(std::min(height, double(box.height)));
+    RenderTarget target(chart, w, h);
     if (!target.Ok()) return;
-    RECT all = {0, 0, width, height};
+    int left = -int((width - w) / 2), top = -int((height - h) / 2);
+    RECT all = {left, top, left + int(width), top + int(height)};
     PlayEnhMetaFile(target.dc(), metafile, &all);
     target.CopyCentred(box, transparent);
 }

@@ -1,5 +1,6 @@
 #include "kernel/MetafileCheck.h"
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -106,6 +107,28 @@ bool HandleFits(uint32_t index, uint32_t handles, bool stock_allowed) {
     return index > 0 && index < handles;
 }
 
+// Coordinates, extents and pen widths beyond these make GDI rasterise
+// shapes far larger than any picture, at a cost of time and memory that
+// grows with their size.
+constexpr int64_t kMaxCoordinate = 65535;
+constexpr int64_t kMaxPenWidth = 1024;
+
+bool CoordinatesFit(const Span& r, uint64_t at, uint64_t count) {
+    for (uint64_t k = 0; k < count; ++k) {
+        const int64_t value = r.S32At(at + 4 * k);
+        if (value > kMaxCoordinate || value < -kMaxCoordinate) return false;
+    }
+    return true;
+}
+
+// A float of a transform: finite and not huge.
+bool ScaleFits(const Span& r, uint64_t at) {
+    const uint32_t bits = r.U32At(at);
+    float value;
+    memcpy(&value, &bits, sizeof value);
+    return value == value && value <= 1000.0f && value >= -1000.0f;
+}
+
 // The smallest size of each record type below 123 (0: no fixed part known).
 uint32_t MinimumEnhancedRecord(uint32_t type) {
     static const uint8_t kMinimum[] = {
@@ -127,7 +150,20 @@ bool EnhancedRecordFits(const Span& r, uint32_t type, uint32_t handles) {
     if (size < MinimumEnhancedRecord(type)) return false;
     switch (type) {
     case 2: case 3: case 4: case 5: case 6:  // poly shapes, 32-bit points
-        return 28 + 8 * uint64_t(r.U32At(24)) <= size;
+        return 28 + 8 * uint64_t(r.U32At(24)) <= size && CoordinatesFit(r, 28, 2 * uint64_t(r.U32At(24)));
+    case 9: case 10: case 11: case 12: case 13: case 27: case 54: case 26:  // extents, origins, points
+        return CoordinatesFit(r, 8, 2);
+    case 29: case 30: case 42: case 43: case 53: case 15:  // rectangles, ellipses, clips
+        return CoordinatesFit(r, 8, 4);
+    case 44: return CoordinatesFit(r, 8, 6);  // round rectangle
+    case 41: return CoordinatesFit(r, 8, 3);  // angle arc: centre, radius
+    case 45: case 46: case 47: case 55: return CoordinatesFit(r, 8, 8);  // arcs
+    case 31: case 32:  // scaled extents: numerators and denominators
+        return CoordinatesFit(r, 8, 4) && r.S32At(12) != 0 && r.S32At(20) != 0;
+    case 35: case 36:  // world transforms
+        for (uint64_t k = 0; k < 6; ++k)
+            if (!ScaleFits(r, 8 + 4 * k)) return false;
+        return true;
     case 85: case 86: case 87: case 88: case 89:  // 16-bit points
         return 28 + 4 * uint64_t(r.U32At(24)) <= size;
     case 7: case 8: case 90: case 91: {  // poly-poly shapes
@@ -145,7 +181,9 @@ bool EnhancedRecordFits(const Span& r, uint32_t type, uint32_t handles) {
     case 38: case 39: case 82: case 93: case 94: case 95: case 99: case 122:  // creations
         if (!HandleFits(r.U32At(8), handles, false)) return false;
         if (type == 93 || type == 94) return RecordBitmapFits(r, 16);
-        if (type == 95) return 52 + 4 * uint64_t(r.U32At(48)) <= size && RecordBitmapFits(r, 12);
+        if (type == 95)
+            return 52 + 4 * uint64_t(r.U32At(48)) <= size && r.U32At(32) <= kMaxPenWidth && RecordBitmapFits(r, 12);
+        if (type == 38) return r.S32At(16) >= 0 && r.S32At(16) <= kMaxPenWidth;
         return true;
     case 48: return HandleFits(r.U32At(8), handles, true);  // select palette
     case 49: return HandleFits(r.U32At(8), handles, false) && 16 + 4 * uint64_t(r.U16At(14)) <= size;
@@ -202,6 +240,24 @@ bool zel3d_check_enhanced_metafile(const uint8_t* data, size_t size, EnhancedMet
     const uint64_t header = all.U32At(4), bytes = all.U32At(48), records = all.U32At(52);
     const uint32_t handles = all.U16At(56);
     if (header < 88 || header % 4 || bytes % 4 || header > bytes || bytes > size || records < 2) return false;
+    // The picture's frame and the reference device map the picture onto its
+    // target: they must describe a picture of a sensible size.
+    const int64_t frame_width = int64_t(all.S32At(32)) - all.S32At(24);
+    const int64_t frame_height = int64_t(all.S32At(36)) - all.S32At(28);
+    const uint32_t device_x = all.U32At(72), device_y = all.U32At(76);
+    const uint32_t millimetres_x = all.U32At(80), millimetres_y = all.U32At(84);
+    if (frame_width <= 0 || frame_height <= 0 || frame_width > 10000000 || frame_height > 10000000) return false;
+    if (device_x == 0 || device_y == 0 || device_x > 16384 || device_y > 16384) return false;
+    if (millimetres_x == 0 || millimetres_y == 0 || millimetres_x > 10000 || millimetres_y > 10000) return false;
+    if (!CoordinatesFit(all, 8, 4)) return false;
+    // Played into a target, the frame is what fills it: bounds far larger
+    // than the frame (in the reference device's pixels) blow the picture's
+    // shapes up by the same factor.
+    const double frame_x = double(frame_width) * device_x / (millimetres_x * 100.0);
+    const double frame_y = double(frame_height) * device_y / (millimetres_y * 100.0);
+    const int64_t bounds_x = int64_t(all.S32At(16)) - all.S32At(8) + 1;
+    const int64_t bounds_y = int64_t(all.S32At(20)) - all.S32At(12) + 1;
+    if (bounds_x > 16 * frame_x + 16 || bounds_y > 16 * frame_y + 16) return false;
     const uint64_t description = all.U32At(60), description_at = all.U32At(64);
     if (description > 0 && (description_at < 88 || !all.Has(description_at, 2 * description))) return false;
     if (description_at + 2 * description > bytes) return false;

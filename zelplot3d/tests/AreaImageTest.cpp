@@ -127,8 +127,12 @@ size_t PeakGrowth(Load load) {
 // Damaged pictures whose headers claim far more than the file holds, or
 // whose records would send GDI past its buffer or round in circles.
 TEST_F(AreaImages, DamagedPictureFilesAreRefusedBeforeGdiSeesThem) {
+    // The last four would have GDI rasterise shapes thousands of times the
+    // picture's size when drawn: a huge ellipse, a frame of 0.02 mm, bounds
+    // 65,535 pixels tall, a frame upside down.
     for (const char* name : {"zimage-tall-bitmap.bmp", "emf-palette-overrun.emf", "emf-zero-record.emf",
-                             "emf-zero-record-palette.emf", "wmf-huge-size.wmf"}) {
+                             "emf-zero-record-palette.emf", "wmf-huge-size.wmf", "emf-huge-ellipse.emf",
+                             "emf-tiny-frame.emf", "emf-tall-bounds.emf", "emf-frame-upside-down.emf"}) {
         const std::string bytes = ReadBytes(DataPath(name));
         ASSERT_FALSE(bytes.empty()) << name;
         size_t growth = PeakGrowth([&] { EXPECT_EQ(nullptr, Load(std::vector<uint8_t>(bytes.begin(), bytes.end()))) << name; });
