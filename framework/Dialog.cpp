@@ -117,8 +117,10 @@ LPCDLGTEMPLATE CDialog::LoadTemplate() const {
     return m_lpszTemplateName ? FindDialogTemplate(m_lpszTemplateName, &module) : nullptr;
 }
 
-HWND CDialog::ModalOwner() const {
-    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
+namespace {
+
+HWND ModalOwnerOf(CWnd* parent) {
+    HWND owner = parent ? parent->m_hWnd : ::GetActiveWindow();
     if (!owner) {
         CWnd* main = AfxGetMainWnd();
         owner = main ? main->m_hWnd : nullptr;
@@ -128,27 +130,38 @@ HWND CDialog::ModalOwner() const {
     return owner;
 }
 
-INT_PTR CDialog::DoModal() {
-    LPCDLGTEMPLATE dialogTemplate = LoadTemplate();
-    if (!dialogTemplate) return -1;
-    HWND owner = ModalOwner();
+}  // namespace
+
+int AfxRunModalWindow(CWnd* window, CWnd* parent, const std::function<BOOL(CWnd* owner)>& create) {
+    HWND owner = ModalOwnerOf(parent);
     bool reenableOwner = owner && ::IsWindowEnabled(owner);
     if (reenableOwner) ::EnableWindow(owner, FALSE);
 
-    m_nModalResult = -1;
-    m_bContinueModal = TRUE;  // EndDialog during OnInitDialog ends the dialog at once
-    HINSTANCE module = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
-    if (CreateDlgIndirect(dialogTemplate, CWnd::FromHandle(owner), m_lpDialogTemplate ? nullptr : module)) {
-        if (m_bContinueModal) RunModalLoop(MLF_SHOWONIDLE);
+    window->m_nModalResult = -1;
+    window->m_bContinueModal = TRUE;  // ending while being created skips the loop
+    bool created = create(CWnd::FromHandle(owner));
+    if (created) {
+        if (window->m_bContinueModal) window->RunModalLoop(CWnd::MLF_SHOWONIDLE);
         // Hidden before the owner is enabled, so the owner gets the activation.
-        if (m_hWnd)
-            SetWindowPos(nullptr, 0, 0, 0, 0,
-                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        if (window->m_hWnd)
+            window->SetWindowPos(nullptr, 0, 0, 0, 0,
+                                 SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     if (reenableOwner) ::EnableWindow(owner, TRUE);
-    if (owner && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
-    DestroyWindow();
-    return m_nModalResult;
+    if (owner && window->m_hWnd && ::GetActiveWindow() == window->m_hWnd) ::SetActiveWindow(owner);
+    window->DestroyWindow();
+    return created ? window->m_nModalResult : -1;
+}
+
+HWND CDialog::ModalOwner() const { return ModalOwnerOf(m_pParentWnd); }
+
+INT_PTR CDialog::DoModal() {
+    LPCDLGTEMPLATE dialogTemplate = LoadTemplate();
+    if (!dialogTemplate) return -1;
+    HINSTANCE module = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
+    return AfxRunModalWindow(this, m_pParentWnd, [&](CWnd* owner) {
+        return CreateDlgIndirect(dialogTemplate, owner, m_lpDialogTemplate ? nullptr : module);
+    });
 }
 
 void CDialog::EndDialog(int result) {

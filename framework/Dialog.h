@@ -9,7 +9,18 @@
 // handler for go on to its owner, then to the application.
 #pragma once
 
+#include <functional>
+
 #include "Wnd.h"
+
+// Runs `window` modally for DoModal of dialogs and sheets. The owner (the
+// given parent's top-level window, else the active window, else the main
+// window) is disabled, `create` makes the window owned by it, the window's
+// modal loop runs until EndModalLoop (not at all when that was called while
+// the window was created), then the window is hidden, the owner enabled and
+// activated again and the window destroyed. Returns the modal result, -1
+// when `create` failed.
+int AfxRunModalWindow(CWnd* window, CWnd* parent, const std::function<BOOL(CWnd* owner)>& create);
 
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
@@ -55,8 +66,7 @@ public:
 protected:
     DECLARE_MESSAGE_MAP()
 
-    // The window that owns a modal dialog: the given parent's top-level
-    // window, else the active window, else the main window.
+    // The window that owns a modal dialog (see AfxRunModalWindow).
     HWND ModalOwner() const;
 
 private:

@@ -19,6 +19,7 @@
 #include "Controls.h"
 #include "CommonControls.h"
 #include "Dialog.h"
+#include "PropertySheet.h"
 #include "FileDialog.h"
 #include "WinThread.h"
 #include "WinApp.h"

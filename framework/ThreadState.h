@@ -16,6 +16,7 @@ class CMenu;
 class CImageList;
 class CToolTipCtrl;
 class CFrameWnd;
+class CPropertySheet;
 
 struct CThreadState {
     CThreadState();
@@ -42,6 +43,10 @@ struct CThreadState {
 
     // The frame whose command routing is under way (innermost), or null.
     CFrameWnd* routingFrame = nullptr;
+
+    // The sheet whose window the system's sheet control is making (its
+    // creation callback carries no pointer of its own).
+    CPropertySheet* sheetBeingCreated = nullptr;
 
     // The thread's tooltip control and the tool of the last hit test.
     struct ToolTip {

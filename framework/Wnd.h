@@ -19,6 +19,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+
 #include "CmdTarget.h"
 #include "DC.h"
 #include "Menu.h"
@@ -415,6 +417,7 @@ protected:
 private:
     friend LRESULT CALLBACK AfxWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
     friend class WindowCreationHook;
+    friend int AfxRunModalWindow(CWnd*, CWnd*, const std::function<BOOL(CWnd*)>&);
     // Binds the window and puts AfxWndProc in front of its procedure.
     void SubclassForFramework(HWND wnd);
     // Offers a notification to the bound object of the control it came from.
