@@ -20,6 +20,7 @@
 #include "CommonControls.h"
 #include "Dialog.h"
 #include "PropertySheet.h"
+#include "Printing.h"
 #include "FileDialog.h"
 #include "WinThread.h"
 #include "WinApp.h"

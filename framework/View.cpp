@@ -2,6 +2,7 @@
 
 #include "CreateContext.h"
 #include "FrameWnd.h"
+#include "Printing.h"
 #include "WindowMessages.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -95,7 +96,11 @@ BOOL CView::OnPreparePrinting(CPrintInfo*) { return FALSE; }
 
 void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC*, CPrintInfo* info) {
+    // A document that does not know its length prints one page unless its
+    // view says otherwise.
+    if (info && info->m_nCurPage > 1 && info->GetMaxPage() == 0xFFFF) info->m_bContinuePrinting = FALSE;
+}
 
 void CView::OnPrint(CDC* dc, CPrintInfo*) { OnDraw(dc); }
 

@@ -43,6 +43,13 @@ public:
     virtual void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr);
     virtual void OnPrint(CDC* dc, CPrintInfo* info);
     virtual void OnEndPrinting(CDC* dc, CPrintInfo* info);
+    // Asks for the printer (the print dialog, or the default printer for a
+    // direct or preview job) and makes the printer DC; FALSE, after telling
+    // the user, when there is no printer, and FALSE when the user cancels.
+    // OnPreparePrinting calls it.
+    BOOL DoPreparePrinting(CPrintInfo* info);
+    // Prints the document (ViewPrinting.cpp).
+    afx_msg void OnFilePrint();
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;

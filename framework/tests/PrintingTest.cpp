@@ -1,0 +1,230 @@
+// Printing through the system's real print path onto the test set-up's
+// PDF printer: the pages a view prints come back out of the PDF file, read
+// with the Unix PDF tools. Without a printer the job stops with a message.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ModalDriver.h"
+#include "Printing.h"
+#include "View.h"
+#include "WinThread.h"
+#include "WindowHelpers.h"
+
+using testing_harness::ModalDriver;
+
+namespace {
+
+// A view whose document has `pages` pages, each saying which it is.
+class CPagesView : public CView {
+public:
+    UINT pages = 3;
+    BOOL direct = TRUE;
+    LPCSTR device = nullptr;  // a printer to use instead of the default
+    std::vector<UINT> printed;
+    int began = 0;
+    int ended = 0;
+
+    BOOL CreateIn(CWnd* parent, LPCSTR jobName) {
+        return Create(nullptr, jobName, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), parent, 1);
+    }
+
+    static std::string PageText(UINT page, UINT count) {
+        return "Page " + std::to_string(page) + " of " + std::to_string(count) + " of the test job";
+    }
+
+protected:
+    BOOL OnPreparePrinting(CPrintInfo* info) override {
+        info->SetMaxPage(pages);
+        info->m_bDirect = direct;
+        if (device) info->m_pPD->m_pd.hDevNames = DevNamesFor(device);
+        return DoPreparePrinting(info);
+    }
+    void OnBeginPrinting(CDC*, CPrintInfo*) override { ++began; }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { ++ended; }
+    void OnPrint(CDC* dc, CPrintInfo* info) override {
+        printed.push_back(info->m_nCurPage);
+        EXPECT_TRUE(dc->IsPrinting());
+        CFont font;
+        font.CreatePointFont(200, "Arial", dc);
+        CFont* old = dc->SelectObject(&font);
+        std::string text = PageText(info->m_nCurPage, info->GetMaxPage());
+        dc->TextOut(info->m_rectDraw.left + info->m_rectDraw.Width() / 10,
+                    info->m_rectDraw.top + info->m_rectDraw.Height() / 10, text.c_str(),
+                    static_cast<int>(text.size()));
+        dc->SelectObject(old);
+    }
+
+private:
+    static HGLOBAL DevNamesFor(LPCSTR device) {
+        size_t length = std::strlen(device) + 1;
+        HGLOBAL names = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + length + 2);
+        auto* record = static_cast<DEVNAMES*>(::GlobalLock(names));
+        record->wDriverOffset = sizeof(DEVNAMES) + static_cast<WORD>(length);  // empty
+        record->wDeviceOffset = sizeof(DEVNAMES);
+        record->wOutputOffset = record->wDriverOffset;
+        std::memcpy(reinterpret_cast<char*>(record) + sizeof(DEVNAMES), device, length);
+        ::GlobalUnlock(names);
+        return names;
+    }
+};
+
+// The folder the PDF printer writes to (a Unix path), or empty.
+std::string PrinterOutputDir() {
+    const char* dir = std::getenv("TEST_PRINTER_OUTPUT_DIR");
+    return dir ? dir : "";
+}
+
+std::string WindowsPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+bool FileExists(const std::string& windowsPath) {
+    return ::GetFileAttributesA(windowsPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadFile(const std::string& windowsPath) {
+    std::ifstream in(windowsPath, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs a Unix shell command (Wine starts Unix programs as they are) and
+// waits for it to create `doneFile`.
+bool RunUnix(const std::string& command, const std::string& doneFile, DWORD timeoutMs) {
+    std::string line = "/bin/sh -c \"" + command + "; touch " + doneFile + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process))
+        return false;
+    if (process.hProcess) ::CloseHandle(process.hProcess);
+    if (process.hThread) ::CloseHandle(process.hThread);
+    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
+        if (FileExists(WindowsPath(doneFile))) return true;
+        ::Sleep(100);
+    }
+    return false;
+}
+
+// The PDF the printer made of the job `name`: its Unix path, or empty when
+// none appeared in time. The printer names the file after the job.
+std::string WaitForPdf(const std::string& dir, const std::string& name, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 250) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = ::FindFirstFileA(WindowsPath(dir + "/*" + name + "*.pdf").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            ::FindClose(search);
+            std::string path = dir + "/" + found.cFileName;
+            // The printer writes the file in place: wait until its size settles.
+            WIN32_FILE_ATTRIBUTE_DATA before = {}, after = {};
+            ::GetFileAttributesExA(WindowsPath(path).c_str(), GetFileExInfoStandard, &before);
+            ::Sleep(500);
+            ::GetFileAttributesExA(WindowsPath(path).c_str(), GetFileExInfoStandard, &after);
+            if (after.nFileSizeLow > 0 && after.nFileSizeLow == before.nFileSizeLow) return path;
+        }
+        ::Sleep(250);
+    }
+    return "";
+}
+
+std::string UniqueJobName() {
+    return "fwprint-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount());
+}
+
+class PrintingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "Print Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                  300, 200, nullptr, nullptr));
+        view = new CPagesView;  // deletes itself with its window
+    }
+    void TearDown() override {
+        host.DestroyWindow();
+        CWinThread::DeleteTempMaps();
+    }
+
+    CWnd host;
+    CPagesView* view = nullptr;
+};
+
+TEST_F(PrintingTest, ThreePageDocumentComesOutOfThePdfPrinterPageByPage) {
+    std::string outputDir = PrinterOutputDir();
+    if (outputDir.empty()) GTEST_SKIP() << "no PDF printer in this set-up (TEST_PRINTER_OUTPUT_DIR unset)";
+    // Wine sees the printer as the default one.
+    char name[256] = {};
+    DWORD size = sizeof name;
+    ASSERT_TRUE(::GetDefaultPrinterA(name, &size));
+    EXPECT_STREQ(name, "PDF");
+    CPrintDialog defaults(FALSE);
+    ASSERT_TRUE(defaults.GetDefaults());
+    EXPECT_EQ(std::string(defaults.GetDeviceName()), "PDF");
+
+    std::string job = UniqueJobName();
+    ASSERT_TRUE(view->CreateIn(&host, job.c_str()));
+    ModalDriver::Instance().Handle("Printing", [](HWND) {});  // the abort box, left alone
+    view->OnFilePrint();
+    EXPECT_EQ(view->printed, (std::vector<UINT>{1, 2, 3}));
+    EXPECT_EQ(view->began, 1);
+    EXPECT_EQ(view->ended, 1);
+    EXPECT_TRUE(host.IsWindowEnabled());  // enabled again after the job
+
+    std::string pdf = WaitForPdf(outputDir, job, 60000);
+    ASSERT_FALSE(pdf.empty()) << "no PDF named after " << job << " in " << outputDir;
+    std::string base = "/tmp/" + job;
+    ASSERT_TRUE(RunUnix("pdfinfo '" + pdf + "' > " + base + ".info; pdftotext -layout '" + pdf + "' " + base +
+                            ".txt",
+                        base + ".done", 30000));
+    std::string info = ReadFile(WindowsPath(base + ".info"));
+    size_t pagesAt = info.find("Pages:");
+    ASSERT_NE(pagesAt, std::string::npos) << info;
+    EXPECT_EQ(std::atoi(info.c_str() + pagesAt + 6), 3) << info;
+    // pdftotext ends each page with a form feed.
+    std::string text = ReadFile(WindowsPath(base + ".txt"));
+    std::vector<std::string> pageTexts;
+    std::stringstream pagesIn(text);
+    for (std::string page; std::getline(pagesIn, page, '\f');) pageTexts.push_back(page);
+    ASSERT_GE(pageTexts.size(), 3u) << text;
+    for (UINT page = 1; page <= 3; ++page) {
+        EXPECT_NE(pageTexts[page - 1].find(CPagesView::PageText(page, 3)), std::string::npos)
+            << "page " << page << ": " << pageTexts[page - 1];
+    }
+    RunUnix("rm -f " + base + ".info " + base + ".txt '" + pdf + "'", base + ".done2", 10000);
+}
+
+TEST_F(PrintingTest, CancelInTheAbortBoxStopsTheJob) {
+    if (PrinterOutputDir().empty()) GTEST_SKIP() << "no PDF printer in this set-up";
+    view->pages = 50;
+    ASSERT_TRUE(view->CreateIn(&host, UniqueJobName().c_str()));
+    ModalDriver::Instance().Handle("Printing", [](HWND box) { ModalDriver::PressButton(box, IDCANCEL); });
+    view->OnFilePrint();
+    EXPECT_LT(view->printed.size(), 50u);
+    EXPECT_EQ(view->began, 1);
+    EXPECT_EQ(view->ended, 1);
+    EXPECT_TRUE(host.IsWindowEnabled());
+}
+
+TEST_F(PrintingTest, MissingPrinterStopsTheJobWithAMessage) {
+    view->device = "No Such Printer";
+    ASSERT_TRUE(view->CreateIn(&host, "missing printer"));
+    ModalDriver::Instance().Answer("", IDOK);
+    DWORD start = ::GetTickCount();
+    view->OnFilePrint();
+    EXPECT_LT(::GetTickCount() - start, 20000u);
+    ASSERT_EQ(ModalDriver::Instance().Boxes().size(), 1u);
+    EXPECT_EQ(ModalDriver::Instance().Boxes()[0].text, kNoPrinterMessage);
+    EXPECT_TRUE(view->printed.empty());
+    EXPECT_EQ(view->began, 0);
+}
+
+}  // namespace
