@@ -432,6 +432,87 @@ ZEL3D_API int Zel3d_SetImageFileName(Zel3dChart* chart, Zel3dText* text, int cod
 ZEL3D_API Zel3dImageData* Zel3d_GetImageData(Zel3dChart* chart, Zel3dText* text, int code);
 ZEL3D_API BYTE* Zel3d_SetImageData(Zel3dChart* chart, Zel3dText* text, int code, const Zel3dImageData* image);
 
+/* ---- Actions --------------------------------------------------------------
+ *
+ * An input event (message, modifier bits, key) bound to an action. Modifier
+ * bits: 1 left button, 2 right button, 4 Shift, 8 Control, 0x10 middle
+ * button (or left and right together), 0x20 Alt. Button messages are stored
+ * with their own button's bit set (down, double click) or cleared (up) and
+ * key 0; key messages with upper-case letters. */
+typedef struct Zel3dActionBinding {
+    int message;
+    int modifiers;
+    int key;
+    int action;
+    struct Zel3dActionBinding* next;
+} Zel3dActionBinding;
+
+/* Action codes. */
+enum {
+    ZEL3D_ACTION_START = 1,          /* start an interaction at the point */
+    ZEL3D_ACTION_END = 2,
+    ZEL3D_ACTION_CANCEL = 3,         /* restore the view it started from, then end */
+    ZEL3D_ACTION_ROTATE = 4,         /* turn by the pointer's movement */
+    ZEL3D_ACTION_ZOOM = 5,           /* zoom by the vertical movement */
+    ZEL3D_ACTION_MOVE = 6,
+    ZEL3D_ACTION_START_ZOOM_BOX = 7,
+    ZEL3D_ACTION_EXTEND_ZOOM_BOX = 8,
+    ZEL3D_ACTION_APPLY_ZOOM_BOX = 9,
+    ZEL3D_ACTION_CANCEL_ZOOM_BOX = 10,
+    ZEL3D_ACTION_RESET = 11,         /* scale 1, no translation */
+    ZEL3D_ACTION_RIGHT_CLICK = 12,   /* ZEL3D_NOTIFY_RIGHT_CLICK at the point */
+    ZEL3D_ACTION_ROTATE_ABOUT_X = 100,
+    ZEL3D_ACTION_ROTATE_ABOUT_Y = 101,
+    ZEL3D_ACTION_ROTATE_ABOUT_Z = 102,
+    ZEL3D_ACTION_ROTATE_ABOUT_NORMAL = 103, /* about the screen normal */
+    ZEL3D_ACTION_ROTATE_FREE = 104
+};
+
+/* Binds an event to an action (0 removes the binding); the binding, or
+ * null when there is none. */
+ZEL3D_API Zel3dActionBinding* Zel3dSetAction(Zel3dChart* chart, int message, int modifiers, int key, int action);
+ZEL3D_API int Zel3dGetAction(Zel3dChart* chart, int message, int modifiers, int key);
+ZEL3D_API Zel3dActionBinding* Zel3dGetActionList(Zel3dChart* chart);
+ZEL3D_API void Zel3dRemoveAllActions(Zel3dChart* chart);
+/* Installs the default bindings again. */
+ZEL3D_API void Zel3dResetAllActions(Zel3dChart* chart);
+/* Runs an action at a device point of the chart: 0 before the chart was
+ * first painted, -1 after an action that ends an interaction, code - 1 for
+ * an unknown code, else 1 (0 when a start was refused). */
+ZEL3D_API int Zel3dCallAction(Zel3dChart* chart, int action, int x, int y);
+
+/* ---- Output: devices, printer, clipboard and image files ------------------
+ *
+ * Placement modes of a chart in a box (x, y, width, height): 1 natural size,
+ * 2 full width, 3 full height, 5 stretched, anything else the largest box of
+ * the chart's aspect anchored at (x, y). An empty box is the chart's own
+ * size (the printable page when printing). Method 1 draws a bitmap of the
+ * chart, any other method vectors. Results: 1 done, 0 failed. */
+ZEL3D_API int Zel3dDrawToDC(Zel3dChart* chart, HDC dc, int method, int mode, int x, int y, int width, int height);
+/* The print dialog, then one page "Stock graphs", always as vectors. */
+ZEL3D_API int Zel3dPrint(Zel3dChart* chart, int method, int mode, int x, int y, int width, int height);
+/* Kinds: 1 bitmap (BMP), 2 placeable metafile, 3 enhanced metafile, 4
+ * metafile. A file is replaced only once the new one is complete. */
+ZEL3D_API int Zel3dDrawToFile(Zel3dChart* chart, const char* path, int kind);
+/* Kinds: 1 CF_DIB, 2 and 4 CF_METAFILEPICT, 3 CF_ENHMETAFILE (with
+ * CF_PALETTE when the chart has a palette); needs the chart's window. */
+ZEL3D_API int Zel3dDrawToClipboard(Zel3dChart* chart, int kind);
+/* The byte count of the chart as a BMP file image; with a buffer of at least
+ * that size the image is also written into it (a smaller non-zero size
+ * gives 0). */
+ZEL3D_API int Zel3dSaveImageAsDibBytes(Zel3dChart* chart, unsigned char* buffer, int size);
+/* JPEG: quality 0-100; grayscale, optimize (Huffman tables) and progressive
+ * are flags. Without a buffer the ...Bytes form gives the stream's length;
+ * with one, the size passed once the stream fitted into it, else 0. */
+ZEL3D_API int Zel3dSaveImageAsJpeg(Zel3dChart* chart, const char* path, int quality, int grayscale, int optimize,
+                                   int progressive);
+ZEL3D_API int Zel3dSaveImageAsJpegBytes(Zel3dChart* chart, unsigned char* buffer, int size, int quality,
+                                        int grayscale, int optimize, int progressive);
+/* PNG: interlace 0 none, 1 Adam7. The ...Bytes form gives the stream's
+ * length, or 0 when a buffer was given that is too small for it. */
+ZEL3D_API int Zel3dSaveImageAsPng(Zel3dChart* chart, const char* path, int interlace);
+ZEL3D_API int Zel3dSaveImageAsPngBytes(Zel3dChart* chart, unsigned char* buffer, int size, int interlace);
+
 #ifdef __cplusplus
 } /* extern "C" */
 

@@ -12,13 +12,34 @@
 
 using AreaImage = Zel3dImageData;
 struct ContourData;
-struct ActionBinding;
 
 // Library marker for an unset position or size, replaced by layout while the
 // matching use-default flag is 1.
 constexpr int kDefaultPosition = 27241;
 // Library marker for an unset double (bit pattern 0x7FE1CCF385EBC8A0).
 constexpr double kUnsetDouble = 1e308;
+
+// Rotation modes of the interactive rotation.
+enum RotationMode { kRotationAboutX = 0, kRotationAboutY = 1, kRotationAboutZ = 2, kRotationFree = 3,
+                    kRotationScreenNormal = 4 };
+
+// The view an interaction started from, restored when it is cancelled.
+struct SavedView {
+    int normalized;
+    double scale;
+    double xtranslate;
+    double ytranslate;
+    double rotation[3];  // x, y, z
+};
+
+// Where an interaction started and where the pointer is now (-1 when none).
+struct InteractionRecord {
+    POINT anchor;
+    POINT current;
+    int rotation_mode;
+    int band_shown;  // the zoom box's band is on the screen
+    SavedView saved;
+};
 
 // Area tags, used to pick an area's colours.
 enum AreaTag { kTagChart = -1, kTagStipple = -2, kTagHeader = -3, kTagFooter = -4, kTagGraph = -5,
@@ -291,8 +312,9 @@ struct Zel3dChart {
     LocaleHolder locale;
 
     // Interaction.
-    ActionBinding* actions;
+    Zel3dActionBinding* actions;
     int interaction_state;
+    InteractionRecord interaction;
     int interaction_redraw;
     int creator;
     void* event_handler;

@@ -101,6 +101,16 @@ struct EyeCell {
     int strip_low_y, strip_high_y;  // c, d
 };
 
+// One line of the rotation preview, kept so that the next preview can
+// erase it: style 1 solid, 2 dashed; width 0 thin.
+struct PreviewSegment {
+    int drawn;
+    POINT a, b;
+    int style;
+    int width;
+};
+constexpr int kPreviewSegments = 16;
+
 struct SceneState {
     DataWindow window;
     ViewState view;
@@ -116,6 +126,7 @@ struct SceneState {
     int stroke_font;
     int stroke_size;
     FontRecord* text_font;
+    PreviewSegment preview[kPreviewSegments];  // the rotation preview on the screen
 };
 
 void zel3d_free_scene(Zel3dChart* chart);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "data/ReplacingFile.h"
+
 // Copies `text` into `buffer` (ZEL3D_MESSAGE_SIZE bytes, cut to fit) and
 // returns the copied length with the terminator; with a null buffer the
 // text goes to the diagnostic channel.
@@ -25,20 +27,13 @@ bool zel3d_read_line(FILE* file, std::string& line);
 // existing file as it was. A read-only target is never opened.
 class TextFileWriter {
 public:
-    explicit TextFileWriter(const std::string& path);
-    ~TextFileWriter();
-    TextFileWriter(const TextFileWriter&) = delete;
-    TextFileWriter& operator=(const TextFileWriter&) = delete;
+    explicit TextFileWriter(const std::string& path) : file_(path) { file_.Open("w"); }
 
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return file_.file() != nullptr; }
     void Printf(const char* format, ...) __attribute__((format(gnu_printf, 2, 3)));
     // Closes the file and moves it over the target; false on any error.
-    bool Commit();
+    bool Commit() { return file_.Commit(); }
 
 private:
-    void Discard();
-
-    std::string path_;
-    std::string temp_path_;
-    FILE* file_ = nullptr;
+    ReplacingFile file_;
 };

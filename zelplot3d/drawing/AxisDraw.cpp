@@ -320,24 +320,54 @@ void zel3d_draw_flat_frame(Zel3dChart* chart, int fill) {
     ops.lines(chart, frame, 5, kCoordAbsolute);
 }
 
-void zel3d_draw_preview_box(Zel3dChart* chart) {
+void zel3d_forget_preview(Zel3dChart* chart) {
+    for (PreviewSegment& segment : chart->scene.preview) segment.drawn = 0;
+}
+
+void zel3d_draw_preview_box(Zel3dChart* chart, int rotation_mode, POINT pointer) {
     AxisDevice device(chart);
     const DeviceOps& ops = zel3d_ops(chart);
-    const AxisLayout& layout = chart->scene.axes;
-    bool flat = chart->scene.view.flat;
-    zel3d_set_foreground(chart, zel3d_graph_foreground(chart));
+    PreviewSegment* segments = chart->scene.preview;
     static const DWORD kDashes[] = {2, 4};
-    for (int edge = 0; edge < 12; ++edge) {
-        bool dashed = !flat && !layout.edge_drawn[edge];
-        if (dashed) {
-            ops.set_line_attributes(chart, 0, 2, 2, 2);
+    auto draw = [&](const PreviewSegment& segment, int color) {
+        zel3d_set_foreground(chart, color);
+        if (segment.style == 2) {
+            ops.set_line_attributes(chart, segment.width, 2, 2, 2);
             ops.set_dashes(chart, kLpatShortDash, 0, kDashes, 2);
         } else {
-            ops.set_line_attributes(chart, 0, 1, 2, 3);
+            ops.set_line_attributes(chart, segment.width, 1, 2, 3);
         }
-        POINT a, b;
-        zel3d_box_edge_points(chart, edge, &a, &b);
-        ops.line(chart, a.x, a.y, b.x, b.y);
+        ops.line(chart, segment.a.x, segment.a.y, segment.b.x, segment.b.y);
+    };
+    for (int k = 0; k < kPreviewSegments; ++k)
+        if (segments[k].drawn) draw(segments[k], zel3d_graph_background(chart));
+
+    const AxisLayout& layout = chart->scene.axes;
+    bool flat = chart->scene.view.flat;
+    for (int edge = 0; edge < 12; ++edge) {
+        PreviewSegment& segment = segments[edge];
+        zel3d_box_edge_points(chart, edge, &segment.a, &segment.b);
+        segment.drawn = 1;
+        segment.style = !flat && !layout.edge_drawn[edge] ? 2 : 1;
+        segment.width = 0;
     }
+    // Points in units of the box's half-lengths.
+    double half[3] = {zel3d_axis_half(chart, 0), zel3d_axis_half(chart, 1), zel3d_axis_half(chart, 2)};
+    auto at = [&](double x, double y, double z) {
+        return Pixel(device.to_device(), x * half[0], y * half[1], z * half[2]);
+    };
+    auto set = [&](int k, POINT a, POINT b) { segments[k] = {1, a, b, 1, 0}; };
+    set(12, at(-0.8, -0.8, -1), at(-0.8, -1, -1));
+    set(13, at(-0.8, -0.8, -1), at(-1, -0.8, -1));
+    switch (rotation_mode) {
+    case kRotationAboutX: set(14, at(-1.5, 0, 0), at(1.5, 0, 0)); break;
+    case kRotationAboutY: set(14, at(0, -1.5, 0), at(0, 1.5, 0)); break;
+    case kRotationAboutZ: set(14, at(0, 0, -1.5), at(0, 0, 1.5)); break;
+    case kRotationFree: set(14, at(0, 0, 0), pointer); break;
+    default: segments[14].drawn = 0; break;
+    }
+    segments[15].drawn = 0;
+    for (int k = 0; k < kPreviewSegments; ++k)
+        if (segments[k].drawn) draw(segments[k], zel3d_graph_foreground(chart));
     ops.set_line_attributes(chart, 0, 1, 2, 3);
 }

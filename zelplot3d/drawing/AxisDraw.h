@@ -16,5 +16,9 @@ void zel3d_draw_flat_frame(Zel3dChart* chart, int fill);
 bool zel3d_face_faces_away(const Zel3dChart* chart, int face);
 // Device end points of a box edge.
 void zel3d_box_edge_points(const Zel3dChart* chart, int edge, POINT* a, POINT* b);
-// The wire-frame preview drawn while the chart is being rotated.
-void zel3d_draw_preview_box(Zel3dChart* chart);
+// The wire-frame preview drawn while the chart is being turned: the last
+// one is erased, then the box, a corner mark and the axis of the turn (for
+// a free turn, a line from the centre to `pointer`) are drawn.
+void zel3d_draw_preview_box(Zel3dChart* chart, int rotation_mode, POINT pointer);
+// Forgets the last preview (the graph area was drawn over it).
+void zel3d_forget_preview(Zel3dChart* chart);

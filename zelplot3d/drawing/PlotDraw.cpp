@@ -425,8 +425,9 @@ int PassMask(const Zel3dChart* chart) {
            (chart->draw_zones ? kPassZones : 0) | (chart->draw_contours ? kPassContours : 0);
 }
 
-// Background, pictures and border of the graph area; then the clip.
-void DrawGraphArea(Zel3dChart* chart) {
+}  // namespace
+
+void zel3d_draw_graph_area(Zel3dChart* chart) {
     const DeviceOps& ops = zel3d_ops(chart);
     GraphArea& graph = chart->graph;
     Rect inner = zel3d_graph_inner_rect(chart);
@@ -444,6 +445,8 @@ void DrawGraphArea(Zel3dChart* chart) {
     zel3d_forget_device_colors(chart);
     ops.set_clip(chart, &inner);
 }
+
+namespace {
 
 bool SurfacePresent(const Zel3dChart* chart) {
     return chart->surface_view.valid && !chart->surface_view.empty && chart->scene.view.fitted;
@@ -549,7 +552,7 @@ void zel3d_walk_cells(Zel3dChart* chart) {
 
 void zel3d_draw_plot(Zel3dChart* chart) {
     chart->scene.pass_mask = PassMask(chart);
-    DrawGraphArea(chart);
+    zel3d_draw_graph_area(chart);
     if (SurfacePresent(chart)) {
         if (zel3d_is_3d(chart)) Draw3D(chart);
         else DrawFlat(chart);

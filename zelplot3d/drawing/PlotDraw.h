@@ -13,6 +13,9 @@
 enum PassBits { kPassMesh = 1, kPassShaded = 2, kPassZones = 4, kPassContours = 8 };
 
 void zel3d_draw_plot(Zel3dChart* chart);
+// The graph area's background, picture and border; the clip is left set to
+// its inside.
+void zel3d_draw_graph_area(Zel3dChart* chart);
 
 // The eye's cell and the limits of the cell walk (set by the scene
 // preparation).

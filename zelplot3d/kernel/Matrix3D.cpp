@@ -155,6 +155,22 @@ void zel3d_mat_transform_point(const Matrix* matrix, const Point4* point, Point4
     *destination = {out[0] * reciprocal, out[1] * reciprocal, out[2] * reciprocal, 1.0};
 }
 
+void zel3d_matrix_angles(const Matrix* matrix, double* x, double* y, double* z) {
+    const double(*m)[4] = matrix->m;
+    double sine = m[0][2] > 1.0 ? 1.0 : m[0][2] < -1.0 ? -1.0 : m[0][2];
+    double ry = asin(sine), rx, rz;
+    if (cos(ry) + 1.0 != 1.0) {
+        rx = atan2(-m[1][2], m[2][2]);
+        rz = atan2(-m[0][1], m[0][0]);
+    } else {
+        rx = atan2(m[2][1], m[1][1]);
+        rz = 0.0;
+    }
+    *x = rx / kDegreesToRadians;
+    *y = ry / kDegreesToRadians;
+    *z = rz / kDegreesToRadians;
+}
+
 void zel3d_vec_cross(const Vec3* a, const Vec3* b, Vec3* destination) {
     Vec3 result = {a->y * b->z - a->z * b->y, a->z * b->x - a->x * b->z, a->x * b->y - a->y * b->x};
     *destination = result;

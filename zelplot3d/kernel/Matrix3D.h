@@ -43,6 +43,10 @@ void zel3d_mat_project_point(const Matrix* matrix, const Point4* point, Point4* 
 // The same result, adding only the columns of non-zero coordinates.
 void zel3d_mat_transform_point(const Matrix* matrix, const Point4* point, Point4* destination);
 
+// The angles (degrees) x, y, z of a rotation matrix Rx(x) Ry(y) Rz(z);
+// with y at +-90 degrees, where only x + z or x - z is known, z is 0.
+void zel3d_matrix_angles(const Matrix* matrix, double* x, double* y, double* z);
+
 void zel3d_vec_cross(const Vec3* a, const Vec3* b, Vec3* destination);
 void zel3d_vec_sub(const Vec3* a, const Vec3* b, Vec3* destination);
 double zel3d_vec_dot(const Vec3* a, const Vec3* b);

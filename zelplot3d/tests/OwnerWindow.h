@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <functional>
 #include <vector>
 
 #include "zelplot3d.h"
@@ -14,8 +15,9 @@ namespace zel3d_test {
 struct Received {
     UINT message;
     WPARAM wParam;
-    SIZE size;     // ZEL3D_NOTIFY_SIZE
-    RECT damaged;  // ZEL3D_NOTIFY_REPAINT
+    SIZE size;              // ZEL3D_NOTIFY_SIZE
+    RECT damaged;           // ZEL3D_NOTIFY_REPAINT
+    Zel3dClickPoint click;  // ZEL3D_NOTIFY_RIGHT_CLICK
 };
 
 class OwnerWindow {
@@ -50,6 +52,9 @@ public:
         return nullptr;
     }
     void Clear() { received_.clear(); }
+    // Runs `hook` on each notification before it is recorded (it may change
+    // the record the chart sent); null removes it.
+    void OnNotify(std::function<void(UINT message, LPARAM payload)> hook) { hook_ = std::move(hook); }
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -61,7 +66,9 @@ private:
         bool recorded = (message >= ZEL3D_NOTIFY_SIZE && message <= ZEL3D_NOTIFY_RIGHT_CLICK) ||
                         (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) || message == WM_KEYDOWN;
         if (self && recorded) {
-            Received r = {message, wParam, {0, 0}, {0, 0, 0, 0}};
+            if (message >= ZEL3D_NOTIFY_SIZE && self->hook_) self->hook_(message, lParam);
+            Received r = {message, wParam, {0, 0}, {0, 0, 0, 0}, {0, 0}};
+            if (message == ZEL3D_NOTIFY_RIGHT_CLICK) r.click = *reinterpret_cast<Zel3dClickPoint*>(lParam);
             if (message == ZEL3D_NOTIFY_SIZE) r.size = *reinterpret_cast<SIZE*>(lParam);
             if (message == ZEL3D_NOTIFY_REPAINT) r.damaged = reinterpret_cast<Zel3dRepaintFrame*>(lParam)->damaged;
             self->received_.push_back(r);
@@ -72,6 +79,7 @@ private:
 
     HWND window_ = nullptr;
     std::vector<Received> received_;
+    std::function<void(UINT, LPARAM)> hook_;
 };
 
 // GDI objects of this process. Wine does not count them in

@@ -254,6 +254,7 @@ void zel3d_set_defaults(Zel3dChart* chart) {
 
     chart->drawn = 0;
     chart->interaction_state = 0;
+    chart->interaction = {{-1, -1}, {-1, -1}, kRotationAboutX, 0, {}};
     chart->damage_mask = 0;
     chart->ready_to_draw = 1;
 
