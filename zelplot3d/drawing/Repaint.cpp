@@ -5,6 +5,7 @@
 #include "device/DeviceOps.h"
 #include "device/DevicePalette.h"
 #include "drawing/Redraw.h"
+#include "kernel/PictureRows.h"
 #include "properties/FontText.h"
 #include "kernel/ExportGuard.h"
 
@@ -45,8 +46,11 @@ int zel3d_make_offscreen(Zel3dChart* chart) {
             }
         }
         if (chart->memory_dc) {
-            HBITMAP bitmap = CreateCompatibleBitmap(chart->front_dc, chart->width > 0 ? chart->width : 1,
-                                                    chart->height > 0 ? chart->height : 1);
+            int width = chart->width > 0 ? chart->width : 1, height = chart->height > 0 ? chart->height : 1;
+            // A size no bitmap can have is refused before anything is allocated.
+            HBITMAP bitmap = zel3d_picture_fits(width, height)
+                                 ? CreateCompatibleBitmap(chart->front_dc, width, height)
+                                 : nullptr;
             if (bitmap) {
                 HGDIOBJ previous = SelectObject(chart->memory_dc, bitmap);
                 if (chart->offscreen_bitmap) {

@@ -20,23 +20,28 @@ void Silent(j_common_ptr) {}
 constexpr size_t kScratchBytes = 4096;
 
 // Output into a caller's buffer, or counted through a small scratch buffer.
+// A full caller's buffer spills into the scratch buffer: the library asks
+// for room as soon as the last byte fits, and only bytes that really arrive
+// there mean the stream does not fit.
 struct MemoryDestination {
     jpeg_destination_mgr manager;
     unsigned char* buffer;
     size_t size;
     JOCTET* scratch;
     size_t count;
+    bool spilled;
 };
 
 void StartMemory(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<MemoryDestination*>(cinfo->dest);
     d->count = 0;
+    d->spilled = false;
+    d->scratch = static_cast<JOCTET*>(
+        (*cinfo->mem->alloc_small)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, kScratchBytes));
     if (d->buffer) {
         d->manager.next_output_byte = d->buffer;
         d->manager.free_in_buffer = d->size;
     } else {
-        d->scratch = static_cast<JOCTET*>((*cinfo->mem->alloc_small)(reinterpret_cast<j_common_ptr>(cinfo),
-                                                                    JPOOL_IMAGE, kScratchBytes));
         d->manager.next_output_byte = d->scratch;
         d->manager.free_in_buffer = kScratchBytes;
     }
@@ -44,7 +49,13 @@ void StartMemory(j_compress_ptr cinfo) {
 
 boolean EmptyMemory(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<MemoryDestination*>(cinfo->dest);
-    if (d->buffer) ERREXIT(cinfo, JERR_BUFFER_SIZE);  // the caller's buffer is full
+    if (d->buffer) {
+        if (d->spilled) ERREXIT(cinfo, JERR_BUFFER_SIZE);
+        d->spilled = true;
+        d->manager.next_output_byte = d->scratch;
+        d->manager.free_in_buffer = kScratchBytes;
+        return TRUE;
+    }
     d->count += kScratchBytes;
     d->manager.next_output_byte = d->scratch;
     d->manager.free_in_buffer = kScratchBytes;
@@ -53,8 +64,15 @@ boolean EmptyMemory(j_compress_ptr cinfo) {
 
 void EndMemory(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<MemoryDestination*>(cinfo->dest);
-    if (d->buffer) d->count = d->size - d->manager.free_in_buffer;
-    else d->count += kScratchBytes - d->manager.free_in_buffer;
+    if (!d->buffer) {
+        d->count += kScratchBytes - d->manager.free_in_buffer;
+    } else if (!d->spilled) {
+        d->count = d->size - d->manager.free_in_buffer;
+    } else if (d->manager.free_in_buffer == kScratchBytes) {
+        d->count = d->size;  // the stream ended exactly at the buffer's end
+    } else {
+        ERREXIT(cinfo, JERR_BUFFER_SIZE);  // the stream is longer than the buffer
+    }
 }
 
 // One compression into `file` or `memory`. Nothing here has a destructor:
@@ -63,7 +81,7 @@ bool Compress(const PictureRows& picture, const JpegOptions& options, FILE* file
     if (picture.width <= 0 || picture.height <= 0 || size_t(picture.width) > JPEG_MAX_DIMENSION ||
         size_t(picture.height) > JPEG_MAX_DIMENSION)
         return false;
-    jpeg_compress_struct cinfo;
+    jpeg_compress_struct cinfo = {};
     ErrorTrap trap;
     unsigned char* volatile row = nullptr;
     cinfo.err = jpeg_std_error(&trap.manager);

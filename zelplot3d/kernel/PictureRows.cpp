@@ -1,5 +1,13 @@
 #include "kernel/PictureRows.h"
 
+#include <cstdint>
+
+bool zel3d_picture_fits(int width, int height) {
+    if (width <= 0 || height <= 0) return false;
+    uint64_t row = (uint64_t(width) * 32 + 31) / 32 * 4;
+    return 40 + 1024 + row * uint64_t(height) <= 0x7FFFFFFF;
+}
+
 void zel3d_picture_rgb_row(const PictureRows& picture, int row, unsigned char* rgb) {
     const unsigned char* source = zel3d_picture_row(picture, row);
     for (int x = 0; x < picture.width; ++x, rgb += 3) {

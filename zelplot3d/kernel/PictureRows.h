@@ -15,6 +15,10 @@ struct PictureRows {
     int palette_count;               // entries of the palette (1-256)
 };
 
+// A picture of this size has a bitmap of any depth up to 32 bits below
+// 2 GB, the largest the library makes.
+bool zel3d_picture_fits(int width, int height);
+
 // Picture row `row` (0 = top) as red, green, blue triples.
 void zel3d_picture_rgb_row(const PictureRows& picture, int row, unsigned char* rgb);
 // The bytes of picture row `row` (0 = top) as stored.

@@ -19,12 +19,6 @@ constexpr uint64_t kMaxDibBytes = 0x7FFFFFFF;
 
 uint64_t RowBytes(uint64_t width, int bits) { return (width * uint64_t(bits) + 31) / 32 * 4; }
 
-// A chart of this size fits in a packed DIB of any depth up to 32 bits.
-bool SizeAllowed(int width, int height) {
-    if (width <= 0 || height <= 0) return false;
-    return 40 + 1024 + RowBytes(uint64_t(width), 32) * uint64_t(height) <= kMaxDibBytes;
-}
-
 void PutWord(unsigned char* p, unsigned v) {
     p[0] = static_cast<unsigned char>(v);
     p[1] = static_cast<unsigned char>(v >> 8);
@@ -114,7 +108,7 @@ size_t zel3d_dib_table_bytes(const BITMAPINFOHEADER& header) {
 }
 
 bool zel3d_render_offscreen(Zel3dChart* chart) {
-    if (!SizeAllowed(chart->width, chart->height)) return false;
+    if (!zel3d_picture_fits(chart->width, chart->height)) return false;
     bool took = false;
     if (!chart->draw_dc) {
         if (!Zel3dGetAndInitDC(chart)) return false;
