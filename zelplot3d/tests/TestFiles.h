@@ -13,9 +13,11 @@ namespace zel3d_test {
 // files when the object goes.
 class TempFolder {
 public:
-    TempFolder() {
-        char base[MAX_PATH];
-        GetTempPathA(MAX_PATH, base);
+    // A folder in `parent`, by default the system's temporary folder.
+    explicit TempFolder(const std::string& parent = "") {
+        char base[MAX_PATH] = "";
+        if (parent.empty()) GetTempPathA(MAX_PATH, base);
+        else snprintf(base, sizeof base, "%s", parent.c_str());
         char name[MAX_PATH];
         GetTempFileNameA(base, "z3t", 0, name);
         DeleteFileA(name);
