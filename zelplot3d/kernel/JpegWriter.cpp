@@ -14,7 +14,9 @@ struct ErrorTrap {
     jmp_buf jump;
 };
 
-void JumpBack(j_common_ptr cinfo) { longjmp(reinterpret_cast<ErrorTrap*>(cinfo->err)->jump, 1); }
+void JumpBack(j_common_ptr cinfo) {
+    longjmp(reinterpret_cast<ErrorTrap*>(cinfo->err)->jump, 1);
+}
 void Silent(j_common_ptr) {}
 
 constexpr size_t kScratchBytes = 4096;
@@ -36,8 +38,8 @@ void StartMemory(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<MemoryDestination*>(cinfo->dest);
     d->count = 0;
     d->spilled = false;
-    d->scratch = static_cast<JOCTET*>(
-        (*cinfo->mem->alloc_small)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, kScratchBytes));
+    d->scratch = static_cast<JOCTET*>((*cinfo->mem->alloc_small)(
+        reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, kScratchBytes));
     if (d->buffer) {
         d->manager.next_output_byte = d->buffer;
         d->manager.free_in_buffer = d->size;
@@ -77,7 +79,8 @@ void EndMemory(j_compress_ptr cinfo) {
 
 // One compression into `file` or `memory`. Nothing here has a destructor:
 // a library error jumps back over these frames.
-bool Compress(const PictureRows& picture, const JpegOptions& options, FILE* file, MemoryDestination* memory) {
+bool Compress(const PictureRows& picture, const JpegOptions& options, FILE* file,
+              MemoryDestination* memory) {
     if (picture.width <= 0 || picture.height <= 0 || size_t(picture.width) > JPEG_MAX_DIMENSION ||
         size_t(picture.height) > JPEG_MAX_DIMENSION)
         return false;
@@ -135,8 +138,8 @@ bool zel3d_jpeg_to_file(const PictureRows& picture, const JpegOptions& options, 
     return file && Compress(picture, options, file, nullptr);
 }
 
-size_t zel3d_jpeg_to_memory(const PictureRows& picture, const JpegOptions& options, unsigned char* buffer,
-                            size_t size) {
+size_t zel3d_jpeg_to_memory(const PictureRows& picture, const JpegOptions& options,
+                            unsigned char* buffer, size_t size) {
     MemoryDestination memory = {};
     memory.buffer = buffer;
     memory.size = size;

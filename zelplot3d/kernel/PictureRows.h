@@ -8,11 +8,11 @@
 struct PictureRows {
     int width;
     int height;
-    int bits;                        // 8, 16, 24 or 32 per pixel
-    const unsigned char* rows;       // the bottom row first
-    size_t stride;                   // bytes from one row to the next
-    const unsigned char* palette;    // 8 bits: 4-byte blue, green, red, unused entries
-    int palette_count;               // entries of the palette (1-256)
+    int bits;                      // 8, 16, 24 or 32 per pixel
+    const unsigned char* rows;     // the bottom row first
+    size_t stride;                 // bytes from one row to the next
+    const unsigned char* palette;  // 8 bits: 4-byte blue, green, red, unused entries
+    int palette_count;             // entries of the palette (1-256)
 };
 
 // A picture of this size has a bitmap of any depth up to 32 bits below
@@ -26,4 +26,6 @@ inline const unsigned char* zel3d_picture_row(const PictureRows& picture, int ro
     return picture.rows + size_t(picture.height - 1 - row) * picture.stride;
 }
 // 5-bit component to 8 bits, truncating.
-inline unsigned char zel3d_expand5(unsigned v) { return static_cast<unsigned char>(v * 255 / 31); }
+inline unsigned char zel3d_expand5(unsigned v) {
+    return static_cast<unsigned char>(v * 255 / 31);
+}

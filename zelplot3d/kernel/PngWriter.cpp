@@ -23,14 +23,17 @@ void WriteToMemory(png_structp png, png_bytep data, size_t n) {
 void NoFlush(png_structp) {}
 
 // Library errors jump back to the encoder instead of ending the process.
-void JumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void JumpBack(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
 void Silent(png_structp, png_const_charp) {}
 
 // One encoding into `file` or `memory`. Nothing here has a destructor: a
 // library error jumps back over these frames.
 bool Encode(const PictureRows& picture, int interlace, FILE* file, MemoryOutput* memory) {
     int bits = picture.bits;
-    if (picture.width <= 0 || picture.height <= 0 || (bits != 8 && bits != 16 && bits != 24 && bits != 32))
+    if (picture.width <= 0 || picture.height <= 0 ||
+        (bits != 8 && bits != 16 && bits != 24 && bits != 32))
         return false;
     if (bits == 8 && (picture.palette_count < 1 || picture.palette_count > 256)) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBack, Silent);
@@ -46,8 +49,10 @@ bool Encode(const PictureRows& picture, int interlace, FILE* file, MemoryOutput*
         free(row);
         return false;
     }
-    if (file) png_init_io(png, file);
-    else png_set_write_fn(png, memory, WriteToMemory, NoFlush);
+    if (file)
+        png_init_io(png, file);
+    else
+        png_set_write_fn(png, memory, WriteToMemory, NoFlush);
     int color_type = bits == 8 ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB;
     png_set_IHDR(png, info, png_uint_32(picture.width), png_uint_32(picture.height), 8, color_type,
                  interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
@@ -90,7 +95,8 @@ bool zel3d_png_to_file(const PictureRows& picture, int interlace, FILE* file) {
     return file && Encode(picture, interlace, file, nullptr);
 }
 
-size_t zel3d_png_to_memory(const PictureRows& picture, int interlace, unsigned char* buffer, size_t size) {
+size_t zel3d_png_to_memory(const PictureRows& picture, int interlace, unsigned char* buffer,
+                           size_t size) {
     MemoryOutput memory = {buffer, buffer ? size : 0, 0};
     return Encode(picture, interlace, nullptr, &memory) ? memory.written : 0;
 }

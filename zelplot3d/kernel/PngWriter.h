@@ -12,4 +12,5 @@ bool zel3d_png_to_file(const PictureRows& picture, int interlace, FILE* file);
 // Writes the stream into `buffer` (`size` bytes; what does not fit is
 // dropped) or, with a null buffer, only counts it. The stream length; 0 on
 // failure.
-size_t zel3d_png_to_memory(const PictureRows& picture, int interlace, unsigned char* buffer, size_t size);
+size_t zel3d_png_to_memory(const PictureRows& picture, int interlace, unsigned char* buffer,
+                           size_t size);

@@ -25,9 +25,10 @@ struct Binding {
 
 // The default bindings as the interface reports them.
 const Binding kDefaults[] = {
-    {WM_MOUSEMOVE, 16, 0, 4},  {WM_MOUSEMOVE, 24, 0, 5}, {WM_MOUSEMOVE, 20, 0, 6},  {WM_MOUSEMOVE, 9, 0, 8},
-    {WM_LBUTTONDOWN, 8, 0, 7}, {WM_KEYDOWN, 0, 'r', 11}, {WM_RBUTTONDOWN, 0, 0, 12}, {WM_MBUTTONDOWN, 4, 0, 1},
-    {WM_MBUTTONUP, 0, 0, 2},   {WM_LBUTTONUP, 8, 0, 9},  {WM_KEYDOWN, 16, 'x', 100}, {WM_KEYDOWN, 16, 27, 3},
+    {WM_MOUSEMOVE, 16, 0, 4},   {WM_MOUSEMOVE, 24, 0, 5},   {WM_MOUSEMOVE, 20, 0, 6},
+    {WM_MOUSEMOVE, 9, 0, 8},    {WM_LBUTTONDOWN, 8, 0, 7},  {WM_KEYDOWN, 0, 'r', 11},
+    {WM_RBUTTONDOWN, 0, 0, 12}, {WM_MBUTTONDOWN, 4, 0, 1},  {WM_MBUTTONUP, 0, 0, 2},
+    {WM_LBUTTONUP, 8, 0, 9},    {WM_KEYDOWN, 16, 'x', 100}, {WM_KEYDOWN, 16, 27, 3},
 };
 
 int ListLength(Zel3dChart* chart) {
@@ -46,7 +47,8 @@ TEST(ActionBindings, DefaultsNormaliseAndChange) {
     // Control with the left button down is stored with the button's bit.
     bool stored = false;
     for (Zel3dActionBinding* node = Zel3dGetActionList(chart); node; node = node->next)
-        stored |= node->message == WM_LBUTTONDOWN && node->modifiers == 9 && node->key == 0 && node->action == 7;
+        stored |= node->message == WM_LBUTTONDOWN && node->modifiers == 9 && node->key == 0 &&
+                  node->action == 7;
     EXPECT_TRUE(stored);
 
     // Rebinding changes in place; action 0 removes; a new triple with 0 is nothing.
@@ -85,13 +87,13 @@ protected:
 
     void SetUp() override {
         ReleaseKeys();
-        child_ = CreateWindowExA(0, "ZelChart3D8", "", WS_CHILD | WS_VISIBLE, 0, 0, kWidth, kHeight, owner_.window(),
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+        child_ = CreateWindowExA(0, "ZelChart3D8", "", WS_CHILD | WS_VISIBLE, 0, 0, kWidth, kHeight,
+                                 owner_.window(), nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(nullptr, child_);
         chart_ = Zel3dCreate();
         ASSERT_EQ(1, Zel3dAttachWindow(chart_, child_));
         ApplyProgramsSetup(chart_, kWidth, kHeight, grid_.data);
-        Zel3dSetValues(chart_, ZEL3D_ZROTATION, 0.0, 0);
+        zel3d::SetValues(chart_, zel3d::ZROTATION(0.0));
         PumpPending();
         ASSERT_TRUE(chart_->drawn);
         owner_.Clear();
@@ -112,7 +114,9 @@ protected:
         SetKeyboardState(keys);
     }
 
-    void Mouse(UINT message, WPARAM state, int x, int y) { SendMessageA(child_, message, state, MAKELPARAM(x, y)); }
+    void Mouse(UINT message, WPARAM state, int x, int y) {
+        SendMessageA(child_, message, state, MAKELPARAM(x, y));
+    }
     void Key(int virtual_key) { SendMessageA(child_, WM_KEYDOWN, WPARAM(virtual_key), 1); }
 
     // A drag with the middle button (and `keys` such as MK_CONTROL) through
@@ -120,7 +124,8 @@ protected:
     void MiddleDrag(WPARAM keys, std::initializer_list<POINT> path) {
         auto point = path.begin();
         Mouse(WM_MBUTTONDOWN, MK_MBUTTON | keys, point->x, point->y);
-        for (++point; point != path.end(); ++point) Mouse(WM_MOUSEMOVE, MK_MBUTTON | keys, point->x, point->y);
+        for (++point; point != path.end(); ++point)
+            Mouse(WM_MOUSEMOVE, MK_MBUTTON | keys, point->x, point->y);
         Mouse(WM_MBUTTONUP, keys, (path.end() - 1)->x, (path.end() - 1)->y);
     }
 
@@ -159,7 +164,9 @@ protected:
     Zel3dChart* chart_ = nullptr;
 };
 
-double Turn(double degrees) { return fmod(degrees + 720.0, 360.0); }
+double Turn(double degrees) {
+    return fmod(degrees + 720.0, 360.0);
+}
 
 TEST_F(ChartActions, MiddleDragTurnsAboutTheChosenAxis) {
     // About x (the first mode): an upward movement turns by the amount the
@@ -281,7 +288,7 @@ TEST_F(ChartActions, ControlLeftDragSpansAZoomBoxThatZooms) {
 }
 
 TEST_F(ChartActions, EndingBelowZeroStoresTheAnglePlus360) {
-    Zel3dSetValues(chart_, ZEL3D_XROTATION, 5.0, 0);
+    zel3d::SetValues(chart_, zel3d::XROTATION(5.0));
     double per_pixel = ExpectedTurn(0, 0, 1);
     int dy = int(lround(-25.0 / per_pixel));
     double turn = ExpectedTurn(0, 0, dy);
@@ -347,7 +354,8 @@ TEST_F(ChartActions, TheTurnPreviewErasesItsLastOutlineAndShowsItsAxis) {
     int near_end = 0;  // the line may pass a pixel beside the exact point
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            near_end += first.At(int(axis_end.x + 0.5) + dx, int(axis_end.y + 0.5) + dy) == foreground;
+            near_end +=
+                first.At(int(axis_end.x + 0.5) + dx, int(axis_end.y + 0.5) + dy) == foreground;
     EXPECT_GE(near_end, 1);
     Mouse(WM_MOUSEMOVE, MK_MBUTTON, 200, 60);
     Pixels second = Pixels::FromWindow(child_);

@@ -37,7 +37,9 @@ struct JpegTrap {
     jmp_buf jump;
 };
 
-void JumpBack(j_common_ptr cinfo) { longjmp(reinterpret_cast<JpegTrap*>(cinfo->err)->jump, 1); }
+void JumpBack(j_common_ptr cinfo) {
+    longjmp(reinterpret_cast<JpegTrap*>(cinfo->err)->jump, 1);
+}
 
 }  // namespace
 
@@ -52,7 +54,8 @@ DecodedImage DecodeJpeg(const std::string& bytes) {
         return DecodedImage{};
     }
     jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
     image.components = cinfo.num_components;
     image.progressive = cinfo.progressive_mode != 0;

@@ -11,9 +11,9 @@ struct DecodedImage {
     bool ok = false;
     int width = 0;
     int height = 0;
-    int components = 0;    // of the stored image (1 grey, 3 colour)
-    int color_type = -1;   // PNG colour type
-    int interlace = -1;    // PNG interlace type
+    int components = 0;   // of the stored image (1 grey, 3 colour)
+    int color_type = -1;  // PNG colour type
+    int interlace = -1;   // PNG interlace type
     bool progressive = false;
     std::vector<unsigned char> rgb;  // top row first, 3 bytes a pixel
 

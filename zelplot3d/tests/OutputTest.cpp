@@ -32,8 +32,8 @@ Pixels BmpPixels(const std::string& bmp) {
     Pixels pixels(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            const unsigned char* p =
-                reinterpret_cast<const unsigned char*>(bmp.data()) + offset + (height - 1 - y) * stride + x * bits / 8;
+            const unsigned char* p = reinterpret_cast<const unsigned char*>(bmp.data()) + offset +
+                                     (height - 1 - y) * stride + x * bits / 8;
             pixels.At(x, y) = (unsigned(p[2]) << 16) | (unsigned(p[1]) << 8) | p[0];
         }
     return pixels;
@@ -47,7 +47,7 @@ protected:
     void SetUp() override {
         chart_ = MakeDetachedChart(kWidth, kHeight);
         ApplyProgramsSetup(chart_, kWidth, kHeight, grid_.data);
-        Zel3dSetValues(chart_, ZEL3D_ZROTATION, 30.0, 0);
+        zel3d::SetValues(chart_, zel3d::ZROTATION(30.0));
     }
     void TearDown() override { Zel3dDestroy(chart_); }
 
@@ -55,7 +55,8 @@ protected:
     Pixels Rendered() {
         int n = Zel3dSaveImageAsDibBytes(chart_, nullptr, 0);
         std::string bmp(size_t(n > 0 ? n : 0), '\0');
-        if (n <= 0 || Zel3dSaveImageAsDibBytes(chart_, reinterpret_cast<unsigned char*>(&bmp[0]), n) != n)
+        if (n <= 0 ||
+            Zel3dSaveImageAsDibBytes(chart_, reinterpret_cast<unsigned char*>(&bmp[0]), n) != n)
             return Pixels();
         return BmpPixels(bmp);
     }
@@ -123,7 +124,8 @@ TEST_F(ChartOutput, MetafilesCarryTheirHeaders) {
 
     std::string bare = ReadBytes(plain);
     EXPECT_EQ(std::string("\x01\x00\x09\x00\x00\x03", 6), bare.substr(0, 6));
-    EXPECT_EQ(std::string("\x03\x00\x00\x00\x00\x00", 6), bare.substr(bare.size() - 6));  // the end record
+    EXPECT_EQ(std::string("\x03\x00\x00\x00\x00\x00", 6),
+              bare.substr(bare.size() - 6));  // the end record
 
     std::string emf = ReadBytes(enhanced);
     ASSERT_GT(emf.size(), 100u);
@@ -142,7 +144,8 @@ TEST_F(ChartOutput, MetafilesCarryTheirHeaders) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
     ENHMETAHEADER header;
     GetEnhMetaFileHeader(played, sizeof header, &header);
-    RECT box = {header.rclBounds.left, header.rclBounds.top, header.rclBounds.right + 1, header.rclBounds.bottom + 1};
+    RECT box = {header.rclBounds.left, header.rclBounds.top, header.rclBounds.right + 1,
+                header.rclBounds.bottom + 1};
     PlayEnhMetaFile(memory, played, &box);  // at its own size
     Pixels replay = Pixels::FromDC(memory, kWidth, kHeight);
     SelectObject(memory, previous);
@@ -168,12 +171,13 @@ TEST_F(ChartOutput, FailuresLeaveTheTargetAsItWas) {
     EXPECT_EQ(0, Zel3dDrawToFile(chart_, "", 1));
     EXPECT_EQ(0, Zel3dDrawToFile(chart_, nullptr, 1));
     std::string missing = folder_.File("no such folder\\chart.bmp");
-    for (int kind = 1; kind <= 4; ++kind) EXPECT_EQ(0, Zel3dDrawToFile(chart_, missing.c_str(), kind));
+    for (int kind = 1; kind <= 4; ++kind)
+        EXPECT_EQ(0, Zel3dDrawToFile(chart_, missing.c_str(), kind));
     EXPECT_FALSE(FileExists(missing));
 
     // A chart too large for any bitmap is refused before anything is
     // allocated, and the file it was to replace stays.
-    Zel3dSetValues(chart_, ZEL3D_WIDTH, 30000, ZEL3D_HEIGHT, 30000, 0);
+    zel3d::SetValues(chart_, zel3d::WIDTH(30000), zel3d::HEIGHT(30000));
     EXPECT_EQ(0, Zel3dDrawToFile(chart_, kept.c_str(), 1));
     EXPECT_EQ(0, Zel3dSaveImageAsPng(chart_, kept.c_str(), 0));
     EXPECT_EQ(0, Zel3dSaveImageAsJpeg(chart_, kept.c_str(), 90, 0, 0, 0));
@@ -222,7 +226,8 @@ private:
 
 TEST_F(ChartOutput, DrawToDCPlacesTheChartInItsBox) {
     const unsigned marker = 0xFF00FF, background = Rgb(0xC0C0C0);
-    Zel3dSetValues(chart_, ZEL3D_WIDTH, 400, ZEL3D_HEIGHT, 200, ZEL3D_GRAPH_HEIGHT, 200, 0);  // 2:1
+    zel3d::SetValues(chart_, zel3d::WIDTH(400), zel3d::HEIGHT(200),
+                     zel3d::GRAPH_HEIGHT(200));  // 2:1
     for (int method : {0, 1}) {
         SCOPED_TRACE(method ? "bitmap" : "vectors");
         MarkedDC target(500, 400);
@@ -240,7 +245,8 @@ TEST_F(ChartOutput, DrawToDCPlacesTheChartInItsBox) {
         EXPECT_EQ(MM_TEXT, GetMapMode(target.dc()));
     }
     MarkedDC natural(500, 400);
-    ASSERT_EQ(1, Zel3dDrawToDC(chart_, natural.dc(), 0, 0, 10, 10, 0, 0));  // empty box: the chart's size
+    ASSERT_EQ(
+        1, Zel3dDrawToDC(chart_, natural.dc(), 0, 0, 10, 10, 0, 0));  // empty box: the chart's size
     Pixels pixels = natural.Read();
     EXPECT_EQ(background, pixels.At(409, 209));
     EXPECT_EQ(marker, pixels.At(410, 209));
@@ -287,10 +293,12 @@ int FlatAreaError(const Pixels& expected, const DecodedImage& decoded, double* m
         for (int x = 2; x < expected.width() - 2; ++x) {
             bool flat = true;
             for (int dy = -2; dy <= 2 && flat; ++dy)
-                for (int dx = -2; dx <= 2 && flat; ++dx) flat = expected.At(x + dx, y + dy) == expected.At(x, y);
+                for (int dx = -2; dx <= 2 && flat; ++dx)
+                    flat = expected.At(x + dx, y + dy) == expected.At(x, y);
             if (!flat) continue;
             for (int shift : {16, 8, 0}) {
-                int e = abs(int((expected.At(x, y) >> shift) & 255) - int((decoded.At(x, y) >> shift) & 255));
+                int e = abs(int((expected.At(x, y) >> shift) & 255) -
+                            int((decoded.At(x, y) >> shift) & 255));
                 worst = std::max(worst, e);
                 sum += e;
                 ++count;
@@ -350,7 +358,8 @@ TEST_F(ChartOutput, JpegDecodesCloseToTheChartsPixelsInFileAndMemory) {
 TEST_F(ChartOutput, ClipboardTakesEachKindFromAWindow) {
     EXPECT_EQ(0, Zel3dDrawToClipboard(chart_, 1));  // no window
     OwnerWindow owner(kWidth + 40, kHeight + 60);
-    Zel3dChart* chart = Zel3dCreateWindow("", 0, 0, kWidth, kHeight, owner.window(), GetModuleHandleA(nullptr));
+    Zel3dChart* chart =
+        Zel3dCreateWindow("", 0, 0, kWidth, kHeight, owner.window(), GetModuleHandleA(nullptr));
     ASSERT_NE(nullptr, chart);
     ApplyProgramsSetup(chart, kWidth, kHeight, grid_.data);
     EXPECT_EQ(0, Zel3dDrawToClipboard(chart, 0));
@@ -359,8 +368,8 @@ TEST_F(ChartOutput, ClipboardTakesEachKindFromAWindow) {
         int kind;
         UINT format;
     };
-    for (KindCase c : {KindCase{1, CF_DIB}, KindCase{2, CF_METAFILEPICT}, KindCase{3, CF_ENHMETAFILE},
-                       KindCase{4, CF_METAFILEPICT}}) {
+    for (KindCase c : {KindCase{1, CF_DIB}, KindCase{2, CF_METAFILEPICT},
+                       KindCase{3, CF_ENHMETAFILE}, KindCase{4, CF_METAFILEPICT}}) {
         SCOPED_TRACE(c.kind);
         ASSERT_EQ(1, Zel3dDrawToClipboard(chart, c.kind));
         ASSERT_TRUE(OpenClipboard(owner.window()));

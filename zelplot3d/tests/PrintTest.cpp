@@ -57,7 +57,8 @@ bool RunOnHost(const std::string& command, const std::string& done_marker) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -70,11 +71,13 @@ TEST(Print, OnePageWithTheChartOnThePdfPrinter) {
     ASSERT_EQ(1, Zel3dRegisterClass(GetModuleHandleA("zelplot3d.dll")));
 
     OwnerWindow owner(440, 360);
-    Zel3dChart* chart = Zel3dCreateWindow("", 0, 0, 400, 300, owner.window(), GetModuleHandleA(nullptr));
+    Zel3dChart* chart =
+        Zel3dCreateWindow("", 0, 0, 400, 300, owner.window(), GetModuleHandleA(nullptr));
     ASSERT_NE(nullptr, chart);
     Zel3dData* grid = Zel3dMakeGridData(10, 19, 1e308, 1.0, 0.5, 1.0, 2.0, 1);
     for (int i = 0; i < 10; ++i)
-        for (int j = 0; j < 19; ++j) grid->grid.values[i][j] = 300.0 + 12.0 * i - 4.0 * (j - 8) * (j - 8) * 0.25;
+        for (int j = 0; j < 19; ++j)
+            grid->grid.values[i][j] = 300.0 + 12.0 * i - 4.0 * (j - 8) * (j - 8) * 0.25;
     zel3d_test::ApplyProgramsSetup(chart, 400, 300, grid);
 
     FILETIME start;
@@ -111,7 +114,8 @@ TEST(Print, OnePageWithTheChartOnThePdfPrinter) {
 
     ASSERT_TRUE(RunOnHost("pdftoppm -r 40 -png -singlefile '" + pdf + "' '" + unix_work + "/page'",
                           unix_work + "/rendered"));
-    zel3d_test::DecodedImage page = zel3d_test::DecodePng(zel3d_test::ReadBytes(work.File("page.png")));
+    zel3d_test::DecodedImage page =
+        zel3d_test::DecodePng(zel3d_test::ReadBytes(work.File("page.png")));
     ASSERT_TRUE(page.ok);
     // The chart fills the page's width: its silver background, the dark red
     // top of the surface and the grey walls.

@@ -13,15 +13,30 @@
 #include "drawing/PlotDraw.h"
 #include "drawing/Repaint.h"
 #include "drawing/ViewFit.h"
+#include "kernel/ExportGuard.h"
 #include "kernel/Matrix3D.h"
 
 namespace {
 
 // Action codes.
 enum ActionCode {
-    kStart = 1, kEnd = 2, kCancel = 3, kRotate = 4, kZoom = 5, kMove = 6, kStartBox = 7, kExtendBox = 8,
-    kApplyBox = 9, kCancelBox = 10, kReset = 11, kRightClick = 12, kRotateAboutX = 100, kRotateAboutY = 101,
-    kRotateAboutZ = 102, kRotateAboutNormal = 103, kRotateFree = 104
+    kStart = 1,
+    kEnd = 2,
+    kCancel = 3,
+    kRotate = 4,
+    kZoom = 5,
+    kMove = 6,
+    kStartBox = 7,
+    kExtendBox = 8,
+    kApplyBox = 9,
+    kCancelBox = 10,
+    kReset = 11,
+    kRightClick = 12,
+    kRotateAboutX = 100,
+    kRotateAboutY = 101,
+    kRotateAboutZ = 102,
+    kRotateAboutNormal = 103,
+    kRotateFree = 104
 };
 
 // Modifier bits.
@@ -66,14 +81,19 @@ const DefaultBinding kDefaultBindings[] = {
     {WM_KEYUP, kControl, VK_SHIFT, kEnd},
 };
 
-bool IsMouseMessage(UINT message) { return message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK; }
+bool IsMouseMessage(UINT message) {
+    return message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK;
+}
 
-bool KeyDown(int virtual_key) { return GetKeyState(virtual_key) < 0; }
+bool KeyDown(int virtual_key) {
+    return GetKeyState(virtual_key) < 0;
+}
 
 int Lookup(const Zel3dChart* chart, int message, int modifiers, int key) {
     zel3d_normalize_event(&message, &modifiers, &key);
     for (const Zel3dActionBinding* node = chart->actions; node; node = node->next)
-        if (node->message == message && node->modifiers == modifiers && node->key == key) return node->action;
+        if (node->message == message && node->modifiers == modifiers && node->key == key)
+            return node->action;
     return 0;
 }
 
@@ -100,7 +120,8 @@ Zel3dActionBinding* Bind(Zel3dChart* chart, int message, int modifiers, int key,
 
 void Notify(Zel3dChart* chart, UINT message, void* payload) {
     if (chart->notify_window)
-        SendMessageA(chart->notify_window, message, WPARAM(chart->window), reinterpret_cast<LPARAM>(payload));
+        SendMessageA(chart->notify_window, message, WPARAM(chart->window),
+                     reinterpret_cast<LPARAM>(payload));
 }
 
 bool HasSurface(const Zel3dChart* chart) {
@@ -170,7 +191,8 @@ public:
     int Start(int x, int y) {
         if (chart_->window) SetFocus(chart_->window);
         const Rect& graph = chart_->graph.rect;
-        if (x < graph.x || x >= graph.x + graph.width || y < graph.y || y >= graph.y + graph.height) return 0;
+        if (x < graph.x || x >= graph.x + graph.width || y < graph.y || y >= graph.y + graph.height)
+            return 0;
         Zel3dStartRequest request = {1, x, y};
         Notify(chart_, ZEL3D_NOTIFY_START, &request);
         if (!request.allow) return 0;
@@ -185,7 +207,8 @@ public:
         if (chart_->interaction_state) {
             chart_->interaction_state = kInteractionIdle;
             const int codes[3] = {ZEL3D_XROTATION, ZEL3D_YROTATION, ZEL3D_ZROTATION};
-            double* angles[3] = {&chart_->x_axis.rotation, &chart_->y_axis.rotation, &chart_->z_axis.rotation};
+            double* angles[3] = {&chart_->x_axis.rotation, &chart_->y_axis.rotation,
+                                 &chart_->z_axis.rotation};
             for (int axis = 0; axis < 3; ++axis)
                 if (*angles[axis] < 0) SetDouble(chart_, codes[axis], *angles[axis] + 360.0);
             zel3d_forget_preview(chart_);
@@ -214,7 +237,8 @@ public:
         } else if (mode == kRotationScreenNormal) {
             Point4 centre = DevicePoint(0.0, 0.0, 0.0);
             double angle = (atan2(y - centre.y, x - centre.x) -
-                            atan2(previous.y - centre.y, previous.x - centre.x)) * kRadiansToDegrees;
+                            atan2(previous.y - centre.y, previous.x - centre.x)) *
+                           kRadiansToDegrees;
             ScreenSide(&rotation, kAxisZ, angle);
         } else {
             int width = chart_->graph.width.value;
@@ -262,7 +286,8 @@ public:
     }
 
     int ExtendBox(int x, int y) {
-        if (chart_->interaction_state == kInteractionStarted) chart_->interaction_state = kInteractionZoomBox;
+        if (chart_->interaction_state == kInteractionStarted)
+            chart_->interaction_state = kInteractionZoomBox;
         if (chart_->interaction_state != kInteractionZoomBox) return 1;
         const Rect& graph = chart_->graph.rect;
         EraseBand();
@@ -340,7 +365,8 @@ private:
     // The pointer moved: (previous - new); false when nothing is to be done.
     bool Delta(int x, int y, int* dx, int* dy) {
         int& state = chart_->interaction_state;
-        if (!HasSurface(chart_) || (state != kInteractionStarted && state != kInteractionRotating)) return false;
+        if (!HasSurface(chart_) || (state != kInteractionStarted && state != kInteractionRotating))
+            return false;
         state = kInteractionRotating;
         *dx = state_.current.x - x;
         *dy = state_.current.y - y;
@@ -390,7 +416,8 @@ private:
         SetDouble(chart_, ZEL3D_VIEW_SCALE, scale);
         SetDouble(chart_, ZEL3D_VIEW_XTRANSLATE, request.xtranslate);
         SetDouble(chart_, ZEL3D_VIEW_YTRANSLATE, request.ytranslate);
-        SetInt(chart_, ZEL3D_VIEW_NORMALIZED, scale == 1.0 && request.xtranslate == 0.0 && request.ytranslate == 0.0);
+        SetInt(chart_, ZEL3D_VIEW_NORMALIZED,
+               scale == 1.0 && request.xtranslate == 0.0 && request.ytranslate == 0.0);
         Refit(chart_);
     }
 
@@ -398,7 +425,8 @@ private:
     void ZoomInto(POINT a, POINT b) {
         const ViewState& view = chart_->scene.view;
         double divisor = Divisor();
-        Point4 da = {a.x * divisor, a.y * divisor, 0.0, 1.0}, db = {b.x * divisor, b.y * divisor, 0.0, 1.0};
+        Point4 da = {a.x * divisor, a.y * divisor, 0.0, 1.0},
+               db = {b.x * divisor, b.y * divisor, 0.0, 1.0};
         Point4 va, vb;
         zel3d_mat_transform_point(&view.inverse_device, &da, &va);
         zel3d_mat_transform_point(&view.inverse_device, &db, &vb);
@@ -406,7 +434,8 @@ private:
         double width = fabs(vb.x - va.x), height = fabs(vb.y - va.y);
         const double* e = view.extents;
         if (!(width > 0) || !(height > 0) || !(e[2] > 0) || !(e[3] > 0)) return;
-        ViewChange(std::min(e[2] / width, e[3] / height), (left - e[0]) / e[2], (bottom - e[1]) / e[3]);
+        ViewChange(std::min(e[2] / width, e[3] / height), (left - e[0]) / e[2],
+                   (bottom - e[1]) / e[3]);
     }
 
     // The rubber band, drawn so that drawing it again takes it away.
@@ -418,7 +447,8 @@ private:
         HGDIOBJ brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
         HGDIOBJ pen = SelectObject(dc, GetStockObject(BLACK_PEN));
         POINT a = state_.anchor, b = state_.current;
-        Rectangle(dc, std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
+        Rectangle(dc, std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1,
+                  std::max(a.y, b.y) + 1);
         SelectObject(dc, pen);
         SelectObject(dc, brush);
         SetROP2(dc, previous_mode);
@@ -441,26 +471,40 @@ private:
 
 void zel3d_normalize_event(int* message, int* modifiers, int* key) {
     switch (*message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        if (*key >= 'a' && *key <= 'z') *key -= 'a' - 'A';
-        return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: *modifiers |= kLeft; break;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: *modifiers |= kRight; break;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: *modifiers |= kMiddle; break;
-    case WM_LBUTTONUP: *modifiers &= ~kLeft; break;
-    case WM_RBUTTONUP: *modifiers &= ~kRight; break;
-    case WM_MBUTTONUP: *modifiers &= ~kMiddle; break;
-    default: return;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+            if (*key >= 'a' && *key <= 'z') *key -= 'a' - 'A';
+            return;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            *modifiers |= kLeft;
+            break;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            *modifiers |= kRight;
+            break;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            *modifiers |= kMiddle;
+            break;
+        case WM_LBUTTONUP:
+            *modifiers &= ~kLeft;
+            break;
+        case WM_RBUTTONUP:
+            *modifiers &= ~kRight;
+            break;
+        case WM_MBUTTONUP:
+            *modifiers &= ~kMiddle;
+            break;
+        default:
+            return;
     }
     *key = 0;
 }
 
 void zel3d_install_default_actions(Zel3dChart* chart) {
-    for (const DefaultBinding& b : kDefaultBindings) Bind(chart, b.message, b.modifiers, b.key, b.action);
+    for (const DefaultBinding& b : kDefaultBindings)
+        Bind(chart, b.message, b.modifiers, b.key, b.action);
 }
 
 void zel3d_free_actions(Zel3dChart* chart) {
@@ -483,36 +527,39 @@ void zel3d_dispatch_event(Zel3dChart* chart, UINT message, WPARAM wParam, LPARAM
         bool left = modifiers & kLeft, right = modifiers & kRight;
         int both_as_middle = (modifiers & ~(kLeft | kRight)) | kMiddle;
         switch (message) {
-        case WM_MOUSEMOVE:
-            if (left && right) modifiers = both_as_middle;
-            break;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:
-            if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) ? right : left) {
-                bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
-                event = down ? WM_MBUTTONDOWN : WM_MBUTTONDBLCLK;
-                modifiers = both_as_middle;
-            }
-            break;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-            if (message == WM_LBUTTONUP ? right : left) {
-                event = WM_MBUTTONUP;
-                modifiers &= ~(kLeft | kRight);
-            }
-            break;
-        default:
-            break;
+            case WM_MOUSEMOVE:
+                if (left && right) modifiers = both_as_middle;
+                break;
+            case WM_LBUTTONDOWN:
+            case WM_LBUTTONDBLCLK:
+            case WM_RBUTTONDOWN:
+            case WM_RBUTTONDBLCLK:
+                if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) ? right : left) {
+                    bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
+                    event = down ? WM_MBUTTONDOWN : WM_MBUTTONDBLCLK;
+                    modifiers = both_as_middle;
+                }
+                break;
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP:
+                if (message == WM_LBUTTONUP ? right : left) {
+                    event = WM_MBUTTONUP;
+                    modifiers &= ~(kLeft | kRight);
+                }
+                break;
+            default:
+                break;
         }
         if (KeyDown(VK_MENU)) modifiers |= kAlt;
         x = GET_X_LPARAM(lParam);
         y = GET_Y_LPARAM(lParam);
     } else if (message == WM_KEYDOWN || message == WM_KEYUP) {
         bool left = KeyDown(VK_LBUTTON), right = KeyDown(VK_RBUTTON);
-        if (left && right) modifiers = kMiddle;
-        else modifiers = (left ? kLeft : 0) | (right ? kRight : 0) | (KeyDown(VK_MBUTTON) ? kMiddle : 0);
+        if (left && right)
+            modifiers = kMiddle;
+        else
+            modifiers =
+                (left ? kLeft : 0) | (right ? kRight : 0) | (KeyDown(VK_MBUTTON) ? kMiddle : 0);
         if (KeyDown(VK_SHIFT)) modifiers |= kShift;
         if (KeyDown(VK_CONTROL)) modifiers |= kControl;
         if (KeyDown(VK_MENU)) modifiers |= kAlt;
@@ -531,24 +578,50 @@ int zel3d_call_action(Zel3dChart* chart, int action, int x, int y) {
     Interaction interaction(chart);
     int result;
     switch (action) {
-    case kStart:
-    case kStartBox: result = interaction.Start(x, y); break;
-    case kEnd: return interaction.End();
-    case kCancel: return interaction.Cancel();
-    case kRotate: result = interaction.Rotate(x, y); break;
-    case kZoom: result = interaction.Zoom(x, y); break;
-    case kMove: result = interaction.Move(x, y); break;
-    case kExtendBox: return interaction.ExtendBox(x, y);
-    case kApplyBox: return interaction.ApplyBox();
-    case kCancelBox: return interaction.CancelBox();
-    case kReset: return interaction.Reset();
-    case kRightClick: return interaction.RightClick(x, y);
-    case kRotateAboutX: result = interaction.SetMode(kRotationAboutX); break;
-    case kRotateAboutY: result = interaction.SetMode(kRotationAboutY); break;
-    case kRotateAboutZ: result = interaction.SetMode(kRotationAboutZ); break;
-    case kRotateAboutNormal: result = interaction.SetMode(kRotationScreenNormal); break;
-    case kRotateFree: result = interaction.SetMode(kRotationFree); break;
-    default: return action - 1;
+        case kStart:
+        case kStartBox:
+            result = interaction.Start(x, y);
+            break;
+        case kEnd:
+            return interaction.End();
+        case kCancel:
+            return interaction.Cancel();
+        case kRotate:
+            result = interaction.Rotate(x, y);
+            break;
+        case kZoom:
+            result = interaction.Zoom(x, y);
+            break;
+        case kMove:
+            result = interaction.Move(x, y);
+            break;
+        case kExtendBox:
+            return interaction.ExtendBox(x, y);
+        case kApplyBox:
+            return interaction.ApplyBox();
+        case kCancelBox:
+            return interaction.CancelBox();
+        case kReset:
+            return interaction.Reset();
+        case kRightClick:
+            return interaction.RightClick(x, y);
+        case kRotateAboutX:
+            result = interaction.SetMode(kRotationAboutX);
+            break;
+        case kRotateAboutY:
+            result = interaction.SetMode(kRotationAboutY);
+            break;
+        case kRotateAboutZ:
+            result = interaction.SetMode(kRotationAboutZ);
+            break;
+        case kRotateAboutNormal:
+            result = interaction.SetMode(kRotationScreenNormal);
+            break;
+        case kRotateFree:
+            result = interaction.SetMode(kRotationFree);
+            break;
+        default:
+            return action - 1;
     }
     if (action != kStartBox) interaction.Preview();
     return result;
@@ -556,31 +629,37 @@ int zel3d_call_action(Zel3dChart* chart, int action, int x, int y) {
 
 extern "C" {
 
-ZEL3D_API Zel3dActionBinding* Zel3dSetAction(Zel3dChart* chart, int message, int modifiers, int key, int action) {
+ZEL3D_API Zel3dActionBinding* Zel3dSetAction(Zel3dChart* chart, int message, int modifiers, int key,
+                                             int action) try {
     return chart ? Bind(chart, message, modifiers, key, action) : nullptr;
+} catch (...) {
+    return zel3d_export_failure<Zel3dActionBinding*>(nullptr);
 }
 
-ZEL3D_API int Zel3dGetAction(Zel3dChart* chart, int message, int modifiers, int key) {
+ZEL3D_API int Zel3dGetAction(Zel3dChart* chart, int message, int modifiers, int key) try {
     return chart ? Lookup(chart, message, modifiers, key) : 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API Zel3dActionBinding* Zel3dGetActionList(Zel3dChart* chart) { return chart ? chart->actions : nullptr; }
+ZEL3D_API Zel3dActionBinding* Zel3dGetActionList(Zel3dChart* chart) {
+    return chart ? chart->actions : nullptr;
+}
 
 ZEL3D_API void Zel3dRemoveAllActions(Zel3dChart* chart) {
     if (chart) zel3d_free_actions(chart);
 }
 
-ZEL3D_API void Zel3dResetAllActions(Zel3dChart* chart) {
+ZEL3D_API void Zel3dResetAllActions(Zel3dChart* chart) try {
     if (chart) zel3d_install_default_actions(chart);
+} catch (...) {
+    zel3d_export_failure();
 }
 
-ZEL3D_API int Zel3dCallAction(Zel3dChart* chart, int action, int x, int y) {
-    if (!chart) return 0;
-    try {
-        return zel3d_call_action(chart, action, x, y);
-    } catch (...) {
-        return 0;
-    }
+ZEL3D_API int Zel3dCallAction(Zel3dChart* chart, int action, int x, int y) try {
+    return chart ? zel3d_call_action(chart, action, x, y) : 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
 }  // extern "C"

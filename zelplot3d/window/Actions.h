@@ -8,8 +8,12 @@
 struct Zel3dChart;
 
 // Interaction states of a chart.
-enum InteractionState { kInteractionIdle = 0, kInteractionStarted = 1, kInteractionZoomBox = 2,
-                        kInteractionRotating = 3 };
+enum InteractionState {
+    kInteractionIdle = 0,
+    kInteractionStarted = 1,
+    kInteractionZoomBox = 2,
+    kInteractionRotating = 3
+};
 
 // Installs the 28 default bindings (equal triples are updated in place).
 void zel3d_install_default_actions(Zel3dChart* chart);

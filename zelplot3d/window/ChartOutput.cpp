@@ -9,6 +9,7 @@
 #include "device/DeviceOps.h"
 #include "drawing/Redraw.h"
 #include "drawing/Repaint.h"
+#include "kernel/ExportGuard.h"
 #include "kernel/PictureRows.h"
 #include "zelplot3d.h"
 
@@ -17,7 +18,9 @@ namespace {
 // The largest picture made: its packed DIB must stay below 2 GB.
 constexpr uint64_t kMaxDibBytes = 0x7FFFFFFF;
 
-uint64_t RowBytes(uint64_t width, int bits) { return (width * uint64_t(bits) + 31) / 32 * 4; }
+uint64_t RowBytes(uint64_t width, int bits) {
+    return (width * uint64_t(bits) + 31) / 32 * 4;
+}
 
 void PutWord(unsigned char* p, unsigned v) {
     p[0] = static_cast<unsigned char>(v);
@@ -40,7 +43,8 @@ RECT SourceRect(const Zel3dChart* chart) {
 class PaletteSelection {
 public:
     PaletteSelection(const Zel3dChart* chart, HDC dc, BOOL background) : dc_(dc) {
-        HPALETTE palette = chart->palette ? chart->palette : static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
+        HPALETTE palette = chart->palette ? chart->palette
+                                          : static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
         previous_ = SelectPalette(dc, palette, background);
         RealizePalette(dc);
     }
@@ -66,8 +70,9 @@ int BlitDib(Zel3dChart* chart, HDC dc, const RECT& source) {
     const BITMAPINFOHEADER& header = info->bmiHeader;
     const unsigned char* bits = block + header.biSize + zel3d_dib_table_bytes(header);
     PaletteSelection palette(chart, dc, FALSE);
-    int lines = StretchDIBits(dc, source.left, source.top, source.right - source.left, source.bottom - source.top,
-                              0, 0, header.biWidth, header.biHeight, bits, info, DIB_RGB_COLORS, SRCCOPY);
+    int lines = StretchDIBits(dc, source.left, source.top, source.right - source.left,
+                              source.bottom - source.top, 0, 0, header.biWidth, header.biHeight,
+                              bits, info, DIB_RGB_COLORS, SRCCOPY);
     return lines != int(GDI_ERROR) && lines > 0;
 }
 
@@ -93,10 +98,14 @@ int DrawVectors(Zel3dChart* chart, HDC dc) {
 int zel3d_dib_color_count(const BITMAPINFOHEADER& header) {
     if (header.biSize == sizeof(BITMAPCOREHEADER) || header.biClrUsed == 0) {
         switch (header.biBitCount) {
-        case 1: return 2;
-        case 4: return 16;
-        case 8: return 256;
-        default: return 0;
+            case 1:
+                return 2;
+            case 4:
+                return 16;
+            case 8:
+                return 256;
+            default:
+                return 0;
         }
     }
     return int(header.biClrUsed);
@@ -155,7 +164,8 @@ bool PackedDib::Render(Zel3dChart* chart) {
     HDC dc = chart->memory_dc;
     HBITMAP bitmap = chart->offscreen_bitmap;
     BITMAP record;
-    if (!dc || !bitmap || GetObjectA(bitmap, sizeof record, &record) != int(sizeof record)) return false;
+    if (!dc || !bitmap || GetObjectA(bitmap, sizeof record, &record) != int(sizeof record))
+        return false;
     struct {
         BITMAPINFOHEADER header;
         RGBQUAD colors[256];
@@ -173,10 +183,12 @@ bool PackedDib::Render(Zel3dChart* chart) {
     HGLOBAL handle = nullptr;
     {
         PaletteSelection palette(chart, dc, FALSE);
-        if (GetDIBits(dc, bitmap, 0, rows, nullptr, reinterpret_cast<BITMAPINFO*>(&described), DIB_RGB_COLORS) &&
+        if (GetDIBits(dc, bitmap, 0, rows, nullptr, reinterpret_cast<BITMAPINFO*>(&described),
+                      DIB_RGB_COLORS) &&
             header.biCompression == BI_RGB) {
-            uint64_t image = header.biSizeImage ? header.biSizeImage
-                                                : RowBytes(uint64_t(header.biWidth), header.biBitCount) * rows;
+            uint64_t image = header.biSizeImage
+                                 ? header.biSizeImage
+                                 : RowBytes(uint64_t(header.biWidth), header.biBitCount) * rows;
             size_t table = zel3d_dib_table_bytes(header);
             uint64_t total = sizeof header + table + image;
             if (table <= sizeof described.colors && total <= kMaxDibBytes)
@@ -210,15 +222,17 @@ bool PackedDib::Picture(PictureRows* picture) {
     memcpy(&header, block, sizeof header);
     int bits = header.biBitCount;
     if (header.biSize != sizeof header || header.biPlanes != 1 || header.biCompression != BI_RGB ||
-        header.biWidth <= 0 || header.biHeight <= 0 || (bits != 8 && bits != 16 && bits != 24 && bits != 32))
+        header.biWidth <= 0 || header.biHeight <= 0 ||
+        (bits != 8 && bits != 16 && bits != 24 && bits != 32))
         return false;
     int colors = zel3d_dib_color_count(header);
     if (bits == 8 && (colors < 1 || colors > 256)) return false;
     size_t table = zel3d_dib_table_bytes(header);
     uint64_t stride = RowBytes(uint64_t(header.biWidth), bits);
     if (sizeof header + table + stride * uint64_t(header.biHeight) > size_) return false;
-    *picture = {int(header.biWidth), int(header.biHeight), bits, block + sizeof header + table, size_t(stride),
-                block + sizeof header, bits == 8 ? colors : 0};
+    *picture = {int(header.biWidth),           int(header.biHeight), bits,
+                block + sizeof header + table, size_t(stride),       block + sizeof header,
+                bits == 8 ? colors : 0};
     return true;
 }
 
@@ -232,7 +246,8 @@ void PackedDib::FileHeader(unsigned char header[14]) {
     PutLong(header + 10, uint32_t(14 + info.biSize + zel3d_dib_table_bytes(info)));
 }
 
-int zel3d_place_output(Zel3dChart* chart, int purpose, HDC dc, int method, int mode, int x, int y, int w, int h) {
+int zel3d_place_output(Zel3dChart* chart, int purpose, HDC dc, int method, int mode, int x, int y,
+                       int w, int h) {
     RECT source = SourceRect(chart);
     int source_width = source.right - source.left, source_height = source.bottom - source.top;
     if (source_width <= 0 || source_height <= 0 || !dc) return 0;
@@ -245,17 +260,24 @@ int zel3d_place_output(Zel3dChart* chart, int purpose, HDC dc, int method, int m
     }
     int right = x + w, bottom = y + h;
     switch (mode) {
-    case 1:
-        right = x + source_width;
-        bottom = y + source_height;
-        break;
-    case 2: bottom = y + int(w / aspect); break;
-    case 3: right = x + int(h * aspect); break;
-    case 5: break;
-    default:
-        if (h != 0 && double(w) / h >= aspect) right = x + int(h * aspect);
-        else bottom = y + int(w / aspect);
-        break;
+        case 1:
+            right = x + source_width;
+            bottom = y + source_height;
+            break;
+        case 2:
+            bottom = y + int(w / aspect);
+            break;
+        case 3:
+            right = x + int(h * aspect);
+            break;
+        case 5:
+            break;
+        default:
+            if (h != 0 && double(w) / h >= aspect)
+                right = x + int(h * aspect);
+            else
+                bottom = y + int(w / aspect);
+            break;
     }
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowOrgEx(dc, source.left, source.top, nullptr);
@@ -273,13 +295,17 @@ namespace {
 // A metafile of the chart: kinds 2 and 4 plain, kind 3 enhanced; drawn
 // into `path`, or into memory without one. Null when the drawing failed.
 HANDLE MakeMetafile(Zel3dChart* chart, int purpose, const char* path, int kind) {
-    HDC dc = kind == 3 ? CreateEnhMetaFileA(nullptr, path, nullptr, nullptr) : CreateMetaFileA(path);
+    HDC dc =
+        kind == 3 ? CreateEnhMetaFileA(nullptr, path, nullptr, nullptr) : CreateMetaFileA(path);
     if (!dc) return nullptr;
     int placed = zel3d_place_output(chart, purpose, dc, kind, 1, 0, 0, 0, 0);
-    HANDLE metafile = kind == 3 ? static_cast<HANDLE>(CloseEnhMetaFile(dc)) : static_cast<HANDLE>(CloseMetaFile(dc));
+    HANDLE metafile = kind == 3 ? static_cast<HANDLE>(CloseEnhMetaFile(dc))
+                                : static_cast<HANDLE>(CloseMetaFile(dc));
     if (metafile && !placed) {
-        if (kind == 3) DeleteEnhMetaFile(static_cast<HENHMETAFILE>(metafile));
-        else DeleteMetaFile(static_cast<HMETAFILE>(metafile));
+        if (kind == 3)
+            DeleteEnhMetaFile(static_cast<HENHMETAFILE>(metafile));
+        else
+            DeleteMetaFile(static_cast<HMETAFILE>(metafile));
         return nullptr;
     }
     return metafile;
@@ -290,7 +316,8 @@ HANDLE MakeMetafile(Zel3dChart* chart, int purpose, const char* path, int kind) 
 // not fit the header's 16-bit fields).
 void PlaceableHeader(const Zel3dChart* chart, unsigned char header[22]) {
     HDC dc = GetDC(chart->window);
-    int dpi_x = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96, dpi_y = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    int dpi_x = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96,
+        dpi_y = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
     if (dc) ReleaseDC(chart->window, dc);
     if (dpi_x <= 0) dpi_x = 96;
     if (dpi_y <= 0) dpi_y = 96;
@@ -308,7 +335,8 @@ void PlaceableHeader(const Zel3dChart* chart, unsigned char header[22]) {
     PutWord(header + 12, unsigned(bottom));
     PutWord(header + 14, unsigned(units));
     unsigned checksum = 0;
-    for (int word = 0; word < 10; ++word) checksum ^= header[2 * word] | (header[2 * word + 1] << 8);
+    for (int word = 0; word < 10; ++word)
+        checksum ^= header[2 * word] | (header[2 * word + 1] << 8);
     PutWord(header + 20, checksum);
 }
 
@@ -340,7 +368,9 @@ int WritePlaceableMetafile(Zel3dChart* chart, const char* path) {
     if (!out) return 0;
     unsigned char header[22];
     PlaceableHeader(chart, header);
-    if (!zel3d_write_all(out, header, sizeof header) || !zel3d_write_all(out, bits.data(), bits.size())) return 0;
+    if (!zel3d_write_all(out, header, sizeof header) ||
+        !zel3d_write_all(out, bits.data(), bits.size()))
+        return 0;
     return file.Commit() ? 1 : 0;
 }
 
@@ -349,8 +379,10 @@ int WriteMetafile(Zel3dChart* chart, const char* path, int kind) {
     if (file.temporary_path().empty()) return 0;
     HANDLE metafile = MakeMetafile(chart, kOutputToFile, file.temporary_path().c_str(), kind);
     if (!metafile) return 0;
-    if (kind == 3) DeleteEnhMetaFile(static_cast<HENHMETAFILE>(metafile));
-    else DeleteMetaFile(static_cast<HMETAFILE>(metafile));
+    if (kind == 3)
+        DeleteEnhMetaFile(static_cast<HENHMETAFILE>(metafile));
+    else
+        DeleteMetaFile(static_cast<HMETAFILE>(metafile));
     return file.Commit() ? 1 : 0;
 }
 
@@ -358,29 +390,31 @@ int WriteMetafile(Zel3dChart* chart, const char* path, int kind) {
 // until the clipboard takes it.
 HANDLE ClipboardData(Zel3dChart* chart, int kind, UINT* format) {
     switch (kind) {
-    case 1: {
-        PackedDib dib;
-        *format = CF_DIB;
-        return dib.Render(chart) ? dib.Release() : nullptr;
-    }
-    case 3:
-        *format = CF_ENHMETAFILE;
-        return MakeMetafile(chart, kOutputToClipboard, nullptr, 3);
-    default: {
-        *format = CF_METAFILEPICT;
-        auto metafile = static_cast<HMETAFILE>(MakeMetafile(chart, kOutputToClipboard, nullptr, kind));
-        if (!metafile) return nullptr;
-        HGLOBAL picture = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_SHARE, sizeof(METAFILEPICT));
-        auto* record = picture ? static_cast<METAFILEPICT*>(GlobalLock(picture)) : nullptr;
-        if (!record) {
-            if (picture) GlobalFree(picture);
-            DeleteMetaFile(metafile);
-            return nullptr;
+        case 1: {
+            PackedDib dib;
+            *format = CF_DIB;
+            return dib.Render(chart) ? dib.Release() : nullptr;
         }
-        *record = {MM_ANISOTROPIC, 0, 0, metafile};
-        GlobalUnlock(picture);
-        return picture;
-    }
+        case 3:
+            *format = CF_ENHMETAFILE;
+            return MakeMetafile(chart, kOutputToClipboard, nullptr, 3);
+        default: {
+            *format = CF_METAFILEPICT;
+            auto metafile =
+                static_cast<HMETAFILE>(MakeMetafile(chart, kOutputToClipboard, nullptr, kind));
+            if (!metafile) return nullptr;
+            HGLOBAL picture =
+                GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_SHARE, sizeof(METAFILEPICT));
+            auto* record = picture ? static_cast<METAFILEPICT*>(GlobalLock(picture)) : nullptr;
+            if (!record) {
+                if (picture) GlobalFree(picture);
+                DeleteMetaFile(metafile);
+                return nullptr;
+            }
+            *record = {MM_ANISOTROPIC, 0, 0, metafile};
+            GlobalUnlock(picture);
+            return picture;
+        }
     }
 }
 
@@ -415,73 +449,70 @@ HPALETTE CopyPalette(HPALETTE palette) {
 
 extern "C" {
 
-ZEL3D_API int Zel3dDrawToDC(Zel3dChart* chart, HDC dc, int method, int mode, int x, int y, int w, int h) {
+ZEL3D_API int Zel3dDrawToDC(Zel3dChart* chart, HDC dc, int method, int mode, int x, int y, int w,
+                            int h) try {
     if (!chart || !dc) return 0;
-    try {
-        int saved = SaveDC(dc);
-        int result = zel3d_place_output(chart, kOutputToDC, dc, method, mode, x, y, w, h);
-        if (saved) RestoreDC(dc, saved);
-        return result;
-    } catch (...) {
-        return 0;
-    }
+    int saved = SaveDC(dc);
+    int result = zel3d_place_output(chart, kOutputToDC, dc, method, mode, x, y, w, h);
+    if (saved) RestoreDC(dc, saved);
+    return result;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dDrawToFile(Zel3dChart* chart, const char* path, int kind) {
+ZEL3D_API int Zel3dDrawToFile(Zel3dChart* chart, const char* path, int kind) try {
     if (!chart || !path || !path[0]) return 0;
-    try {
-        switch (kind) {
-        case 1: return WriteBmp(chart, path);
-        case 2: return WritePlaceableMetafile(chart, path);
+    switch (kind) {
+        case 1:
+            return WriteBmp(chart, path);
+        case 2:
+            return WritePlaceableMetafile(chart, path);
         case 3:
-        case 4: return WriteMetafile(chart, path, kind);
-        default: return 0;
-        }
-    } catch (...) {
-        return 0;
-    }
-}
-
-ZEL3D_API int Zel3dDrawToClipboard(Zel3dChart* chart, int kind) {
-    if (!chart || !chart->window || kind < 1 || kind > 4) return 0;
-    try {
-        UINT format = 0;
-        HANDLE data = ClipboardData(chart, kind, &format);
-        if (!data) return 0;
-        if (!OpenClipboard(chart->window)) {
-            FreeClipboardData(format, data);
+        case 4:
+            return WriteMetafile(chart, path, kind);
+        default:
             return 0;
-        }
-        EmptyClipboard();
-        bool taken = SetClipboardData(format, data) != nullptr;
-        if (!taken) FreeClipboardData(format, data);
-        if (taken && chart->palette) {
-            HPALETTE palette = CopyPalette(chart->palette);
-            if (palette && !SetClipboardData(CF_PALETTE, palette)) DeleteObject(palette);
-        }
-        CloseClipboard();
-        return taken ? 1 : 0;
-    } catch (...) {
-        return 0;
     }
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
-ZEL3D_API int Zel3dSaveImageAsDibBytes(Zel3dChart* chart, unsigned char* buffer, int size) {
-    if (!chart) return 0;
-    try {
-        PackedDib dib;
-        const unsigned char* block = dib.Render(chart) ? dib.Lock() : nullptr;
-        if (!block) return 0;
-        size_t count = dib.size() + 14;
-        if (buffer && size != 0) {
-            if (size < 0 || size_t(size) < count) return 0;
-            dib.FileHeader(buffer);
-            memcpy(buffer + 14, block, dib.size());
-        }
-        return int(count);
-    } catch (...) {
+ZEL3D_API int Zel3dDrawToClipboard(Zel3dChart* chart, int kind) try {
+    if (!chart || !chart->window || kind < 1 || kind > 4) return 0;
+    UINT format = 0;
+    HANDLE data = ClipboardData(chart, kind, &format);
+    if (!data) return 0;
+    if (!OpenClipboard(chart->window)) {
+        FreeClipboardData(format, data);
         return 0;
     }
+    EmptyClipboard();
+    bool taken = SetClipboardData(format, data) != nullptr;
+    if (!taken) FreeClipboardData(format, data);
+    if (taken && chart->palette) {
+        HPALETTE palette = CopyPalette(chart->palette);
+        if (palette && !SetClipboardData(CF_PALETTE, palette)) DeleteObject(palette);
+    }
+    CloseClipboard();
+    return taken ? 1 : 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
+}
+
+ZEL3D_API int Zel3dSaveImageAsDibBytes(Zel3dChart* chart, unsigned char* buffer, int size) try {
+    if (!chart) return 0;
+    PackedDib dib;
+    const unsigned char* block = dib.Render(chart) ? dib.Lock() : nullptr;
+    if (!block) return 0;
+    size_t count = dib.size() + 14;
+    if (buffer && size != 0) {
+        if (size < 0 || size_t(size) < count) return 0;
+        dib.FileHeader(buffer);
+        memcpy(buffer + 14, block, dib.size());
+    }
+    return int(count);
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
 
 }  // extern "C"

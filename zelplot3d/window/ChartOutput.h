@@ -12,7 +12,12 @@ struct Zel3dChart;
 struct PictureRows;
 
 // What a placement is for.
-enum OutputPurpose { kOutputToDC = 1, kOutputToPrinter = 2, kOutputToClipboard = 3, kOutputToFile = 4 };
+enum OutputPurpose {
+    kOutputToDC = 1,
+    kOutputToPrinter = 2,
+    kOutputToClipboard = 3,
+    kOutputToFile = 4
+};
 
 // A packed DIB (header, colour table, rows) in a moveable global block.
 class PackedDib {
@@ -51,4 +56,5 @@ size_t zel3d_dib_table_bytes(const BITMAPINFOHEADER& header);
 bool zel3d_render_offscreen(Zel3dChart* chart);
 // Places the chart into the box (x, y, w, h) of a DC by the placement mode:
 // as a bitmap (method 1, not when printing) or as vectors.
-int zel3d_place_output(Zel3dChart* chart, int purpose, HDC dc, int method, int mode, int x, int y, int w, int h);
+int zel3d_place_output(Zel3dChart* chart, int purpose, HDC dc, int method, int mode, int x, int y,
+                       int w, int h);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "chart/Chart.h"
+#include "kernel/ExportGuard.h"
 #include "window/ChartObject.h"
 #include "window/ChartOutput.h"
 #include "zelplot3d.h"
@@ -20,18 +21,18 @@ PrintState g_print = {false, nullptr, nullptr};
 
 INT_PTR CALLBACK CancelDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_GRAYED);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) != IDCANCEL) return FALSE;
-        g_print.aborted = true;
-        if (g_print.printer) AbortDoc(g_print.printer);
-        DestroyWindow(dialog);
-        g_print.cancel_dialog = nullptr;
-        return TRUE;
-    default:
-        return FALSE;
+        case WM_INITDIALOG:
+            EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_GRAYED);
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) != IDCANCEL) return FALSE;
+            g_print.aborted = true;
+            if (g_print.printer) AbortDoc(g_print.printer);
+            DestroyWindow(dialog);
+            g_print.cancel_dialog = nullptr;
+            return TRUE;
+        default:
+            return FALSE;
     }
 }
 
@@ -51,9 +52,10 @@ bool PrintPage(Zel3dChart* chart, HDC printer, int method, int mode, int x, int 
     document.cbSize = sizeof document;
     document.lpszDocName = "Stock graphs";
     if (StartDocA(printer, &document) <= 0) return false;
-    bool printed = StartPage(printer) > 0 &&
-                   zel3d_place_output(chart, kOutputToPrinter, printer, method, mode, x, y, w, h) != 0 &&
-                   !g_print.aborted && EndPage(printer) > 0;
+    bool printed =
+        StartPage(printer) > 0 &&
+        zel3d_place_output(chart, kOutputToPrinter, printer, method, mode, x, y, w, h) != 0 &&
+        !g_print.aborted && EndPage(printer) > 0;
     if (g_print.aborted) return false;  // the cancel dialog aborted the job
     if (!printed) {
         AbortDoc(printer);
@@ -62,30 +64,51 @@ bool PrintPage(Zel3dChart* chart, HDC printer, int method, int mode, int x, int 
     return EndDoc(printer) > 0 && !g_print.aborted;
 }
 
-}  // namespace
+// The printer the user chose in the print dialog; null when cancelled.
+HDC ChoosePrinter() {
+    PRINTDLGA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.Flags = PD_RETURNDC;
+    BOOL chosen = PrintDlgA(&dialog);
+    if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+    return chosen ? dialog.hDC : nullptr;
+}
 
-extern "C" ZEL3D_API int Zel3dPrint(Zel3dChart* chart, int method, int mode, int x, int y, int w, int h) {
-    if (!chart || !chart->window || g_print.printer) return 0;
-    try {
-        PRINTDLGA dialog = {};
-        dialog.lStructSize = sizeof dialog;
-        dialog.Flags = PD_RETURNDC;
-        BOOL chosen = PrintDlgA(&dialog);
-        if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
-        if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
-        if (!chosen || !dialog.hDC) return 0;
-        g_print = {false, nullptr, dialog.hDC};
-        g_print.cancel_dialog = CreateDialogParamA(zel3d_module(), "Abort", chart->window, CancelDialogProc, 0);
-        SetAbortProc(dialog.hDC, AbortProc);
-        bool printed = PrintPage(chart, dialog.hDC, method, mode, x, y, w, h);
-        DeleteDC(dialog.hDC);
+// One print job: the process-wide print state, the cancel box and the abort
+// procedure for its life; the printer DC goes with it.
+class PrintJob {
+public:
+    PrintJob(HWND owner, HDC printer) {
+        g_print = {false, nullptr, printer};
+        g_print.cancel_dialog =
+            CreateDialogParamA(zel3d_module(), "Abort", owner, CancelDialogProc, 0);
+        SetAbortProc(printer, AbortProc);
+    }
+    ~PrintJob() {
+        DeleteDC(g_print.printer);
         if (g_print.cancel_dialog) DestroyWindow(g_print.cancel_dialog);
         g_print = {false, nullptr, nullptr};
-        // The window's picture was measured on the printer: draw it again.
-        InvalidateRect(chart->window, nullptr, FALSE);
-        return printed ? 1 : 0;
-    } catch (...) {
-        g_print = {false, nullptr, nullptr};
-        return 0;
     }
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+};
+
+}  // namespace
+
+extern "C" ZEL3D_API int Zel3dPrint(Zel3dChart* chart, int method, int mode, int x, int y, int w,
+                                    int h) try {
+    if (!chart || !chart->window || g_print.printer) return 0;
+    HDC printer = ChoosePrinter();
+    if (!printer) return 0;
+    bool printed;
+    {
+        PrintJob job(chart->window, printer);
+        printed = PrintPage(chart, printer, method, mode, x, y, w, h);
+    }
+    // The window's picture was measured on the printer: draw it again.
+    InvalidateRect(chart->window, nullptr, FALSE);
+    return printed ? 1 : 0;
+} catch (...) {
+    return zel3d_export_failure<int>(0);
 }
