@@ -35,17 +35,18 @@ std::set<std::string> ExportedNames(HMODULE module) {
 
 TEST(Dll, ExportsTheLibraryFunctionsByName) {
     const char* const expected[] = {
-        "Zel3dAboutDialogBox", "Zel3dAttachWindow", "Zel3dClearVersionInfo", "Zel3dColorToRGBStr",
-        "Zel3dColorToStr", "Zel3dComputePalette", "Zel3dComputeZValue",
+        "Zel3dAboutDialogBox", "Zel3dAttachWindow", "Zel3dCallAction", "Zel3dClearVersionInfo",
+        "Zel3dColorToRGBStr", "Zel3dColorToStr", "Zel3dComputePalette", "Zel3dComputeZValue",
         "Zel3dComputeZValueIndirect", "Zel3dContourStylesFromFile", "Zel3dContourStylesToFile",
-        "Zel3dCreate", "Zel3dCreateWindow", "Zel3dDataContours", "Zel3dDataCopy",
-        "Zel3dDataShaded", "Zel3dDataSmooth", "Zel3dDataUpdateDataValue", "Zel3dDataWindow",
-        "Zel3dDestroy", "Zel3dDestroyData", "Zel3dDetachWindow", "Zel3dDistnIndex",
-        "Zel3dDistnTableFromFile", "Zel3dDistnTableToFile", "Zel3dDupContourStyles",
-        "Zel3dDupDataStyles", "Zel3dDupDistnTable", "Zel3dDupStrings", "Zel3dDupValueLabels",
-        "Zel3dDupXYColors", "Zel3dExitCtrl", "Zel3dForceRedraw", "Zel3dFreeContourStyles",
-        "Zel3dFreeDataStyles", "Zel3dFreeDistnTable", "Zel3dFreePropString", "Zel3dFreeStrings",
-        "Zel3dFreeValueLabels", "Zel3dFreeXYColors", "Zel3dGetAndInitDC", "Zel3dGetDC",
+        "Zel3dCreate", "Zel3dCreateWindow", "Zel3dDataContours", "Zel3dDataCopy", "Zel3dDataShaded",
+        "Zel3dDataSmooth", "Zel3dDataUpdateDataValue", "Zel3dDataWindow", "Zel3dDestroy",
+        "Zel3dDestroyData", "Zel3dDetachWindow", "Zel3dDistnIndex", "Zel3dDistnTableFromFile",
+        "Zel3dDistnTableToFile", "Zel3dDrawToClipboard", "Zel3dDrawToDC", "Zel3dDrawToFile",
+        "Zel3dDupContourStyles", "Zel3dDupDataStyles", "Zel3dDupDistnTable", "Zel3dDupStrings",
+        "Zel3dDupValueLabels", "Zel3dDupXYColors", "Zel3dExitCtrl", "Zel3dForceRedraw",
+        "Zel3dFreeContourStyles", "Zel3dFreeDataStyles", "Zel3dFreeDistnTable",
+        "Zel3dFreePropString", "Zel3dFreeStrings", "Zel3dFreeValueLabels", "Zel3dFreeXYColors",
+        "Zel3dGetAction", "Zel3dGetActionList", "Zel3dGetAndInitDC", "Zel3dGetDC",
         "Zel3dGetDamagedRect", "Zel3dGetDistnTable", "Zel3dGetHandle",
         "Zel3dGetLocalizedResourceHandle", "Zel3dGetModuleVersionInfo", "Zel3dGetNthContourStyle",
         "Zel3dGetNthDataLabel", "Zel3dGetNthDataStyle", "Zel3dGetNthFooterString",
@@ -54,24 +55,32 @@ TEST(Dll, ExportsTheLibraryFunctionsByName) {
         "Zel3dGetWindow", "Zel3dGetXYColor", "Zel3dInitCtrl", "Zel3dInitDC",
         "Zel3dInsertNthDataStyle", "Zel3dLoadResourceString", "Zel3dMakeDataFromFile",
         "Zel3dMakeGridData", "Zel3dMakeIrGridData", "Zel3dMakePointData",
-        "Zel3dMakePointDataSeries", "Zel3dMap", "Zel3dPick", "Zel3dRGBStrToColor",
+        "Zel3dMakePointDataSeries", "Zel3dMap", "Zel3dPick", "Zel3dPrint", "Zel3dRGBStrToColor",
         "Zel3dRegisterClass", "Zel3dReinitialize", "Zel3dReleaseDC",
-        "Zel3dReleaseLocalizedResourceHandle", "Zel3dRemoveNthDataStyle",
-        "Zel3dResetContourStyles", "Zel3dSaveDataToFile", "Zel3dSetCreator",
+        "Zel3dReleaseLocalizedResourceHandle", "Zel3dRemoveAllActions", "Zel3dRemoveNthDataStyle",
+        "Zel3dResetAllActions", "Zel3dResetContourStyles", "Zel3dSaveDataToFile",
+        "Zel3dSaveImageAsDibBytes", "Zel3dSaveImageAsJpeg", "Zel3dSaveImageAsJpegBytes",
+        "Zel3dSaveImageAsPng", "Zel3dSaveImageAsPngBytes", "Zel3dSetAction", "Zel3dSetCreator",
         "Zel3dSetEventHandler", "Zel3dSetNthContourStyle", "Zel3dSetNthDataLabel",
         "Zel3dSetNthDataStyle", "Zel3dSetNthFooterString", "Zel3dSetNthHeaderString",
         "Zel3dSetNthLegendString", "Zel3dSetPropString", "Zel3dSetValueLabel", "Zel3dSetValues",
         "Zel3dSetWorkColor", "Zel3dSetXYColor", "Zel3dStrToColor", "Zel3dTextCreate",
-        "Zel3dTextDestroy", "Zel3dTextGetPropString", "Zel3dTextGetValueInfo",
-        "Zel3dTextGetValues", "Zel3dTextSetPropString", "Zel3dTextSetValues", "Zel3dUnmap",
-        "Zel3dUnpick", "Zel3dUnregisterClass", "Zel3dZInterpolate", "Zel3dZInterpolateIndirect",
+        "Zel3dTextDestroy", "Zel3dTextGetPropString", "Zel3dTextGetValueInfo", "Zel3dTextGetValues",
+        "Zel3dTextSetPropString", "Zel3dTextSetValues", "Zel3dUnmap", "Zel3dUnpick",
+        "Zel3dUnregisterClass", "Zel3dZInterpolate", "Zel3dZInterpolateIndirect",
         "Zel3d_GetEnumList", "Zel3d_GetImageData", "Zel3d_GetResEnumList", "Zel3d_SetImageData",
         "Zel3d_SetImageFileName",
     };
     std::set<std::string> exported = ExportedNames(Library());
-    for (const char* name : expected) EXPECT_EQ(1u, exported.count(name)) << name;
+    for (const char* name : expected) {
+        EXPECT_EQ(1u, exported.count(name)) << name;
+        EXPECT_NE(nullptr, reinterpret_cast<void*>(GetProcAddress(Library(), name))) << name;
+    }
     // Undecorated, so that programs find the window procedure by its name.
     EXPECT_EQ(1u, exported.count("Zel3dWndProc"));
+    // Nothing of the library's internals.
+    for (const std::string& name : exported) EXPECT_EQ(0u, name.rfind("Zel3d", 0)) << name;
+    EXPECT_EQ(sizeof expected / sizeof expected[0] + 1, exported.size());
 }
 
 TEST(Dll, RegistersItsWindowClassWhenLoaded) {
