@@ -6,15 +6,23 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "ChartPictures.h"
 #include "ImageDecoders.h"
 #include "TestFiles.h"
+#include "kernel/JpegWriter.h"
+#include "kernel/PngWriter.h"
 
 namespace zel3d_test {
 namespace {
 
 constexpr int kWidth = 400, kHeight = 300;
+
+unsigned char Byte(unsigned v) {
+    return static_cast<unsigned char>(v);
+}
 
 uint32_t Long(const std::string& bytes, size_t at) {
     uint32_t v = 0;
@@ -121,6 +129,17 @@ TEST_F(ChartOutput, MetafilesCarryTheirHeaders) {
     EXPECT_EQ(checksum, Word(wmf, 20));
     EXPECT_EQ(std::string("\x01\x00\x09\x00\x00\x03", 6), wmf.substr(22, 6));
     EXPECT_EQ(wmf.size() - 22, 2 * size_t(Long(wmf, 22 + 6)));
+
+    // A chart too wide for thousandths of an inch in the header's 16 bits
+    // gets coarser units that keep its size.
+    zel3d::SetValues(chart_, zel3d::WIDTH(4000));
+    ASSERT_EQ(1, Zel3dDrawToFile(chart_, placeable.c_str(), 2));
+    std::string wide = ReadBytes(placeable);
+    unsigned units = Word(wide, 14), right = Word(wide, 10);
+    EXPECT_LT(units, 1000u);
+    EXPECT_LE(right, 0x7FFFu);
+    EXPECT_NEAR(4001.0 / 96.0, double(right) / units, 0.01);
+    zel3d::SetValues(chart_, zel3d::WIDTH(kWidth));
 
     std::string bare = ReadBytes(plain);
     EXPECT_EQ(std::string("\x01\x00\x09\x00\x00\x03", 6), bare.substr(0, 6));
@@ -391,6 +410,95 @@ TEST_F(ChartOutput, ClipboardTakesEachKindFromAWindow) {
         CloseClipboard();
     }
     Zel3dDestroy(chart);
+}
+
+}  // namespace
+}  // namespace zel3d_test
+
+namespace zel3d_test {
+namespace {
+
+// A 5 x 3 picture stored in each depth a DIB may have, with the colour
+// every pixel must decode to.
+struct DepthCase {
+    int bits;
+    std::vector<unsigned char> rows;  // bottom row first, rows padded to 4 bytes
+    std::vector<unsigned char> palette;
+    std::vector<unsigned> expected;  // top row first, 0xRRGGBB
+};
+
+DepthCase MakeDepthCase(int bits) {
+    const int width = 5, height = 3;
+    DepthCase c{bits, {}, {}, {}};
+    size_t stride = (size_t(width) * bits + 31) / 32 * 4;
+    c.rows.assign(stride * height, 0);
+    if (bits == 8)
+        for (int i = 0; i < 16; ++i)
+            c.palette.insert(c.palette.end(), {Byte(i * 16), Byte(255 - i * 9), Byte(i * 5), 0});
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            int k = y * width + x;
+            unsigned char* p = &c.rows[size_t(height - 1 - y) * stride];
+            unsigned r = 0, g = 0, b = 0;
+            switch (bits) {
+                case 8:
+                    p[x] = Byte(k);
+                    b = c.palette[4 * k], g = c.palette[4 * k + 1], r = c.palette[4 * k + 2];
+                    break;
+                case 16: {
+                    unsigned r5 = k * 2 % 32, g5 = 31 - k, b5 = k * 3 % 32;
+                    unsigned word = (r5 << 10) | (g5 << 5) | b5;
+                    p[2 * x] = Byte(word);
+                    p[2 * x + 1] = Byte(word >> 8);
+                    r = r5 * 255 / 31, g = g5 * 255 / 31, b = b5 * 255 / 31;
+                    break;
+                }
+                default:
+                    r = k * 17, g = 255 - k * 13, b = k * 7;
+                    p[x * bits / 8] = Byte(b);
+                    p[x * bits / 8 + 1] = Byte(g);
+                    p[x * bits / 8 + 2] = Byte(r);
+                    if (bits == 32) p[x * 4 + 3] = 0x77;  // the unused byte is dropped
+                    break;
+            }
+            c.expected.push_back((r << 16) | (g << 8) | b);
+        }
+    return c;
+}
+
+TEST(ImageEncoders, EveryDibDepthDecodesToItsColours) {
+    for (int bits : {8, 16, 24, 32}) {
+        SCOPED_TRACE(bits);
+        DepthCase c = MakeDepthCase(bits);
+        PictureRows picture = {
+            5, 3, bits, c.rows.data(), c.rows.size() / 3, c.palette.data(), bits == 8 ? 16 : 0};
+        size_t n = zel3d_png_to_memory(picture, 0, nullptr, 0);
+        ASSERT_GT(n, 0u);
+        std::string png(n, '\0');
+        ASSERT_EQ(n, zel3d_png_to_memory(picture, 0, reinterpret_cast<unsigned char*>(&png[0]), n));
+        DecodedImage decoded = DecodePng(png);
+        ASSERT_TRUE(decoded.ok);
+        EXPECT_EQ(bits == 8 ? 3 : 2, decoded.color_type);  // a palette for 8 bits
+        for (int k = 0; k < 15; ++k) EXPECT_EQ(c.expected[k], decoded.At(k % 5, k / 5)) << k;
+
+        JpegOptions options = {100, false, false, false, 0, 0};
+        size_t length = zel3d_jpeg_to_memory(picture, options, nullptr, 0);
+        ASSERT_GT(length, 0u);
+        std::string jpeg(length, '\0');
+        ASSERT_EQ(length, zel3d_jpeg_to_memory(picture, options,
+                                               reinterpret_cast<unsigned char*>(&jpeg[0]), length));
+        DecodedImage back = DecodeJpeg(jpeg);
+        ASSERT_TRUE(back.ok);
+        EXPECT_EQ(5, back.width);
+        EXPECT_EQ(3, back.height);
+    }
+    // Depths the encoders do not take.
+    DepthCase c = MakeDepthCase(24);
+    PictureRows four = {5, 3, 4, c.rows.data(), 4, nullptr, 0};
+    EXPECT_EQ(0u, zel3d_png_to_memory(four, 0, nullptr, 0));
+    PictureRows empty = {0, 3, 24, c.rows.data(), 16, nullptr, 0};
+    EXPECT_EQ(0u, zel3d_png_to_memory(empty, 0, nullptr, 0));
+    EXPECT_EQ(0u, zel3d_jpeg_to_memory(empty, {90, false, false, false, 0, 0}, nullptr, 0));
 }
 
 }  // namespace
