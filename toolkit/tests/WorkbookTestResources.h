@@ -1,0 +1,4 @@
+#pragma once
+#define IDR_TEST_WORKBOOK 500
+#define IDR_TEST_SHEET 501
+#define ID_TEST_TOGGLE_WORKBOOK 32771
