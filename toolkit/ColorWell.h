@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "GdiObjects.h"
+#include "ToolkitResources.h"
 #include "WellGeometry.h"
 #include "Wnd.h"
 
@@ -15,7 +16,6 @@
 #define WM_SEC_COLORCHOSEN (WM_USER + 101)
 #define WM_SEC_COLORDIALOG (WM_USER + 102)
 #define SEC_IDC_WELL_OTHER 0xEA31
-#define IDS_SEC_WELL_OTHER 23100
 
 class SECWellButton;
 class SECColorWell;

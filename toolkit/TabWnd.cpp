@@ -4,13 +4,10 @@
 
 #include "Exceptions.h"
 #include "FrameWnd.h"
+#include "ResourceModule.h"
+#include "ToolkitResources.h"
 #include "View.h"
 #include "WindowMessages.h"
-
-namespace {
-// The split-bar cursor among the program's resources.
-constexpr UINT kSplitCursorId = 30980;
-}  // namespace
 
 // ---- SECTabWndBase -------------------------------------------------------
 
@@ -215,7 +212,7 @@ BOOL SECTabWnd::Create(CWnd* parent, DWORD style, UINT id) {
     m_tabStripStyle = (style & 0x2) ? 2 : (style & 0x1) ? 1 : 0;
     style &= ~static_cast<DWORD>(0x3);
     SECTabWndBase::Create(parent, style, id);
-    m_splitCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSplitCursorId));
+    m_splitCursor = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_SEC_SPLITH));
     if (m_splitCursor == nullptr) m_splitCursor = ::LoadCursorA(nullptr, IDC_SIZEWE);
     m_arrowCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     if (!CreateScrollBarCtrl(SBS_HORZ, SEC_IDW_HSCROLL_BAR) || !CreateScrollBarCtrl(SBS_VERT, SEC_IDW_VSCROLL_BAR))

@@ -4,6 +4,7 @@
 
 #include "SplashTestResources.h"
 #include "SplashWnd.h"
+#include "ToolkitResources.h"
 #include "WindowHelpers.h"
 
 namespace {
@@ -98,6 +99,19 @@ TEST(SplashWnd, AnOwnerDisabledMeanwhileIsEnabledAgain) {
     EXPECT_TRUE(::IsWindowEnabled(ownerWnd));
     owner.Detach();
     ::DestroyWindow(ownerWnd);
+}
+
+TEST(ToolkitResources, TheSplitCursorAndTheTextsLoad) {
+    EXPECT_NE(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_SEC_SPLITH)), nullptr);
+    struct Text { UINT id; const char* text; };
+    const Text texts[] = {{IDS_SEC_SPLASH_TITLE, "SECSplashWnd"},
+                          {IDS_SEC_SPLASH_OWNER_TITLE, "SECSplashWndParent"},
+                          {IDS_SEC_WELL_OTHER, "&Other..."}};
+    for (const Text& t : texts) {
+        char text[64] = "";
+        ::LoadStringA(::GetModuleHandleA(nullptr), t.id, text, sizeof text);
+        EXPECT_STREQ(text, t.text);
+    }
 }
 
 }  // namespace
