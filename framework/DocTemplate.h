@@ -81,6 +81,9 @@ public:
     virtual void CloseAllDocuments(BOOL endSession);
 
     UINT GetResourceId() const { return m_nIDResource; }
+    CRuntimeClass* GetDocClass() const { return m_pDocClass; }
+    CRuntimeClass* GetFrameClass() const { return m_pFrameClass; }
+    CRuntimeClass* GetViewClass() const { return m_pViewClass; }
 
 protected:
     CDocTemplate(UINT resourceId, CRuntimeClass* documentClass, CRuntimeClass* frameClass,
