@@ -4,7 +4,10 @@
 
 #include "DC.h"
 #include "FileDialog.h"
+#include "FrameWnd.h"
 #include "ResourceModule.h"
+#include "ToolkitResources.h"
+#include "View.h"
 #include "WindowMessages.h"
 
 // ---- SECOwnerDrawButton --------------------------------------------------
@@ -460,4 +463,80 @@ BOOL SECLoadSysColorBitmap(CBitmap& bitmap, LPCSTR name) {
     if (memory != nullptr) ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
     return ok;
+}
+
+// ---- SECMenuButton -------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(SECMenuButton, SECBitmapButton)
+
+BEGIN_MESSAGE_MAP(SECMenuButton, SECBitmapButton)
+    ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+SECMenuButton::~SECMenuButton() { DestroyMenu(); }
+
+void SECMenuButton::DestroyMenu() {
+    if (m_menu != nullptr) ::DestroyMenu(m_menu);
+    m_menu = nullptr;
+}
+
+void SECMenuButton::PostNcDestroy() {
+    DestroyMenu();
+    SECBitmapButton::PostNcDestroy();
+}
+
+int SECMenuButton::AttachMenu(LPCSTR text, HMENU menu, int direction, UINT& bitmapId) {
+    if (menu != m_menu) DestroyMenu();
+    m_menu = menu;
+    m_direction = direction;
+    bitmapId = direction == 0 ? IDB_SEC_MENU_ARROW_DOWN : IDB_SEC_MENU_ARROW_RIGHT;
+    return text != nullptr && text[0] != '\0' ? button_layout::kRight : button_layout::kCentred;
+}
+
+BOOL SECMenuButton::AttachMenuButton(UINT id, CWnd* parent, HMENU menu, int direction, BOOL isDefault) {
+    char caption[101] = "";
+    if (parent != nullptr) ::GetDlgItemTextA(*parent, static_cast<int>(id), caption, sizeof caption);
+    UINT bitmapId = 0;
+    const int alignment = AttachMenu(caption, menu, direction, bitmapId);
+    return AttachBitmapButton(id, alignment, bitmapId, parent, isDefault);
+}
+
+BOOL SECMenuButton::CreateMenuButton(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id, HMENU menu,
+                                     int direction, BOOL isDefault) {
+    UINT bitmapId = 0;
+    const int alignment = AttachMenu(text, menu, direction, bitmapId);
+    return CreateBitmapButton(text, style | BS_OWNERDRAW, alignment, bitmapId, rect, parent, id, isDefault);
+}
+
+void SECMenuButton::DrawItem(LPDRAWITEMSTRUCT item) {
+    if (m_drawing) SECBitmapButton::DrawItem(item);
+}
+
+void SECMenuButton::OnClicked() {
+    if (m_menu == nullptr) return;
+    RECT r;
+    GetWindowRect(&r);
+    const POINT at = m_direction != 0 ? POINT{r.right, r.top} : POINT{r.left, r.bottom};
+    m_drawing = FALSE;
+    CWnd* owner = GetParent();
+    if (owner != nullptr && owner->IsKindOf(RUNTIME_CLASS(CView)))
+        if (CFrameWnd* frame = owner->GetParentFrame()) owner = frame;
+    HWND ownerWnd = owner != nullptr ? owner->m_hWnd : m_hWnd;
+    if (::TrackPopupMenu(m_menu, 0, at.x, at.y, 0, ownerWnd, nullptr)) {
+        // The click that closed the menu on this button must not reopen it.
+        MSG msg;
+        ::PeekMessageA(&msg, m_hWnd, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE);
+    }
+    m_drawing = TRUE;
+    Invalidate(FALSE);
+    UpdateWindow();
+}
+
+void SECMenuButton::OnLButtonUp(UINT flags, CPoint point) {
+    RECT client;
+    GetClientRect(&client);
+    const bool click = ::PtInRect(&client, point) && (GetState() & BST_PUSHED) && ::GetCapture() == m_hWnd;
+    // The default handling first: the button lets go of the mouse before the menu shows.
+    CButton::OnLButtonUp(flags, point);
+    if (click) OnClicked();
 }

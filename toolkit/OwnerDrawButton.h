@@ -123,6 +123,38 @@ private:
     RECT m_captionRect = {};
 };
 
+// A bitmap button with a small arrow that pops up a menu below (direction
+// 0) or to the right of itself; the chosen command goes to its owner.
+class SECMenuButton : public SECBitmapButton {
+    DECLARE_DYNAMIC(SECMenuButton)
+
+public:
+    ~SECMenuButton() override;
+
+    void DrawItem(LPDRAWITEMSTRUCT item) override;
+    void OnClicked() override;
+    void PostNcDestroy() override;
+    virtual BOOL AttachMenuButton(UINT id, CWnd* parent, HMENU menu, int direction = 0, BOOL isDefault = FALSE);
+    virtual BOOL CreateMenuButton(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id, HMENU menu,
+                                  int direction = 0, BOOL isDefault = FALSE);
+    // Takes the menu; gives the arrow bitmap's id and returns the alignment.
+    virtual int AttachMenu(LPCSTR text, HMENU menu, int direction, UINT& bitmapId);
+
+    HMENU GetMenuHandle() const { return m_menu; }
+    BOOL IsDrawing() const { return m_drawing; }
+
+protected:
+    afx_msg void OnLButtonUp(UINT flags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void DestroyMenu();
+
+    HMENU m_menu = nullptr;
+    int m_direction = 0;
+    BOOL m_drawing = TRUE;
+};
+
 // Loads a bitmap resource with its black, greys and white mapped to the
 // current button text, shadow, face and highlight colours.
 BOOL SECLoadSysColorBitmap(CBitmap& bitmap, LPCSTR name);
