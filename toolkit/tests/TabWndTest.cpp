@@ -268,4 +268,54 @@ TEST(TabWnd, ThreeTabsKeepTheirScrollPositionsAndBars) {
     stranger.Detach();
 }
 
+TEST(TabWnd, TheSplitterBoxIsDraggedWithinItsLimits) {
+    CNoticeWnd parent;
+    ASSERT_TRUE(parent.Make());
+    SECTabWnd tabs;
+    ASSERT_TRUE(tabs.Create(&parent, WS_CHILD | WS_VISIBLE, 0xE900));
+    CWnd pane;
+    pane.Attach(MakePane(tabs, 0xEB00));
+    tabs.AddTab(&pane, "Wide");
+    tabs.SetScrollStyle(0, WS_HSCROLL);
+    tabs.ActivateTabAt(0);
+    tabs.MoveWindow(0, 0, 400, 200);
+    CRect inside;
+    tabs.GetInsideRect(inside);
+    ASSERT_EQ(tabs.GetSplitPosition(), inside.right - 60);  // the first width
+
+    auto drag = [&tabs](int fromX, int toX) {
+        const CRect box = tabs.GetSplitterBoxRect();
+        const int y = box.top + 2;
+        tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(fromX, y));
+        tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(toX, y));
+        tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(toX, y));
+    };
+    const int start = tabs.GetSplitPosition();
+    drag(start + 2, start - 98);
+    EXPECT_EQ(tabs.GetSplitPosition(), start - 100);
+    // The strip ends at the box and the bar starts after it.
+    CRect strip, bar;
+    tabs.GetTabControl()->GetWindowRect(&strip);
+    ::GetWindowRect(::GetDlgItem(tabs, SEC_IDW_HSCROLL_BAR), &bar);
+    tabs.ScreenToClient(&strip);
+    tabs.ScreenToClient(&bar);
+    EXPECT_EQ(strip.right, start - 100);
+    EXPECT_EQ(bar.left, start - 100 + SECTabWnd::kSplitterBoxWidth);
+    // Not beyond 60 pixels from the right edge, nor left of 0.
+    drag(tabs.GetSplitPosition() + 2, 1000);
+    EXPECT_EQ(tabs.GetSplitPosition(), inside.right - 60);
+    drag(tabs.GetSplitPosition() + 2, -500);
+    EXPECT_EQ(tabs.GetSplitPosition(), 0);
+
+    // A drag whose capture is taken away ends: a later move changes nothing.
+    const int before = tabs.GetSplitPosition();
+    const CRect box = tabs.GetSplitterBoxRect();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(box.left + 2, box.top + 2));
+    ::ReleaseCapture();
+    tabs.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(box.left + 80, box.top + 2));
+    EXPECT_EQ(tabs.GetSplitPosition(), before);
+    parent.DestroyWindow();
+    pane.Detach();
+}
+
 }  // namespace
