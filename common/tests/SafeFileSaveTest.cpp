@@ -55,6 +55,21 @@ TEST(WriteFileSafely, AReadOnlyFileIsKeptAndTheWriteRefused) {
     SetFileAttributesA(target.Path(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// The runtime reports a refused write only through the stream's error flag:
+// a stream left in error fails the save even when the body returns.
+TEST(WriteFileSafely, AStreamLeftInErrorGivesTheWriteCodeAndKeepsTheFile) {
+    ScratchFile target("safe_write_target.txt");
+    target.WriteLines({"old"});
+    EXPECT_EQ(WriteFileSafely(target.Path(), "wt", kCodes,
+                              [](FILE* file) {
+                                  fputs("new\n", file);
+                                  RefuseFurtherWrites(file);
+                              }),
+              kCodes.write);
+    EXPECT_EQ(target.Lines(), std::vector<std::string>{"old"});
+    EXPECT_EQ(TemporaryFilesLeft(), 0);
+}
+
 TEST(WriteFileSafely, AFileThatCannotBeMadeGivesTheOpenCode) {
     bool ran = false;
     EXPECT_EQ(WriteFileSafely("no_such_folder\\file.txt", "wt", kCodes,

@@ -1,5 +1,9 @@
 #include "common/tests/ScratchFile.h"
 
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -52,4 +56,14 @@ void ScratchFile::WriteLines(const std::vector<std::string>& lines) const {
     FILE* file = fopen(path_.c_str(), "wt");
     for (const std::string& line : lines) fprintf(file, "%s\n", line.c_str());
     fclose(file);
+}
+
+void RefuseFurtherWrites(FILE* file) {
+    // The test program itself is a file that is always there.
+    char program[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameA(nullptr, program, MAX_PATH), 0u);
+    const int readOnly = _open(program, _O_RDONLY);
+    ASSERT_GE(readOnly, 0);
+    ASSERT_EQ(_dup2(readOnly, _fileno(file)), 0);
+    _close(readOnly);
 }

@@ -1,6 +1,8 @@
 // A scratch file in the test's working folder, removed by the destructor.
 #pragma once
 
+#include <cstdio>
+
 #include <string>
 #include <vector>
 
@@ -24,3 +26,8 @@ private:
 // A file of the test's data folder: "data" in the folder the test program
 // started in, whatever folder a test (a file dialog) has moved to since.
 std::string TestDataPath(const char* name);
+
+// Makes every later write of `file` fail as a disk that refuses it does: the
+// stream's descriptor is pointed at a file opened for reading only, so the
+// runtime's next flush fails and sets the stream's error flag.
+void RefuseFurtherWrites(FILE* file);

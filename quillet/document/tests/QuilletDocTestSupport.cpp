@@ -6,6 +6,7 @@
 
 #include "common/ErrCodeException.h"
 #include "common/Util.h"
+#include "common/tests/ScratchFile.h"
 #include "quillet/document/SimInterface.h"
 #include "quillet/services/ErrCode.h"
 #include "quillet/services/QuilletProfile.h"
@@ -92,6 +93,13 @@ void TestDocHost::PostToMainFrame(UINT message, WPARAM wParam) {
 
 void StubChartView::WriteChartSettings(FILE* file) {
     if (failWrite) throw ErrCodeException(kErrFileWrite);
+    if (breakStream) {
+        // Written with the runtime's own output, which does not check: the
+        // refusal shows only when the stream is flushed.
+        RefuseFurtherWrites(file);
+        fprintf(file, "chart view %d\n", id_);
+        return;
+    }
     UtilWriteFormat(file, "chart view %d\n", id_);
 }
 

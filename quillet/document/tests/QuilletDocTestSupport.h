@@ -62,6 +62,9 @@ public:
     std::function<void()> ReadChartSettings(FILE* file) override;
     int timesRead = 0;       // settings read and taken
     bool failWrite = false;  // throws the write code
+    // Writes its block into a stream that refuses writes: the save learns of
+    // it only from the stream's error flag.
+    bool breakStream = false;
 
 private:
     int id_;

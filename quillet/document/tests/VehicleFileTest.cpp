@@ -235,18 +235,26 @@ TEST_F(VehicleFileTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     const std::vector<std::string> saved = file_.Lines();
     doc_->m_weight.SetValue(3000.0f);
     Command(*doc_, kCmdUnitsMetric);
-    views_.View(1).failWrite = true;
-    ModalDriver::Instance().Answer("File Error", IDOK);
-    EXPECT_FALSE(Write());
-    EXPECT_EQ(ModalDriver::Instance().Boxes()[0].text, "Unable to Write to the Selected File");
-    EXPECT_EQ(file_.Lines(), saved);
-    EXPECT_EQ(doc_->GetUnits(), 1);
-    EXPECT_TRUE(doc_->m_wheelbase.IsAltUnit());
-    // Nothing is left beside it.
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA("sav*.tmp", &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    // A block that throws the write code, and a stream left in error by the
+    // last block, which only the stream's error flag tells.
+    for (bool thrown : {true, false}) {
+        SCOPED_TRACE(thrown ? "thrown" : "stream in error");
+        views_.View(1).failWrite = thrown;
+        views_.View(2).breakStream = !thrown;
+        ModalDriver::Instance().Reset();
+        ModalDriver::Instance().Answer("File Error", IDOK);
+        EXPECT_FALSE(Write());
+        ASSERT_EQ(ModalDriver::Instance().Boxes().size(), 1u);
+        EXPECT_EQ(ModalDriver::Instance().Boxes()[0].text, "Unable to Write to the Selected File");
+        EXPECT_EQ(file_.Lines(), saved);
+        EXPECT_EQ(doc_->GetUnits(), 1);
+        EXPECT_TRUE(doc_->m_wheelbase.IsAltUnit());
+        // Nothing is left beside it.
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA("sav*.tmp", &found);
+        EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    }
 }
 
 TEST_F(VehicleFileTest, AnInvalidVehicleIsNotSaved) {
