@@ -94,11 +94,26 @@ TEST_F(DeviceOpsTest, StraightPolylineKeepsTheCurrentPosition) {
 }
 
 TEST_F(DeviceOpsTest, RelativePolygonsAreCutAtSixteenPoints) {
-    std::vector<POINT> points(40, POINT{1, 0});
-    points[0] = {2, 2};
+    // A square from (10, 10) in four steps, eleven steps of nothing, then
+    // steps out to the right that only the points past the sixteenth take.
+    std::vector<POINT> points = {{10, 10}, {20, 0}, {0, 20}, {-20, 0}};
+    points.resize(16, POINT{0, 0});
+    for (POINT step : {POINT{30, 0}, POINT{0, 20}, POINT{-30, 0}}) points.push_back(step);
     ops().fill_polygon(chart_, points.data(), int(points.size()), 0, kCoordRelative);
-    ops().fill_polygon(chart_, points.data(), int(points.size()), 0, 9);
-    SUCCEED();
+    EXPECT_EQ(0xFF0000u, Pixel(20, 20));
+    EXPECT_EQ(0xFFFFFFu, Pixel(45, 20));
+    const int square = CountAll(0xFF0000);
+    EXPECT_GE(square, 20 * 20);
+    EXPECT_LE(square, 21 * 21);
+
+    // Absolute points are all taken; an unknown mode draws nothing.
+    PatBlt(dc_, 0, 0, kSize, kSize, WHITENESS);
+    const POINT wide[] = {{10, 10}, {60, 10}, {60, 30}, {10, 30}};
+    ops().fill_polygon(chart_, wide, 4, 0, kCoordAbsolute);
+    EXPECT_EQ(0xFF0000u, Pixel(45, 20));
+    PatBlt(dc_, 0, 0, kSize, kSize, WHITENESS);
+    ops().fill_polygon(chart_, wide, 4, 0, 9);
+    EXPECT_EQ(0, CountAll(0xFF0000));
 }
 
 TEST_F(DeviceOpsTest, ClipIsDroppedWithoutLosingSelectedObjects) {
