@@ -30,6 +30,10 @@ constexpr double kLaunchRampEnd = 0.45;      // s
 constexpr double kRollingStart = 0.01;       // s
 constexpr double kShiftCheckPause = 0.1;     // s
 constexpr float kShiftRpmMargin = 25.0f;
+// The engine speed reaches the driveline and comes back through the tyre
+// speed in mixed precision: an engine held at the redline reads a few units
+// in the last place below it. Within this share of the redline it is at it.
+constexpr float kRedlineRoundingShare = 1e-6f;
 
 // Track marks with times and speeds at 60, 330, 660, 1000 ft; the last one
 // (1320 ft) takes all values but those two. Each is captured while the
@@ -269,6 +273,10 @@ float QuilletMathTractionLimit(const RaceSimBlock& block, const RaceRunState& s)
            ((kLoadTransferHeight / s.wheelbaseFeet) * block.tractionCoefficient + 1.0);
 }
 
+bool AtRedline(float engineRpm, const RaceSimBlock& block) {
+    return engineRpm >= block.redline * (1.0f - kRedlineRoundingShare);
+}
+
 // The driving tyres either spin up against the traction limit or roll with
 // the vehicle.
 void QuilletMathWheelStep(const RaceSimBlock& block, RaceRunState& s) {
@@ -277,7 +285,7 @@ void QuilletMathWheelStep(const RaceSimBlock& block, RaceRunState& s) {
     const float wheelTorque = s.efficiency * s.overallRatio * drivenTorque;
 
     if (wheelTorque / s.tyreRadius > s.tractionLimit || s.tyreSpeed > s.speed) {
-        if (s.coupling == Coupling::Clutch && s.engineRpm >= block.redline && s.time > s.shiftEnd) {
+        if (s.coupling == Coupling::Clutch && AtRedline(s.engineRpm, block) && s.time > s.shiftEnd) {
             s.tyreRpm = s.engineRpm / s.overallRatio;
         } else {
             const double spinTorque = wheelTorque - s.tractionLimit * s.tyreRadius * 0.8;
@@ -463,7 +471,7 @@ void UpdateDriveForce(const RaceSimBlock& block, RaceRunState& s) {
 
 // At the redline with the tyres rolling the vehicle holds its speed.
 void ApplyRedlineHold(const RaceSimBlock& block, RaceRunState& s) {
-    if (s.engineRpm >= block.redline && s.tyreSpeed == s.speed) {
+    if (AtRedline(s.engineRpm, block) && s.tyreSpeed == s.speed) {
         s.acceleration = 0.0f;
         if (s.coupling == Coupling::Converter) s.engineRpm = block.redline;
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -222,6 +223,35 @@ TEST(AccelerationRun, ConverterHoldsTheEngineAtOrAboveStall) {
     // A planetary box shifts on the engine rpm without a shift time.
     EXPECT_GT(block->timeInGear[0], 0.1f);
     EXPECT_GT(block->timeInGear[1], 0.1f);
+}
+
+// An engine held at the redline with the tyres spinning turns them at the
+// speed the redline gives, whatever the last bits of its speed after the
+// trip through the driveline and back.
+TEST(AccelerationRun, AnEngineHeldAtTheRedlineHoldsTheTyreSpeed) {
+    Vehicle vehicle = race_test::StreetVehicles()[0].vehicle;  // the 3400-lb coupe
+    for (float& hp : vehicle.engine.horsepower) hp *= 2.0f;
+    vehicle.tyre.traction = 1.35f;
+    vehicle.rearAxleRatio = 4.56f;
+    for (float weight : {3300.0f, 3301.0f, 3308.0f, 3360.0f}) {
+        SCOPED_TRACE(weight);
+        vehicle.body.weight = weight;
+        std::unique_ptr<RaceSimBlock> block = FilledBlock(vehicle);
+        ASSERT_TRUE(QuilletMathRun(*block, kRaceQuarterMile));
+        const float* engine = Channel(*block, kRaceChannelEngineRpm);
+        const float* speed = Channel(*block, kRaceChannelSpeed);
+        const float* tyre = Channel(*block, kRaceChannelTyreSpeed);
+        float lowest = 1e9f, highest = 0.0f;
+        const auto held = [&](int i) { return block->redline - engine[i] < 0.5f; };
+        for (int i = 1; i < block->sampleCount; ++i) {
+            if (!held(i) || !held(i - 1)) continue;
+            if (!(tyre[i] > speed[i])) continue;
+            lowest = std::min(lowest, tyre[i]);
+            highest = std::max(highest, tyre[i]);
+        }
+        ASSERT_GT(highest, 0.0f) << "the tyres never spun at the redline";
+        EXPECT_LT(highest - lowest, 0.001f);
+    }
 }
 
 TEST(AccelerationRun, OneGearBoxDrivesTheWholeRunInFirst) {
