@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/tests/ReferenceCase.h"
+#include "common/tests/ScratchFile.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/VehicleChoiceTable.h"
 #include "quillet/document/tests/QuilletDocTestSupport.h"
@@ -23,7 +24,7 @@ constexpr float kTimeTolerance = 0.002f;  // s
 constexpr float kSpeedTolerance = 0.01f;  // mph
 
 std::string CaseFile(const std::string& name, const char* extension) {
-    return DataFile(("reference\\" + name + extension).c_str());
+    return TestDataPath(("reference\\" + name + extension).c_str());
 }
 
 // The results file: a name, then its numbers.

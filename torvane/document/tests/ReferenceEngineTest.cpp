@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/tests/ReferenceCase.h"
+#include "common/tests/ScratchFile.h"
 #include "torvane/document/ComponentMenuTable.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/services/TorvaneShellServices.h"
@@ -26,7 +27,7 @@ constexpr float kPeakTolerance = 1e-3f;    // relative
 constexpr float kColumnTolerance = 1e-2f;  // of the column's largest magnitude
 
 std::string CaseFile(const std::string& name, const char* extension) {
-    return "data\\reference\\" + name + extension;
+    return TestDataPath(("reference\\" + name + extension).c_str());
 }
 
 // The results file: the 19 rows of the 16 curves and the peaks.
