@@ -12,7 +12,10 @@ function(project_test name)
     if(NOT BUILD_TESTING_PROGRAMS)
         return()
     endif()
-    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    # PRINTS: the program prints on the test set-up's one printer; such
+    # programs take turns, since jobs started at once from several Wine
+    # processes can be refused.
+    cmake_parse_arguments(T "PRINTS" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} testing_main)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
@@ -22,6 +25,9 @@ function(project_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
         WORKING_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}")
+    if(T_PRINTS)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK printer)
+    endif()
 endfunction()
 
 # Puts a program or DLL in the common output folder, beside the chart DLLs.
