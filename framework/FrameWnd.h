@@ -27,6 +27,7 @@
 #include "CreateContext.h"
 #include "Wnd.h"
 
+class CControlBar;
 class CDocument;
 class CView;
 struct CPrintPreviewState;
@@ -115,6 +116,11 @@ public:
     // menu while in preview and restores it afterwards.
     virtual void OnSetPreviewMode(BOOL preview, CPrintPreviewState* state);
 
+    // Bars. The bar with id `id` among the frame's children, or null.
+    CControlBar* GetControlBar(UINT id) const;
+    // Shows or hides a bar, now (and lays out) or at the next idle time.
+    void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
+
     // Routes with this frame as the thread's routing frame.
     BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -147,6 +153,12 @@ public:
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnSetMessageString(WPARAM id, LPARAM text);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM);
+    // The commands of the bar ids toggle their bars; their menu items are
+    // checked while the bar shows.
+    afx_msg BOOL OnBarCheck(UINT id);
+    afx_msg void OnUpdateControlBarMenu(CCmdUI* cmdUI);
+    // A tooltip's text: the part after the newline of the tool's string.
+    afx_msg BOOL OnToolTipText(UINT, NMHDR* header, LRESULT* result);
 
 protected:
     // Makes the panes; the default creates the context's view.

@@ -1,5 +1,7 @@
 #include "WindowHelpers.h"
 
+#include <winternl.h>
+
 #include <png.h>
 
 #include <algorithm>
@@ -265,6 +267,29 @@ bool Pixels::SavePng(const std::string& path) const {
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     return true;
+}
+
+}  // namespace testing_harness
+
+namespace testing_harness {
+
+// Under Wine: PEB::GdiSharedHandleTable holds 64K entries of 24 bytes on
+// x64 (16 on x86) with the object type at byte 14 (10), 0 when free.
+DWORD GdiObjectCount() {
+    DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (counted) return counted;
+    using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+    auto query = reinterpret_cast<QueryProcess>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return 0;
+    const bool wide = sizeof(void*) == 8;
+    const BYTE* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
+    const BYTE* table = *reinterpret_cast<BYTE* const*>(peb + (wide ? 0xF8 : 0x94));
+    if (!table) return 0;
+    for (int i = 0; i < 0x10000; ++i)
+        if (table[i * (wide ? 24 : 16) + (wide ? 14 : 10)]) ++counted;
+    return counted;
 }
 
 }  // namespace testing_harness

@@ -61,6 +61,11 @@ private:
     std::vector<unsigned> data_;
 };
 
+// GDI objects of this process. Wine does not count them in
+// GetGuiResources; there the live entries of the process's GDI handle table
+// are counted instead.
+DWORD GdiObjectCount();
+
 // 0x00RRGGBB from a COLORREF.
 inline unsigned Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 

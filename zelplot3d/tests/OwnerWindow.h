@@ -3,11 +3,11 @@
 #pragma once
 
 #include <windows.h>
-#include <winternl.h>
 
 #include <functional>
 #include <vector>
 
+#include "WindowHelpers.h"
 #include "zelplot3d.h"
 
 namespace zel3d_test {
@@ -82,26 +82,8 @@ private:
     std::function<void(UINT, LPARAM)> hook_;
 };
 
-// GDI objects of this process. Wine does not count them in
-// GetGuiResources; there the live entries of the process's GDI handle table
-// (PEB::GdiSharedHandleTable: 64K entries of 24 bytes on x64, 16 on x86,
-// the object type at byte 14 or 10, 0 when free) are counted instead.
-inline DWORD GdiObjects() {
-    DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted) return counted;
-    using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    auto query = reinterpret_cast<QueryProcess>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION basic = {};
-    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return 0;
-    const bool wide = sizeof(void*) == 8;
-    const BYTE* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
-    const BYTE* table = *reinterpret_cast<BYTE* const*>(peb + (wide ? 0xF8 : 0x94));
-    if (!table) return 0;
-    for (int i = 0; i < 0x10000; ++i)
-        if (table[i * (wide ? 24 : 16) + (wide ? 14 : 10)]) ++counted;
-    return counted;
-}
+// GDI objects of this process.
+inline DWORD GdiObjects() { return testing_harness::GdiObjectCount(); }
 
 // One call per pair, as the programs set up their 3D charts.
 inline void ApplyProgramsSetup(Zel3dChart* chart, int width, int height, Zel3dData* data) {

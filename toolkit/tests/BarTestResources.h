@@ -1,0 +1,25 @@
+// Resource ids of the bar tests.
+#pragma once
+
+#define IDR_TEST_TOOLBAR 103
+#define IDR_SHORT_TOOLBAR 104
+
+#define ID_TEST_NEW 0xE100
+#define ID_TEST_OPEN 0xE101
+#define ID_TEST_SAVE 0xE103
+#define ID_TEST_CUT 0xE123
+#define ID_TEST_COPY 0xE122
+#define ID_TEST_PASTE 0xE125
+#define ID_TEST_RUN 32801
+#define ID_TEST_STOP 32802
+#define ID_TEST_GRAPH 32803
+#define ID_TEST_TABLE 32804
+#define ID_TEST_METRIC 32805
+#define ID_TEST_PRINT 0xE107
+#define ID_TEST_HELP 0xE146
+
+#define ID_INDICATOR_CAPS 0xE701
+#define ID_INDICATOR_NUM 0xE702
+#define ID_INDICATOR_NONE 0xE7F0
+
+#define IDS_TEST_IDLE 0xE001
