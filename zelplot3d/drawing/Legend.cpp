@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ struct LegendModel {
     int entry_width = 0;  // sample and label columns
     int sample_width = 0;
     int rows = 0, columns = 0;
+    bool fill_rows = false;  // entries fill rows (else columns)
 };
 
 bool ZonesShown(const Zel3dChart* chart) {
@@ -96,6 +98,20 @@ std::string NumberFormat(const Zel3dChart* chart) {
     else if (g < -5 || (g > 0 && k > 4)) snprintf(format, sizeof format, "%%.%dlE", std::max(g - k + 1, 0));
     else snprintf(format, sizeof format, "%%.%dlf", std::max(g + 1, 0));
     return format;
+}
+
+// A table's outer band ends rounded outward to the labels' precision (read
+// back from the format), so that the printed range holds every value.
+double RoundToFormat(const std::string& format, double value, bool up) {
+    double decimals = 0;
+    if (sscanf(format.c_str(), "%*2c%lf", &decimals) != 1 || decimals < 0 || decimals > 15) return value;
+    double scale = std::pow(10.0, decimals);
+    double scaled = value * scale;
+    // A value already at the precision stays as it is.
+    double nearest = std::round(scaled);
+    double slack = std::max(1e-6, 4 * std::numeric_limits<double>::epsilon() * std::fabs(scaled));
+    if (std::fabs(scaled - nearest) <= slack) return nearest / scale;
+    return (up ? std::ceil(scaled) : std::floor(scaled)) / scale;
 }
 
 // Indices of the levels the legend lists (the entry list).
@@ -175,6 +191,63 @@ bool Shown(const Zel3dChart* chart) {
     return chart->type == 2 || ZonesShown(chart) || ContoursShown(chart);
 }
 
+int Border(const Zel3dChart* chart) {
+    const LegendArea& legend = chart->legend;
+    if (legend.border < 1 || legend.border > 9) return 0;
+    return legend.border == kBorderShadow ? legend.border_width : 2 * legend.border_width;
+}
+
+// Rows and columns of the entries. A continuous bar stays in one piece;
+// otherwise a legend above or below the graph takes as many columns as the
+// window width leaves room for, and one beside it as many rows as the
+// window height leaves room for (at least three per column, or one row
+// when horizontal); the other count follows.
+void Arrange(const Zel3dChart* chart, LegendModel* model) {
+    int count = int(model->entries.size());
+    const LegendArea& legend = chart->legend;
+    bool horizontal = legend.orientation == 2;
+    model->fill_rows = horizontal || model->kind == kBarAcross;
+    int margin = chart->border_width + chart->scene.outer_margin;
+    int border = Border(chart);
+    if (model->kind == kBarAcross || model->kind == kBarDown) {
+        model->columns = model->kind == kBarAcross ? count : 1;
+        model->rows = model->kind == kBarAcross ? 1 : count;
+        // Across, the sections narrow to the window width, down to their labels.
+        int room = chart->width - 2 * margin - border;
+        int labels = model->entry_width - 2 * model->char_width;
+        if (model->kind == kBarAcross && count * model->entry_width > room)
+            model->entry_width = std::max(room / std::max(count, 1), labels);
+        return;
+    }
+    if (legend.anchor & (16 | 32)) {
+        int room = chart->width - 2 * margin - border;
+        int fit = model->entry_width > 0 ? room / model->entry_width : count;
+        int most = horizontal ? count : (count + 2) / 3;  // one row, or three entries per column
+        model->columns = std::clamp(fit, 1, std::max(most, 1));
+        model->rows = (count + model->columns - 1) / model->columns;
+    } else {
+        int room = chart->height - 2 * margin - chart->header.height - chart->footer.height - border;
+        int fit = model->row_height > 0 ? room / model->row_height : count;
+        int least = horizontal ? 1 : std::min(3, count);
+        model->rows = std::clamp(fit, least, count);
+        model->columns = (count + model->rows - 1) / model->rows;
+    }
+}
+
+// Where entry n stands: the highest entry first, filling rows or columns;
+// a horizontal bar runs from the lowest band on the left.
+void Cell(const LegendModel& model, int n, int* row, int* column) {
+    int count = int(model.entries.size());
+    int slot = model.kind == kBarAcross ? n : count - 1 - n;
+    if (model.fill_rows) {
+        *row = slot / std::max(model.columns, 1);
+        *column = slot % std::max(model.columns, 1);
+    } else {
+        *column = slot / std::max(model.rows, 1);
+        *row = slot % std::max(model.rows, 1);
+    }
+}
+
 LegendModel Build(Zel3dChart* chart) {
     LegendModel model;
     if (!Shown(chart)) return model;
@@ -199,6 +272,8 @@ LegendModel Build(Zel3dChart* chart) {
             int level = listed[n];
             double high = n + 1 < listed.size() ? levels.levels[listed[n + 1]] : kOpenTop;
             Entry entry = {levels.levels[level], high, level, {}};
+            if (FromTable(chart) && n == 0) entry.low = RoundToFormat(format, entry.low, false);
+            if (FromTable(chart) && n + 1 == count && high != kOpenTop) entry.high = RoundToFormat(format, high, true);
             entry.segments = Split(Label(chart, int(n), model.kind, entry, format));
             model.entries.push_back(entry);
         }
@@ -219,18 +294,8 @@ LegendModel Build(Zel3dChart* chart) {
     for (int width : model.column_widths) labels += width;
     model.sample_width = 3 * model.char_width;
     model.entry_width = labels + (model.kind == kBarAcross ? 2 : model.scatter ? 4 : 6) * model.char_width;
-    // One column of entries, or one row when horizontal.
-    int count = int(model.entries.size());
-    bool across = chart->legend.orientation == 2 || model.kind == kBarAcross;
-    model.columns = across ? count : 1;
-    model.rows = across ? 1 : count;
+    Arrange(chart, &model);
     return model;
-}
-
-int Border(const Zel3dChart* chart) {
-    const LegendArea& legend = chart->legend;
-    if (legend.border < 1 || legend.border > 9) return 0;
-    return legend.border == kBorderShadow ? legend.border_width : 2 * legend.border_width;
 }
 
 void DrawSample(Zel3dChart* chart, const LegendModel& model, const Entry& entry, int x, int y) {
@@ -268,6 +333,39 @@ void DrawSample(Zel3dChart* chart, const LegendModel& model, const Entry& entry,
     }
 }
 
+// The rectangle of entry n inside the legend's rectangle.
+Rect EntryBox(const Zel3dChart* chart, const LegendModel& model, int n) {
+    int row, column;
+    Cell(model, n, &row, &column);
+    int inset = Border(chart) / 2;
+    const Rect& rect = chart->legend.rect;
+    return {rect.x + inset + column * model.entry_width, rect.y + inset + row * model.row_height, model.entry_width,
+            model.row_height};
+}
+
+// A continuous colour bar: one section per band in its zone colour, the
+// sections abutting, one outline round the whole bar. Across, the bar is
+// the upper half of the row and each section as wide as its entry; down,
+// it is three characters wide and each section as high as its row.
+void DrawBar(Zel3dChart* chart, const LegendModel& model) {
+    const DeviceOps& ops = zel3d_ops(chart);
+    bool across = model.kind == kBarAcross;
+    int count = int(model.entries.size());
+    Rect first = EntryBox(chart, model, across ? 0 : count - 1);
+    Rect last = EntryBox(chart, model, across ? count - 1 : 0);
+    int bar_height = across ? model.row_height / 2 : last.y + last.height - first.y;
+    int bar_width = across ? last.x + last.width - first.x : model.sample_width;
+    int left = across ? first.x : first.x + model.char_width;
+    for (int n = 0; n < count; ++n) {
+        Rect box = EntryBox(chart, model, n);
+        zel3d_set_zone_fill(chart, model.entries[n].level + 1);
+        if (across) ops.fill_rectangle(chart, box.x, box.y, box.width, bar_height);
+        else ops.fill_rectangle(chart, left, box.y, bar_width, box.height);
+    }
+    zel3d_set_foreground(chart, zel3d_or(chart->legend.foreground.color, zel3d_or(chart->foreground.color, 0)));
+    ops.rectangle(chart, left, first.y, bar_width - 1, bar_height - 1);  // the outline covers width + 1
+}
+
 }  // namespace
 
 void zel3d_legend_measure(Zel3dChart* chart, int* line_height, int* width, int* height) {
@@ -302,21 +400,21 @@ void zel3d_legend_draw(Zel3dChart* chart) {
     zel3d_set_foreground(chart, foreground);
     if (legend.title && legend.title[0])
         ops.text_aligned(chart, rect.x + rect.width / 2, rect.y - legend.font.height / 2, legend.title, 3);
-    int inset = Border(chart) / 2;
-    // From the last entry (top) down to the first: vertical legends list
-    // the highest band at the top.
+    if (model.kind == kBarAcross || model.kind == kBarDown) DrawBar(chart, model);
     int count = int(model.entries.size());
     for (int n = count - 1; n >= 0; --n) {
-        int slot = count - 1 - n;
-        int column = model.rows == 1 ? slot : 0, row = model.rows == 1 ? 0 : slot;
-        int x = rect.x + inset + column * model.entry_width + model.char_width;
-        int y = rect.y + inset + row * model.row_height;
+        Rect box = EntryBox(chart, model, n);
         const Entry& entry = model.entries[n];
-        DrawSample(chart, model, entry, x, y);
+        int x = box.x + model.char_width, y = box.y;
+        if (model.kind != kBarAcross && model.kind != kBarDown) DrawSample(chart, model, entry, x, y);
         ops.set_font(chart, &legend.font);
         zel3d_set_foreground(chart, foreground);
-        int column_x = x + model.sample_width + model.char_width;
-        int baseline = y + (model.row_height + legend.font.ascent - legend.font.descent) / 2;
+        int labels = 0;
+        for (int width : model.column_widths) labels += width;
+        int column_x = model.kind == kBarAcross ? box.x + (box.width - labels) / 2 : x + model.sample_width + model.char_width;
+        int text_row = model.kind == kBarAcross ? legend.font.height : 0;
+        int text_height = model.kind == kBarAcross ? legend.font.height : model.row_height;
+        int baseline = y + text_row + (text_height + legend.font.ascent - legend.font.descent) / 2;
         for (size_t k = 0; k < entry.segments.size(); ++k) {
             const Segment& segment = entry.segments[k];
             int width = model.column_widths[k];
@@ -335,4 +433,19 @@ std::vector<double> zel3d_legend_levels(Zel3dChart* chart) {
     LegendModel model = Build(chart);
     for (const Entry& entry : model.entries) levels.push_back(entry.low);
     return levels;
+}
+
+int zel3d_legend_pick(Zel3dChart* chart, int x, int y, Zel3dPickResult* result) {
+    if (chart->legend.show != 1) return 0;
+    LegendModel model = Build(chart);
+    if (model.kind != kBoxes && model.kind != kZoneLines) return 0;
+    for (int n = 0; n < int(model.entries.size()); ++n) {
+        Rect box = EntryBox(chart, model, n);
+        if (x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height) {
+            result->row = n;
+            result->column = 0;
+            return 1;
+        }
+    }
+    return 0;
 }

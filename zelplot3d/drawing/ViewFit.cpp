@@ -7,6 +7,7 @@
 #include "device/DeviceOps.h"
 #include "drawing/AxisScale.h"
 #include "drawing/DrawHelpers.h"
+#include "drawing/Legend.h"
 #include "drawing/ProjectedGrid.h"
 #include "drawing/RayPick.h"
 #include "drawing/Text3D.h"
@@ -297,6 +298,10 @@ int zel3d_map(Zel3dChart* chart, int x, int y, Zel3dMapResult* out) {
 int zel3d_pick(Zel3dChart* chart, int x, int y, Zel3dPickResult* out) {
     *out = {x, y, -1, -1, 0};
     int region = zel3d_hit_region(chart, x, y);
+    if (region == ZEL3D_REGION_LEGEND) {
+        zel3d_legend_pick(chart, x, y, out);
+        return region;
+    }
     if (region != ZEL3D_REGION_GRAPH || !HasSurface(chart) || !chart->scene.view.fitted) return region;
     const DataView& view = chart->surface_view;
     auto take = [&](int row, int column, double squared) {

@@ -105,4 +105,139 @@ TEST_F(Legend, ZoneLegendIsDrawnInItsRectangle) {
     EXPECT_EQ(1u, colours.count(Rgb(0x000000)));
 }
 
+// The legend's rectangle, read back from the chart.
+struct Box {
+    int x, y, width, height;
+};
+
+Box LegendBox(Zel3dChart* chart) {
+    return {zel3d::GetValue(chart, zel3d::LEGEND_X), zel3d::GetValue(chart, zel3d::LEGEND_Y),
+            zel3d::GetValue(chart, zel3d::LEGEND_WIDTH), zel3d::GetValue(chart, zel3d::LEGEND_HEIGHT)};
+}
+
+int PickedEntry(Zel3dChart* chart, int x, int y) {
+    Zel3dPickResult pick;
+    EXPECT_EQ(ZEL3D_REGION_LEGEND, Zel3dPick(chart, x, y, &pick));
+    EXPECT_EQ(pick.row < 0 ? -1 : 0, pick.column);
+    return pick.row;
+}
+
+TEST_F(Legend, PickFindsTheEntryUnderThePoint) {
+    // Zones with the mesh and no shading: line samples, nine bands in one column.
+    zel3d::SetValues(chart_, zel3d::DRAW_CONTOURS(0), zel3d::DRAW_ZONES(1), zel3d::DRAW_MESH(1), zel3d::LEGEND_BORDER(0));
+    Box box = LegendBox(chart_);
+    ASSERT_EQ(0, box.height % 9);
+    int row_height = box.height / 9;
+    // The highest band stands at the top.
+    for (int row = 0; row < 9; ++row)
+        EXPECT_EQ(8 - row, PickedEntry(chart_, box.x + box.width / 2, box.y + row * row_height + row_height / 2)) << row;
+    EXPECT_EQ(8, PickedEntry(chart_, box.x, box.y));
+    EXPECT_EQ(0, PickedEntry(chart_, box.x + box.width - 1, box.y + box.height - 1));
+    // Contour line samples are not picked: the region alone.
+    zel3d::SetValues(chart_, zel3d::DRAW_ZONES(0), zel3d::DRAW_CONTOURS(1));
+    box = LegendBox(chart_);
+    EXPECT_EQ(-1, PickedEntry(chart_, box.x + box.width / 2, box.y + box.height / 2));
+}
+
+TEST_F(Legend, EntriesFillColumnsOrRowsByTheRoomLeft) {
+    zel3d::SetValues(chart_, zel3d::DRAW_CONTOURS(0), zel3d::DRAW_ZONES(1), zel3d::LEGEND_STYLE(1),
+                     zel3d::LEGEND_BORDER(0));
+    Box tall = LegendBox(chart_);
+    ASSERT_EQ(0, tall.height % 9);
+    int row_height = tall.height / 9, entry_width = tall.width;
+    // A low window: as many rows as the height leaves, the columns follow,
+    // filled top to bottom from the highest band.
+    zel3d::SetValues(chart_, zel3d::HEIGHT(5 * row_height + 20));
+    Box low = LegendBox(chart_);
+    int rows = low.height / row_height, columns = low.width / entry_width;
+    EXPECT_EQ(low.height, rows * row_height);
+    EXPECT_EQ(low.width, columns * entry_width);
+    EXPECT_GE(rows, 3);
+    EXPECT_LE(low.height, 5 * row_height + 20);
+    EXPECT_EQ(columns, (9 + rows - 1) / rows);
+    for (int k = 0; k < 9; ++k) {
+        int column = k / rows, row = k % rows;
+        EXPECT_EQ(8 - k, PickedEntry(chart_, low.x + column * entry_width + entry_width / 2,
+                                     low.y + row * row_height + row_height / 2)) << k;
+    }
+    // Never fewer than three entries per column.
+    zel3d::SetValues(chart_, zel3d::HEIGHT(2 * row_height + 20));
+    EXPECT_EQ(3 * row_height, LegendBox(chart_).height);
+    // Above the graph and horizontal: as many columns as the width leaves,
+    // filled left to right.
+    zel3d::SetValues(chart_, zel3d::HEIGHT(360), zel3d::WIDTH(entry_width * 4 + entry_width / 2 + 10),
+                     zel3d::LEGEND_ANCHOR(16), zel3d::LEGEND_ORIENTATION(2));
+    Box across = LegendBox(chart_);
+    EXPECT_EQ(4 * entry_width, across.width);
+    EXPECT_EQ(3 * row_height, across.height);
+    for (int k = 0; k < 9; ++k)
+        EXPECT_EQ(8 - k, PickedEntry(chart_, across.x + (k % 4) * entry_width + entry_width / 2,
+                                     across.y + (k / 4) * row_height + row_height / 2)) << k;
+    // Vertical above the graph: at least three entries per column.
+    zel3d::SetValues(chart_, zel3d::WIDTH(2000), zel3d::LEGEND_ORIENTATION(1));
+    EXPECT_EQ(3 * entry_width, LegendBox(chart_).width);
+    EXPECT_EQ(3 * row_height, LegendBox(chart_).height);
+}
+
+TEST_F(Legend, TableBandEndsAreRoundedOutwardToTheTablePrecision) {
+    double levels[] = {0.1234567896, 0.5, 0.9876543211};
+    Zel3dDistnTable table = {3, levels};
+    zel3d::SetValues(chart_, zel3d::DRAW_CONTOURS(0), zel3d::DRAW_ZONES(1), zel3d::LEGEND_STYLE(1),
+                     zel3d::DISTN_METHOD(1), zel3d::DISTN_TABLE(&table), zel3d::LEGEND_LABEL_FUNC(CaptureLabel));
+    g_proposed.clear();
+    zel3d::GetValue(chart_, zel3d::LEGEND_WIDTH);
+    ASSERT_EQ(2u, g_proposed.size());
+    EXPECT_EQ("\\r0.123456789\\c .. \\r0.500000000", g_proposed[0]);
+    EXPECT_EQ("\\r0.500000000\\c .. \\r0.987654322", g_proposed[1]);
+}
+
+// A continuous bar: the band sections abut, with no gap or line between them.
+TEST_F(Legend, ContinuousBarsAreUnbroken) {
+    zel3d::SetValues(chart_, zel3d::DRAW_CONTOURS(0), zel3d::DRAW_ZONES(1), zel3d::LEGEND_STYLE(2),
+                     zel3d::LEGEND_BORDER(0));
+    const unsigned white = Rgb(0xFFFFFF), black = Rgb(0x000000);
+    for (int orientation : {1, 2}) {
+        SCOPED_TRACE(orientation);
+        zel3d::SetValues(chart_, zel3d::LEGEND_ORIENTATION(orientation));
+        Pixels pixels = zel3d_test::RenderToMemory(chart_);
+        zel3d_test::SavePicture(pixels, orientation == 1 ? "legend_bar_down" : "legend_bar_across");
+        Box box = LegendBox(chart_);
+        ASSERT_GT(box.width, 0);
+        EXPECT_LE(box.x + box.width, 480);  // within the window
+        bool down = orientation == 1;
+        // The bar's outline: the first dark pixel in from the start of the legend.
+        int cross = down ? box.y + box.height / 2 : box.y + 2;
+        int edge = -1;
+        for (int k = 0; k < (down ? box.width : box.height) && edge < 0; ++k) {
+            unsigned pixel = down ? pixels.At(box.x + k, cross) : pixels.At(box.x + 2 + k, box.y + k);
+            if (down && pixel == black) edge = box.x + k;
+            (void)pixel;
+        }
+        if (!down) {
+            for (int k = 0; k < box.height && edge < 0; ++k)
+                if (pixels.At(box.x + box.width / 2, box.y + k) == black) edge = box.y + k;
+        }
+        ASSERT_GE(edge, 0);
+        std::set<unsigned> colours;
+        int inside = edge + 3;
+        int from = down ? box.y : box.x, to = down ? box.y + box.height : box.x + box.width;
+        int first = -1, last = -1;
+        for (int t = from; t < to; ++t) {
+            unsigned pixel = down ? pixels.At(inside, t) : pixels.At(t, inside);
+            if (pixel == black) {
+                if (first < 0) first = t;
+                last = t;
+            }
+        }
+        ASSERT_LT(first, last);
+        for (int t = first + 1; t < last; ++t) {
+            unsigned pixel = down ? pixels.At(inside, t) : pixels.At(t, inside);
+            EXPECT_NE(white, pixel) << t;
+            EXPECT_NE(black, pixel) << t;
+            colours.insert(pixel);
+        }
+        EXPECT_GE(colours.size(), 5u);
+    }
+}
+
 }  // namespace
