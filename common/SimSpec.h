@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "framework/Framework.h"
+#include "framework/TextString.h"
 
 class CSimSpec {
 public:

@@ -7,6 +7,7 @@
 #include "common/Assertion.h"
 #include "common/ProgramProfile.h"
 #include "common/SimSpec.h"
+#include "framework/Wnd.h"
 
 static const char kAssertModule[] = "Util.cpp";
 

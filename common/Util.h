@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "framework/Framework.h"
+#include "framework/TextString.h"
 
 class CWnd;
 class CSimSpec;
