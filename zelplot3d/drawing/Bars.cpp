@@ -39,31 +39,6 @@ void AxisBounds(const Zel3dChart* chart, const double* positions, int count, int
     *high = p + half;
 }
 
-struct Placed {
-    int i, j;
-    double distance;
-};
-
-// The visible grid points that are not holes, the farthest from the eye
-// first.
-std::vector<Placed> FarthestFirst(const Zel3dChart* chart) {
-    const DataView& view = chart->surface_view;
-    const DataWindow& w = chart->scene.window;
-    const Point4& eye = chart->scene.view.eye;
-    std::vector<Placed> placed;
-    for (int i = w.first_x; i <= w.last_x; ++i)
-        for (int j = w.first_y; j <= w.last_y; ++j) {
-            double value = view.values[i][j];
-            if (value == view.hole) continue;
-            Vec3 c = Box(chart, view.x[i], view.y[j], (value + chart->zorigin) / 2);
-            double dx = c.x - eye.x, dy = c.y - eye.y, dz = c.z - eye.z;
-            placed.push_back({i, j, dx * dx + dy * dy + dz * dz});
-        }
-    std::stable_sort(placed.begin(), placed.end(),
-                     [](const Placed& a, const Placed& b) { return a.distance > b.distance; });
-    return placed;
-}
-
 class BarPainter {
 public:
     explicit BarPainter(Zel3dChart* chart)
@@ -210,7 +185,10 @@ BarFootprint zel3d_cell_bounds(const Zel3dChart* chart, int i, int j) {
 void zel3d_draw_bars(Zel3dChart* chart) {
     if (!Drawable(chart)) return;
     BarPainter painter(chart);
-    for (const Placed& bar : FarthestFirst(chart)) painter.Draw(bar.i, bar.j);
+    const DataView& view = chart->surface_view;
+    zel3d_visit_cells_in_order(chart, [&](int i, int j, int) {
+        if (view.values[i][j] != view.hole) painter.Draw(i, j);
+    });
     zel3d_forget_device_colors(chart);
 }
 
@@ -220,17 +198,17 @@ void zel3d_draw_scatter_points(Zel3dChart* chart) {
     const Zel3dDataStyle& style = zel3d_data_style(chart, 0);
     Rect graph = zel3d_graph_inner_rect(chart);
     int divisor = std::max(zel3d_ops(chart).coordinate_divisor, 1);
-    for (const Placed& point : FarthestFirst(chart)) {
-        ProjectedPoint* projected = chart->scene.projection.At(point.i, point.j);
-        if (projected->hole || projected->drawn) continue;
-        double x = view.x[point.i], y = view.y[point.j], z = view.values[point.i][point.j];
+    zel3d_visit_cells_in_order(chart, [&](int i, int j, int) {
+        ProjectedPoint* projected = chart->scene.projection.At(i, j);
+        if (projected->hole || projected->drawn) return;
+        double x = view.x[i], y = view.y[j], z = view.values[i][j];
         if (!chart->view_normalized) {
             POINT base = zel3d_project_point(chart, x, y, chart->zorigin);
             int x0 = std::min<int>(projected->x, base.x) / divisor, x1 = std::max<int>(projected->x, base.x) / divisor;
             int y0 = std::min<int>(projected->y, base.y) / divisor, y1 = std::max<int>(projected->y, base.y) / divisor;
-            if (x1 < graph.x || y1 < graph.y || x0 > graph.x + graph.width || y0 > graph.y + graph.height) continue;
+            if (x1 < graph.x || y1 < graph.y || x0 > graph.x + graph.width || y0 > graph.y + graph.height) return;
         }
         zel3d_draw_point(chart, style, projected, x, y, z);
-    }
+    });
     zel3d_forget_device_colors(chart);
 }

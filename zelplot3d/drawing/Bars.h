@@ -10,7 +10,7 @@ struct BarFootprint {
 };
 BarFootprint zel3d_cell_bounds(const Zel3dChart* chart, int i, int j);
 
-// Every bar of the visible window, the farthest from the eye first.
+// Every bar of the visible window, in the back-to-front cell order.
 void zel3d_draw_bars(Zel3dChart* chart);
-// Every marker of the visible window, the farthest from the eye first.
+// Every marker of the visible window, in the back-to-front cell order.
 void zel3d_draw_scatter_points(Zel3dChart* chart);

@@ -340,38 +340,7 @@ void Painter::FastMeshLines() {
 }
 
 void Painter::Walk() {
-    const EyeCell& e = chart_->scene.eye_cell;
-    int X0 = e.first_x, X1 = e.last_x, Y0 = e.first_y, Y1 = e.last_y;
-    int a = e.strip_low_x, b = e.strip_high_x, c = e.strip_low_y, d = e.strip_high_y;
-    int nibble = chart_->scene.axes.view_code & 0xF;
-    bool x_outer = nibble == 4 || nibble == 8;
-    // One quadrant, walked from its far corner towards the eye (steps of
-    // -1 or +1 along each axis; empty when `to` lies behind `from`).
-    auto quadrant = [&](int x_from, int x_to, int sx, int y_from, int y_to, int sy, int code) {
-        if ((x_to - x_from) * sx < 0 || (y_to - y_from) * sy < 0) return;
-        if (x_outer) {
-            for (int i = x_from; i != x_to + sx; i += sx)
-                for (int j = y_from; j != y_to + sy; j += sy) Cell(i, j, code);
-        } else {
-            for (int j = y_from; j != y_to + sy; j += sy)
-                for (int i = x_from; i != x_to + sx; i += sx) Cell(i, j, code);
-        }
-    };
-    quadrant(X1, b, -1, Y1, d, -1, 6);
-    quadrant(X1, b, -1, Y0, c, 1, 7);
-    quadrant(X0, a, 1, Y1, d, -1, 8);
-    quadrant(X0, a, 1, Y0, c, 1, 9);
-    bool strip_x = b == a + 2 && e.eye_x >= X0 && e.eye_x <= X1;
-    bool strip_y = d == c + 2 && e.eye_y >= Y0 && e.eye_y <= Y1;
-    if (strip_x) {
-        for (int j = Y1; j >= d; --j) Cell(e.eye_x, j, 2);
-        for (int j = Y0; j <= c; ++j) Cell(e.eye_x, j, 3);
-    }
-    if (strip_y) {
-        for (int i = X1; i >= b; --i) Cell(i, e.eye_y, 4);
-        for (int i = X0; i <= a; ++i) Cell(i, e.eye_y, 5);
-    }
-    if (strip_x && strip_y) Cell(e.eye_x, e.eye_y, 1);
+    zel3d_visit_cells_in_order(chart_, [this](int i, int j, int code) { Cell(i, j, code); });
 
     if (chart_->solid_surface && chart_->type == 0) {
         int code = chart_->scene.axes.view_code;
@@ -529,6 +498,41 @@ void zel3d_eye_cell(Zel3dChart* chart) {
     else if (ex > view.x[std::min(e.eye_x + 1, view.nx - 1)]) e.strip_low_x = e.eye_x;
     if (ey < view.y[e.eye_y]) e.strip_high_y = e.eye_y;
     else if (ey > view.y[std::min(e.eye_y + 1, view.ny - 1)]) e.strip_low_y = e.eye_y;
+}
+
+void zel3d_visit_cells_in_order(const Zel3dChart* chart, const std::function<void(int, int, int)>& visit) {
+    const EyeCell& e = chart->scene.eye_cell;
+    int X0 = e.first_x, X1 = e.last_x, Y0 = e.first_y, Y1 = e.last_y;
+    int a = e.strip_low_x, b = e.strip_high_x, c = e.strip_low_y, d = e.strip_high_y;
+    int nibble = chart->scene.axes.view_code & 0xF;
+    bool x_outer = nibble == 4 || nibble == 8;
+    // One quadrant, walked from its far corner towards the eye (steps of
+    // -1 or +1 along each axis; empty when `to` lies behind `from`).
+    auto quadrant = [&](int x_from, int x_to, int sx, int y_from, int y_to, int sy, int code) {
+        if ((x_to - x_from) * sx < 0 || (y_to - y_from) * sy < 0) return;
+        if (x_outer) {
+            for (int i = x_from; i != x_to + sx; i += sx)
+                for (int j = y_from; j != y_to + sy; j += sy) visit(i, j, code);
+        } else {
+            for (int j = y_from; j != y_to + sy; j += sy)
+                for (int i = x_from; i != x_to + sx; i += sx) visit(i, j, code);
+        }
+    };
+    quadrant(X1, b, -1, Y1, d, -1, 6);
+    quadrant(X1, b, -1, Y0, c, 1, 7);
+    quadrant(X0, a, 1, Y1, d, -1, 8);
+    quadrant(X0, a, 1, Y0, c, 1, 9);
+    bool strip_x = b == a + 2 && e.eye_x >= X0 && e.eye_x <= X1;
+    bool strip_y = d == c + 2 && e.eye_y >= Y0 && e.eye_y <= Y1;
+    if (strip_x) {
+        for (int j = Y1; j >= d; --j) visit(e.eye_x, j, 2);
+        for (int j = Y0; j <= c; ++j) visit(e.eye_x, j, 3);
+    }
+    if (strip_y) {
+        for (int i = X1; i >= b; --i) visit(i, e.eye_y, 4);
+        for (int i = X0; i <= a; ++i) visit(i, e.eye_y, 5);
+    }
+    if (strip_x && strip_y) visit(e.eye_x, e.eye_y, 1);
 }
 
 void zel3d_walk_cells(Zel3dChart* chart) {

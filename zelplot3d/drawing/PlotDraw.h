@@ -7,6 +7,8 @@
 // drawn as a flat contour or zone map.
 #pragma once
 
+#include <functional>
+
 #include "chart/Chart.h"
 
 // Drawing passes.
@@ -20,6 +22,11 @@ void zel3d_draw_graph_area(Zel3dChart* chart);
 // The eye's cell and the limits of the cell walk (set by the scene
 // preparation).
 void zel3d_eye_cell(Zel3dChart* chart);
+
+// Visits the cells (bars, points) of the walk limits back to front, each with
+// its order code: the four quadrants from their far corners towards the eye,
+// then the strips through the eye's cell, then that cell.
+void zel3d_visit_cells_in_order(const Zel3dChart* chart, const std::function<void(int, int, int)>& visit);
 
 // The back-to-front walk over the grid cells.
 void zel3d_walk_cells(Zel3dChart* chart);

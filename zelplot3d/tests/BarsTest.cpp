@@ -1,8 +1,13 @@
 // Bars and scatter points drawn into memory and picked with the ray.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ChartPictures.h"
+#include "RecordingOps.h"
 #include "drawing/Bars.h"
+#include "drawing/PlotDraw.h"
+#include "drawing/ProjectedGrid.h"
 #include "zelplot3d.h"
 
 namespace {
@@ -59,6 +64,41 @@ TEST_F(Bars, ColoursFollowTheDirectionAndXYColors) {
     // The bar below ZORIGIN takes the bottom colour on its faces.
     POINT low = DeviceOf(chart_, 0.0, 0.0, -2.0);
     EXPECT_EQ(Rgb(kBlue), pixels.At(low.x, low.y));
+}
+
+// Bars are painted in the cell walk's order, so that a bar nearer the eye
+// is painted after (over) the bars behind it.
+TEST_F(Bars, AreDrawnInTheCellWalkOrder) {
+    zel3d::SetValues(chart_, zel3d::DRAW_MESH(0));
+    zel3d_test::RecordingOps recording(chart_);
+    zel3d_test::RenderToMemory(chart_);
+    // Each bar's top face, as the painter projects it.
+    auto top_of = [&](int i, int j) {
+        BarFootprint f = zel3d_cell_bounds(chart_, i, j);
+        double top = std::max(data_->grid.values[i][j], 0.0);
+        return std::vector<POINT>{zel3d_project_point(chart_, f.x0, f.y0, top),
+                                  zel3d_project_point(chart_, f.x1, f.y0, top),
+                                  zel3d_project_point(chart_, f.x1, f.y1, top),
+                                  zel3d_project_point(chart_, f.x0, f.y1, top)};
+    };
+    std::vector<std::pair<int, int>> painted;
+    for (const auto& call : recording.calls()) {
+        if (call.slot != zel3d_test::RecordingOps::kFillPolygon2 || call.points.size() != 5) continue;
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) {
+                std::vector<POINT> top = top_of(i, j);
+                bool same = true;
+                for (int k = 0; k < 4; ++k)
+                    same = same && top[k].x == call.points[k].x && top[k].y == call.points[k].y;
+                if (same) painted.push_back({i, j});
+            }
+    }
+    std::vector<std::pair<int, int>> walk;
+    zel3d_visit_cells_in_order(chart_, [&](int i, int j, int) { walk.push_back({i, j}); });
+    ASSERT_EQ(9u, walk.size());
+    EXPECT_EQ(walk, painted);
+    // The nearest bar comes last: the eye looks from the front (low x and y).
+    EXPECT_EQ(std::make_pair(0, 0), walk.back());
 }
 
 TEST_F(Bars, ABarOnTheOriginIsFlat) {
