@@ -46,7 +46,7 @@ public:
           divisor_(std::max(zel3d_ops(chart).coordinate_divisor, 1)), graph_(zel3d_graph_inner_rect(chart)),
           zones_(chart->draw_zones && chart->zone_view.valid && !chart->zone_view.empty) {
         // Zones from zone data colour whole bars and stand for shading.
-        if (zones_) mask_ = (mask_ & kPassMesh) | kPassShaded;
+        if (zones_) mask_ = (mask_ & (kPassMesh | kPassContours)) | kPassShaded;
     }
 
     void Draw(int i, int j) {
@@ -76,21 +76,17 @@ public:
             for (int k = 0; k < 4; ++k) Edge(low[k], high[k], mesh);
             return;
         }
-        for (int face = 0; face < 6; ++face) {
-            if (!faces[face]) continue;
-            POINT polygon[4];
-            if (face < 4) {
-                int k0 = face, k1 = (face + 1) % 4;
-                polygon[0] = low[k0];
-                polygon[1] = low[k1];
-                polygon[2] = high[k1];
-                polygon[3] = high[k0];
-            } else {
-                const POINT* quad = face == 4 ? high : low;
-                std::copy(quad, quad + 4, polygon);
+        if ((mask_ & kPassZones) && !zones_) {
+            ZoneSlices(xs, ys, bottom, top, faces, mesh);
+        } else {
+            for (int face = 0; face < 6; ++face) {
+                if (!faces[face]) continue;
+                POINT polygon[4];
+                FacePolygon(face, low, high, polygon);
+                Face(polygon, fill, mesh);
             }
-            Face(polygon, fill, mesh);
         }
+        if (mask_ & kPassContours) ContourRings(xs, ys, bottom, top, faces);
     }
 
 private:
@@ -125,6 +121,77 @@ private:
         int color = zel3d_xy_color(chart_, i, j);
         if (color != -1) return color;
         return up ? chart_->surface_top_color : chart_->surface_bottom_color;
+    }
+
+    // Corners of face 0-3 (a side), 4 (the top) or 5 (the bottom).
+    static void FacePolygon(int face, const POINT* low, const POINT* high, POINT* polygon) {
+        if (face < 4) {
+            int k0 = face, k1 = (face + 1) % 4;
+            polygon[0] = low[k0];
+            polygon[1] = low[k1];
+            polygon[2] = high[k1];
+            polygon[3] = high[k0];
+        } else {
+            const POINT* quad = face == 4 ? high : low;
+            std::copy(quad, quad + 4, polygon);
+        }
+    }
+
+    void Project(const double* xs, const double* ys, double z, POINT* corners) const {
+        for (int k = 0; k < 4; ++k) corners[k] = zel3d_project_point(chart_, xs[k], ys[k], z);
+    }
+
+    // The levels strictly between the bar's bottom and top, ascending.
+    std::vector<int> LevelsWithin(double bottom, double top) const {
+        std::vector<int> inside;
+        for (int k = 0; k < chart_->levels.count && chart_->levels.levels; ++k) {
+            double level = chart_->levels.levels[k];
+            if (level > bottom && level < top) inside.push_back(k);
+        }
+        std::sort(inside.begin(), inside.end(),
+                  [&](int a, int b) { return chart_->levels.levels[a] < chart_->levels.levels[b]; });
+        return inside;
+    }
+
+    // The bar cut at every level it crosses, each slice's visible faces
+    // filled in the zone colour of its band.
+    void ZoneSlices(const double* xs, const double* ys, double bottom, double top, const bool* faces, int mesh) {
+        std::vector<double> cuts{bottom};
+        for (int k : LevelsWithin(bottom, top)) cuts.push_back(chart_->levels.levels[k]);
+        cuts.push_back(top);
+        for (size_t s = 0; s + 1 < cuts.size(); ++s) {
+            POINT low[4], high[4];
+            Project(xs, ys, cuts[s], low);
+            Project(xs, ys, cuts[s + 1], high);
+            bool first = s == 0, last = s + 2 == cuts.size();
+            for (int face = 0; face < 6; ++face) {
+                if (!faces[face] || (face == 4 && !last) || (face == 5 && !first)) continue;
+                POINT polygon[4];
+                FacePolygon(face, low, high, polygon);
+                POINT closed[5] = {polygon[0], polygon[1], polygon[2], polygon[3], polygon[0]};
+                zel3d_set_zone_fill(chart_, zel3d_distn_level_index(chart_, (cuts[s] + cuts[s + 1]) / 2));
+                ops_.fill_polygon2(chart_, closed, 5, 2, kCoordAbsolute);
+                if (mask_ & kPassMesh) Outline(polygon, 4, mesh);
+            }
+        }
+    }
+
+    // At every level the bar crosses, the ring of its visible sides in the
+    // level's contour line style.
+    void ContourRings(const double* xs, const double* ys, double bottom, double top, const bool* faces) {
+        bool styled = false;
+        for (int k : LevelsWithin(bottom, top)) {
+            if (!zel3d_set_contour_line_style(chart_, k)) continue;
+            styled = true;
+            POINT ring[4];
+            Project(xs, ys, chart_->levels.levels[k], ring);
+            for (int side = 0; side < 4; ++side)
+                if (faces[side]) ops_.line2(chart_, ring[side].x, ring[side].y, ring[(side + 1) % 4].x, ring[(side + 1) % 4].y);
+        }
+        if (styled) {
+            ops_.set_line_attributes(chart_, 0, 1, 2, 3);
+            zel3d_forget_device_colors(chart_);
+        }
     }
 
     void Face(POINT* polygon, int fill, int mesh) {

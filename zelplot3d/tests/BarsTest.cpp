@@ -101,6 +101,77 @@ TEST_F(Bars, AreDrawnInTheCellWalkOrder) {
     EXPECT_EQ(std::make_pair(0, 0), walk.back());
 }
 
+// Every bar stands 9 high across one level at 5: two bands, two styles.
+class LevelledBars : public Bars {
+protected:
+    void SetUp() override {
+        Bars::SetUp();
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) data_->grid.values[i][j] = 9.0;
+        const Zel3dDistnTable table = {1, new double[1]{5.0}};
+        zel3d::SetValues(chart_, zel3d::SURFACE_DATA(data_), zel3d::DISTN_TABLE(&table), zel3d::DISTN_METHOD(1),
+                         zel3d::DRAW_MESH(0));
+        delete[] table.levels;
+        const Zel3dContourStyle below = {kGreen, kBlue, 1, 2}, above = {kYellow, kBlue, 1, 2};
+        Zel3dSetNthContourStyle(chart_, 0, &below);
+        Zel3dSetNthContourStyle(chart_, 1, &above);
+    }
+    // The bar painted last, which nothing covers.
+    std::pair<int, int> Nearest() {
+        std::pair<int, int> last{-1, -1};
+        zel3d_visit_cells_in_order(chart_, [&](int i, int j, int) { last = {i, j}; });
+        return last;
+    }
+};
+
+TEST_F(LevelledBars, ZonesWithoutZoneDataSliceTheBarsAtTheLevels) {
+    zel3d::SetValues(chart_, zel3d::DRAW_ZONES(1));
+    Pixels pixels = zel3d_test::RenderToMemory(chart_);
+    zel3d_test::SavePicture(pixels, "bars_zone_slices");
+    auto [i, j] = Nearest();
+    ASSERT_GE(i, 0);
+    POINT low = DeviceOf(chart_, i, j, 2.5), high = DeviceOf(chart_, i, j, 7.5);
+    unsigned lower = pixels.At(low.x, low.y), upper = pixels.At(high.x, high.y);
+    EXPECT_EQ(Rgb(kGreen), lower);
+    EXPECT_NE(lower, upper);
+    EXPECT_NE(Rgb(kSilver), upper);
+    // The top lies in the upper band.
+    EXPECT_EQ(upper, TopColor(pixels, i, j));
+}
+
+TEST_F(LevelledBars, ContoursRingTheVisibleSidesAtEachLevel) {
+    zel3d::SetValues(chart_, zel3d::DRAW_CONTOURS(1));
+    zel3d_test::RecordingOps recording(chart_);
+    Pixels pixels = zel3d_test::RenderToMemory(chart_);
+    zel3d_test::SavePicture(pixels, "bars_contour_rings");
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) {
+            SCOPED_TRACE(testing::Message() << i << "," << j);
+            BarFootprint f = zel3d_cell_bounds(chart_, i, j);
+            const double xs[4] = {f.x0, f.x1, f.x1, f.x0}, ys[4] = {f.y0, f.y0, f.y1, f.y1};
+            std::vector<POINT> ring;
+            for (int k = 0; k < 4; ++k) ring.push_back(zel3d_project_point(chart_, xs[k], ys[k], 5.0));
+            int sides = 0;
+            for (const auto& call : recording.calls()) {
+                if (call.slot != zel3d_test::RecordingOps::kLine2) continue;
+                for (int k = 0; k < 4; ++k) {
+                    const POINT& a = ring[k];
+                    const POINT& b = ring[(k + 1) % 4];
+                    sides += call.points[0].x == a.x && call.points[0].y == a.y && call.points[1].x == b.x &&
+                             call.points[1].y == b.y;
+                }
+            }
+            EXPECT_GE(sides, 1);
+            EXPECT_LE(sides, 2);
+        }
+    // The nearest bar shows its ring in the line colour.
+    auto [i, j] = Nearest();
+    POINT level = DeviceOf(chart_, i, j, 5.0);
+    int blue = 0;
+    for (int y = level.y - 30; y <= level.y + 30; ++y) blue += pixels.At(level.x, y) == Rgb(kBlue);
+    EXPECT_GE(blue, 1);
+}
+
 TEST_F(Bars, ABarOnTheOriginIsFlat) {
     data_->grid.values[1][1] = 0.0;
     zel3d::SetValues(chart_, zel3d::SURFACE_DATA(data_));
