@@ -30,6 +30,7 @@
 // Frames and views.
 #include "CreateContext.h"
 #include "FrameWnd.h"
+#include "PrintPreview.h"
 #include "MDIFrameWnd.h"
 #include "ScrollView.h"
 #include "FormView.h"

@@ -50,6 +50,9 @@ public:
     BOOL DoPreparePrinting(CPrintInfo* info);
     // Prints the document (ViewPrinting.cpp).
     afx_msg void OnFilePrint();
+    // Shows the pages in print preview inside the view's frame
+    // (PrintPreview.cpp).
+    afx_msg void OnFilePrintPreview();
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;
