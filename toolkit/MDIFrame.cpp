@@ -1,9 +1,41 @@
 #include "MDIFrame.h"
 
+#include "CmdUI.h"
+#include "ControlBar.h"
+#include "DocTemplate.h"
+#include "View.h"
+#include "WinApp.h"
 #include "WindowMessages.h"
+#include "WndPlugIn.h"
 
 IMPLEMENT_DYNCREATE(SECMDIFrameWnd, CMDIFrameWnd)
-IMPLEMENT_DYNCREATE(SECMDIChildWnd, CMDIChildWnd)
+
+BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
+    SEC_FRAME_FEATURE_MESSAGES()
+    ON_WM_ACTIVATE()
+    ON_WM_ACTIVATEAPP()
+END_MESSAGE_MAP()
+
+SECMDIFrameWnd::SECMDIFrameWnd() : SECFrameFeatureHost(this) {}
+
+// Creation and layout
+
+BOOL SECMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
+    m_features.SetMenuIds(resourceId);
+    if (!CMDIFrameWnd::LoadFrame(resourceId, style, parent, context)) return FALSE;
+    if (GetMenuBar() != nullptr) {
+        // The menu bar shows the frame's menu instead of the system's bar.
+        m_features.MoveMenuToMenuBar();
+        SwitchMenuBarMenu(static_cast<UINT>(-1));
+    }
+    return TRUE;
+}
+
+int SECMDIFrameWnd::OnCreate(LPCREATESTRUCT cs) {
+    if (CMDIFrameWnd::OnCreate(cs) == -1) return -1;
+    m_features.CreateMenuPlugIn();
+    return 0;
+}
 
 CRect SECMDIFrameWnd::QueryFreeRect() {
     CRect free;
@@ -17,4 +49,293 @@ void SECMDIFrameWnd::RecalcLayout(BOOL notify) {
     if (m_lastLayoutRect.IsRectEmpty())
         RedrawWindow(nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
     m_lastLayoutRect = QueryFreeRect();
+}
+
+// Messages
+
+LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (m_features.BeforeMessage(message, wParam, lParam, &result)) return result;
+    result = CMDIFrameWnd::WindowProc(message, wParam, lParam);
+    m_features.AfterMessage(message, wParam, lParam);
+    return result;
+}
+
+BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* msg) {
+    if (m_features.PreTranslate(msg)) return TRUE;
+    return CMDIFrameWnd::PreTranslateMessage(msg);
+}
+
+// Commands
+
+BOOL SECMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) {
+    RoutingFrameScope routing(this);
+    CMDIChildWnd* child = m_pActiveFloatingChild != nullptr ? m_pActiveFloatingChild : CMDIFrameWnd::MDIGetActive();
+    if (child != nullptr && child->OnCmdMsg(id, code, extra, handlerInfo)) return TRUE;
+    if (SECFrameFeatures::RouteToPlugIn(GetCommandPlugIn(), id, code, extra, handlerInfo)) return TRUE;
+    // The frame's own view (none in most MDI frames), the frame, the application.
+    return CFrameWnd::OnCmdMsg(id, code, extra, handlerInfo);
+}
+
+BOOL SECMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // Handled commands stop here. A system command nobody handles is left
+    // to default processing, which gives it to a maximised child; sent back
+    // as WM_COMMAND it would come here again.
+    return CMDIFrameWnd::OnCommand(wParam, lParam);
+}
+
+void SECMDIFrameWnd::OnWorkspaceCommand(UINT) {}
+
+void SECMDIFrameWnd::OnUpdateWorkspaceCommand(CCmdUI*) {}
+
+// Activation
+
+CMDIChildWnd* SECMDIFrameWnd::MDIGetActive(BOOL* maximized) const {
+    if (m_pActiveFloatingChild != nullptr) {
+        if (maximized != nullptr) *maximized = FALSE;
+        return m_pActiveFloatingChild;
+    }
+    return CMDIFrameWnd::MDIGetActive(maximized);
+}
+
+CFrameWnd* SECMDIFrameWnd::GetActiveFrame() {
+    CMDIChildWnd* child = MDIGetActive();
+    return child != nullptr ? static_cast<CFrameWnd*>(child) : this;
+}
+
+namespace {
+
+// Whether the focus is inside `wnd` (or is it).
+bool HasFocusInside(CWnd* wnd) {
+    HWND focus = ::GetFocus();
+    return wnd != nullptr && focus != nullptr && (focus == wnd->m_hWnd || ::IsChild(wnd->m_hWnd, focus));
+}
+
+void SetViewActivation(CFrameWnd* frame, BOOL activate) {
+    CView* view = frame != nullptr ? frame->GetActiveView() : nullptr;
+    if (view == nullptr) return;
+    if (activate) {
+        if (!HasFocusInside(frame)) view->SetFocus();
+        view->OnActivateView(TRUE, view, view);
+    } else {
+        view->OnActivateView(FALSE, view, view);
+    }
+}
+
+}  // namespace
+
+void SECMDIFrameWnd::ActivateFloatingMDIChild(CWnd* wnd) {
+    CMDIChildWnd* floating = wnd != nullptr && wnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))
+                                 ? static_cast<CMDIChildWnd*>(wnd)
+                                 : nullptr;
+    if (floating != nullptr && floating == m_pActiveFloatingChild) return;
+    DeactivateFloatingMDIChild(floating == nullptr);
+    CMDIChildWnd* regular = CMDIFrameWnd::MDIGetActive();
+    if (floating != nullptr) {
+        // The regular child keeps its place but loses the view activation.
+        if (regular != nullptr && !HasFocusInside(floating)) SetViewActivation(regular, FALSE);
+        floating->SendMessage(WM_NCACTIVATE, TRUE);
+        m_pActiveFloatingChild = floating;
+        if (regular != nullptr) regular->SendMessage(WM_NCACTIVATE, FALSE);
+    }
+    SetViewActivation(floating != nullptr ? static_cast<CFrameWnd*>(floating) : regular, TRUE);
+    OnUpdateFrameTitle(TRUE);
+    if (GetMenuBar() != nullptr) SwitchMenuBarMenu(floating != nullptr ? floating->m_nIDHelp : static_cast<UINT>(-1));
+    else OnUpdateFrameMenu(nullptr);
+}
+
+void SECMDIFrameWnd::DeactivateFloatingMDIChild(BOOL activateMDIChild) {
+    CMDIChildWnd* floating = m_pActiveFloatingChild;
+    if (floating == nullptr) return;
+    SetViewActivation(floating, FALSE);
+    floating->SendMessage(WM_NCACTIVATE, FALSE);
+    m_pActiveFloatingChild = nullptr;
+    if (HasFocusInside(floating)) ::SetFocus(m_hWnd);
+    if (activateMDIChild) {
+        if (CMDIChildWnd* regular = CMDIFrameWnd::MDIGetActive()) regular->SendMessage(WM_NCACTIVATE, TRUE);
+    }
+}
+
+void SECMDIFrameWnd::OnActivate(UINT state, CWnd* other, BOOL minimized) {
+    CWnd::OnActivate(state, other, minimized);
+    ActivateFrameView(state, other, minimized);
+}
+
+void SECMDIFrameWnd::ActivateFrameView(UINT state, CWnd* /*other*/, BOOL /*minimized*/) {
+    if (m_bActivatingView) return;
+    m_bActivatingView = TRUE;
+    CFrameWnd* active = GetActiveFrame();
+    CView* view = active != nullptr ? active->GetActiveView() : nullptr;
+    if (view != nullptr) view->OnActivateFrame(state, active);
+    m_bActivatingView = FALSE;
+}
+
+void SECMDIFrameWnd::OnActivateApp(BOOL active, DWORD threadId) {
+    if (m_pActiveFloatingChild != nullptr && m_hWndMDIClient != nullptr) {
+        ::PostMessageA(m_hWndMDIClient, WM_MDIACTIVATE, 0, 0);
+        ::PostMessageA(m_hWndMDIClient, WM_NCACTIVATE, 0, 0);
+    }
+    CWnd::OnActivateApp(active, threadId);
+}
+
+// Idle time
+
+void SECMDIFrameWnd::OnEnterIdle(UINT reason, CWnd* who) { OnIdleLayout(reason, who); }
+
+void SECMDIFrameWnd::OnIdleLayout(UINT reason, CWnd*) {
+    m_features.OnIdleLayout(reason);
+    Default();
+}
+
+// Menus
+
+HMENU SECMDIFrameWnd::GetDefaultMenu() {
+    return GetMenuBar() != nullptr ? m_features.GetMenuBarMenu() : m_hMenuDefault;
+}
+
+HMENU SECMDIFrameWnd::GetMenuForId(UINT id) {
+    if (GetMenuBar() != nullptr && id == m_features.GetCurrentMenuId() && m_features.GetMenuBarMenu() != nullptr)
+        return m_features.GetMenuBarMenu();
+    if (CWinApp* app = AfxGetApp()) {
+        for (POSITION at = app->GetFirstDocTemplatePosition(); at != nullptr;) {
+            CDocTemplate* docTemplate = app->GetNextDocTemplate(at);
+            if (docTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate)) && docTemplate->GetResourceId() == id)
+                return static_cast<CMultiDocTemplate*>(docTemplate)->m_hMenuShared;
+        }
+    }
+    return m_features.FindMappedMenu(id);
+}
+
+LRESULT SECMDIFrameWnd::OnGetMenu(WPARAM id, LPARAM position) {
+    // A menu bar may ask by handle instead of by id.
+    HMENU menu = SECMenuHandleOf(id);
+    if (menu == nullptr) menu = GetMenuForId(static_cast<UINT>(id));
+    return reinterpret_cast<LRESULT>(SECPopupOf(menu, position));
+}
+
+void SECMDIFrameWnd::SwitchMenuBarMenu(UINT id) {
+    SECMenuBarLink* menuBar = GetMenuBar();
+    if (menuBar == nullptr) return;
+    if (id == static_cast<UINT>(-1) || id == 0) {
+        id = m_features.GetDefaultMenuId();
+        if (menuBar->ResetMDIButtons()) RecalcLayout();
+    }
+    menuBar->SwitchMenu(id);
+    UpdateMenuBarMenu();
+}
+
+void SECMDIFrameWnd::RefreshMenuBarButtons() {
+    SECMenuBarLink* menuBar = GetMenuBar();
+    if (menuBar != nullptr && menuBar->ResetMDIButtons()) RecalcLayout();
+}
+
+void SECMDIFrameWnd::UpdateMenuBarMenu() {
+    SECMenuBarLink* menuBar = GetMenuBar();
+    if (menuBar == nullptr || m_hWndMDIClient == nullptr) return;
+    // The MDI client keeps its list of children in the shown menu's
+    // Window pop-up when the frame has no menu of its own.
+    HMENU menu = GetMenuForId(menuBar->GetMenuId());
+    if (menu != nullptr && ::GetMenu(m_hWnd) == nullptr)
+        ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(GetWindowMenuPopup(menu)));
+}
+
+// Closing
+
+BOOL SECMDIFrameWnd::DestroyWindow() {
+    m_features.m_bClosing = TRUE;
+    m_features.DeleteMenuPlugIn();
+    return CMDIFrameWnd::DestroyWindow();
+}
+
+void SECMDIFrameWnd::OnDestroy() {
+    m_features.DeleteMenuPlugIn();
+    CMDIFrameWnd::OnDestroy();
+}
+
+// SECMDIChildWnd
+
+IMPLEMENT_DYNCREATE(SECMDIChildWnd, CMDIChildWnd)
+
+BEGIN_MESSAGE_MAP(SECMDIChildWnd, CMDIChildWnd)
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_CHILDACTIVATE()
+    ON_WM_MDIACTIVATE()
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+SECMDIFrameWnd* SECMDIChildWnd::GetToolkitFrame() const {
+    CMDIFrameWnd* frame = GetMDIFrame();
+    if (frame == nullptr && m_hWnd == nullptr) {
+        CWnd* main = AfxGetMainWnd();
+        frame = main != nullptr && main->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) ? static_cast<CMDIFrameWnd*>(main)
+                                                                                : nullptr;
+    }
+    return frame != nullptr && frame->IsKindOf(RUNTIME_CLASS(SECMDIFrameWnd)) ? static_cast<SECMDIFrameWnd*>(frame)
+                                                                               : nullptr;
+}
+
+SECMDIFrameWnd* SECMDIChildWnd::MenuBarFrame() const {
+    SECMDIFrameWnd* frame = GetToolkitFrame();
+    return frame != nullptr && frame->GetMenuBar() != nullptr ? frame : nullptr;
+}
+
+BOOL SECMDIChildWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
+    SECMDIFrameWnd* frame = parent != nullptr && parent->IsKindOf(RUNTIME_CLASS(SECMDIFrameWnd))
+                                ? static_cast<SECMDIFrameWnd*>(parent)
+                                : GetToolkitFrame();
+    if (frame != nullptr && frame->GetMenuBar() != nullptr) {
+        // The menu bar shows the document kind's menu, found by its id.
+        CDocTemplate* docTemplate = context != nullptr ? context->m_pNewDocTemplate : nullptr;
+        m_menuBarMenuId = docTemplate != nullptr && docTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate))
+                              ? docTemplate->GetResourceId()
+                              : resourceId;
+    }
+    if (!CMDIChildWnd::LoadFrame(resourceId, style | WS_CHILD, parent, context)) return FALSE;
+    if (m_menuBarMenuId != 0) m_hMenuShared = nullptr;  // the bar shows it instead of the system's bar
+    return TRUE;
+}
+
+void SECMDIChildWnd::OnUpdateFrameMenu(BOOL activate, CWnd* activateWnd, HMENU alternateMenu) {
+    m_alternateMenu = alternateMenu;
+    SECMDIFrameWnd* menuBarFrame = MenuBarFrame();
+    if (menuBarFrame == nullptr) {
+        CMDIChildWnd::OnUpdateFrameMenu(activate, activateWnd, alternateMenu);
+        return;
+    }
+    menuBarFrame->UpdateMenuBarMenu();
+}
+
+void SECMDIChildWnd::UpdateFrameMenu(HMENU alternateMenu) {
+    m_alternateMenu = alternateMenu;
+    OnUpdateFrameMenu(TRUE, this, m_alternateMenu);
+}
+
+void SECMDIChildWnd::OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated) {
+    CMDIChildWnd::OnMDIActivate(activate, activated, deactivated);
+    SECMDIFrameWnd* frame = MenuBarFrame();
+    if (frame == nullptr || m_menuBarMenuId == 0) return;
+    if (activate) frame->SwitchMenuBarMenu(m_menuBarMenuId);
+    else if (activated == nullptr) frame->SwitchMenuBarMenu(static_cast<UINT>(-1));
+}
+
+int SECMDIChildWnd::OnMouseActivate(CWnd* topParent, UINT hitTest, UINT message) {
+    SECMDIFrameWnd* frame = GetToolkitFrame();
+    if (frame != nullptr && frame->GetActiveFloatingMDIChild() != this) frame->DeactivateFloatingMDIChild(FALSE);
+    int result = CMDIChildWnd::OnMouseActivate(topParent, hitTest, message);
+    if (frame != nullptr && frame->GetMenuBar() != nullptr && m_menuBarMenuId != 0)
+        frame->SwitchMenuBarMenu(m_menuBarMenuId);
+    return result;
+}
+
+void SECMDIChildWnd::OnChildActivate() {
+    SECMDIFrameWnd* frame = GetToolkitFrame();
+    if (frame != nullptr && frame->GetActiveFloatingMDIChild() != this) frame->DeactivateFloatingMDIChild(FALSE);
+    Default();
+}
+
+void SECMDIChildWnd::OnSize(UINT type, int cx, int cy) {
+    if (SECMDIFrameWnd* frame = MenuBarFrame()) {
+        if (type == SIZE_MAXIMIZED || type == SIZE_RESTORED || type == SIZE_MINIMIZED) frame->RefreshMenuBarButtons();
+    }
+    CMDIChildWnd::OnSize(type, cx, cy);
 }

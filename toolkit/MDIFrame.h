@@ -1,18 +1,43 @@
-// The toolkit's MDI frame and child frame. The frame keeps the area its bars
-// leave free at each layout. Commands reach the active child first through
-// the framework's routing; a system command nobody handles (the system menu
-// of a maximised child shown in the frame's menu bar) gets the frame's
-// default processing, which hands it to that child.
+// The toolkit's MDI frame and child frame.
+//
+// Routing: a command reaching the frame goes to the active floating MDI
+// child (a child that hosts a floating bar) or else to the active child
+// frame (its view, the view's document, the child), then to the command
+// plug-in, then to the frame itself and the application. A system command
+// nobody handles (the system menu of a maximised child shown in a menu bar)
+// gets the frame's default processing, which hands it to that child.
+//
+// Plug-ins: the frame's menu plug-in (made at WM_CREATE from the menu bar or
+// the bitmap-menu class, see MenuBarLink.h) sees each frame message before
+// the frame and may eat it; its command plug-in (CreateCommandPlugIn) sees
+// each command before the frame's own routing.
+//
+// Activation: WM_ACTIVATE tells the active view (of the active child) that
+// the frame was activated or deactivated, once even when activation comes
+// back while it is told. A floating MDI child can be the active one
+// (ActivateFloatingMDIChild): it then comes first for commands and for
+// GetActiveFrame, and the regular child loses its view activation.
+//
+// Closing goes through the framework's rules (the documents' save queries);
+// the menu plug-in is deleted before the window is destroyed.
+//
+// The frame keeps the area its bars leave free at each layout, and the
+// menus it hands out by id (GetMenuForId, WM_SECGETMENU).
 #pragma once
 
 #include <windows.h>
 
+#include "FrameFeatures.h"
 #include "MDIFrameWnd.h"
 
-class SECMDIFrameWnd : public CMDIFrameWnd {
+class SECMDIFrameWnd : public CMDIFrameWnd, public SECFrameFeatureHost {
     DECLARE_DYNCREATE(SECMDIFrameWnd)
 
 public:
+    SECMDIFrameWnd();
+
+    BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CWnd* parent = nullptr,
+                   CCreateContext* context = nullptr) override;
     void RecalcLayout(BOOL notify = TRUE) override;
 
     // The frame's client area less its bars at the last layout.
@@ -20,10 +45,80 @@ public:
     // The client area less the bars, asked of the bars now.
     CRect QueryFreeRect();
 
+    // Floating MDI children.
+    virtual void ActivateFloatingMDIChild(CWnd* child);
+    virtual void DeactivateFloatingMDIChild(BOOL activateMDIChild);
+    CMDIChildWnd* GetActiveFloatingMDIChild() const { return m_pActiveFloatingChild; }
+    CMDIChildWnd* MDIGetActive(BOOL* maximized = nullptr) const override;
+    CFrameWnd* GetActiveFrame() override;
+
+    // Menus. The menu bar's own menu with a menu bar, else the frame's default menu.
+    virtual HMENU GetDefaultMenu();
+    // The menu of `id`: the menu bar's own for the current menu id, else the
+    // shared menu of the first multiple-document template of that id, else
+    // one kept with AddMenu; null when none.
+    virtual HMENU GetMenuForId(UINT id);
+    // With a menu bar: shows the menu of `id` (-1 or 0: the default menu).
+    virtual void SwitchMenuBarMenu(UINT id);
+    virtual void RefreshMenuBarButtons();
+    virtual void UpdateMenuBarMenu();
+
+    // Tells the active view of the active frame that this frame was
+    // activated or deactivated (guarded against re-entry).
+    virtual void ActivateFrameView(UINT state, CWnd* other, BOOL minimized);
+    // While the bars are customised, a dialog's idle time lays out the frame.
+    virtual void OnIdleLayout(UINT reason, CWnd* who);
+
+    BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    BOOL DestroyWindow() override;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT cs);
+    afx_msg void OnDestroy();
+    afx_msg void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    afx_msg void OnActivateApp(BOOL active, DWORD threadId);
+    afx_msg void OnEnterIdle(UINT reason, CWnd* who);
+    afx_msg LRESULT OnGetMenu(WPARAM id, LPARAM position);
+    afx_msg void OnWorkspaceCommand(UINT id);
+    afx_msg void OnUpdateWorkspaceCommand(CCmdUI* cmdUI);
+    DECLARE_MESSAGE_MAP()
+
 private:
     CRect m_lastLayoutRect;
+    CMDIChildWnd* m_pActiveFloatingChild = nullptr;
+    BOOL m_bActivatingView = FALSE;
 };
 
 class SECMDIChildWnd : public CMDIChildWnd {
     DECLARE_DYNCREATE(SECMDIChildWnd)
+
+public:
+    BOOL LoadFrame(UINT resourceId, DWORD style = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                   CWnd* parent = nullptr, CCreateContext* context = nullptr) override;
+    void OnUpdateFrameMenu(BOOL activate, CWnd* activateWnd, HMENU alternateMenu) override;
+    using CMDIChildWnd::OnUpdateFrameMenu;
+    // Puts up the frame menu again with the alternate menu last given.
+    virtual void UpdateFrameMenu(HMENU alternateMenu);
+
+    // The toolkit frame this child lives in, or null.
+    SECMDIFrameWnd* GetToolkitFrame() const;
+    // The menu the menu bar shows while this child is active (0: none).
+    UINT GetMenuBarMenuId() const { return m_menuBarMenuId; }
+
+protected:
+    afx_msg int OnMouseActivate(CWnd* topParent, UINT hitTest, UINT message);
+    afx_msg void OnChildActivate();
+    afx_msg void OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated);
+    afx_msg void OnSize(UINT type, int cx, int cy);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The toolkit frame when it has a menu bar, else null.
+    SECMDIFrameWnd* MenuBarFrame() const;
+
+    UINT m_menuBarMenuId = 0;
+    HMENU m_alternateMenu = nullptr;
 };

@@ -1,0 +1,3 @@
+#include "ControlBarManager.h"
+
+IMPLEMENT_DYNAMIC(SECControlBarManager, CCmdTarget)

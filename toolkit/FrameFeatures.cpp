@@ -1,0 +1,138 @@
+#include "FrameFeatures.h"
+
+#include "ControlBarManager.h"
+#include "WndPlugIn.h"
+
+const UINT WM_SECGETMENU = ::RegisterWindowMessageA("WM_SECGETMENU");
+
+HMENU SECPopupOf(HMENU menu, LPARAM position) {
+    if (menu == nullptr || position < 0 || position >= ::GetMenuItemCount(menu)) return nullptr;
+    return ::GetSubMenu(menu, static_cast<int>(position));
+}
+
+HMENU SECMenuHandleOf(WPARAM idOrMenu) {
+    // Menu ids are 16-bit; anything larger that is a menu is a handle.
+    auto menu = reinterpret_cast<HMENU>(idOrMenu);
+    return idOrMenu > 0xFFFF && ::IsMenu(menu) ? menu : nullptr;
+}
+
+SECFrameFeatures::SECFrameFeatures(CFrameWnd* frame) : m_frame(frame) { m_caption.Attach(frame); }
+
+SECFrameFeatures::~SECFrameFeatures() {
+    DeleteMenuPlugIn();
+    m_commandPlugIn.reset();
+    if (m_menuBarMenu != nullptr) ::DestroyMenu(m_menuBarMenu);
+    for (auto& entry : m_menuMap)
+        if (entry.second != m_menuBarMenu) ::DestroyMenu(entry.second);
+}
+
+// Messages
+
+BOOL SECFrameFeatures::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (message != WM_INITMENUPOPUP && m_menuPlugIn != nullptr &&
+        m_menuPlugIn->HookMessage(message, wParam, lParam, result))
+        return TRUE;
+    if (IsCustomizing()) {
+        // The bars are being customised: the frame can't be closed, and
+        // does not stay active on its own.
+        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+            *result = 0;
+            return TRUE;
+        }
+        if (message == WM_NCHITTEST) {
+            *result = HTERROR;
+            return TRUE;
+        }
+    }
+    return m_caption.Handle(message, wParam, lParam, result);
+}
+
+void SECFrameFeatures::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITMENUPOPUP && m_menuPlugIn != nullptr) {
+        LRESULT ignored = 0;
+        m_menuPlugIn->HookMessage(message, wParam, lParam, &ignored);
+    }
+}
+
+BOOL SECFrameFeatures::PreTranslate(MSG* msg) {
+    return m_menuPlugIn != nullptr && m_menuPlugIn->IsAttached() && m_menuPlugIn->PreTranslateMessage(msg);
+}
+
+// Plug-ins
+
+namespace {
+
+std::unique_ptr<SECWndPlugIn> MakePlugIn(CRuntimeClass* cls) {
+    if (cls == nullptr) return nullptr;
+    // Only window plug-ins: any other class of that name is refused.
+    return std::unique_ptr<SECWndPlugIn>(
+        static_cast<SECWndPlugIn*>(cls->CreateObjectOfKind(RUNTIME_CLASS(SECWndPlugIn))));
+}
+
+}  // namespace
+
+void SECFrameFeatures::CreateMenuPlugIn() {
+    if (m_menuPlugIn != nullptr) return;
+    std::unique_ptr<SECWndPlugIn> plugIn;
+    if (m_menuBar != nullptr) plugIn.reset(m_menuBar->CreateFramePlugIn());
+    else plugIn = MakePlugIn(m_bitmapMenuClass);
+    if (plugIn != nullptr && plugIn->PlugInTo(m_frame)) m_menuPlugIn = std::move(plugIn);
+}
+
+void SECFrameFeatures::DeleteMenuPlugIn() { m_menuPlugIn.reset(); }
+
+SECWndPlugIn* SECFrameFeatures::CreateCommandPlugIn(CWnd* parent, UINT id, CRuntimeClass* cls, LPVOID param) {
+    std::unique_ptr<SECWndPlugIn> plugIn = MakePlugIn(cls);
+    if (plugIn == nullptr) return nullptr;
+    if (!plugIn->CreatePlugIn(WS_POPUP | 1, parent, id, param) || !plugIn->PlugInTo(m_frame)) return nullptr;
+    m_commandPlugIn = std::move(plugIn);
+    return m_commandPlugIn.get();
+}
+
+BOOL SECFrameFeatures::RouteToPlugIn(SECWndPlugIn* plugIn, UINT id, int code, void* extra,
+                                     CmdHandlerInfo* handlerInfo) {
+    return plugIn != nullptr && plugIn->RouteCommand(id, code, extra, handlerInfo);
+}
+
+// Menus
+
+void SECFrameFeatures::SetMenuIds(UINT resourceId) {
+    m_defaultMenuId = resourceId;
+    m_currentMenuId = resourceId;
+}
+
+void SECFrameFeatures::SetMenuBarMenu(HMENU menu) {
+    if (m_menuBarMenu != nullptr && m_menuBarMenu != menu) ::DestroyMenu(m_menuBarMenu);
+    m_menuBarMenu = menu;
+}
+
+void SECFrameFeatures::MoveMenuToMenuBar() {
+    if (m_menuBar == nullptr) return;
+    HMENU menu = ::GetMenu(m_frame->m_hWnd);
+    ::SetMenu(m_frame->m_hWnd, nullptr);
+    m_frame->m_hMenuDefault = nullptr;
+    SetMenuBarMenu(menu);
+}
+
+void SECFrameFeatures::AddMenu(UINT id, HMENU menu) {
+    auto found = m_menuMap.find(id);
+    if (found != m_menuMap.end() && found->second != menu) ::DestroyMenu(found->second);
+    m_menuMap[id] = menu;
+}
+
+HMENU SECFrameFeatures::FindMappedMenu(UINT id) const {
+    auto found = m_menuMap.find(id);
+    return found != m_menuMap.end() ? found->second : nullptr;
+}
+
+// Bars and idle time
+
+BOOL SECFrameFeatures::IsCustomizing() const { return m_manager != nullptr && m_manager->IsInCustomizeMode(); }
+
+void SECFrameFeatures::OnIdleLayout(UINT reason) {
+    if (!IsCustomizing() || reason != MSGF_DIALOGBOX) return;
+    const UINT flags = m_frame->m_nIdleFlags;
+    if (!(flags & CFrameWnd::idleLayout)) return;
+    m_frame->RecalcLayout((flags & CFrameWnd::idleNotify) != 0);
+    m_frame->UpdateWindow();
+}

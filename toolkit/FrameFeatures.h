@@ -1,0 +1,162 @@
+// What the toolkit's MDI frame and SDI frame add to the framework's frames,
+// kept once for both: the plug-ins that see the frame's messages and
+// commands first, the menu bar and menu lookup, the objects the frame owns,
+// the control-bar manager, the custom caption and the idle layout while the
+// bars are customised. Each frame holds one and calls it from its message
+// processing; every feature is inert until a program switches it on.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "CmdTarget.h"
+#include "CustomCaption.h"
+#include "FrameWnd.h"
+#include "MenuBarLink.h"
+
+class CObject;
+class CRuntimeClass;
+class SECControlBarManager;
+class SECWndPlugIn;
+
+class SECFrameFeatures {
+public:
+    explicit SECFrameFeatures(CFrameWnd* frame);
+    ~SECFrameFeatures();
+    SECFrameFeatures(const SECFrameFeatures&) = delete;
+    SECFrameFeatures& operator=(const SECFrameFeatures&) = delete;
+
+    // Message processing. Before the frame's own: the menu plug-in (all
+    // messages but WM_INITMENUPOPUP) and the custom caption; TRUE means the
+    // message is answered (*result). After the frame's own: the menu
+    // plug-in sees WM_INITMENUPOPUP once the items are updated.
+    BOOL BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL PreTranslate(MSG* msg);
+
+    // The menu plug-in: the menu bar's, else one of the bitmap-menu class.
+    void CreateMenuPlugIn();
+    void DeleteMenuPlugIn();
+    SECWndPlugIn* GetMenuPlugIn() const { return m_menuPlugIn.get(); }
+
+    // The command plug-in: an object of `cls` (a window plug-in) attached to
+    // the frame; null (and nothing kept) when it can't be made or attached.
+    SECWndPlugIn* CreateCommandPlugIn(CWnd* parent, UINT id, CRuntimeClass* cls, LPVOID param);
+    SECWndPlugIn* GetCommandPlugIn() const { return m_commandPlugIn.get(); }
+    // Offers a command to `plugIn` (may be null); TRUE when it took it.
+    static BOOL RouteToPlugIn(SECWndPlugIn* plugIn, UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo);
+
+    // Menu bar and menus.
+    void SetMenuBar(SECMenuBarLink* menuBar) { m_menuBar = menuBar; }
+    SECMenuBarLink* GetMenuBar() const { return m_menuBar; }
+    void EnableBitmapMenus(CRuntimeClass* plugInClass) { m_bitmapMenuClass = plugInClass; }
+    BOOL HasBitmapMenus() const { return m_bitmapMenuClass != nullptr; }
+    // The frame's menu resource id: the default and current menu ids (the
+    // id under which the menu bar's own menu is found).
+    void SetMenuIds(UINT resourceId);
+    UINT GetDefaultMenuId() const { return m_defaultMenuId; }
+    UINT GetCurrentMenuId() const { return m_currentMenuId; }
+    // The menu bar's own menu (the frame's menu resource), destroyed with it.
+    void SetMenuBarMenu(HMENU menu);
+    // With a menu bar, the frame's window menu becomes the bar's own menu.
+    void MoveMenuToMenuBar();
+    HMENU GetMenuBarMenu() const { return m_menuBarMenu; }
+    // Menus kept by id and destroyed with the frame.
+    void AddMenu(UINT id, HMENU menu);
+    HMENU FindMappedMenu(UINT id) const;
+
+    // The manager of the frame's bars (not owned).
+    SECControlBarManager* GetControlBarManager() const { return m_manager; }
+    void SetControlBarManager(SECControlBarManager* manager) { m_manager = manager; }
+    BOOL IsCustomizing() const;
+
+    // Objects the frame owns and deletes with itself (bar records).
+    void AdoptObject(CObject* object) { m_ownedObjects.emplace_back(object); }
+    const std::vector<std::unique_ptr<CObject>>& GetOwnedObjects() const { return m_ownedObjects; }
+
+    // While the bars are customised, a dialog's idle time lays out the
+    // frame when a layout is pending.
+    void OnIdleLayout(UINT reason);
+
+    SECCustomCaption& Caption() { return m_caption; }
+
+    // Set once the frame starts closing.
+    BOOL m_bClosing = FALSE;
+
+private:
+    CFrameWnd* m_frame;
+    std::unique_ptr<SECWndPlugIn> m_menuPlugIn;
+    std::unique_ptr<SECWndPlugIn> m_commandPlugIn;
+    SECMenuBarLink* m_menuBar = nullptr;
+    CRuntimeClass* m_bitmapMenuClass = nullptr;
+    UINT m_defaultMenuId = 0;
+    UINT m_currentMenuId = 0;
+    HMENU m_menuBarMenu = nullptr;
+    std::map<UINT, HMENU> m_menuMap;
+    SECControlBarManager* m_manager = nullptr;
+    std::vector<std::unique_ptr<CObject>> m_ownedObjects;
+    SECCustomCaption m_caption;
+};
+
+// The pop-up at `position` of `menu`, for WM_SECGETMENU; null when none.
+HMENU SECPopupOf(HMENU menu, LPARAM position);
+// WM_SECGETMENU's wParam when it is a menu handle rather than a menu id.
+HMENU SECMenuHandleOf(WPARAM idOrMenu);
+
+// The part of a toolkit frame's interface that its features give: the
+// frame derives from its framework frame and from this.
+class SECFrameFeatureHost {
+public:
+    explicit SECFrameFeatureHost(CFrameWnd* frame) : m_features(frame) {}
+    virtual ~SECFrameFeatureHost() = default;
+
+    // Plug-ins.
+    virtual SECWndPlugIn* CreateCommandPlugIn(CWnd* parent, UINT id, CRuntimeClass* cls, LPVOID param) {
+        return m_features.CreateCommandPlugIn(parent, id, cls, param);
+    }
+    SECWndPlugIn* GetCommandPlugIn() const { return m_features.GetCommandPlugIn(); }
+    SECWndPlugIn* GetMenuPlugIn() const { return m_features.GetMenuPlugIn(); }
+
+    // Menu bar and bitmap menus (see MenuBarLink.h); set before LoadFrame.
+    void SetMenuBar(SECMenuBarLink* menuBar) { m_features.SetMenuBar(menuBar); }
+    virtual SECMenuBarLink* GetMenuBar() const { return m_features.GetMenuBar(); }
+    void EnableBitmapMenus(CRuntimeClass* plugInClass) { m_features.EnableBitmapMenus(plugInClass); }
+    // Menus kept by id and destroyed with the frame.
+    void AddMenu(UINT id, HMENU menu) { m_features.AddMenu(id, menu); }
+
+    // Bars: the manager (not owned) and the objects (bar records) the frame
+    // deletes with itself.
+    virtual SECControlBarManager* GetControlBarManager() const { return m_features.GetControlBarManager(); }
+    virtual void SetControlBarManager(SECControlBarManager* manager) { m_features.SetControlBarManager(manager); }
+    void AdoptObject(CObject* object) { m_features.AdoptObject(object); }
+
+    // Custom caption (see CustomCaption.h).
+    void EnableCustomCaption(BOOL on, BOOL redraw = TRUE) { m_features.Caption().Enable(on, redraw); }
+    SECCustomCaption& GetCustomCaption() { return m_features.Caption(); }
+    virtual void DrawCaption() { m_features.Caption().Draw(); }
+
+    BOOL IsClosing() const { return m_features.m_bClosing; }
+
+protected:
+    SECFrameFeatures m_features;
+};
+
+// The message-map entries both toolkit frames have, for handlers of these
+// names: creation and destruction (the menu plug-in), a dialog's idle time,
+// WM_SECGETMENU and the workspace commands (which do nothing).
+#define ID_SEC_WORKSPACE_FIRST 43007
+#define ID_SEC_WORKSPACE_LAST 43014
+#define ID_SEC_WORKSPACE2_FIRST 43031
+#define ID_SEC_WORKSPACE2_LAST 43039
+#define SEC_FRAME_FEATURE_MESSAGES()                                                                       \
+    ON_WM_CREATE()                                                                                         \
+    ON_WM_DESTROY()                                                                                        \
+    ON_WM_ENTERIDLE()                                                                                      \
+    ON_REGISTERED_MESSAGE(WM_SECGETMENU, OnGetMenu)                                                        \
+    ON_COMMAND_RANGE(ID_SEC_WORKSPACE_FIRST, ID_SEC_WORKSPACE_LAST, OnWorkspaceCommand)                    \
+    ON_COMMAND_RANGE(ID_SEC_WORKSPACE2_FIRST, ID_SEC_WORKSPACE2_LAST, OnWorkspaceCommand)                  \
+    ON_UPDATE_COMMAND_UI_RANGE(ID_SEC_WORKSPACE_FIRST, ID_SEC_WORKSPACE_LAST, OnUpdateWorkspaceCommand)    \
+    ON_UPDATE_COMMAND_UI_RANGE(ID_SEC_WORKSPACE2_FIRST, ID_SEC_WORKSPACE2_LAST, OnUpdateWorkspaceCommand)
