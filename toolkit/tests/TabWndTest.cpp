@@ -3,9 +3,11 @@
 // keep each tab's own state across switches.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "Tab3DControl.h"
 #include "TabControl.h"
 #include "TabGeometry.h"
 #include "TabWnd.h"
@@ -316,6 +318,85 @@ TEST(TabWnd, TheSplitterBoxIsDraggedWithinItsLimits) {
     EXPECT_EQ(tabs.GetSplitPosition(), before);
     parent.DestroyWindow();
     pane.Detach();
+}
+
+TEST(Tab3DStrip, ClicksKeysDragsAndLooks) {
+    CNoticeWnd parent;
+    ASSERT_TRUE(parent.Make());
+    SEC3DTabControl strip;
+    ASSERT_TRUE(strip.Create(WS_VISIBLE | tab3d_geometry::kTop | tab3d_geometry::kMovableTabs,
+                             CRect(10, 10, 410, 36), &parent, 78));
+    for (const char* label : {"Engine", "Graphs", "Tables", "Notes"}) strip.AddTab(label);
+    strip.EnableTab(2, FALSE);
+    strip.ActivateTab(0);
+    PumpPending();
+    ASSERT_EQ(parent.notices.size(), 1u);
+    EXPECT_EQ(parent.notices[0].change.newIndex, 0);
+
+    auto click = [&](int tab) { Press(strip, Centre(strip.GetTabRect(tab))); };
+    click(1);
+    ASSERT_EQ(parent.notices.size(), 2u);
+    EXPECT_EQ(parent.notices[1].message, (UINT)WM_TABSELECTED);
+    EXPECT_EQ(parent.notices[1].change.controlId, 78);
+    EXPECT_EQ(parent.notices[1].change.newIndex, 1);
+    EXPECT_EQ(parent.notices[1].change.oldIndex, 0);
+    click(1);
+    ASSERT_EQ(parent.notices.size(), 3u);
+    EXPECT_EQ(parent.notices[2].message, (UINT)WM_TABREACTIVATED);
+    click(2);  // disabled
+    Press(strip, POINT{395, 2});  // the edge beyond the tabs
+    EXPECT_EQ(parent.notices.size(), 3u);
+
+    // Arrows skip the disabled tab and stop at the ends.
+    strip.SendMessage(WM_KEYDOWN, VK_RIGHT);
+    int current = -1;
+    ASSERT_TRUE(strip.GetCurrentTab(current));
+    EXPECT_EQ(current, 3);
+    strip.SendMessage(WM_KEYDOWN, VK_DOWN);
+    strip.SendMessage(WM_KEYDOWN, VK_LEFT);
+    ASSERT_TRUE(strip.GetCurrentTab(current));
+    EXPECT_EQ(current, 1);
+    EXPECT_EQ(parent.notices.size(), 5u);
+
+    strip.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(Centre(strip.GetTabRect(3)).x, 12));
+    ASSERT_EQ(parent.notices.size(), 6u);
+    EXPECT_EQ(parent.notices[5].message, (UINT)WM_TABDBLCLK);
+    EXPECT_EQ(parent.notices[5].wParam, 3u);
+
+    // Dragging the current tab over another moves it there.
+    const POINT grab = Centre(strip.GetTabRect(1));
+    const POINT drop = Centre(strip.GetTabRect(3));
+    strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grab.x, grab.y));
+    strip.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(drop.x, drop.y));
+    strip.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+    ASSERT_EQ(parent.notices.size(), 8u);  // reactivated, then moved
+    EXPECT_EQ(parent.notices[7].change.newIndex, 3);
+    EXPECT_EQ(parent.notices[7].change.oldIndex, 1);
+    std::vector<std::string> order;
+    for (int i = 0; i < strip.GetTabCount(); ++i) order.push_back(static_cast<LPCSTR>(strip.GetTab(i)->label));
+    EXPECT_EQ(order, (std::vector<std::string>{"Engine", "Tables", "Notes", "Graphs"}));
+    EXPECT_FALSE(strip.IsTabEnabled(1));  // the flag went with its tab
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    // Tooltips name the label.
+    TOOLINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_EQ(strip.OnToolHitTest(CPoint(Centre(strip.GetTabRect(0))), &info), 1);
+    EXPECT_STREQ(info.lpszText, "Engine");
+    std::free(info.lpszText);
+
+    // The edge's black line runs along the top except where the raised
+    // current tab covers it.
+    strip.RedrawWindow();
+    const testing_harness::Pixels pixels = testing_harness::Pixels::FromWindow(strip.m_hWnd);
+    pixels.SavePng(ShotPath("tab3d-strip.png"));
+    const RECT raised = strip.GetTabRect(3);
+    EXPECT_EQ(pixels.At(395, 0), 0u);
+    EXPECT_EQ(pixels.At(2, 0), 0u);
+    EXPECT_NE(pixels.At(Centre(raised).x, 0), 0u);
+    EXPECT_EQ(pixels.At(Centre(raised).x, 2), testing_harness::Rgb(::GetSysColor(COLOR_BTNFACE)));
+    strip.DestroyWindow();
+    parent.DestroyWindow();
 }
 
 }  // namespace
