@@ -211,12 +211,12 @@ void SECCustomCaption::Draw() {
     }
     int x = cg::TextStart(m_alignment, textArea, firstSize.cx + restSize.cx);
     const int y = (height - firstSize.cy) / 2;
-    ::SelectObject(memory, fontOf(italic));
+    // White on the gradient, which starts black.
     ::SetTextColor(memory, m_active ? RGB(255, 255, 255) : ::GetSysColor(COLOR_INACTIVECAPTIONTEXT));
+    ::SelectObject(memory, fontOf(italic));
     ::TextOutA(memory, x, y, first, first.GetLength());
     if (!rest.IsEmpty()) {
         ::SelectObject(memory, fontOf(plain));
-        ::SetTextColor(memory, m_active ? ::GetSysColor(COLOR_CAPTIONTEXT) : ::GetSysColor(COLOR_INACTIVECAPTIONTEXT));
         ::TextOutA(memory, x + firstSize.cx, y, rest, rest.GetLength());
     }
     ::SelectObject(memory, oldFont);

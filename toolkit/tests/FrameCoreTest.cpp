@@ -539,3 +539,110 @@ TEST(ToolkitSDIFrameTest, AMenuBarTakesTheFramesMenu) {
     EXPECT_FALSE(::IsWindow(wnd));
     DrainQuit();
 }
+
+TEST(CustomCaptionGeometry, RectanglesBandsAndTextPlaces) {
+    namespace cg = caption_geometry;
+    const cg::Metrics m = {4, 4, 18, 18};
+    struct RectCase { int width; bool thick, newShell; int buttons; RECT expected; };
+    const RectCase rects[] = {
+        {400, true, true, 3, {4, 4, 342, 22}},
+        {400, false, true, 3, {4, 3, 342, 21}},   // one higher without a thick frame
+        {400, true, true, 0, {4, 4, 396, 22}},
+        {400, true, false, 3, {4, 4, 381, 22}},   // the older shell kept room for one button
+        {50, true, true, 3, {4, 4, 4, 22}},       // never negative
+    };
+    for (const RectCase& c : rects) {
+        const RECT r = cg::CaptionRect(c.width, m, c.thick, c.newShell, c.buttons);
+        EXPECT_TRUE(::EqualRect(&r, &c.expected)) << c.width << " " << c.buttons << ": " << r.left << "," << r.top
+                                                  << "," << r.right << "," << r.bottom;
+    }
+    EXPECT_EQ(cg::BandCount(600), 60);
+    EXPECT_EQ(cg::BandCount(30), 30);
+    EXPECT_EQ(cg::BandCount(0), 1);
+    const COLORREF blue = RGB(10, 40, 200);
+    EXPECT_EQ(cg::BandColour(0, 60, blue), RGB(0, 0, 0));
+    EXPECT_EQ(cg::BandColour(59, 60, blue), blue);
+    EXPECT_EQ(cg::BandColour(30, 61, blue), RGB(5, 20, 100));
+    EXPECT_EQ(cg::BandColour(0, 1, blue), blue);
+    const RECT caption = {10, 0, 210, 18};
+    const RECT firstBand = cg::BandRect(0, 60, caption);
+    const RECT lastBand = cg::BandRect(59, 60, caption);
+    EXPECT_EQ(firstBand.left, 10);
+    EXPECT_EQ(lastBand.right, 210);
+    struct TextCase { int alignment, width, expected; };
+    const TextCase texts[] = {{0, 50, 10}, {1, 50, 85}, {2, 50, 160}, {1, 300, 10}, {2, 300, 10}};
+    for (const TextCase& c : texts) EXPECT_EQ(cg::TextStart(c.alignment, caption, c.width), c.expected);
+}
+
+namespace {
+
+// Screenshots go to the temporary folder, out of the source tree.
+std::string TempFile(const char* name) {
+    char dir[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + name;
+}
+
+// The frame's whole window, non-client area included, as the screen shows it.
+testing_harness::Pixels WindowPixels(HWND wnd) {
+    RECT r;
+    ::GetWindowRect(wnd, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    HDC windowDC = ::GetWindowDC(wnd);
+    HDC memory = ::CreateCompatibleDC(windowDC);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(windowDC, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, windowDC, 0, 0, SRCCOPY);
+    testing_harness::Pixels pixels = testing_harness::Pixels::FromDC(memory, width, height);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(wnd, windowDC);
+    return pixels;
+}
+
+}  // namespace
+
+TEST(CustomCaption, DrawsAGradientThatFollowsActivation) {
+    auto* frame = new CCoreSDIFrame;
+    ASSERT_TRUE(frame->LoadFrame(IDR_CORE_SDI));
+    HWND wnd = frame->m_hWnd;
+    frame->SetWindowPos(nullptr, 20, 20, 480, 200, SWP_NOZORDER);
+    frame->ShowWindow(SW_SHOW);
+    frame->UpdateWindow();
+    frame->EnableCustomCaption(TRUE, TRUE);
+    testing_harness::PumpPending();
+    ASSERT_TRUE(frame->GetCustomCaption().IsEnabled());
+
+    frame->SendMessage(WM_NCACTIVATE, TRUE);
+    EXPECT_TRUE(frame->GetCustomCaption().IsActive());
+    const RECT caption = frame->GetCustomCaption().GetCaptionRect();
+    const int width = caption.right - caption.left;
+    ASSERT_GT(width, 180);
+    testing_harness::Pixels active = WindowPixels(wnd);
+    active.SavePng(TempFile("custom-caption.png"));
+    const COLORREF to = ::GetSysColor(COLOR_ACTIVECAPTION);
+    using testing_harness::Rgb;
+    // Row 0 of the caption is clear of the icon and the title.
+    EXPECT_EQ(active.At(caption.right - 2, caption.top), Rgb(to));
+    const RECT middle = caption_geometry::BandRect(30, 60, caption);
+    EXPECT_EQ(active.At(middle.left, caption.top), Rgb(caption_geometry::BandColour(30, 60, to)));
+    // The title is drawn: white pixels in the caption.
+    const RECT title = {caption.left, caption.top, caption.left + width / 2, caption.bottom};
+    EXPECT_GT(active.Count(0xFFFFFF, &title), 10);
+
+    frame->SendMessage(WM_NCACTIVATE, FALSE);
+    EXPECT_FALSE(frame->GetCustomCaption().IsActive());
+    testing_harness::Pixels inactive = WindowPixels(wnd);
+    EXPECT_EQ(inactive.At(caption.right - 2, caption.top), Rgb(::GetSysColor(COLOR_INACTIVECAPTION)));
+    EXPECT_EQ(inactive.At(middle.left, caption.top), Rgb(::GetSysColor(COLOR_INACTIVECAPTION)));
+
+    // A new title is drawn by the caption too.
+    frame->SendMessage(WM_NCACTIVATE, TRUE);
+    frame->SetWindowText("Renamed - Frame");
+    EXPECT_EQ(testing_harness::ControlText(wnd), "Renamed - Frame");
+    EXPECT_EQ(WindowPixels(wnd).At(caption.right - 2, caption.top), Rgb(to));
+    frame->DestroyWindow();
+    DrainQuit();
+}
