@@ -20,6 +20,8 @@ void SinCos(float x, float* sine, float* cosine);
 // x^y with the special cases of the C standard's powf (pow(x, 0) = 1,
 // pow(1, y) = 1, negative x only with whole y, signed zeros and infinities).
 float Pow(float x, float y);
+// Pow(x, y1) and Pow(x, y2), bit for bit, taking log2 x once.
+void PowPair(float x, float y1, float y2, float* first, float* second);
 // x^2.5 in double, correctly rounded; a NaN for x < 0.
 double PowTwoAndAHalf(double x);
 

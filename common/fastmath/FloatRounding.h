@@ -8,6 +8,9 @@
 
 #include "common/fastmath/DoubleDouble.h"
 
+// The fast paths are inlined into their few callers.
+#define FASTMATH_INLINE [[gnu::always_inline]] inline
+
 namespace fastmath {
 
 inline uint64_t BitsOf(double x) {

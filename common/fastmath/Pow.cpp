@@ -49,7 +49,7 @@ struct LogArgument {
     double z;
 };
 
-LogArgument SplitArgument(float x) {
+FASTMATH_INLINE LogArgument SplitArgument(float x) {
     uint32_t bits = BitsOf(x);
     int exponent = static_cast<int>(bits >> 23) - 127;
     if ((bits >> 23) == 0) {  // subnormal
@@ -69,7 +69,7 @@ LogArgument SplitArgument(float x) {
 
 // log2 x in double, relative error below 2^-51: the table's -log2 c in two
 // parts and log2(1 + z) by a degree-7 polynomial (Estrin's scheme).
-double Log2Double(const LogArgument& a) {
+FASTMATH_INLINE double Log2Double(const LogArgument& a) {
     const double z = a.z, z2 = z * z;
     constexpr double c1 = kInvLn2, c2 = -kInvLn2 / 2, c3 = kInvLn2 / 3, c4 = -kInvLn2 / 4,
                      c5 = kInvLn2 / 5, c6 = -kInvLn2 / 6, c7 = kInvLn2 / 7;
@@ -82,7 +82,7 @@ double ScaleByPowerOfTwo(int q) {
 }
 
 // 2^l for -152 < l < 130 in double, relative error below 2^-52.
-double Exp2Double(double l) {
+FASTMATH_INLINE double Exp2Double(double l) {
     const double shifter = 0x1.8p52;
     const double n = (l * 64.0 + shifter) - shifter;
     const int ni = static_cast<int>(n);
@@ -187,6 +187,24 @@ DoublePair Exp2Pair(DoublePair l) {
     return v;
 }
 
+// x^y for x > 0 finite, x != 1, y finite and nonzero, from x's split.
+float PowFromLog(float x, float y, const LogArgument& arg) {
+    const double l = static_cast<double>(y) * Log2Double(arg);
+    if (l >= 129.0) return std::numeric_limits<float>::infinity();
+    if (l < -151.0) return 0.0f;
+    const double fast = Exp2Double(l);
+    // Normal results by the bits below a float's mantissa (2^-41 relative is
+    // at most 2^12 double ulps), results near the ends of the range by their
+    // neighbouring floats.
+    const bool normal = fast >= 0x1p-126 && fast < 0x1p128;
+    if (normal ? !NearFloatMidpointNormal(fast, 1u << 12) : !MayRoundEitherWay(fast, kRelErrorBound))
+        return static_cast<float>(fast);
+
+    double exact;
+    if (ExactPower(x, y, &exact)) return static_cast<float>(exact);
+    return RoundToFloat(Exp2Pair(Mul(Log2Pair(arg), static_cast<double>(y))));
+}
+
 }  // namespace
 
 float Pow(float x, float y) {
@@ -218,22 +236,27 @@ float Pow(float x, float y) {
         return negative ? -r : r;
     }
 
-    const LogArgument arg = SplitArgument(x);
-    const double l = static_cast<double>(y) * Log2Double(arg);
     const float sign = negative ? -1.0f : 1.0f;
-    if (l >= 129.0) return sign * inf;
-    if (l < -151.0) return sign * 0.0f;
-    const double fast = Exp2Double(l);
-    // Normal results by the bits below a float's mantissa (2^-41 relative is
-    // at most 2^12 double ulps), results near the ends of the range by their
-    // neighbouring floats.
-    const bool normal = fast >= 0x1p-126 && fast < 0x1p128;
-    if (normal ? !NearFloatMidpointNormal(fast, 1u << 12) : !MayRoundEitherWay(fast, kRelErrorBound))
-        return sign * static_cast<float>(fast);
+    return sign * PowFromLog(x, y, SplitArgument(x));
+}
 
-    double exact;
-    if (ExactPower(x, y, &exact)) return sign * static_cast<float>(exact);
-    return sign * RoundToFloat(Exp2Pair(Mul(Log2Pair(arg), static_cast<double>(y))));
+void PowPair(float x, float y1, float y2, float* first, float* second) {
+    // The common case shares the log: x positive, finite and not 1, each y
+    // finite and nonzero (the shape Pow itself takes down to PowFromLog).
+    const uint32_t xBits = BitsOf(x);
+    const auto ordinary = [](float y) {
+        const uint32_t ay = BitsOf(y) & 0x7FFFFFFFu;
+        return ay != 0 && ay < 0x7F800000u;
+    };
+    if (xBits == 0 || xBits >= 0x7F800000u || xBits == 0x3F800000u || !ordinary(y1) ||
+        !ordinary(y2)) {
+        *first = Pow(x, y1);
+        *second = Pow(x, y2);
+        return;
+    }
+    const LogArgument arg = SplitArgument(x);
+    *first = PowFromLog(x, y1, arg);
+    *second = PowFromLog(x, y2, arg);
 }
 
 }  // namespace fastmath

@@ -37,43 +37,43 @@ struct Reduced {
     uint64_t lo;
 };
 
-Reduced Reduce(uint32_t absBits) {
+FASTMATH_INLINE Reduced Reduce(uint32_t absBits) {
     const int exponent = static_cast<int>(absBits >> 23);
     const uint64_t mantissa = (absBits & 0x7FFFFFu) | 0x800000u;
     // |x| = mantissa 2^s; the window starts at bit s + 1 of 1/(2 pi), held
-    // behind 64 zero bits.
+    // behind 64 zero bits. Branch-free throughout: the kernels' arguments
+    // change sector, side and exponent from call to call.
     const int offset = exponent - 150 + 64;
     const int word = offset >> 6, shift = offset & 63;
     const uint64_t* bits = tables::kInvTwoPiBits + word;
-    uint64_t windowHi = bits[0] << shift, windowLo = bits[1] << shift;
-    if (shift != 0) {
-        windowHi |= bits[1] >> (64 - shift);
-        windowLo |= bits[2] >> (64 - shift);
-    }
+    // (b >> 1) >> (63 - shift) is b >> (64 - shift), and 0 for shift 0.
+    const uint64_t windowHi = (bits[0] << shift) | ((bits[1] >> 1) >> (63 - shift));
+    const uint64_t windowLo = (bits[1] << shift) | ((bits[2] >> 1) >> (63 - shift));
     const Wide low = MultiplyWide(mantissa, windowLo);
     const Wide high = MultiplyWide(mantissa, windowHi);
     const uint64_t turnHi = high.lo + low.hi;  // fraction of a turn, 2^-128 units
     const uint64_t turnLo = low.lo;
 
     Reduced r;
-    r.sector = static_cast<unsigned>(turnHi >> 58);
-    r.hi = (turnHi << 6) | (turnLo >> 58);
-    r.lo = turnLo << 6;
-    r.negativeOffset = (r.hi >> 63) != 0;
-    if (r.negativeOffset) {  // past the centre line: offset from the next sector
-        ++r.sector;
-        r.lo = ~r.lo + 1;
-        r.hi = ~r.hi + (r.lo == 0 ? 1 : 0);
-    }
-    r.sector &= 63;
+    const uint64_t hi = (turnHi << 6) | (turnLo >> 58);
+    const uint64_t lo = turnLo << 6;
+    // Past the centre line: the offset from the next sector, negated.
+    r.negativeOffset = (hi >> 63) != 0;
+    const uint64_t negate = uint64_t{0} - (hi >> 63);
+    r.lo = (lo ^ negate) - negate;
+    r.hi = (hi ^ negate) + (negate & static_cast<uint64_t>(lo == 0));
+    r.sector = static_cast<unsigned>((turnHi >> 58) + (hi >> 63)) & 63;
     return r;
 }
 
-// The offset angle r in radians, in double.
-double OffsetAngle(const Reduced& r) {
-    const double t = (static_cast<double>(r.hi) + static_cast<double>(r.lo) * 0x1p-64) * 0x1p-64;
-    const double angle = t * tables::kPiOver32.hi;
-    return r.negativeOffset ? -angle : angle;
+// The offset angle r in radians, in double. Its top 53 and next 32 bits are
+// converted exactly (signed conversions, no branch on the top bit) and
+// summed with one rounding.
+FASTMATH_INLINE double OffsetAngle(const Reduced& r) {
+    const double top = static_cast<double>(static_cast<int64_t>(r.hi >> 11));
+    const double next = static_cast<double>(static_cast<int64_t>(((r.hi & 0x7FF) << 21) | (r.lo >> 43)));
+    const double angle = (top * 0x1p-53 + next * 0x1p-85) * tables::kPiOver32.hi;
+    return DoubleFromBits(BitsOf(angle) | (static_cast<uint64_t>(r.negativeOffset) << 63));
 }
 
 // The offset angle as a double-double.
@@ -94,7 +94,7 @@ struct SinCosPair {
 };
 
 // sin and cos of the reduced angle in double: Taylor polynomials, |r| <= pi/64.
-SinCosPair EvaluateDouble(const Reduced& red) {
+FASTMATH_INLINE SinCosPair EvaluateDouble(const Reduced& red) {
     const double r = OffsetAngle(red);
     const double r2 = r * r;
     const double sinR =

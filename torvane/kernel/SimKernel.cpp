@@ -4,6 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "common/fastmath/FastMath.h"
+
 namespace torvane {
 
 namespace {
@@ -288,17 +290,63 @@ bool IsOpen(const SimKernelValve& valve, float crankDeg) {
     return crankDeg > valve.openAngle && crankDeg < valve.closeAngle;
 }
 
-// Area of a valve known to be open at this crank angle.
-float OpenValveArea(const SimKernelValve& valve, float crankDeg) {
+// Valve lift (in) of a valve known to be open at this crank angle.
+float OpenValveLift(const SimKernelValve& valve, float crankDeg) {
     const float camDeg = (crankDeg - valve.openAngle) / 2.0f;
-    float lift = kRockerRatio * LobeLift(valve.lobe, camDeg);
-    if (lift < 0.0f) lift = 1e-06f;
-    return lift * SimKernelFlowCoefficient(valve, lift) * valve.effectiveDiameter * kPi;
+    const float lift = kRockerRatio * LobeLift(valve.lobe, camDeg);
+    return lift < 0.0f ? 1e-06f : lift;
+}
+
+float AreaAtLift(const SimKernelValve& valve, float lift, float flowCoefficient) {
+    return lift * flowCoefficient * valve.effectiveDiameter * kPi;
 }
 
 float ValveArea(const SimKernelValve& valve, float crankDeg) {
-    return IsOpen(valve, crankDeg) ? OpenValveArea(valve, crankDeg) : 0.0f;
+    if (!IsOpen(valve, crankDeg)) return 0.0f;
+    const float lift = OpenValveLift(valve, crankDeg);
+    return AreaAtLift(valve, lift, SimKernelFlowCoefficient(valve, lift));
 }
+
+// The flow coefficient of one valve side through a run: the same values as
+// SimKernelFlowCoefficient, but when the flow-bench lifts rise strictly the
+// segment search starts at the previous step's segment (lift changes little
+// from step to step).
+class FlowCoefficientLookup {
+public:
+    explicit FlowCoefficientLookup(const SimKernelValve& valve) : valve_(valve) {
+        while (used_ < kSimFlowPoints && valve.flowLift[used_] != 0.0f) ++used_;
+        rising_ = true;
+        for (int i = 1; i < used_; ++i)
+            if (!(valve.flowLift[i] > valve.flowLift[i - 1])) rising_ = false;
+    }
+
+    float At(float valveLift) {
+        if (!rising_ || used_ == 0) return SimKernelFlowCoefficient(valve_, valveLift);
+        // The segment i with lift[i-1] < valveLift <= lift[i] (lift[-1] is the
+        // zero-lift point), the last one beyond the last point; a NaN lands
+        // there too, as in the full search.
+        const float* lifts = valve_.flowLift;
+        int i = segment_;
+        while (i > 0 && !(valveLift > lifts[i - 1])) --i;
+        while (i < used_ - 1 && !(valveLift <= lifts[i])) ++i;
+        segment_ = i;
+        const float lowLift = i > 0 ? lifts[i - 1] : 0.0f;
+        const float lowCoefficient = i > 0 ? valve_.flowCoefficient[i - 1] : 1.0f;
+        const float highLift = lifts[i];
+        const float highCoefficient = valve_.flowCoefficient[i];
+        float coefficient = highCoefficient;
+        if (highLift > lowLift)
+            coefficient = lowCoefficient + (highCoefficient - lowCoefficient) *
+                                               (valveLift - lowLift) / (highLift - lowLift);
+        return std::min(std::max(coefficient, 0.0f), 1.0f);
+    }
+
+private:
+    const SimKernelValve& valve_;
+    int used_ = 0;
+    bool rising_ = false;
+    int segment_ = 0;
+};
 
 // Compressible flow through an open valve, always with the subsonic flow
 // function. False when the pressure ratio, upstream temperature or flow
@@ -313,7 +361,9 @@ bool ComputeValveFlow(float upstreamPressure, float upstreamTemperature, float d
                       float area, float rpm, ValveFlow& flow) {
     const float ratio = downstreamPressure / upstreamPressure;
     if (!(ratio >= 0.0f) || !(upstreamTemperature >= 0.0f)) return false;
-    const float flowFunction = 5.0f * (std::pow(ratio, 1.428f) - std::pow(ratio, 1.714f));
+    float power1428, power1714;
+    fastmath::PowPair(ratio, 1.428f, 1.714f, &power1428, &power1714);
+    const float flowFunction = 5.0f * (power1428 - power1714);
     if (!(flowFunction >= 0.0f)) return false;
     flow.rootFlowFunction = std::sqrt(flowFunction);
     flow.sonicTerm = std::sqrt(2405.018f * upstreamTemperature);
@@ -321,6 +371,30 @@ bool ComputeValveFlow(float upstreamPressure, float upstreamTemperature, float d
                     flow.rootFlowFunction * area * 0.16666666666666666f / rpm;
     return true;
 }
+
+// Slider-crank geometry with the ratios of crank radius and rod length taken once.
+struct CrankGeometry {
+    explicit CrankGeometry(const SimKernelWork& k)
+        : clearanceVolume(k.clearanceVolume),
+          pistonAreaTimesCrank(k.pistonAreaTimesCrank),
+          crankRadius(k.crankRadius),
+          rodLength(k.rodLength),
+          crankPerRod(k.crankRadius / k.rodLength),
+          rodPerCrank(k.rodLength / k.crankRadius) {}
+
+    void VolumeAt(float crankDeg, float* volume, float* dVolumePerDeg) const {
+        const float theta = crankDeg * kDegToRad;
+        const float sinTheta = std::sin(theta);
+        const float cosTheta = std::cos(theta);
+        const float s = crankPerRod * sinTheta;
+        const float root = std::sqrt(1.0f - s * s);
+        *volume = clearanceVolume + pistonAreaTimesCrank * ((1.0f - cosTheta) + rodPerCrank * (1.0f - root));
+        *dVolumePerDeg = (crankRadius * cosTheta / rodLength / root + 1.0f) * sinTheta *
+                         pistonAreaTimesCrank * kDegToRad;
+    }
+
+    float clearanceVolume, pistonAreaTimesCrank, crankRadius, rodLength, crankPerRod, rodPerCrank;
+};
 
 // Efficiency of a turbocharger or centrifugal blower, falling off away from its rated speed.
 float CompressorEfficiency(float speed, const SimulationBlock& b) {
@@ -354,7 +428,12 @@ struct CycleOutcome {
 
 class KernelRun {
 public:
-    explicit KernelRun(SimulationBlock& block) : block_(block), work_(block.kernel) {}
+    explicit KernelRun(SimulationBlock& block)
+        : block_(block),
+          work_(block.kernel),
+          crank_(block.kernel),
+          intakeCoefficient_(block.kernel.intake),
+          exhaustCoefficient_(block.kernel.exhaust) {}
 
     bool Run() {
         for (int point = 0; point < kSpeedPoints; ++point)
@@ -423,7 +502,7 @@ private:
 
         float theta = s.startAngle;
         float volume, dVolume;
-        SimKernelCylinderVolume(block_, theta, &volume, &dVolume);
+        crank_.VolumeAt(theta, &volume, &dVolume);
         float p = cylinderPressure_;
         float t = kCycleStartTemperature;
         float m = volume * p * 7.810431e-07f;
@@ -435,8 +514,15 @@ private:
         while (theta <= endAngle) {
             const bool intakeOpen = IsOpen(k.intake, theta);
             const bool exhaustOpen = IsOpen(k.exhaust, theta);
-            const float intakeArea = intakeOpen ? OpenValveArea(k.intake, theta) : 0.0f;
-            const float exhaustArea = exhaustOpen ? OpenValveArea(k.exhaust, theta) : 0.0f;
+            float intakeArea = 0.0f, exhaustArea = 0.0f;
+            if (intakeOpen) {
+                const float lift = OpenValveLift(k.intake, theta);
+                intakeArea = AreaAtLift(k.intake, lift, intakeCoefficient_.At(lift));
+            }
+            if (exhaustOpen) {
+                const float lift = OpenValveLift(k.exhaust, theta);
+                exhaustArea = AreaAtLift(k.exhaust, lift, exhaustCoefficient_.At(lift));
+            }
             exhaustPort = ExhaustPortPressure(s, theta, exhaustPort);
             ram = RamTerm(s, theta, ram);
 
@@ -508,7 +594,7 @@ private:
 
             theta += dTheta;
             float nextVolume;
-            SimKernelCylinderVolume(block_, theta, &nextVolume, &dVolume);
+            crank_.VolumeAt(theta, &nextVolume, &dVolume);
             work += (p + pLast) * (nextVolume - volume) * 0.5f;
             volume = nextVolume;
         }
@@ -580,6 +666,9 @@ private:
 
     SimulationBlock& block_;
     SimKernelWork& work_;
+    const CrankGeometry crank_;
+    FlowCoefficientLookup intakeCoefficient_;
+    FlowCoefficientLookup exhaustCoefficient_;
     // Carried from one speed point to the next.
     float ramAmplitude_ = 0.0f;
     float speedCorrection_ = 1.25f;
@@ -657,17 +746,7 @@ void SimKernelRun() {
 
 void SimKernelCylinderVolume(const SimulationBlock& block, float crankDeg, float* volume,
                              float* dVolumePerDeg) {
-    const SimKernelWork& k = block.kernel;
-    const float theta = crankDeg * kDegToRad;
-    const float sinTheta = std::sin(theta);
-    const float cosTheta = std::cos(theta);
-    const float s = k.crankRadius / k.rodLength * sinTheta;
-    const float root = std::sqrt(1.0f - s * s);
-    *volume =
-        k.clearanceVolume +
-        k.pistonAreaTimesCrank * ((1.0f - cosTheta) + k.rodLength / k.crankRadius * (1.0f - root));
-    *dVolumePerDeg = (k.crankRadius * cosTheta / k.rodLength / root + 1.0f) * sinTheta *
-                     k.pistonAreaTimesCrank * kDegToRad;
+    CrankGeometry(block.kernel).VolumeAt(crankDeg, volume, dVolumePerDeg);
 }
 
 float SimKernelIntakeValveArea(const SimulationBlock& block, float crankDeg) {

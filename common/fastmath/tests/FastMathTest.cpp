@@ -277,6 +277,31 @@ TEST(FastMathTest, SpecialValuesOfPow) {
             << std::hexfloat << c.x << " ^ " << c.y;
 }
 
+// The pair shares its log but must give exactly the two single powers: on
+// special bases and exponents, and on sampled bases with the kernels'
+// exponent pair and random ones.
+TEST(FastMathTest, PowPairGivesTheTwoPowers) {
+    const float specials[] = {0.0f, -0.0f, 1.0f, -1.0f, kInf, -kInf, kNaN, 0x1p-149f, -2.0f,
+                              0.5f, 4.0f, 9.0f, 0x1.fffffep127f, 0x1p-126f};
+    const float exponents[] = {1.428f, 1.714f, 0.0f, -0.0f, 1.0f, 2.0f, 3.0f, -0.5f,
+                               kInf, -kInf, kNaN, 128.0f, -150.0f, 0x1p30f};
+    const auto check = [](float x, float y1, float y2) {
+        float first = 0, second = 0;
+        fastmath::PowPair(x, y1, y2, &first, &second);
+        EXPECT_TRUE(Same(fastmath::Pow(x, y1), first)) << std::hexfloat << x << " ^ " << y1;
+        EXPECT_TRUE(Same(fastmath::Pow(x, y2), second)) << std::hexfloat << x << " ^ " << y2;
+    };
+    for (float x : specials)
+        for (float y1 : exponents)
+            for (float y2 : exponents) check(x, y1, y2);
+    std::mt19937 random(2029);
+    std::uniform_real_distribution<float> ratio(0.0f, 1.0f), exponent(-40.0f, 40.0f);
+    for (int i = 0; i < 100000; ++i) {
+        check(ratio(random), 1.428f, 1.714f);
+        check(FromBits(random()), exponent(random), exponent(random));
+    }
+}
+
 // Each sample float against the reference; counts wrong roundings (where
 // the reference is decided) and undecided samples.
 struct Tally {
