@@ -97,6 +97,17 @@ out.append("};")
 out.append("")
 
 out.append("const DoublePair kPiOver32 = %s;" % pair_line(mp.pi / 32))
+
+# 32/pi (sectors per radian) in three parts: the first two of 29 bits each,
+# so a float times either is exact in double.
+def leading_bits(v, n):
+    e = int(mpmath.floor(mpmath.log(abs(v), 2)))
+    return mpmath.nint(v * mpf(2) ** (n - 1 - e)) / mpf(2) ** (n - 1 - e)
+sectors = 32 / mp.pi
+part1 = leading_bits(sectors, 29)
+part2 = leading_bits(sectors - part1, 29)
+part3 = float(sectors - part1 - part2)
+out.append("const double kSectorsPerRadian[3] = {%s, %s, %s};" % (hexf(part1), hexf(part2), hexf(part3)))
 out.append("const DoublePair kLn2 = %s;" % pair_line(mpmath.log(2)))
 inv = 1 / mpmath.log(2)
 out.append("const DoublePair kInvLn2 = %s;" % pair_line(inv))

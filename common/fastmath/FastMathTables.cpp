@@ -336,6 +336,7 @@ const DoublePair kInverse[20] = {
 };
 
 const DoublePair kPiOver32 = {0x1.921fb54442d18p-4, 0x1.1a62633145c07p-58};
+const double kSectorsPerRadian[3] = {0x1.45f306e000000p+3, -0x1.b1bbead000000p-28, -0x1.80f62a0b82b2dp-58};
 const DoublePair kLn2 = {0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
 const DoublePair kInvLn2 = {0x1.71547652b82fep+0, 0x1.777d0ffda0d24p-56};
 

@@ -28,6 +28,8 @@ extern const DoublePair kExp2Sixtyfourths[64];  // 2^(j / 64)
 extern const DoublePair kInverseFactorial[20];  // 1 / n!
 extern const DoublePair kInverse[20];           // 1 / n (entry 0 unused)
 extern const DoublePair kPiOver32;
+// 32/pi as a sum of three doubles, the first two of 29 bits each.
+extern const double kSectorsPerRadian[3];
 extern const DoublePair kLn2;
 extern const DoublePair kInvLn2;
 

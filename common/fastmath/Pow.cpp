@@ -58,11 +58,11 @@ FASTMATH_INLINE LogArgument SplitArgument(float x) {
     }
     const uint32_t fraction = bits & 0x7FFFFFu;
     const unsigned index = fraction >> 16;
-    double m = static_cast<double>(fraction | 0x800000u) * 0x1p-23;
-    if (index >= 53) {
-        m *= 0.5;
-        ++exponent;
-    }
+    // Without a branch: which half a ratio's mantissa lies in is a coin toss.
+    static const double kMantissaScale[2] = {0x1p-23, 0x1p-24};
+    const unsigned upper = index >= 53 ? 1u : 0u;
+    const double m = static_cast<double>(fraction | 0x800000u) * kMantissaScale[upper];
+    exponent += static_cast<int>(upper);
     const tables::LogEntry* row = &kLog2Table[index];
     return {exponent, row, m * row->reciprocal - 1.0};
 }

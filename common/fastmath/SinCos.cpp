@@ -6,6 +6,8 @@
 // six bits pick one of 64 sectors k, the rest is the offset t from the
 // sector's centre line, |t| <= 1/2 sector, and
 //   sin(x) = sin(2 pi k / 64) cos(r) + cos(2 pi k / 64) sin(r),  r = t pi / 32.
+// Below 2^8 the sector and offset come from double arithmetic instead
+// (below): the same sum then, unless the offset is too small to trust.
 // The double evaluation is within 2^-49 of the exact value (relative); the
 // result is rounded from it unless it lies within 2^-44 of a point halfway
 // between floats, when the same sum is taken in double-double arithmetic
@@ -93,16 +95,52 @@ struct SinCosPair {
     double cosine;
 };
 
+// |x| < 2^8 in double: 32/pi = C1 + C2 + C3, C1 and C2 of 29 bits, so |x| C1
+// and |x| C2 are exact; k is the integer nearest |x| C1 and
+//   t = (|x| C1 - k) + |x| C2 + |x| C3
+// is within 2^-52 |t| + 2^-102 of the exact offset (the first difference is
+// exact, then two roundings; C3's product and what lies beyond C3 add
+// 2^-103 each). From |t| >= 2^-40 on that is within the integer
+// reduction's error; smaller offsets take the integer path.
+constexpr uint32_t kDoubleReductionLimitBits = (127u + 8u) << 23;
+constexpr double kSmallestDoubleOffset = 0x1p-40;
+
+struct SectorAngle {
+    unsigned sector;
+    double angle;  // r in radians
+};
+
+FASTMATH_INLINE bool ReduceInDouble(uint32_t absBits, SectorAngle* out) {
+    if (absBits >= kDoubleReductionLimitBits) return false;
+    const double ax = static_cast<double>(FloatFromBits(absBits));
+    const double* c = tables::kSectorsPerRadian;
+    const double u = ax * c[0];
+    const double shifter = 0x1.8p52;
+    const double k = (u + shifter) - shifter;
+    const double t = ((u - k) + ax * c[1]) + ax * c[2];
+    if (!(t >= kSmallestDoubleOffset || t <= -kSmallestDoubleOffset)) return false;
+    out->sector = static_cast<unsigned>(static_cast<int>(k)) & 63;
+    out->angle = t * tables::kPiOver32.hi;
+    return true;
+}
+
+FASTMATH_INLINE SectorAngle SectorAngleOf(uint32_t absBits) {
+    SectorAngle a;
+    if (ReduceInDouble(absBits, &a)) return a;
+    const Reduced red = Reduce(absBits);
+    return {red.sector, OffsetAngle(red)};
+}
+
 // sin and cos of the reduced angle in double: Taylor polynomials, |r| <= pi/64.
-FASTMATH_INLINE SinCosPair EvaluateDouble(const Reduced& red) {
-    const double r = OffsetAngle(red);
+FASTMATH_INLINE SinCosPair EvaluateDouble(const SectorAngle& a) {
+    const double r = a.angle;
     const double r2 = r * r;
     const double sinR =
         r + r * r2 * (-1.0 / 6 + r2 * (1.0 / 120 + r2 * (-1.0 / 5040)));
     const double cosRMinus1 =
         r2 * (-0.5 + r2 * (1.0 / 24 + r2 * (-1.0 / 720 + r2 * (1.0 / 40320))));
-    const double s = kSinSixtyFourths[red.sector].hi;
-    const double c = kSinSixtyFourths[red.sector + 16].hi;
+    const double s = kSinSixtyFourths[a.sector].hi;
+    const double c = kSinSixtyFourths[a.sector + 16].hi;
     return {s + (s * cosRMinus1 + c * sinR), c + (c * cosRMinus1 - s * sinR)};
 }
 
@@ -140,9 +178,9 @@ DoublePair EvaluatePair(const Reduced& red, bool wantSine) {
     return Add(Mul(c, cosR), Negate(Mul(s, sinR)));
 }
 
-float Round(double fast, const Reduced& red, bool wantSine) {
+float Round(double fast, uint32_t absBits, bool wantSine) {
     if (!NearFloatMidpointNormal(fast, kMidpointTolerance)) return static_cast<float>(fast);
-    return RoundToFloat(EvaluatePair(red, wantSine));
+    return RoundToFloat(EvaluatePair(Reduce(absBits), wantSine));
 }
 
 }  // namespace
@@ -152,8 +190,7 @@ float Sin(float x) {
     const uint32_t absBits = bits & 0x7FFFFFFFu;
     if (absBits < kTinyExponentBits) return x;  // |sin x - x| < half an ulp
     if (absBits >= 0x7F800000u) return x - x;   // NaN for infinities and NaNs
-    const Reduced red = Reduce(absBits);
-    const float s = Round(EvaluateDouble(red).sine, red, true);
+    const float s = Round(EvaluateDouble(SectorAngleOf(absBits)).sine, absBits, true);
     return (bits >> 31) ? -s : s;
 }
 
@@ -161,8 +198,7 @@ float Cos(float x) {
     const uint32_t absBits = BitsOf(x) & 0x7FFFFFFFu;
     if (absBits < kTinyExponentBits) return 1.0f;
     if (absBits >= 0x7F800000u) return x - x;
-    const Reduced red = Reduce(absBits);
-    return Round(EvaluateDouble(red).cosine, red, false);
+    return Round(EvaluateDouble(SectorAngleOf(absBits)).cosine, absBits, false);
 }
 
 void SinCos(float x, float* sine, float* cosine) {
@@ -177,11 +213,10 @@ void SinCos(float x, float* sine, float* cosine) {
         *sine = *cosine = x - x;
         return;
     }
-    const Reduced red = Reduce(absBits);
-    const SinCosPair v = EvaluateDouble(red);
-    const float s = Round(v.sine, red, true);
+    const SinCosPair v = EvaluateDouble(SectorAngleOf(absBits));
+    const float s = Round(v.sine, absBits, true);
     *sine = (bits >> 31) ? -s : s;
-    *cosine = Round(v.cosine, red, false);
+    *cosine = Round(v.cosine, absBits, false);
 }
 
 }  // namespace fastmath
