@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Assertion.h"
+#include "torvane/results/BaseUnitValue.h"
 
 namespace torvane {
 
@@ -50,13 +51,6 @@ static_assert(sizeof kAnnotations / sizeof kAnnotations[0] == 14, "one row per a
 bool Set(const CFloatPtSpec& field) { return field.IsSet(); }
 
 }  // namespace
-
-float CamFieldInBaseUnit(const CFloatPtSpec& field) {
-    if (!field.IsSet()) return 0;
-    CFloatPtSpec copy(field);
-    copy.ToBaseUnit();
-    return copy.GetValue();
-}
 
 CCamTimingChart2D::CCamTimingChart2D() {
     labelFont_.CreatePointFont(80, "Arial");
@@ -162,7 +156,7 @@ bool CCamTimingChart2D::FillCurve(CamLiftProfile& profile, ZELDATA data, const C
     if (complete) {
         APP_ASSERT(cam_->primary.method.IsSet());
         profile.Set(cam_->primary.method.GetValue(), openingBase + openingSign * opening.GetValue(),
-                    closingBase + closing.GetValue(), CamFieldInBaseUnit(lift), cam_->rampRate.GetValue());
+                    closingBase + closing.GetValue(), BaseUnitValue(lift), cam_->rampRate.GetValue());
         profile.Generate();
         for (int i = 0; i < CamLiftProfile::kPointCount; ++i) {
             ZelDataSetXElement(data, 0, i, profile.angle[i]);
@@ -189,7 +183,7 @@ void CCamTimingChart2D::SetCam(const Cam* cam) {
     SetValues(m_chart, DATA(exhaustData_), DATA2(intakeData_));
 
     double max = 1.0, spacing = 0.1;
-    YScaleFor(std::max(CamFieldInBaseUnit(cam->intakeLift), CamFieldInBaseUnit(cam->exhaustLift)), max, spacing);
+    YScaleFor(std::max(BaseUnitValue(cam->intakeLift), BaseUnitValue(cam->exhaustLift)), max, spacing);
     SetValues(m_chart, Y_MAX(max), Y_TICK_ANCHOR(max), Y2_MAX(max), Y_MAJOR_SPACING(spacing),
               Y2_MAJOR_SPACING(spacing));
     if (events.method.IsSet()) {
@@ -264,7 +258,7 @@ void CCamTimingChart2D::DrawDimensions(HDC hdc) {
         if (exhaustDrawn) {
             const float evo = events.evo.GetValue();
             evc = events.evc.GetValue();
-            exhaustLift = CamFieldInBaseUnit(cam.exhaustLift);
+            exhaustLift = BaseUnitValue(cam.exhaustLift);
             DrawSpan(dc, kExhaustDuration, cam.exhaustDuration.GetValue(), 180 - evo, evc + 360, bottom);
             DrawSpan(dc, kExhaustOpening, evo, 180 - evo, 180, bottom);
             DrawSpan(dc, kExhaustClosing, evc, evc + 360, 360, bottom);
@@ -276,7 +270,7 @@ void CCamTimingChart2D::DrawDimensions(HDC hdc) {
         if (intakeDrawn) {
             ivo = events.ivo.GetValue();
             const float ivc = events.ivc.GetValue();
-            intakeLift = CamFieldInBaseUnit(cam.intakeLift);
+            intakeLift = BaseUnitValue(cam.intakeLift);
             DrawSpan(dc, kIntakeDuration, cam.intakeDuration.GetValue(), 360 - ivo, ivc + 540, bottom);
             dimensions_[kIntakeOpening]->SetExtension(ivo > 20 && evc > 20 ? 12 : 18);
             DrawSpan(dc, kIntakeOpening, ivo, 360 - ivo, 360, bottom);

@@ -79,8 +79,4 @@ private:
     std::unique_ptr<CDimension> dimensions_[kAnnotationCount];
 };
 
-// A lift or angle field's value in its base unit (inches for lifts), or 0
-// when it is not set.
-float CamFieldInBaseUnit(const CFloatPtSpec& field);
-
 }  // namespace torvane

@@ -1,0 +1,377 @@
+// The engine document's result views in a real frame: the graph fed with
+// the document's curves after a run (compare and combination modes, zones,
+// its menu), its property sheet driven like a user, and the results tables
+// with the document's 19 rows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ModalDriver.h"
+#include "WindowHelpers.h"
+#include "toolkit/TabWnd.h"
+#include "torvane/document/tests/TorvaneDocTestSupport.h"
+#include "torvane/res/ResultsResources.h"
+#include "torvane/results/ResultCurveCatalogue.h"
+#include "torvane/ui/AppColors.h"
+#include "torvane/ui/Chart2dView.h"
+#include "torvane/ui/ChartPropertySheet.h"
+#include "torvane/ui/ResultsTableView.h"
+
+using testing_harness::ModalDriver;
+using testing_harness::Pixels;
+using namespace torvane;
+
+namespace {
+
+std::string PicturePath(const char* name) {
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    folder.resize(folder.find_last_of('\\') + 1);
+    return folder + name + ".png";
+}
+
+// A document's right pane: the graph, table and pro-data tabs in a tabbed
+// window with shared scroll bars.
+class ResultsFrame : public CFrameWnd {
+public:
+    SECTabWnd tabs;
+    CChart2dView* graph = nullptr;
+    CResultsTableView* table = nullptr;
+    CProResultsTableView* proTable = nullptr;
+
+    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* context) override {
+        if (!tabs.Create(this)) return FALSE;
+        graph = static_cast<CChart2dView*>(tabs.AddViewTab(RUNTIME_CLASS(CChart2dView), "Graph", context));
+        table = static_cast<CResultsTableView*>(tabs.AddViewTab(RUNTIME_CLASS(CResultsTableView), "Table", context));
+        proTable =
+            static_cast<CProResultsTableView*>(tabs.AddViewTab(RUNTIME_CLASS(CProResultsTableView), "ProData", context));
+        tabs.SetScrollStyle(1, WS_HSCROLL | WS_VSCROLL);
+        tabs.SetScrollStyle(2, WS_HSCROLL | WS_VSCROLL);
+        return graph && table && proTable;
+    }
+};
+
+class ResultViewsTest : public TorvaneDocTest {
+protected:
+    void SetUp() override {
+        AppColorsSetScheme(1);
+        docTemplate_ = new CMultiDocTemplate(0, RUNTIME_CLASS(CTorvaneDoc), nullptr, nullptr);
+        app_.AddDocTemplate(docTemplate_);
+        doc_ = NewEngine("Chevy 350");
+    }
+    void TearDown() override {
+        for (ResultsFrame* frame : frames_)
+            if (::IsWindow(frame->m_hWnd)) frame->DestroyWindow();
+        testing_harness::PumpPending();
+    }
+    // An engine document of the application, built and run.
+    CTorvaneDoc* NewEngine(const char* title, bool paxton = false) {
+        TorvaneDocClearLastCreated();
+        docTemplate_->OpenDocumentFile(nullptr);
+        CTorvaneDoc* doc = TorvaneDocGetLastCreated();
+        EXPECT_NE(nullptr, doc);
+        if (paxton) BuildPaxtonChevy350(*doc);
+        else BuildChevy350(*doc);
+        EXPECT_TRUE(doc->RunSimulation(false, false));
+        doc->SetTitle(title);
+        return doc;
+    }
+    ResultsFrame* Show(CTorvaneDoc* doc, int x = 0) {
+        CCreateContext context;
+        context.m_pCurrentDoc = doc;
+        auto* frame = new ResultsFrame;
+        EXPECT_TRUE(frame->Create(nullptr, doc->GetTitle(), WS_OVERLAPPEDWINDOW, CRect(x, 0, x + 720, 560), nullptr,
+                                  nullptr, 0, &context));
+        frame->InitialUpdateFrame(doc, TRUE);
+        frame->RecalcLayout();
+        frame->tabs.ActivateTabAt(0);
+        frame->tabs.RecalcLayout();
+        frames_.push_back(frame);
+        testing_harness::PumpPending();
+        return frame;
+    }
+    // Paints the graph and reads its chart's pixels.
+    Pixels PaintGraph(ResultsFrame* frame, const char* picture) {
+        frame->graph->RefreshChart();
+        frame->graph->UpdateWindow();
+        frame->graph->GetChart().Invalidate(FALSE);
+        frame->graph->GetChart().UpdateWindow();
+        testing_harness::PumpPending();
+        Pixels pixels = Pixels::FromWindow(frame->graph->GetChart().m_hWnd);
+        EXPECT_TRUE(pixels.SavePng(PicturePath(picture)));
+        return pixels;
+    }
+    static int InkNear(const Pixels& pixels, POINT p, unsigned rgb, int radius = 2) {
+        int count = 0;
+        for (int dy = -radius; dy <= radius; ++dy)
+            for (int dx = -radius; dx <= radius; ++dx) {
+                const int x = p.x + dx, y = p.y + dy;
+                if (x >= 0 && y >= 0 && x < pixels.width() && y < pixels.height()) count += pixels.At(x, y) == rgb;
+            }
+        return count;
+    }
+    // Points of `yCurve` over `xCurve` of `doc` drawn in `rgb` on y axis `axis`.
+    int DrawnPoints(ResultsFrame* frame, const Pixels& pixels, const CTorvaneDoc& doc, int xCurve, int yCurve,
+                    unsigned rgb, int axis = 1) {
+        int drawn = 0;
+        for (int i = 0; i < kResultPointCount; ++i) {
+            POINT p = {-1, -1};
+            ZelUnmap(frame->graph->GetChart().m_chart, axis, doc.GetCurvePoint(xCurve, i),
+                     doc.GetCurvePoint(yCurve, i), &p);
+            // The line passes under the point's symbol: look round it.
+            drawn += p.x >= 0 && InkNear(pixels, p, rgb, 4) > 0;
+        }
+        return drawn;
+    }
+    static void CurveRange(const CTorvaneDoc& doc, int curve, double& lo, double& hi) {
+        const float* values = doc.GetCurve(curve);
+        lo = *std::min_element(values, values + kResultPointCount);
+        hi = *std::max_element(values, values + kResultPointCount);
+    }
+
+    CWinApp app_{"ResultViewsTest"};
+    CMultiDocTemplate* docTemplate_ = nullptr;
+    CTorvaneDoc* doc_ = nullptr;
+    std::vector<ResultsFrame*> frames_;
+};
+
+constexpr unsigned kRedRgb = 0xFF0000;
+constexpr unsigned kGreenRgb = 0x008000;
+
+TEST_F(ResultViewsTest, AfterARunTheGraphHoldsTheDocumentCurvesOnAutomaticRanges) {
+    ResultsFrame* frame = Show(doc_);
+    CChart2dView* graph = frame->graph;
+    ASSERT_TRUE(graph->IsFirstChartView());
+    EXPECT_EQ(graph, doc_->GetViewPointer(kChartViewSlot1));
+    // The first graph: manifold pressure and volumetric efficiency over
+    // engine speed, both on automatic ranges.
+    ZELDATA y = graph->GetYData();
+    ASSERT_NE(nullptr, y);
+    EXPECT_EQ(1, ZelDataGetNSets(y));
+    EXPECT_EQ(kResultPointCount, ZelDataGetNPoints(y, 0));
+    EXPECT_EQ(0, ZelDataGetFirstPoint(y, 0));
+    EXPECT_EQ(18, ZelDataGetLastPoint(y, 0));
+    EXPECT_EQ(ZEL2D_DISPLAY_SHOW, ZelDataGetDisplay(graph->GetY2Data(), 0));
+
+    const Pixels pixels = PaintGraph(frame, "graph-after-run");
+    ZELCHART chart = graph->GetChart().m_chart;
+    EXPECT_EQ(y, zel2d::GetValue(chart, zel2d::DATA));
+    double lo = 0, hi = 0;
+    CurveRange(*doc_, kCurveManifoldPressure, lo, hi);
+    EXPECT_LE(zel2d::GetValue(chart, zel2d::Y_MIN), lo);
+    EXPECT_GE(zel2d::GetValue(chart, zel2d::Y_MAX), hi);
+    CurveRange(*doc_, kCurveVolumetricEfficiency, lo, hi);
+    EXPECT_LE(zel2d::GetValue(chart, zel2d::Y2_MIN), lo);
+    EXPECT_GE(zel2d::GetValue(chart, zel2d::Y2_MAX), hi);
+    EXPECT_EQ(0.0, zel2d::GetValue(chart, zel2d::X_MIN));  // "Hi-Range" 0-11000
+    EXPECT_EQ(11000.0, zel2d::GetValue(chart, zel2d::X_MAX));
+    // Every point is drawn where the document's values put it.
+    EXPECT_EQ(kResultPointCount,
+              DrawnPoints(frame, pixels, *doc_, kCurveRpm, kCurveManifoldPressure, kRedRgb));
+    EXPECT_EQ(kResultPointCount,
+              DrawnPoints(frame, pixels, *doc_, kCurveRpm, kCurveVolumetricEfficiency, kGreenRgb, 2));
+    EXPECT_EQ(std::string("Manifold Pressure (psi)-Chevy 350"), graph->GetGraphData(0).yLegend);
+}
+
+TEST_F(ResultViewsTest, PowerAndTorqueShareOneAutomaticScaleButNotVolumetricEfficiency) {
+    ResultsFrame* frame = Show(doc_);
+    CChart2dView* graph = frame->graph;
+    ChartAxisSetting x, y, y2;
+    graph->GetAxisSettings(x, y, y2);
+    y.Select(2, 0);
+    y2.Select(3, 0);
+    graph->SetAxisSettings(x, y, y2);
+    PaintGraph(frame, "graph-power-torque");
+    ZELCHART chart = graph->GetChart().m_chart;
+    EXPECT_EQ(zel2d::GetValue(chart, zel2d::Y_MAX), zel2d::GetValue(chart, zel2d::Y2_MAX));
+    EXPECT_EQ(zel2d::GetValue(chart, zel2d::Y_MIN), zel2d::GetValue(chart, zel2d::Y2_MIN));
+    y2.Select(5, 0);
+    graph->SetAxisSettings(x, y, y2);
+    PaintGraph(frame, "graph-power-ve");
+    EXPECT_NE(zel2d::GetValue(chart, zel2d::Y_MAX), zel2d::GetValue(chart, zel2d::Y2_MAX));
+}
+
+TEST_F(ResultViewsTest, CompareModeShowsBothDocumentsAndDropsAClosedOne) {
+    CTorvaneDoc* other = NewEngine("Paxton 350", true);
+    ResultsFrame* frame = Show(doc_);
+    CChart2dView* graph = frame->graph;
+    GraphDataSetting setting;
+    setting.title = "Paxton 350";
+    setting.document = other;
+    setting.serial = other->GetSerial();
+    graph->SetGraphData(1, setting);
+    const Pixels pixels = PaintGraph(frame, "graph-compare");
+    EXPECT_EQ(2, ZelDataGetNSets(graph->GetYData()));
+    EXPECT_EQ(2, ZelDataGetNSets(graph->GetY2Data()));
+    ZELCHART chart = graph->GetChart().m_chart;
+    double lo1, hi1, lo2, hi2;
+    CurveRange(*doc_, kCurveManifoldPressure, lo1, hi1);
+    CurveRange(*other, kCurveManifoldPressure, lo2, hi2);
+    EXPECT_LE(zel2d::GetValue(chart, zel2d::Y_MIN), std::min(lo1, lo2));
+    EXPECT_GE(zel2d::GetValue(chart, zel2d::Y_MAX), std::max(hi1, hi2));
+    EXPECT_EQ(kResultPointCount, DrawnPoints(frame, pixels, *doc_, kCurveRpm, kCurveManifoldPressure, kRedRgb));
+    // Its last point lies in the plot's top corner.
+    EXPECT_GE(DrawnPoints(frame, pixels, *other, kCurveRpm, kCurveManifoldPressure, kRedRgb), kResultPointCount - 1);
+    EXPECT_EQ(std::string("Manifold Pressure (psi)-Paxton 350"), graph->GetGraphData(1).yLegend);
+
+    other->OnCloseDocument();
+    graph->RefreshChart();
+    EXPECT_EQ(1, ZelDataGetNSets(graph->GetYData()));
+    EXPECT_EQ(std::string("(None)"), graph->GetGraphData(1).title);
+}
+
+TEST_F(ResultViewsTest, CombinationModeDrawsTheCombinationCurves) {
+    ResultsFrame* frame = Show(doc_);
+    CChart2dView* graph = frame->graph;
+    graph->SetCompareMode(kChartCombine);
+    ChartAxisSetting x, y, y2;
+    graph->GetAxisSettings(x, y, y2);
+    y.Select(18, 0);  // "Power combo"
+    y2.Select(0, 0);
+    graph->SetAxisSettings(x, y, y2);
+    const Pixels pixels = PaintGraph(frame, "graph-power-combo");
+    EXPECT_EQ(4, ZelDataGetNSets(graph->GetYData()));
+    EXPECT_EQ(ZEL2D_DISPLAY_EXCLUDE, ZelDataGetDisplay(graph->GetY2Data(), 0));
+    for (int curve : {kCurvePower, kCurveIndicatedPower, kCurveFrictionPower, kCurvePumpingPower})
+        EXPECT_GE(DrawnPoints(frame, pixels, *doc_, kCurveRpm, curve, kRedRgb), kResultPointCount - 2) << curve;
+}
+
+TEST_F(ResultViewsTest, ZonesArePaintedBehindTheCurves) {
+    ChartSettings& settings = doc_->GetChartSettings(kFirstChartView);
+    settings.y.Select(2, 0);
+    settings.y2.Select(0, 0);
+    ZoneSettings& zones = settings.zones;
+    zones.Reset();
+    zones.preset = kPistonSpeedZonePreset;
+    zones.zoneCount = ZonePresetZoneCount(zones.preset);
+    const int colors[6] = {0xFFFFFF, 0xD6F7FF, 0xBDF3FF, 0x9CEFFF, 0x84EBFF, 0x6BE7FF};
+    for (int i = 0; i < zones.zoneCount; ++i) {
+        zones.zones[i].SetMin(float(ZonePresetZoneMin(zones.preset, i)));
+        zones.zones[i].SetMax(float(ZonePresetZoneMax(zones.preset, i)));
+        zones.zones[i].SetColor(colors[i]);
+    }
+    zones.enabled = true;
+    ResultsFrame* frame = Show(doc_);
+    const Pixels pixels = PaintGraph(frame, "graph-zones");
+    // A band's colour fills the white plot, and the curve stays red on it.
+    EXPECT_GT(pixels.Count(testing_harness::Rgb(0xBDF3FF)), 1000);
+    EXPECT_EQ(kResultPointCount, DrawnPoints(frame, pixels, *doc_, kCurveRpm, kCurvePower, kRedRgb));
+    EXPECT_EQ(0xFFFFFFu, unsigned(zel2d::GetValue(frame->graph->GetChart().m_chart, zel2d::PLOT_BACKGROUND)));
+}
+
+TEST_F(ResultViewsTest, TheContextMenuChecksTheAxesAndGreysCombinationsInCompareMode) {
+    ResultsFrame* frame = Show(doc_);
+    CChart2dView* graph = frame->graph;
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_GRAPH_MENU));
+    HMENU popup = ::GetSubMenu(menu.m_hMenu, 0);
+    HMENU yData = ::GetSubMenu(popup, 1);
+    HMENU yRange = ::GetSubMenu(popup, 4);
+    graph->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(yData), 1);
+    graph->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(yRange), 4);
+    auto state = [](HMENU m, UINT id) { return ::GetMenuState(m, id, MF_BYCOMMAND); };
+    EXPECT_TRUE(state(yData, ID_GRAPH_Y_FIRST + 3) & MF_CHECKED);  // row 4, manifold pressure
+    EXPECT_FALSE(state(yData, ID_GRAPH_Y_FIRST) & MF_CHECKED);
+    for (UINT combo : {ID_GRAPH_Y_FIRST + 5, ID_GRAPH_Y_FIRST + 17, ID_GRAPH_Y_FIRST + 18})
+        EXPECT_TRUE(state(yData, combo) & MF_GRAYED) << combo;
+    EXPECT_TRUE(state(yRange, ID_GRAPH_Y_SCALE_FIRST) & MF_CHECKED);
+
+    // Choosing "Torque" for y and "Mid-Range" marks the document modified.
+    doc_->SetModifiedFlag(FALSE);
+    testing_harness::SendCommand(graph->m_hWnd, ID_GRAPH_Y_FIRST + 2);
+    testing_harness::SendCommand(graph->m_hWnd, ID_GRAPH_Y_SCALE_FIRST + 2);
+    EXPECT_EQ(3, doc_->GetChartSettings(kFirstChartView).y.curveIndex);
+    EXPECT_EQ(2, doc_->GetChartSettings(kFirstChartView).y.scalePreset);
+    EXPECT_TRUE(doc_->IsModified());
+    PaintGraph(frame, "graph-torque-mid");
+    EXPECT_EQ(1000.0, zel2d::GetValue(graph->GetChart().m_chart, zel2d::Y_MAX));
+
+    graph->SetCompareMode(kChartCombine);
+    graph->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(yData), 1);
+    EXPECT_FALSE(state(yData, ID_GRAPH_Y_FIRST + 17) & MF_GRAYED);
+}
+
+// Text drawn into a metafile, with its position.
+struct TextRecord {
+    std::string text;
+    POINT at;
+};
+
+int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
+    if (record->iType == EMR_EXTTEXTOUTA || record->iType == EMR_EXTTEXTOUTW) {
+        const auto* text = reinterpret_cast<const EMREXTTEXTOUTA*>(record);
+        const char* chars = reinterpret_cast<const char*>(record) + text->emrtext.offString;
+        std::string value;
+        for (DWORD i = 0; i < text->emrtext.nChars; ++i)
+            value += record->iType == EMR_EXTTEXTOUTA ? chars[i] : char(reinterpret_cast<const WCHAR*>(chars)[i]);
+        reinterpret_cast<std::vector<TextRecord>*>(data)->push_back(
+            {value, {text->emrtext.ptlReference.x, text->emrtext.ptlReference.y}});
+    }
+    return 1;
+}
+
+std::vector<TextRecord> TableTexts(CResultsTableView* view) {
+    HDC screen = ::GetDC(nullptr);
+    HDC metafile = ::CreateEnhMetaFileA(screen, nullptr, nullptr, nullptr);
+    ::ReleaseDC(nullptr, screen);
+    CDC dc;
+    dc.Attach(metafile);
+    view->OnDraw(&dc);
+    dc.Detach();
+    HENHMETAFILE picture = ::CloseEnhMetaFile(metafile);
+    std::vector<TextRecord> texts;
+    ::EnumEnhMetaFile(nullptr, picture, CollectText, &texts, nullptr);
+    ::DeleteEnhMetaFile(picture);
+    return texts;
+}
+
+TEST_F(ResultViewsTest, TheTablesShowTheNineteenRowsWithTheDocumentValues) {
+    ResultsFrame* frame = Show(doc_);
+    EXPECT_EQ(frame->table, doc_->GetViewPointer(kResultsTableSlot1));
+    EXPECT_EQ(frame->proTable, doc_->GetViewPointer(kResultsTableSlot2));
+    struct Check {
+        CResultsTableView* view;
+        int columns;
+        int curve;
+        const char* format;
+        const char* header;
+    } const checks[] = {{frame->table, 6, kCurveTorque, "%.0f", "Torque"},
+                        {frame->table, 6, kCurveManifoldPressure, "%.2f", "Int Man"},
+                        {frame->proTable, 12, kCurveAirflow, "%.1f", "Induction"},
+                        {frame->proTable, 12, kCurvePmep, "%.1f", "PMEP"}};
+    for (const Check& check : checks) {
+        const std::vector<TextRecord> texts = TableTexts(check.view);
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ("CALCULATED POWER AND ENGINE PRESSURES", texts[0].text);
+        // Two header lines per column, then 19 rows of values.
+        EXPECT_EQ(size_t(1 + 2 * check.columns + 19 * check.columns), texts.size());
+        int column = -1;
+        for (int k = 0; k < check.columns; ++k)
+            if (texts[1 + 2 * k].text == check.header) column = k;
+        ASSERT_GE(column, 0) << check.header;
+        int previousY = -1;
+        for (int row = 0; row < kResultPointCount; ++row) {
+            char expected[32];
+            snprintf(expected, sizeof expected, check.format, double(doc_->GetCurvePoint(check.curve, row)));
+            const TextRecord& cell = texts[1 + 2 * check.columns + row * check.columns + column];
+            EXPECT_EQ(expected, cell.text) << row;
+            EXPECT_GT(cell.at.y, previousY);
+            previousY = cell.at.y;
+        }
+    }
+    // Screenshots of both tables in the tab window.
+    for (int tab : {1, 2}) {
+        frame->tabs.ActivateTabAt(tab);
+        testing_harness::PumpPending();
+        CWnd* view = tab == 1 ? static_cast<CWnd*>(frame->table) : frame->proTable;
+        view->Invalidate();
+        view->UpdateWindow();
+        EXPECT_TRUE(Pixels::FromWindow(frame->m_hWnd).SavePng(PicturePath(tab == 1 ? "table" : "prodata")));
+    }
+}
+
+}  // namespace
