@@ -20,6 +20,8 @@
 #include "torvane/ui/ChartPropertySheet.h"
 #include "torvane/ui/ResultsTableView.h"
 
+#include <prsht.h>
+
 using testing_harness::ModalDriver;
 using testing_harness::Pixels;
 using namespace torvane;
@@ -372,6 +374,168 @@ TEST_F(ResultViewsTest, TheTablesShowTheNineteenRowsWithTheDocumentValues) {
         view->UpdateWindow();
         EXPECT_TRUE(Pixels::FromWindow(frame->m_hWnd).SavePng(PicturePath(tab == 1 ? "table" : "prodata")));
     }
+}
+
+// ---- The chart property sheet, driven as a user drives it ----------------
+
+// Sends a control notification to a page, as the control would.
+void Notify(HWND page, int id, int code) {
+    ::SendMessage(page, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
+}
+void Press(HWND box, int id) {
+    ::SendMessage(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
+    testing_harness::PumpPending();
+}
+HWND ShowPage(HWND sheet, int index) {
+    ::SendMessage(sheet, PSM_SETCURSEL, index, 0);
+    testing_harness::PumpPending();
+    return reinterpret_cast<HWND>(::SendMessage(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+void ChooseComboText(HWND page, int id, const char* text) {
+    HWND combo = ::GetDlgItem(page, id);
+    ::SendMessageA(combo, CB_SETCURSEL, ::SendMessageA(combo, CB_FINDSTRINGEXACT, -1, LPARAM(text)), 0);
+    Notify(page, id, CBN_SELCHANGE);
+}
+
+TEST_F(ResultViewsTest, ABadZoneBoundKeepsTheSheetOpenOnItsEdit) {
+    ResultsFrame* frame = Show(doc_);
+    bool stayedOpen = false, focusKept = false;
+    std::string caption, okText, resetText;
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        caption = testing_harness::ControlText(sheet);
+        okText = testing_harness::ControlText(::GetDlgItem(sheet, IDOK));
+        resetText = testing_harness::ControlText(::GetDlgItem(sheet, IDC_RESET_ALL));
+        HWND page = ShowPage(sheet, 2);
+        ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
+        ::RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pixels::FromWindow(sheet).SavePng(PicturePath("sheet-zones"));
+        HWND edit = ::GetDlgItem(page, IDC_ZONE_MIN_FIRST);
+        ::SetFocus(edit);
+        ::SetWindowTextA(edit, "-5");
+        Press(sheet, IDOK);
+        stayedOpen = ::IsWindow(sheet) && ::IsWindowVisible(sheet);
+        focusKept = ::GetFocus() == edit;
+        ::SetWindowTextA(edit, "100");
+        Press(sheet, IDOK);
+    });
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    EXPECT_EQ("2D Chart Properties", caption);
+    EXPECT_EQ("OK", okText);
+    EXPECT_EQ("Reset All", resetText);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(focusKept);
+    // The good entry went through with the preset.
+    const ZoneSettings& zones = doc_->GetChartSettings(kFirstChartView).zones;
+    EXPECT_EQ(kPistonSpeedZonePreset, zones.preset);
+    EXPECT_TRUE(zones.enabled);
+    EXPECT_FLOAT_EQ(100.0f, zones.zones[0].GetMin());
+    EXPECT_TRUE(doc_->IsModified());
+}
+
+TEST_F(ResultViewsTest, OverlappingZonesShowTheirErrorAndKeepTheSheetOpen) {
+    ResultsFrame* frame = Show(doc_);
+    bool stayedOpen = false;
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowPage(sheet, 2);
+        ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
+        HWND edit = ::GetDlgItem(page, IDC_ZONE_MIN_FIRST + 1);  // zone 2 starts inside zone 1
+        ::SetFocus(edit);
+        ::SetWindowTextA(edit, "900");
+        ::SetFocus(::GetDlgItem(page, IDC_ZONE_PRESET));
+        Press(sheet, IDOK);
+        stayedOpen = ::IsWindow(sheet) && ::IsWindowVisible(sheet);
+        Press(sheet, IDCANCEL);
+    });
+    ModalDriver::Instance().Answer("", IDOK);
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    EXPECT_TRUE(stayedOpen);
+    const auto& boxes = ModalDriver::Instance().Boxes();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_NE(std::string::npos, boxes[1].text.find("zone")) << boxes[1].text;
+    EXPECT_EQ(0, doc_->GetChartSettings(kFirstChartView).zones.preset);  // cancelled
+}
+
+TEST_F(ResultViewsTest, MultipleDocumentsWithAComboCurveAsksFirstAndCancelKeepsTheMode) {
+    ChartSettings& settings = doc_->GetChartSettings(kFirstChartView);
+    settings.mode = kChartCombine;
+    settings.y.Select(18, 0);  // "Power combo"
+    ResultsFrame* frame = Show(doc_);
+    bool singleChecked = false;
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowPage(sheet, 0);
+        ::SendMessage(::GetDlgItem(page, IDC_MULTIPLE_DOCUMENTS), BM_SETCHECK, BST_CHECKED, 0);
+        Notify(page, IDC_MULTIPLE_DOCUMENTS, BN_CLICKED);
+        testing_harness::PumpPending();
+        singleChecked = ::IsDlgButtonChecked(page, IDC_SINGLE_DOCUMENT) == BST_CHECKED &&
+                        ::IsDlgButtonChecked(page, IDC_MULTIPLE_DOCUMENTS) != BST_CHECKED;
+        Press(sheet, IDOK);
+    });
+    ModalDriver::Instance().Answer("Important!", IDCANCEL);
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    const auto& boxes = ModalDriver::Instance().Boxes();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ(0u, boxes[1].text.find("The use of Combo Style Axis Data Types is not supported when "));
+    EXPECT_TRUE(singleChecked);
+    EXPECT_EQ(kChartCombine, settings.mode);
+    EXPECT_EQ(18, settings.y.curveIndex);
+
+    // Asked again and confirmed: compare mode with power on y.
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowPage(sheet, 0);
+        Notify(page, IDC_MULTIPLE_DOCUMENTS, BN_CLICKED);
+        testing_harness::PumpPending();
+        Press(sheet, IDOK);
+    });
+    ModalDriver::Instance().Answer("Important!", IDOK);
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    EXPECT_EQ(kChartCompare, settings.mode);
+    EXPECT_EQ(2, settings.y.curveIndex);
+    EXPECT_EQ(0, settings.y.scalePreset);
+}
+
+TEST_F(ResultViewsTest, ResetAllThenCancelLeavesTheGraphAndAxisChoicesApply) {
+    ResultsFrame* frame = Show(doc_);
+    ChartSettings& settings = doc_->GetChartSettings(kFirstChartView);
+    settings.y.Select(3, 2);
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        ShowPage(sheet, 1);
+        Press(sheet, IDC_RESET_ALL);
+        Press(sheet, IDCANCEL);
+    });
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    EXPECT_EQ(3, settings.y.curveIndex);
+    EXPECT_EQ(2, settings.y.scalePreset);
+
+    // The axis page: "Power (HP)" on "Low-Range" for y, shown as 0 to 500.
+    std::string from, to;
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowPage(sheet, 1);
+        ChooseComboText(page, IDC_Y_CURVE, "Power (HP)");
+        ChooseComboText(page, IDC_Y_SCALE, "Low-Range");
+        ::RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pixels::FromWindow(sheet).SavePng(PicturePath("sheet-axes"));
+        from = testing_harness::ControlText(::GetDlgItem(page, IDC_Y_FROM));
+        to = testing_harness::ControlText(::GetDlgItem(page, IDC_Y_TO));
+        Press(sheet, IDOK);
+    });
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    EXPECT_EQ("0", from);
+    EXPECT_EQ("500", to);
+    EXPECT_EQ(2, settings.y.curveIndex);
+    EXPECT_EQ(500.0, zel2d::GetValue(frame->graph->GetChart().m_chart, zel2d::Y_MAX));
+}
+
+TEST_F(ResultViewsTest, TheGraphDataPageAddsAnOpenDocumentToTheComparison) {
+    CTorvaneDoc* other = NewEngine("Paxton 350", true);
+    ResultsFrame* frame = Show(doc_);
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowPage(sheet, 0);
+        ChooseComboText(page, IDC_DOCUMENT_2, "Paxton 350");
+        Press(sheet, IDOK);
+    });
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    EXPECT_EQ(other, frame->graph->GetGraphData(1).document);
+    EXPECT_EQ(2, ZelDataGetNSets(frame->graph->GetYData()));
 }
 
 }  // namespace
