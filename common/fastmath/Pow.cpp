@@ -61,10 +61,12 @@ FASTMATH_INLINE LogArgument SplitArgument(float x) {
     // Without a branch: which half a ratio's mantissa lies in is a coin toss.
     static const double kMantissaScale[2] = {0x1p-23, 0x1p-24};
     const unsigned upper = index >= 53 ? 1u : 0u;
-    const double m = static_cast<double>(fraction | 0x800000u) * kMantissaScale[upper];
     exponent += static_cast<int>(upper);
     const tables::LogEntry* row = &kLog2Table[index];
-    return {exponent, row, m * row->reciprocal - 1.0};
+    // m c with m = mantissa 2^-23 (or 2^-24): the scale goes with c, off the
+    // conversion's path; both products are exact, so z is the same.
+    const double scaledReciprocal = row->reciprocal * kMantissaScale[upper];
+    return {exponent, row, static_cast<double>(fraction | 0x800000u) * scaledReciprocal - 1.0};
 }
 
 // log2 x in double, relative error below 2^-51: the table's -log2 c in two
@@ -84,17 +86,25 @@ double ScaleByPowerOfTwo(int q) {
 // 2^l for -152 < l < 130 in double, relative error below 2^-52.
 FASTMATH_INLINE double Exp2Double(double l) {
     const double shifter = 0x1.8p52;
-    const double n = (l * 64.0 + shifter) - shifter;
+    const double l64 = l * 64.0;
+    const double n = (l64 + shifter) - shifter;
     const int ni = static_cast<int>(n);
-    const double f = l - n * 0x1p-6;  // exact, |f| <= 1/128
-    // 2^f - 1: Taylor polynomial of exp(f ln 2) to degree 5.
+    const double f = l64 - n;  // exact, |f| <= 1/2: 64 times the offset
+    // 2^(f/64) - 1: Taylor polynomial of exp(f ln 2 / 64) to degree 5, its
+    // coefficients scaled by powers of 1/64 (exact, so the terms are as
+    // with f/64).
     constexpr double c1 = 0.6931471805599453;
     constexpr double c2 = c1 * c1 / 2, c3 = c2 * c1 / 3, c4 = c3 * c1 / 4, c5 = c4 * c1 / 5;
+    constexpr double d1 = c1 * 0x1p-6, d2 = c2 * 0x1p-12, d3 = c3 * 0x1p-18, d4 = c4 * 0x1p-24,
+                     d5 = c5 * 0x1p-30;
     const double f2 = f * f;
-    const double pMinus1 = f * ((c1 + f * c2) + f2 * ((c3 + f * c4) + f2 * c5));
+    const double pMinus1 = f * ((d1 + f * d2) + f2 * ((d3 + f * d4) + f2 * d5));
+    // The table entry scaled by 2^q ahead of the sum (exact: no result here
+    // leaves the normal doubles).
+    const double scale = ScaleByPowerOfTwo((ni - (ni & 63)) / 64);
     const DoublePair& e = tables::kExp2Sixtyfourths[ni & 63];
-    const double v = e.hi + (e.hi * pMinus1 + e.lo);
-    return v * ScaleByPowerOfTwo((ni - (ni & 63)) / 64);
+    const double hi = e.hi * scale, lo = e.lo * scale;
+    return hi + (hi * pMinus1 + lo);
 }
 
 // The exact x^y, for the cases where it may be a float or lie halfway
