@@ -1,0 +1,12 @@
+#pragma once
+
+#define IDR_MENU_FRAME 401
+#define IDB_MENU_STRIP 402
+
+#define ID_MENU_NEW 0xE100
+#define ID_MENU_OPEN 0xE101
+#define ID_MENU_SAVE 0xE103
+#define ID_MENU_SETUP 0x8201
+#define ID_MENU_METRIC 0x8202
+#define ID_MENU_LOCKED 0x8203
+#define ID_MENU_SPLIT 0x8204
