@@ -1,0 +1,246 @@
+// The menu bar in a toolkit frame, driven by real keyboard input: Alt
+// enters and leaves menu mode, arrows move between the menus, Alt with a
+// letter opens that menu, arrows in an open pop-up move to the next menu's
+// pop-up, a letter chooses an item (its command reaches the frame), Escape
+// closes; a click on a menu button opens its pop-up.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "BmpMgr.h"
+#include "MenuBar.h"
+#include "MenuBarFeature.h"
+#include "MenuTestResources.h"
+#include "SDIFrame.h"
+#include "WindowHelpers.h"
+
+namespace {
+
+using testing_harness::Pixels;
+
+class CMenuBarFrame : public SECFrameWnd {
+public:
+    SECMenuBar menuBar;
+    int saves = 0;
+    int setups = 0;
+
+    afx_msg int OnCreate(LPCREATESTRUCT cs) {
+        if (SECFrameWnd::OnCreate(cs) == -1) return -1;
+        return menuBar.Create(this) ? 0 : -1;
+    }
+    afx_msg void OnSave() { ++saves; }
+    afx_msg void OnSetup() { ++setups; }
+    afx_msg void OnAnything() {}
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMenuBarFrame, SECFrameWnd)
+    ON_WM_CREATE()
+    ON_COMMAND(ID_MENU_SAVE, OnSave)
+    ON_COMMAND(ID_MENU_SETUP, OnSetup)
+    ON_COMMAND(ID_MENU_NEW, OnAnything)
+    ON_COMMAND(ID_MENU_OPEN, OnAnything)
+    ON_COMMAND(ID_MENU_METRIC, OnAnything)
+END_MESSAGE_MAP()
+
+void Key(BYTE key, bool up) { ::keybd_event(key, 0, up ? KEYEVENTF_KEYUP : 0, 0); }
+void Tap(BYTE key) {
+    Key(key, false);
+    Key(key, true);
+}
+void AltWith(BYTE key) {
+    Key(VK_MENU, false);
+    Tap(key);
+    Key(VK_MENU, true);
+}
+HWND OpenPopup() {
+    HWND popup = ::FindWindowA("#32768", nullptr);
+    return popup != nullptr && ::IsWindowVisible(popup) ? popup : nullptr;
+}
+
+// Runs steps one after the other from a thread timer, which also fires
+// inside the modal loops of pop-up menus; each step may check what the
+// previous input did and give the next input.
+class Script {
+public:
+    explicit Script(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
+        current_ = this;
+        timer_ = ::SetTimer(nullptr, 0, 250, &Script::Tick);
+    }
+    ~Script() {
+        ::KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    bool Done() const { return next_ >= steps_.size(); }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        Script* self = current_;
+        if (self == nullptr || self->running_ || self->Done()) return;
+        self->running_ = true;
+        const size_t step = self->next_++;
+        self->steps_[step]();  // may enter a modal loop, in which ticks go on
+        self->running_ = false;
+    }
+
+    static Script* current_;
+    std::vector<std::function<void()>> steps_;
+    size_t next_ = 0;
+    bool running_ = false;
+    UINT_PTR timer_ = 0;
+};
+Script* Script::current_ = nullptr;
+
+class MenuBarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frame_ = new CMenuBarFrame;
+        frame_->SetMenuBar(&frame_->menuBar);
+        ASSERT_TRUE(frame_->LoadFrame(IDR_MENU_FRAME, WS_OVERLAPPEDWINDOW));
+        frame_->SetWindowPos(nullptr, 80, 80, 420, 260, SWP_NOZORDER);
+        frame_->ShowWindow(SW_SHOW);
+        frame_->RecalcLayout();
+        frame_->SetForegroundWindow();
+        frame_->SetFocus();
+        Loop([] { return false; }, 200);
+    }
+    void TearDown() override {
+        if (frame_ != nullptr && ::IsWindow(frame_->m_hWnd)) frame_->DestroyWindow();
+    }
+    // The program's loop: messages through the windows' pre-translation.
+    bool Loop(const std::function<bool()>& done, DWORD timeout) {
+        const DWORD start = ::GetTickCount();
+        for (;;) {
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (CWnd::WalkPreTranslateTree(frame_->m_hWnd, &msg)) continue;
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            if (done()) return true;
+            if (::GetTickCount() - start >= timeout) return false;
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    SECMenuBar& Bar() { return frame_->menuBar; }
+
+    CMenuBarFrame* frame_ = nullptr;
+};
+
+TEST_F(MenuBarTest, ShowsTheFramesMenuAsButtons) {
+    EXPECT_EQ(::GetMenu(frame_->m_hWnd), nullptr);  // no system menu bar
+    ASSERT_EQ(Bar().GetButtonCount(), 2);
+    EXPECT_EQ(Bar().GetDlgCtrlID(), static_cast<int>(SEC_IDW_MENUBAR));
+    EXPECT_EQ(Bar().GetMenuId(), static_cast<UINT>(IDR_MENU_FRAME));
+    auto* file = static_cast<SECTBMenuBtn*>(Bar().GetButton(0));
+    EXPECT_EQ(file->m_nType, SEC_BTN_MENU);
+    EXPECT_STREQ(file->m_strText, "&File");
+    EXPECT_EQ(file->m_cMnemonic, 'f');
+    EXPECT_EQ(Bar().FindMnemonic('o'), 1);
+    EXPECT_EQ(Bar().FindMnemonic('x'), -1);
+    EXPECT_NE(dynamic_cast<SECMenuBarFeature*>(frame_->GetMenuPlugIn()), nullptr);
+    // Laid out at the top of the frame, one row of its buttons.
+    CRect bar;
+    Bar().GetWindowRect(&bar);
+    frame_->ScreenToClient(&bar);
+    EXPECT_EQ(bar.top, 0);
+    EXPECT_GT(bar.Height(), file->m_cy);
+    Loop([] { return false; }, 100);
+    Pixels::FromWindow(frame_->m_hWnd).SavePng("menubar-frame.png");
+}
+
+TEST_F(MenuBarTest, KeyboardDrivesTheMenus) {
+    std::vector<std::string> failures;
+    auto expect = [&](bool ok, const char* what) {
+        if (!ok) failures.push_back(what);
+    };
+    Pixels popupShot;
+    Script script({
+        [&] { Tap(VK_MENU); },
+        [&] {
+            expect(Bar().IsMenuMode(), "Alt enters menu mode");
+            expect(Bar().GetHotButton() == 0, "on the first menu");
+            Tap(VK_RIGHT);
+        },
+        [&] {
+            expect(Bar().GetHotButton() == 1, "Right moves to the next menu");
+            Tap(VK_LEFT);
+        },
+        [&] {
+            expect(Bar().GetHotButton() == 0, "Left moves back");
+            Tap(VK_ESCAPE);
+        },
+        [&] {
+            expect(!Bar().IsMenuMode(), "Escape leaves menu mode");
+            Tap(VK_MENU);
+        },
+        [&] {
+            expect(Bar().IsMenuMode(), "Alt enters menu mode again");
+            Tap(VK_MENU);
+        },
+        [&] {
+            expect(!Bar().IsMenuMode(), "a second Alt leaves it");
+            AltWith('O');
+        },
+        [&] {
+            expect(OpenPopup() != nullptr, "Alt+O opens a pop-up");
+            expect(Bar().GetMenuButton() == 1, "the Options pop-up");
+            expect(!Bar().IsMenuMode(), "Alt+O does not toggle menu mode");
+            if (HWND popup = OpenPopup()) popupShot = Pixels::FromWindow(popup);
+            Tap(VK_LEFT);
+        },
+        [&] {
+            expect(OpenPopup() != nullptr, "Left in a pop-up opens the neighbour's");
+            expect(Bar().GetMenuButton() == 0, "the File pop-up");
+            Tap('S');
+        },
+        [&] {
+            expect(OpenPopup() == nullptr, "choosing an item closes the pop-up");
+            expect(Bar().GetMenuButton() == -1, "no menu button open");
+            AltWith('F');
+        },
+        [&] {
+            expect(Bar().GetMenuButton() == 0, "Alt+F opens File");
+            Tap(VK_ESCAPE);
+        },
+        [&] {
+            expect(OpenPopup() == nullptr && Bar().GetMenuButton() == -1, "Escape closes the pop-up");
+        },
+    });
+    const bool finished = Loop([&] { return script.Done(); }, 15000);
+    Loop([] { return false; }, 300);  // the chosen command's message
+    ::EndMenu();
+    EXPECT_TRUE(finished);
+    for (const std::string& failure : failures) ADD_FAILURE() << failure;
+    EXPECT_EQ(frame_->saves, 1);  // "&Save" chosen by its letter
+    if (popupShot.width() > 0) popupShot.SavePng("menubar-options.png");
+}
+
+TEST_F(MenuBarTest, AClickOnAMenuButtonOpensItsPopup) {
+    std::vector<std::string> failures;
+    SECStdBtn* file = Bar().GetButton(0);
+    const RECT r = file->GetRect();
+    Script script({
+        [&] { testing_harness::MouseClickAt(Bar().m_hWnd, (r.left + r.right) / 2, (r.top + r.bottom) / 2); },
+        [&] {
+            if (Bar().GetMenuButton() != 0 || OpenPopup() == nullptr) failures.push_back("the File pop-up opens");
+            if (!(file->m_nStyle & SEC_TBBS_PRESSED)) failures.push_back("its button shows pressed");
+            Tap(VK_DOWN);
+            Tap(VK_DOWN);
+            Tap(VK_DOWN);
+            Tap(VK_DOWN);
+            Tap(VK_RETURN);  // New, Open, Save, Setup
+        },
+        [&] {},
+    });
+    const bool finished = Loop([&] { return script.Done(); }, 10000);
+    Loop([] { return false; }, 300);
+    ::EndMenu();
+    EXPECT_TRUE(finished);
+    for (const std::string& failure : failures) ADD_FAILURE() << failure;
+    EXPECT_EQ(frame_->setups, 1);
+    EXPECT_FALSE(file->m_nStyle & SEC_TBBS_PRESSED);
+}
+
+}  // namespace
