@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "BmpMgr.h"
+#include "MaskedDrawing.h"
 #include "ResourceModule.h"
 #include "SECToolBarDrawContext.h"
 #include "StdBtn.h"
@@ -33,33 +34,8 @@ constexpr UINT kSystemCheckBitmap = 32760;
 constexpr UINT kSystemMenuArrowBitmap = 32739;
 // Accelerator texts end this far from the item's right edge.
 constexpr int kAcceleratorInset = 23;
-// Raster operations: pattern where the source is 0, pattern where it is 1.
-constexpr DWORD kRopPatternOnZero = 0xB8074A;
-constexpr DWORD kRopPatternOnOne = 0xE20746;
 
 BOOL IsSystemCommand(UINT id) { return id >= 0xF000 && id <= 0xFEFF; }
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    const COLORREF old = ::SetBkColor(dc, colour);
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-    ::SetBkColor(dc, old);
-}
-
-// Draws `brush` through a mono mask onto `dc` with raster operation `rop`;
-// the mask's black reads as 0, its white as 1.
-void BrushThroughMask(HDC dc, int x, int y, int cx, int cy, HBITMAP mask, HBRUSH brush, DWORD rop) {
-    HDC maskDc = ::CreateCompatibleDC(dc);
-    HGDIOBJ oldMask = ::SelectObject(maskDc, mask);
-    const COLORREF oldText = ::SetTextColor(dc, RGB(0, 0, 0));
-    const COLORREF oldBack = ::SetBkColor(dc, RGB(255, 255, 255));
-    HGDIOBJ oldBrush = ::SelectObject(dc, brush);
-    ::BitBlt(dc, x, y, cx, cy, maskDc, 0, 0, rop);
-    ::SelectObject(dc, oldBrush);
-    ::SetTextColor(dc, oldText);
-    ::SetBkColor(dc, oldBack);
-    ::SelectObject(maskDc, oldMask);
-    ::DeleteDC(maskDc);
-}
 
 }  // namespace
 
@@ -288,27 +264,35 @@ HBITMAP SECBmpMenuPlugIn::CreateMask(HDC source, int cx, int cy) {
     HBITMAP mask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
     HDC maskDc = ::CreateCompatibleDC(source);
     HGDIOBJ old = ::SelectObject(maskDc, mask);
-    ::PatBlt(maskDc, 0, 0, cx, cy, WHITENESS);
-    const COLORREF oldBack = ::SetBkColor(source, m_colours.face);
-    ::BitBlt(maskDc, 0, 0, cx, cy, source, 0, 0, SRCCOPY);
-    ::SetBkColor(source, m_colours.highlight);
-    ::BitBlt(maskDc, 0, 0, cx, cy, source, 0, 0, SRCPAINT);
-    ::SetBkColor(source, oldBack);
+    SECMaskImagePixels(maskDc, source, cx, cy);
     ::SelectObject(maskDc, old);
     ::DeleteDC(maskDc);
     return mask;
 }
 
+namespace {
+
+// Draws `brush` through `mask` at (x, y) of `dc`.
+void BrushThroughMaskBitmap(HDC dc, int x, int y, int cx, int cy, HBITMAP mask, HBRUSH brush, DWORD rop) {
+    HDC maskDc = ::CreateCompatibleDC(dc);
+    HGDIOBJ old = ::SelectObject(maskDc, mask);
+    SECBrushThroughMask(dc, x, y, cx, cy, maskDc, brush, rop);
+    ::SelectObject(maskDc, old);
+    ::DeleteDC(maskDc);
+}
+
+}  // namespace
+
 void SECBmpMenuPlugIn::DrawDisabled(HDC dc, int x, int y, HDC source, int cx, int cy) {
     HBITMAP mask = CreateMask(source, cx, cy);
-    BrushThroughMask(dc, x + 1, y + 1, cx, cy, mask, ::GetSysColorBrush(COLOR_BTNHIGHLIGHT), kRopPatternOnZero);
-    BrushThroughMask(dc, x, y, cx, cy, mask, ::GetSysColorBrush(COLOR_BTNSHADOW), kRopPatternOnZero);
+    BrushThroughMaskBitmap(dc, x + 1, y + 1, cx, cy, mask, ::GetSysColorBrush(COLOR_BTNHIGHLIGHT), SEC_ROP_PATTERN_ON_BLACK);
+    BrushThroughMaskBitmap(dc, x, y, cx, cy, mask, ::GetSysColorBrush(COLOR_BTNSHADOW), SEC_ROP_PATTERN_ON_BLACK);
     ::DeleteObject(mask);
 }
 
 void SECBmpMenuPlugIn::DrawChecked(HDC dc, int x, int y, HDC source, int cx, int cy) {
     HBITMAP mask = CreateMask(source, cx, cy);
-    BrushThroughMask(dc, x, y, cx, cy, mask, DitherBrush(), kRopPatternOnOne);
+    BrushThroughMaskBitmap(dc, x, y, cx, cy, mask, DitherBrush(), SEC_ROP_PATTERN_ON_WHITE);
     ::DeleteObject(mask);
 }
 
@@ -333,10 +317,10 @@ BOOL SECBmpMenuPlugIn::DrawImageColumn(HDC dc, const DRAWITEMSTRUCT& item, const
 
     const RECT column{item.rcItem.left + 1, item.rcItem.top, item.rcItem.left + 1 + image.cx + 4, item.rcItem.bottom};
     if (picture == nullptr) {
-        FillSolid(dc, column, selected ? m_colours.selection : m_colours.menu);
+        SECFillSolid(dc, column, selected ? m_colours.selection : m_colours.menu);
         return FALSE;
     }
-    FillSolid(dc, column, m_colours.menu);
+    SECFillSolid(dc, column, m_colours.menu);
     const int boxHeight = image.cy + 4;
     const int boxTop = column.top + (column.bottom - column.top - boxHeight) / 2;
     RECT box{column.left, boxTop, column.right, boxTop + boxHeight};
@@ -347,7 +331,7 @@ BOOL SECBmpMenuPlugIn::DrawImageColumn(HDC dc, const DRAWITEMSTRUCT& item, const
     HDC work = ::CreateCompatibleDC(dc);
     HBITMAP workBitmap = ::CreateCompatibleBitmap(dc, image.cx, image.cy);
     HGDIOBJ oldWork = ::SelectObject(work, workBitmap);
-    FillSolid(work, RECT{0, 0, image.cx, image.cy}, m_colours.face);
+    SECFillSolid(work, RECT{0, 0, image.cx, image.cy}, m_colours.face);
     HDC strip = ::CreateCompatibleDC(dc);
     HGDIOBJ oldStrip = ::SelectObject(strip, picture);
     ::BitBlt(work, (image.cx - pictureCx) / 2, (image.cy - pictureCy) / 2, pictureCx, pictureCy, strip,
@@ -357,7 +341,7 @@ BOOL SECBmpMenuPlugIn::DrawImageColumn(HDC dc, const DRAWITEMSTRUCT& item, const
 
     const int x = box.left + 2, y = box.top + 2;
     if (grey) {
-        FillSolid(dc, RECT{x, y, x + image.cx + 1, y + image.cy + 1}, m_colours.menu);
+        SECFillSolid(dc, RECT{x, y, x + image.cx + 1, y + image.cy + 1}, m_colours.menu);
         DrawDisabled(dc, x, y, work, image.cx, image.cy);
     } else {
         ::BitBlt(dc, x, y, image.cx, image.cy, work, 0, 0, SRCCOPY);
@@ -384,7 +368,7 @@ LRESULT SECBmpMenuPlugIn::OnDrawItem(WPARAM, LPARAM lParam) {
     HFONT font = (item->itemState & ODS_DEFAULT) ? m_hBoldMenuFont : m_hMenuFont;
     if (font != nullptr) ::SelectObject(dc, font);
 
-    FillSolid(dc, item->rcItem, m_colours.menu);  // the edge pixels outside the column and text area
+    SECFillSolid(dc, item->rcItem, m_colours.menu);  // the edge pixels outside the column and text area
     DrawImageColumn(dc, *item, info);
 
     const BOOL selected = (item->itemState & ODS_SELECTED) != 0;
@@ -392,7 +376,7 @@ LRESULT SECBmpMenuPlugIn::OnDrawItem(WPARAM, LPARAM lParam) {
     const SIZE image = m_pBmpMgr->GetSmallImageSize();
     RECT area = item->rcItem;
     area.left += 1 + image.cx + 4 + 1;
-    FillSolid(dc, area, selected ? m_colours.selection : m_colours.menu);
+    SECFillSolid(dc, area, selected ? m_colours.selection : m_colours.menu);
     ::SetBkMode(dc, TRANSPARENT);
     RECT labelRect = area, acceleratorRect = area;
     labelRect.left += 1;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "BmpMgr.h"
+#include "MaskedDrawing.h"
 #include "SECToolBarDrawContext.h"
 
 BOOL SECStdBtn::s_bNotifying = FALSE;
@@ -15,25 +16,15 @@ SECStdBtn* CreateButtonOf() {
     return new Button;
 }
 
-// Raster operations of the masked drawing: pattern where the source is 0
-// (P ^ (S & (D ^ P))), and pattern where the source is 1 (D ^ (S & (P ^ D))).
-constexpr DWORD kRopPatternOnZero = 0xB8074A;
-constexpr DWORD kRopPatternOnOne = 0xE20746;
 // D & ~S.
 constexpr DWORD kRopDestAndNotSource = 0x220326;
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    const COLORREF old = ::SetBkColor(dc, colour);
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-    ::SetBkColor(dc, old);
-}
-
 // A one-pixel frame: top and left in one colour, bottom and right in another.
 void Frame3d(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
-    FillSolid(dc, RECT{r.left, r.top, r.right - 1, r.top + 1}, topLeft);
-    FillSolid(dc, RECT{r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
-    FillSolid(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
-    FillSolid(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+    SECFillSolid(dc, RECT{r.left, r.top, r.right - 1, r.top + 1}, topLeft);
+    SECFillSolid(dc, RECT{r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
+    SECFillSolid(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+    SECFillSolid(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
 }
 
 BOOL Inside(const RECT& r, POINT p) { return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom; }
@@ -167,10 +158,10 @@ BOOL SECStdBtn::DrawSeparator(HDC dc) {
     if (!IsSeparator()) return FALSE;
     if (m_pBar == nullptr || !m_pBar->IsFlat() || (m_nStyle & SEC_TBBS_WRAPPED)) return TRUE;
     const DWORD ex = m_pBar->GetExBarStyle();
-    if (!((ex & SEC_BAR_FLAT) && (ex & SEC_BAR_TRANSPARENT))) FillSolid(dc, GetRect(), ::GetSysColor(COLOR_BTNFACE));
+    if (!((ex & SEC_BAR_FLAT) && (ex & SEC_BAR_TRANSPARENT))) SECFillSolid(dc, GetRect(), ::GetSysColor(COLOR_BTNFACE));
     const int x = m_x + m_pBar->GetImageWidth() / 2;
-    FillSolid(dc, RECT{x, m_y, x + 1, m_y + m_cy}, ::GetSysColor(COLOR_BTNSHADOW));
-    FillSolid(dc, RECT{x + 1, m_y, x + 2, m_y + m_cy}, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    SECFillSolid(dc, RECT{x, m_y, x + 1, m_y + m_cy}, ::GetSysColor(COLOR_BTNSHADOW));
+    SECFillSolid(dc, RECT{x + 1, m_y, x + 2, m_y + m_cy}, ::GetSysColor(COLOR_BTNHIGHLIGHT));
     return TRUE;
 }
 
@@ -203,7 +194,7 @@ void SECStdBtn::DrawFace(HDC dc, SECToolBarDrawContext& context, BOOL customizin
                    highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT), frame = ::GetSysColor(COLOR_WINDOWFRAME);
     const BOOL flat = m_pBar != nullptr && m_pBar->IsFlat();
     const int imageHeight = m_pBar != nullptr ? m_pBar->GetImageHeight() : 15;
-    FillSolid(dc, rect, face);
+    SECFillSolid(dc, rect, face);
     int x = rect.left + (m_cx - imageWidth - 1) / 2;
     int y = rect.top + (m_cy - imageHeight) / 2;
     if ((m_nStyle & (SEC_TBBS_CHECKED | SEC_TBBS_PRESSED)) && !customizing) {
@@ -230,48 +221,35 @@ void SECStdBtn::BlitImage(HDC dc, SECToolBarDrawContext& context, int x, int y) 
 }
 
 void SECStdBtn::CreateMask(SECToolBarDrawContext& context) {
-    HDC mask = context.GetMaskDC(), colour = context.GetColorDC();
-    ::PatBlt(mask, 0, 0, m_cx, m_cy, WHITENESS);
-    const COLORREF old = ::SetBkColor(colour, ::GetSysColor(COLOR_BTNFACE));
-    ::BitBlt(mask, 0, 0, m_cx, m_cy, colour, 0, 0, SRCCOPY);
-    ::SetBkColor(colour, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    ::BitBlt(mask, 0, 0, m_cx, m_cy, colour, 0, 0, SRCPAINT);
-    ::SetBkColor(colour, old);
+    SECMaskImagePixels(context.GetMaskDC(), context.GetColorDC(), m_cx, m_cy);
 }
 
 void SECStdBtn::BrushThroughMask(HDC dc, SECToolBarDrawContext& context, HBRUSH brush, int dx, int dy, DWORD rop) {
-    // The mask's black (the image's own pixels) reads as 0, its white as 1.
-    const COLORREF oldText = ::SetTextColor(dc, RGB(0, 0, 0));
-    const COLORREF oldBack = ::SetBkColor(dc, RGB(255, 255, 255));
-    HGDIOBJ oldBrush = ::SelectObject(dc, brush);
-    ::BitBlt(dc, dx, dy, m_cx - dx, m_cy - dy, context.GetMaskDC(), 0, 0, rop);
-    ::SelectObject(dc, oldBrush);
-    ::SetTextColor(dc, oldText);
-    ::SetBkColor(dc, oldBack);
+    SECBrushThroughMask(dc, dx, dy, m_cx - dx, m_cy - dy, context.GetMaskDC(), brush, rop);
 }
 
 void SECStdBtn::DrawDisabled(HDC dc, SECToolBarDrawContext& context) {
     CreateMask(context);
-    FillSolid(dc, RECT{0, 0, m_cx, m_cy}, ::GetSysColor(COLOR_BTNFACE));
-    BrushThroughMask(dc, context, ::GetSysColorBrush(COLOR_BTNHIGHLIGHT), 1, 1, kRopPatternOnZero);
-    BrushThroughMask(dc, context, ::GetSysColorBrush(COLOR_BTNSHADOW), 0, 0, kRopPatternOnZero);
+    SECFillSolid(dc, RECT{0, 0, m_cx, m_cy}, ::GetSysColor(COLOR_BTNFACE));
+    BrushThroughMask(dc, context, ::GetSysColorBrush(COLOR_BTNHIGHLIGHT), 1, 1, SEC_ROP_PATTERN_ON_BLACK);
+    BrushThroughMask(dc, context, ::GetSysColorBrush(COLOR_BTNSHADOW), 0, 0, SEC_ROP_PATTERN_ON_BLACK);
     if (m_nStyle & SEC_TBBS_CHECKED) {
         context.EnsureDitherBrush();
-        BrushThroughMask(dc, context, context.GetDitherBrush(), 0, 0, kRopPatternOnOne);
+        BrushThroughMask(dc, context, context.GetDitherBrush(), 0, 0, SEC_ROP_PATTERN_ON_WHITE);
     }
 }
 
 void SECStdBtn::DrawChecked(HDC dc, SECToolBarDrawContext& context) {
     CreateMask(context);
     context.EnsureDitherBrush();
-    BrushThroughMask(dc, context, context.GetDitherBrush(), 0, 0, kRopPatternOnOne);
+    BrushThroughMask(dc, context, context.GetDitherBrush(), 0, 0, SEC_ROP_PATTERN_ON_WHITE);
 }
 
 void SECStdBtn::DrawIndeterminate(HDC dc, SECToolBarDrawContext& context) {
     CreateMask(context);
-    BrushThroughMask(dc, context, ::GetSysColorBrush(COLOR_BTNSHADOW), 0, 0, kRopPatternOnZero);
+    BrushThroughMask(dc, context, ::GetSysColorBrush(COLOR_BTNSHADOW), 0, 0, SEC_ROP_PATTERN_ON_BLACK);
     context.EnsureDitherBrush();
-    BrushThroughMask(dc, context, context.GetDitherBrush(), 0, 0, kRopPatternOnOne);
+    BrushThroughMask(dc, context, context.GetDitherBrush(), 0, 0, SEC_ROP_PATTERN_ON_WHITE);
 }
 
 void SECStdBtn::DrawSelectedIfMarked(HDC dc) {
@@ -402,7 +380,7 @@ BOOL SECCapMenuBtn::BtnPressDown(POINT point) {
 
 void SECCapMenuBtn::DrawButton(HDC dc, SECToolBarDrawContext& context) {
     (void)context;
-    FillSolid(dc, RECT{0, 0, m_cx, m_cy}, ::GetSysColor(COLOR_BTNFACE));
+    SECFillSolid(dc, RECT{0, 0, m_cx, m_cy}, ::GetSysColor(COLOR_BTNFACE));
     HWND child = m_pBar != nullptr ? m_pBar->GetActiveMDIChild() : nullptr;
     HICON icon = m_hIcon;
     if (icon == nullptr && child != nullptr) {
@@ -491,7 +469,7 @@ BOOL SECBtnCaption::SelectImage(SECToolBarDrawContext& context) {
 
 void SECBtnCaption::DrawButton(HDC dc, SECToolBarDrawContext& context) {
     (void)context;
-    FillSolid(dc, RECT{0, 0, m_cx, m_cy}, ::GetSysColor(COLOR_BTNFACE));
+    SECFillSolid(dc, RECT{0, 0, m_cx, m_cy}, ::GetSysColor(COLOR_BTNFACE));
     static const UINT kinds[] = {DFCS_CAPTIONMIN, DFCS_CAPTIONRESTORE, DFCS_CAPTIONCLOSE};
     for (Cell cell : {kMinimize, kRestore, kClose}) {
         RECT r = CellRect(cell);

@@ -1,0 +1,174 @@
+// The customisable toolbar in a real frame: buttons laid out in a row,
+// command update, a real click posting the command, buttons added through
+// the emulated toolbar message (enabled unless the state says otherwise),
+// separators tidied on removal, and an emptied user toolbar going away
+// only after the call that emptied it.
+#include <gtest/gtest.h>
+
+#include "BmpMgr.h"
+#include "CmdUI.h"
+#include "CustomToolBar.h"
+#include "FrameWnd.h"
+#include "MenuTestResources.h"
+#include "WinThread.h"
+#include "WindowHelpers.h"
+
+namespace {
+
+class CToolFrame : public CFrameWnd {
+public:
+    int saves = 0;
+    BOOL metric = TRUE;
+    afx_msg void OnSave() { ++saves; }
+    afx_msg void OnAnything() {}
+    afx_msg void OnUpdateMetric(CCmdUI* cmdUI) { cmdUI->SetCheck(metric ? 1 : 0); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CToolFrame, CFrameWnd)
+    ON_COMMAND(ID_MENU_SAVE, OnSave)
+    ON_COMMAND(ID_MENU_NEW, OnAnything)
+    ON_COMMAND(ID_MENU_METRIC, OnAnything)
+    ON_UPDATE_COMMAND_UI(ID_MENU_METRIC, OnUpdateMetric)
+END_MESSAGE_MAP()
+
+const UINT kImageIds[3] = {ID_MENU_NEW, ID_MENU_OPEN, ID_MENU_SAVE};
+
+class CustomToolBarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frame_ = new CToolFrame;
+        ASSERT_TRUE(frame_->Create(nullptr, "Tools", WS_OVERLAPPEDWINDOW, CRect(100, 100, 560, 380)));
+        frame_->ShowWindow(SW_SHOW);
+    }
+    void TearDown() override {
+        if (frame_ != nullptr && ::IsWindow(frame_->m_hWnd)) frame_->DestroyWindow();
+    }
+    void MakeBar(SECCustomToolBar& bar, UINT id) {
+        ASSERT_TRUE(bar.Create(frame_, WS_CHILD | WS_VISIBLE | CBRS_TOP, id));
+        ASSERT_TRUE(bar.GetBmpMgr()->AddStrip(MAKEINTRESOURCEA(IDB_MENU_STRIP), kImageIds, 3));
+    }
+    CToolFrame* frame_ = nullptr;
+};
+
+TEST_F(CustomToolBarTest, LaysOutButtonsAndSeparatorsInARow) {
+    SECCustomToolBar bar;
+    MakeBar(bar, SEC_IDW_USERBAR_FIRST);
+    const UINT ids[] = {ID_MENU_NEW, 0, ID_MENU_OPEN, ID_MENU_SAVE, ID_MENU_METRIC};
+    ASSERT_TRUE(bar.SetButtons(ids, 5));
+    frame_->RecalcLayout();
+    ASSERT_EQ(bar.GetButtonCount(), 5);
+    const int expectedX[] = {0, 23, 31, 54, 77};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(bar.GetButton(i)->m_x, expectedX[i]);
+        EXPECT_EQ(bar.GetButton(i)->m_cy, 22);
+    }
+    EXPECT_EQ(bar.GetButton(1)->m_cx, 8);
+    EXPECT_EQ(bar.GetButton(2)->m_nImage, 1);
+    EXPECT_EQ(bar.CommandToIndex(ID_MENU_SAVE), 3);
+    CRect client;
+    bar.GetClientRect(&client);
+    EXPECT_EQ(client.Height(), 22);
+    EXPECT_EQ(bar.HitTest(CPoint(60, 10)), 3);
+    EXPECT_EQ(bar.HitTest(CPoint(200, 10)), -1);
+    testing_harness::PumpPending();
+    testing_harness::Pixels::FromWindow(frame_->m_hWnd).SavePng("customtoolbar-frame.png");
+
+    // Vertically docked: one button per row.
+    bar.CalcDynamicLayout(0, LM_VERTDOCK);
+    EXPECT_EQ(bar.GetButton(2)->m_x, 0);
+    EXPECT_TRUE(bar.GetButton(0)->m_nStyle & SEC_TBBS_WRAPPED);
+    EXPECT_GT(bar.GetButton(4)->m_y, bar.GetButton(3)->m_y);
+}
+
+TEST_F(CustomToolBarTest, ButtonsFollowCommandUpdateAndClicksPostTheirCommands) {
+    SECCustomToolBar bar;
+    MakeBar(bar, SEC_IDW_USERBAR_FIRST);
+    const UINT ids[] = {ID_MENU_NEW, ID_MENU_OPEN, ID_MENU_SAVE, ID_MENU_METRIC};
+    ASSERT_TRUE(bar.SetButtons(ids, 4));
+    frame_->RecalcLayout();
+    CWinThread::SendIdleUpdates(frame_);
+    EXPECT_FALSE(bar.GetButton(0)->m_nStyle & SEC_TBBS_DISABLED);
+    EXPECT_TRUE(bar.GetButton(1)->m_nStyle & SEC_TBBS_DISABLED);  // no handler
+    EXPECT_TRUE(bar.GetButton(3)->HasStyle(SEC_TBBS_CHECKBOX | SEC_TBBS_CHECKED));
+    frame_->metric = FALSE;
+    CWinThread::SendIdleUpdates(frame_);
+    EXPECT_FALSE(bar.GetButton(3)->m_nStyle & SEC_TBBS_CHECKED);
+
+    const RECT save = bar.GetButton(2)->GetRect();
+    testing_harness::MouseClickAt(bar.m_hWnd, (save.left + save.right) / 2, (save.top + save.bottom) / 2);
+    EXPECT_TRUE(testing_harness::PumpUntil([&] { return frame_->saves == 1; }, 3000));
+    EXPECT_FALSE(bar.GetButton(2)->m_nStyle & SEC_TBBS_PRESSED);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    // A click on the disabled button does nothing.
+    const RECT open = bar.GetButton(1)->GetRect();
+    testing_harness::MouseClickAt(bar.m_hWnd, (open.left + open.right) / 2, (open.top + open.bottom) / 2);
+    testing_harness::PumpUntil([] { return false; }, 200);
+    EXPECT_EQ(frame_->saves, 1);
+}
+
+// Buttons added through the emulated TB_ADDBUTTONS keep their state: the
+// control's "enabled" bit means enabled, not disabled.
+TEST_F(CustomToolBarTest, AddedButtonsStartEnabledUnlessTheirStateSaysOtherwise) {
+    SECCustomToolBar bar;
+    MakeBar(bar, SEC_IDW_USERBAR_FIRST);
+    TBBUTTON added[3] = {};
+    added[0].idCommand = ID_MENU_NEW;
+    added[0].fsState = TBSTATE_ENABLED;
+    added[1].idCommand = ID_MENU_OPEN;
+    added[1].fsState = 0;
+    added[2].idCommand = ID_MENU_SAVE;
+    added[2].fsState = TBSTATE_ENABLED | TBSTATE_CHECKED;
+    added[2].fsStyle = TBSTYLE_CHECK;
+    EXPECT_EQ(bar.SendMessage(TB_ADDBUTTONSA, 3, reinterpret_cast<LPARAM>(added)), TRUE);
+    ASSERT_EQ(bar.GetButtonCount(), 3);
+    EXPECT_FALSE(bar.GetButton(0)->m_nStyle & SEC_TBBS_DISABLED);
+    EXPECT_TRUE(bar.GetButton(1)->m_nStyle & SEC_TBBS_DISABLED);
+    EXPECT_FALSE(bar.GetButton(2)->m_nStyle & SEC_TBBS_DISABLED);
+    EXPECT_TRUE(bar.GetButton(2)->HasStyle(SEC_TBBS_CHECKBOX | SEC_TBBS_CHECKED));
+}
+
+TEST_F(CustomToolBarTest, RemovingButtonsTidiesSeparators) {
+    SECCustomToolBar bar;
+    MakeBar(bar, AFX_IDW_TOOLBAR);
+    const UINT ids[] = {ID_MENU_NEW, 0, ID_MENU_OPEN, 0, ID_MENU_SAVE};
+    ASSERT_TRUE(bar.SetButtons(ids, 5));
+    // The only button between two separators: one separator goes with it.
+    EXPECT_TRUE(bar.RemoveButton(2));
+    ASSERT_EQ(bar.GetButtonCount(), 3);
+    EXPECT_TRUE(bar.GetButton(1)->IsSeparator());
+    EXPECT_EQ(bar.GetButton(2)->m_nID, static_cast<UINT>(ID_MENU_SAVE));
+    // A separator left first goes too.
+    EXPECT_TRUE(bar.RemoveButton(0));
+    ASSERT_EQ(bar.GetButtonCount(), 1);
+    EXPECT_EQ(bar.GetButton(0)->m_nID, static_cast<UINT>(ID_MENU_SAVE));
+    EXPECT_FALSE(bar.RemoveButton(5));
+    // The application's own bar stays when emptied, one button in size.
+    EXPECT_EQ(bar.SendMessage(TB_DELETEBUTTON, 0), TRUE);
+    EXPECT_EQ(bar.GetButtonCount(), 0);
+    testing_harness::PumpUntil([] { return false; }, 100);
+    ASSERT_TRUE(::IsWindow(bar.m_hWnd));
+    const CSize size = bar.CalcFixedLayout(FALSE, TRUE);
+    CRect inside(0, 0, 0, 0);
+    bar.CalcInsideRect(inside, TRUE);
+    EXPECT_EQ(size.cx, 23 - inside.Width());
+}
+
+// Emptying a user toolbar from inside its own processing (as dragging its
+// last button away does) leaves the bar usable until that processing is
+// over; then the bar goes.
+TEST_F(CustomToolBarTest, AnEmptiedUserToolBarGoesAwayAfterTheCall) {
+    SECCustomToolBar bar;
+    MakeBar(bar, SEC_IDW_USERBAR_FIRST + 3);
+    const UINT ids[] = {ID_MENU_SAVE};
+    ASSERT_TRUE(bar.SetButtons(ids, 1));
+    const HWND window = bar.m_hWnd;
+    EXPECT_FALSE(bar.RemoveButton(0));
+    EXPECT_TRUE(::IsWindow(window));  // still there for the caller
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_EQ(bar.GetButtonCount(), 0);
+    EXPECT_TRUE(testing_harness::PumpUntil([&] { return !::IsWindow(window); }, 2000));
+    EXPECT_EQ(bar.m_hWnd, nullptr);
+}
+
+}  // namespace
