@@ -292,4 +292,12 @@ DWORD GdiObjectCount() {
     return counted;
 }
 
+std::string TestOutputPath(const std::string& name) {
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    folder.resize(folder.find_last_of('\\') + 1);
+    return folder + name;
+}
+
 }  // namespace testing_harness

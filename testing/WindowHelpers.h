@@ -39,6 +39,10 @@ HWND CreateTestWindow(int width, int height,
                       std::function<void(HDC, const RECT&)> paint = nullptr,
                       const char* title = "Test window");
 
+// A file of that name beside the test program (in the build folder), for
+// pictures a person looks at.
+std::string TestOutputPath(const std::string& name);
+
 // Pixels, read back as 0x00RRGGBB.
 class Pixels {
 public:

@@ -12,6 +12,7 @@
 
 #include "FrameWnd.h"
 #include "ModalDriver.h"
+#include "PrintedOutput.h"
 #include "PrintPreview.h"
 #include "Printing.h"
 #include "View.h"
@@ -20,6 +21,7 @@
 
 using testing_harness::ModalDriver;
 using testing_harness::Pixels;
+using namespace testing_harness;
 
 namespace {
 
@@ -79,74 +81,6 @@ private:
     }
 };
 
-// The folder the PDF printer writes to (a Unix path), or empty.
-std::string PrinterOutputDir() {
-    const char* dir = std::getenv("TEST_PRINTER_OUTPUT_DIR");
-    return dir ? dir : "";
-}
-
-std::string WindowsPath(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-bool FileExists(const std::string& windowsPath) {
-    return ::GetFileAttributesA(windowsPath.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadFile(const std::string& windowsPath) {
-    std::ifstream in(windowsPath, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs a Unix shell command (Wine starts Unix programs as they are) and
-// waits for it to create `doneFile`.
-bool RunUnix(const std::string& command, const std::string& doneFile, DWORD timeoutMs) {
-    std::string line = "/bin/sh -c \"" + command + "; touch " + doneFile + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process))
-        return false;
-    if (process.hProcess) ::CloseHandle(process.hProcess);
-    if (process.hThread) ::CloseHandle(process.hThread);
-    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        if (FileExists(WindowsPath(doneFile))) return true;
-        ::Sleep(100);
-    }
-    return false;
-}
-
-// The PDF the printer made of the job `name`: its Unix path, or empty when
-// none appeared in time. The printer names the file after the job.
-std::string WaitForPdf(const std::string& dir, const std::string& name, DWORD timeoutMs) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 250) {
-        WIN32_FIND_DATAA found;
-        HANDLE search = ::FindFirstFileA(WindowsPath(dir + "/*" + name + "*.pdf").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            ::FindClose(search);
-            std::string path = dir + "/" + found.cFileName;
-            // The printer writes the file in place: wait until its size settles.
-            WIN32_FILE_ATTRIBUTE_DATA before = {}, after = {};
-            ::GetFileAttributesExA(WindowsPath(path).c_str(), GetFileExInfoStandard, &before);
-            ::Sleep(500);
-            ::GetFileAttributesExA(WindowsPath(path).c_str(), GetFileExInfoStandard, &after);
-            if (after.nFileSizeLow > 0 && after.nFileSizeLow == before.nFileSizeLow) return path;
-        }
-        ::Sleep(250);
-    }
-    return "";
-}
-
-std::string UniqueJobName() {
-    return "fwprint-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount());
-}
-
 class PrintingTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -175,7 +109,7 @@ TEST_F(PrintingTest, ThreePageDocumentComesOutOfThePdfPrinterPageByPage) {
     ASSERT_TRUE(defaults.GetDefaults());
     EXPECT_EQ(std::string(defaults.GetDeviceName()), "PDF");
 
-    std::string job = UniqueJobName();
+    std::string job = UniqueJobName("fwprint");
     ASSERT_TRUE(view->CreateIn(&host, job.c_str()));
     ModalDriver::Instance().Handle("Printing", [](HWND) {});  // the abort box, left alone
     view->OnFilePrint();
@@ -210,7 +144,7 @@ TEST_F(PrintingTest, ThreePageDocumentComesOutOfThePdfPrinterPageByPage) {
 TEST_F(PrintingTest, CancelInTheAbortBoxStopsTheJob) {
     if (PrinterOutputDir().empty()) GTEST_SKIP() << "no PDF printer in this set-up";
     view->pages = 50;
-    ASSERT_TRUE(view->CreateIn(&host, UniqueJobName().c_str()));
+    ASSERT_TRUE(view->CreateIn(&host, UniqueJobName("fwprint").c_str()));
     ModalDriver::Instance().Handle("Printing", [](HWND box) { ModalDriver::PressButton(box, IDCANCEL); });
     view->OnFilePrint();
     EXPECT_LT(view->printed.size(), 50u);
@@ -242,7 +176,7 @@ protected:
         ::AppendMenuA(menu, MF_STRING, ID_FILE_PRINT_PREVIEW, "Preview");
         ::SetMenu(frame->m_hWnd, menu);
         view = new CPagesView;
-        ASSERT_TRUE(view->Create(nullptr, UniqueJobName().c_str(), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame,
+        ASSERT_TRUE(view->Create(nullptr, UniqueJobName("fwprint").c_str(), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame,
                                  AFX_IDW_PANE_FIRST));
         frame->SetActiveView(view);
         frame->RecalcLayout();

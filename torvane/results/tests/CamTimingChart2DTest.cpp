@@ -124,12 +124,7 @@ protected:
         owner.chart.UpdateWindow();
         EXPECT_TRUE(testing_harness::PumpUntil([&] { return owner.painted > before; }, 3000));
         Pixels pixels = Pixels::FromWindow(owner.chart.m_hWnd);
-        // Beside the test program, in the build folder.
-        char path[MAX_PATH] = "";
-        ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string folder(path);
-        folder.resize(folder.find_last_of('\\') + 1);
-        pixels.SavePng(folder + picture + ".png");
+        pixels.SavePng(testing_harness::TestOutputPath(std::string(picture) + ".png"));
         return pixels;
     }
     POINT At(double x, double y, int axis = 1) {

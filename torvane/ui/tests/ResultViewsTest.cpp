@@ -11,7 +11,6 @@
 
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
-#include "toolkit/TabWnd.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/ResultsResources.h"
 #include "torvane/results/ResultCurveCatalogue.h"
@@ -19,6 +18,7 @@
 #include "torvane/ui/Chart2dView.h"
 #include "torvane/ui/ChartPropertySheet.h"
 #include "torvane/ui/ResultsTableView.h"
+#include "torvane/ui/tests/ResultPanesFrame.h"
 
 #include <prsht.h>
 
@@ -27,35 +27,6 @@ using testing_harness::Pixels;
 using namespace torvane;
 
 namespace {
-
-std::string PicturePath(const char* name) {
-    char path[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.resize(folder.find_last_of('\\') + 1);
-    return folder + name + ".png";
-}
-
-// A document's right pane: the graph, table and pro-data tabs in a tabbed
-// window with shared scroll bars.
-class ResultsFrame : public CFrameWnd {
-public:
-    SECTabWnd tabs;
-    CChart2dView* graph = nullptr;
-    CResultsTableView* table = nullptr;
-    CProResultsTableView* proTable = nullptr;
-
-    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* context) override {
-        if (!tabs.Create(this)) return FALSE;
-        graph = static_cast<CChart2dView*>(tabs.AddViewTab(RUNTIME_CLASS(CChart2dView), "Graph", context));
-        table = static_cast<CResultsTableView*>(tabs.AddViewTab(RUNTIME_CLASS(CResultsTableView), "Table", context));
-        proTable =
-            static_cast<CProResultsTableView*>(tabs.AddViewTab(RUNTIME_CLASS(CProResultsTableView), "ProData", context));
-        tabs.SetScrollStyle(1, WS_HSCROLL | WS_VSCROLL);
-        tabs.SetScrollStyle(2, WS_HSCROLL | WS_VSCROLL);
-        return graph && table && proTable;
-    }
-};
 
 class ResultViewsTest : public TorvaneDocTest {
 protected:
@@ -66,7 +37,7 @@ protected:
         doc_ = NewEngine("Chevy 350");
     }
     void TearDown() override {
-        for (ResultsFrame* frame : frames_)
+        for (ResultPanesFrame* frame : frames_)
             if (::IsWindow(frame->m_hWnd)) frame->DestroyWindow();
         testing_harness::PumpPending();
     }
@@ -82,29 +53,21 @@ protected:
         doc->SetTitle(title);
         return doc;
     }
-    ResultsFrame* Show(CTorvaneDoc* doc, int x = 0) {
-        CCreateContext context;
-        context.m_pCurrentDoc = doc;
-        auto* frame = new ResultsFrame;
-        EXPECT_TRUE(frame->Create(nullptr, doc->GetTitle(), WS_OVERLAPPEDWINDOW, CRect(x, 0, x + 720, 560), nullptr,
-                                  nullptr, 0, &context));
-        frame->InitialUpdateFrame(doc, TRUE);
-        frame->RecalcLayout();
-        frame->tabs.ActivateTabAt(0);
-        frame->tabs.RecalcLayout();
+    ResultPanesFrame* Show(CTorvaneDoc* doc, int x = 0) {
+        auto* frame = new ResultPanesFrame;
+        EXPECT_TRUE(frame->Open(doc, x));
         frames_.push_back(frame);
-        testing_harness::PumpPending();
         return frame;
     }
     // Paints the graph and reads its chart's pixels.
-    Pixels PaintGraph(ResultsFrame* frame, const char* picture) {
+    Pixels PaintGraph(ResultPanesFrame* frame, const char* picture) {
         frame->graph->RefreshChart();
         frame->graph->UpdateWindow();
         frame->graph->GetChart().Invalidate(FALSE);
         frame->graph->GetChart().UpdateWindow();
         testing_harness::PumpPending();
         Pixels pixels = Pixels::FromWindow(frame->graph->GetChart().m_hWnd);
-        EXPECT_TRUE(pixels.SavePng(PicturePath(picture)));
+        EXPECT_TRUE(pixels.SavePng(testing_harness::TestOutputPath(std::string(picture) + ".png")));
         return pixels;
     }
     static int InkNear(const Pixels& pixels, POINT p, unsigned rgb, int radius = 2) {
@@ -117,7 +80,7 @@ protected:
         return count;
     }
     // Points of `yCurve` over `xCurve` of `doc` drawn in `rgb` on y axis `axis`.
-    int DrawnPoints(ResultsFrame* frame, const Pixels& pixels, const CTorvaneDoc& doc, int xCurve, int yCurve,
+    int DrawnPoints(ResultPanesFrame* frame, const Pixels& pixels, const CTorvaneDoc& doc, int xCurve, int yCurve,
                     unsigned rgb, int axis = 1) {
         int drawn = 0;
         for (int i = 0; i < kResultPointCount; ++i) {
@@ -138,14 +101,14 @@ protected:
     CWinApp app_{"ResultViewsTest"};
     CMultiDocTemplate* docTemplate_ = nullptr;
     CTorvaneDoc* doc_ = nullptr;
-    std::vector<ResultsFrame*> frames_;
+    std::vector<ResultPanesFrame*> frames_;
 };
 
 constexpr unsigned kRedRgb = 0xFF0000;
 constexpr unsigned kGreenRgb = 0x008000;
 
 TEST_F(ResultViewsTest, AfterARunTheGraphHoldsTheDocumentCurvesOnAutomaticRanges) {
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     CChart2dView* graph = frame->graph;
     ASSERT_TRUE(graph->IsFirstChartView());
     EXPECT_EQ(graph, doc_->GetViewPointer(kChartViewSlot1));
@@ -180,7 +143,7 @@ TEST_F(ResultViewsTest, AfterARunTheGraphHoldsTheDocumentCurvesOnAutomaticRanges
 }
 
 TEST_F(ResultViewsTest, PowerAndTorqueShareOneAutomaticScaleButNotVolumetricEfficiency) {
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     CChart2dView* graph = frame->graph;
     ChartAxisSetting x, y, y2;
     graph->GetAxisSettings(x, y, y2);
@@ -199,7 +162,7 @@ TEST_F(ResultViewsTest, PowerAndTorqueShareOneAutomaticScaleButNotVolumetricEffi
 
 TEST_F(ResultViewsTest, CompareModeShowsBothDocumentsAndDropsAClosedOne) {
     CTorvaneDoc* other = NewEngine("Paxton 350", true);
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     CChart2dView* graph = frame->graph;
     GraphDataSetting setting;
     setting.title = "Paxton 350";
@@ -227,7 +190,7 @@ TEST_F(ResultViewsTest, CompareModeShowsBothDocumentsAndDropsAClosedOne) {
 }
 
 TEST_F(ResultViewsTest, CombinationModeDrawsTheCombinationCurves) {
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     CChart2dView* graph = frame->graph;
     graph->SetCompareMode(kChartCombine);
     ChartAxisSetting x, y, y2;
@@ -257,7 +220,7 @@ TEST_F(ResultViewsTest, ZonesArePaintedBehindTheCurves) {
         zones.zones[i].SetColor(colors[i]);
     }
     zones.enabled = true;
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     const Pixels pixels = PaintGraph(frame, "graph-zones");
     // A band's colour fills the white plot, and the curve stays red on it.
     EXPECT_GT(pixels.Count(testing_harness::Rgb(0xBDF3FF)), 1000);
@@ -266,7 +229,7 @@ TEST_F(ResultViewsTest, ZonesArePaintedBehindTheCurves) {
 }
 
 TEST_F(ResultViewsTest, TheContextMenuChecksTheAxesAndGreysCombinationsInCompareMode) {
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     CChart2dView* graph = frame->graph;
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_GRAPH_MENU));
@@ -332,7 +295,7 @@ std::vector<TextRecord> TableTexts(CResultsTableView* view) {
 }
 
 TEST_F(ResultViewsTest, TheTablesShowTheNineteenRowsWithTheDocumentValues) {
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     EXPECT_EQ(frame->table, doc_->GetViewPointer(kResultsTableSlot1));
     EXPECT_EQ(frame->proTable, doc_->GetViewPointer(kResultsTableSlot2));
     struct Check {
@@ -372,7 +335,7 @@ TEST_F(ResultViewsTest, TheTablesShowTheNineteenRowsWithTheDocumentValues) {
         CWnd* view = tab == 1 ? static_cast<CWnd*>(frame->table) : frame->proTable;
         view->Invalidate();
         view->UpdateWindow();
-        EXPECT_TRUE(Pixels::FromWindow(frame->m_hWnd).SavePng(PicturePath(tab == 1 ? "table" : "prodata")));
+        EXPECT_TRUE(Pixels::FromWindow(frame->m_hWnd).SavePng(testing_harness::TestOutputPath(tab == 1 ? "table.png" : "prodata.png")));
     }
 }
 
@@ -398,7 +361,7 @@ void ChooseComboText(HWND page, int id, const char* text) {
 }
 
 TEST_F(ResultViewsTest, ABadZoneBoundKeepsTheSheetOpenOnItsEdit) {
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     bool stayedOpen = false, focusKept = false;
     std::string caption, okText, resetText;
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
@@ -408,7 +371,7 @@ TEST_F(ResultViewsTest, ABadZoneBoundKeepsTheSheetOpenOnItsEdit) {
         HWND page = ShowPage(sheet, 2);
         ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
         ::RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Pixels::FromWindow(sheet).SavePng(PicturePath("sheet-zones"));
+        Pixels::FromWindow(sheet).SavePng(testing_harness::TestOutputPath("sheet-zones.png"));
         HWND edit = ::GetDlgItem(page, IDC_ZONE_MIN_FIRST);
         ::SetFocus(edit);
         ::SetWindowTextA(edit, "-5");
@@ -433,7 +396,7 @@ TEST_F(ResultViewsTest, ABadZoneBoundKeepsTheSheetOpenOnItsEdit) {
 }
 
 TEST_F(ResultViewsTest, OverlappingZonesShowTheirErrorAndKeepTheSheetOpen) {
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     bool stayedOpen = false;
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
         HWND page = ShowPage(sheet, 2);
@@ -459,7 +422,7 @@ TEST_F(ResultViewsTest, MultipleDocumentsWithAComboCurveAsksFirstAndCancelKeepsT
     ChartSettings& settings = doc_->GetChartSettings(kFirstChartView);
     settings.mode = kChartCombine;
     settings.y.Select(18, 0);  // "Power combo"
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     bool singleChecked = false;
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
         HWND page = ShowPage(sheet, 0);
@@ -494,7 +457,7 @@ TEST_F(ResultViewsTest, MultipleDocumentsWithAComboCurveAsksFirstAndCancelKeepsT
 }
 
 TEST_F(ResultViewsTest, ResetAllThenCancelLeavesTheGraphAndAxisChoicesApply) {
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     ChartSettings& settings = doc_->GetChartSettings(kFirstChartView);
     settings.y.Select(3, 2);
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
@@ -513,7 +476,7 @@ TEST_F(ResultViewsTest, ResetAllThenCancelLeavesTheGraphAndAxisChoicesApply) {
         ChooseComboText(page, IDC_Y_CURVE, "Power (HP)");
         ChooseComboText(page, IDC_Y_SCALE, "Low-Range");
         ::RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Pixels::FromWindow(sheet).SavePng(PicturePath("sheet-axes"));
+        Pixels::FromWindow(sheet).SavePng(testing_harness::TestOutputPath("sheet-axes.png"));
         from = testing_harness::ControlText(::GetDlgItem(page, IDC_Y_FROM));
         to = testing_harness::ControlText(::GetDlgItem(page, IDC_Y_TO));
         Press(sheet, IDOK);
@@ -527,7 +490,7 @@ TEST_F(ResultViewsTest, ResetAllThenCancelLeavesTheGraphAndAxisChoicesApply) {
 
 TEST_F(ResultViewsTest, TheGraphDataPageAddsAnOpenDocumentToTheComparison) {
     CTorvaneDoc* other = NewEngine("Paxton 350", true);
-    ResultsFrame* frame = Show(doc_);
+    ResultPanesFrame* frame = Show(doc_);
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
         HWND page = ShowPage(sheet, 0);
         ChooseComboText(page, IDC_DOCUMENT_2, "Paxton 350");
