@@ -1,12 +1,21 @@
-// Redraws per second of the 3D chart: a shaded surface with mesh lines of
-// 50 x 50 and 200 x 200 points drawn whole into an 800 x 600 memory DC, and
-// one rotation step (a new z rotation, the graph drawn again). The median of
-// several repeats, each running for a fixed time. Needs a display (Xvfb).
+// Redraws of the 3D chart: a shaded surface with mesh lines of 50 x 50,
+// 100 x 100 and 200 x 200 points drawn whole into an 800 x 600 picture, the
+// way the chart window draws (a 32-bit off-screen bitmap whose pixels the
+// cells are written into) and through the device operations alone (a
+// display-compatible bitmap), and one rotation step (a new z rotation, the
+// graph drawn again). Beside them, when gnuplot is installed on the host,
+// gnuplot's png terminal drawing the same surface (pm3d, depth-ordered, with
+// border lines) at the same size, timed inside gnuplot. Medians of several
+// repeats. Needs a display (Xvfb) and Wine's access to the host's /bin/sh.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "BenchTiming.h"
 #include "chart/Chart.h"
@@ -19,23 +28,34 @@ constexpr int kRepeats = 7;
 constexpr std::chrono::milliseconds kRepeatTime(400);
 constexpr int kWidth = 800, kHeight = 600;
 
+double Surface(double x, double y) { return std::sin(x) * std::cos(y) + 0.2 * x; }
+
 Zel3dData* MakeSurface(int n) {
     Zel3dData* data = Zel3dMakeGridData(n, n, 1e308, 1.0, 1.0, 0.0, 0.0, 1);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j) {
             double x = 6.0 * i / (n - 1) - 3.0, y = 6.0 * j / (n - 1) - 3.0;
-            data->grid.values[i][j] = std::sin(x) * std::cos(y) + 0.2 * x;
+            data->grid.values[i][j] = Surface(x, y);
         }
     return data;
 }
 
+enum class Target { kPixels, kDeviceOps };
+
 // A chart drawing into its own memory DC.
 class MemoryChart {
 public:
-    explicit MemoryChart(Zel3dData* data) {
+    MemoryChart(Zel3dData* data, Target target) {
         HDC screen = GetDC(nullptr);
         dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, kWidth, kHeight);
+        if (target == Target::kPixels) {
+            BITMAPINFO info = {};
+            info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+            void* bits = nullptr;
+            bitmap_ = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        } else {
+            bitmap_ = CreateCompatibleBitmap(screen, kWidth, kHeight);
+        }
         ReleaseDC(nullptr, screen);
         previous_ = SelectObject(dc_, bitmap_);
         chart_ = Zel3dCreate();
@@ -73,27 +93,130 @@ private:
     double rotation_ = 45.0;
 };
 
+// A Unix path as this program sees it.
+std::string WindowsPath(const std::string& unix_path) {
+    std::string path = "Z:" + unix_path;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+// Runs a shell command on the host and waits (up to `seconds`) for it to
+// finish; false when it could not be started or did not finish.
+bool RunOnHost(const std::string& command, const std::string& folder, int seconds) {
+    std::string done = folder + "/done";
+    std::string line = "/bin/sh -c \"" + command + "; touch '" + done + "'\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int waited = 0; waited < seconds * 20; ++waited) {
+        if (GetFileAttributesA(WindowsPath(done).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+// gnuplot's milliseconds per 800 x 600 png frame of the n x n surface
+// (median of `kRepeats` batches); 0 when gnuplot is not installed, -1 when
+// it failed.
+double GnuplotFrameMs(int n, const std::string& folder) {
+    {
+        std::ofstream data(WindowsPath(folder + "/surface.dat"));
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                double x = 6.0 * i / (n - 1) - 3.0, y = 6.0 * j / (n - 1) - 3.0;
+                data << i << ' ' << j << ' ' << Surface(x, y) << '\n';
+            }
+            data << '\n';
+        }
+        int frames = n <= 50 ? 20 : n <= 100 ? 8 : 4;
+        std::ofstream script(WindowsPath(folder + "/frames.gp"));
+        script << "set terminal png size " << kWidth << "," << kHeight << "\n"
+               << "set pm3d depthorder border lw 1 lc rgb 'black'\n"
+               << "unset colorbox\nset view 60,45\n"
+               << "set print '" << folder << "/times.txt'\n"
+               << "do for [r=1:" << kRepeats << "] {\n"
+               << "  t0 = time(0.0)\n"
+               << "  do for [k=1:" << frames << "] {\n"
+               << "    set output '" << folder << "/frame.png'\n"
+               << "    splot '" << folder << "/surface.dat' with pm3d notitle\n"
+               << "    unset output\n"
+               << "  }\n"
+               << "  print (time(0.0) - t0) * 1000.0 / " << frames << "\n"
+               << "}\n";
+    }
+    std::string command = "if command -v gnuplot >/dev/null 2>&1; then gnuplot '" + folder +
+                          "/frames.gp' >/dev/null 2>&1 || echo failed > '" + folder +
+                          "/times.txt'; else echo absent > '" + folder + "/times.txt'; fi";
+    if (!RunOnHost(command, folder, 600)) return -1;
+    std::ifstream times(WindowsPath(folder + "/times.txt"));
+    std::string first;
+    std::vector<double> values;
+    while (times >> first) {
+        if (first == "absent") return 0;
+        try {
+            values.push_back(std::stod(first));
+        } catch (...) {
+            return -1;
+        }
+    }
+    if (values.empty()) return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// A fresh folder for gnuplot's files on the host.
+std::string HostFolder(int n) {
+    std::string folder = "/tmp/bench_zelplot3d_gnuplot_" + std::to_string(GetCurrentProcessId()) + "_" +
+                         std::to_string(n);
+    CreateDirectoryA(WindowsPath(folder).c_str(), nullptr);
+    DeleteFileA(WindowsPath(folder + "/done").c_str());
+    return folder;
+}
+
 }  // namespace
 
 int main() {
-    std::printf("bench_zelplot3d_redraw: shaded surface with mesh into an %d x %d memory DC, "
-                "median of %d repeats of %d ms\n",
-                kWidth, kHeight, kRepeats, int(kRepeatTime.count()));
-    for (int n : {50, 200}) {
+    std::printf("bench_zelplot3d_redraw: shaded surface with mesh, %d x %d, median of %d repeats of %d ms\n", kWidth,
+                kHeight, kRepeats, int(kRepeatTime.count()));
+    std::printf("%-9s | %-26s | %-26s | %-14s | %-17s | %s\n", "points", "full redraw, pixels",
+                "full redraw, device ops", "rotation step", "gnuplot png frame", "gnuplot / ours");
+    for (int n : {50, 100, 200}) {
         Zel3dData* data = MakeSurface(n);
+        double pixels = 0, ops = 0, rotation = 0;
         {
-            MemoryChart chart(data);
-            double full = bench::MedianOf(kRepeats, [&] {
+            MemoryChart chart(data, Target::kPixels);
+            pixels = bench::MedianOf(kRepeats, [&] {
                 return bench::RunsPerSecond([&] { chart.Draw(kDamageAll); }, kRepeatTime);
             });
-            double rotation = bench::MedianOf(kRepeats, [&] {
+            rotation = bench::MedianOf(kRepeats, [&] {
                 return bench::RunsPerSecond([&] { chart.Rotate(); }, kRepeatTime);
             });
-            std::printf("%3d x %3d points: %7.1f full redraws per second (%6.2f ms), %7.1f rotation steps per "
-                        "second (%6.2f ms)\n",
-                        n, n, full, 1000.0 / full, rotation, 1000.0 / rotation);
+        }
+        {
+            MemoryChart chart(data, Target::kDeviceOps);
+            ops = bench::MedianOf(kRepeats, [&] {
+                return bench::RunsPerSecond([&] { chart.Draw(kDamageAll); }, kRepeatTime);
+            });
         }
         Zel3dDestroyData(data, 1);
+        double ours = 1000.0 / pixels;
+        double gnuplot = GnuplotFrameMs(n, HostFolder(n));
+        char gnuplot_text[64], ratio_text[64];
+        if (gnuplot > 0) {
+            std::snprintf(gnuplot_text, sizeof gnuplot_text, "%7.2f ms", gnuplot);
+            std::snprintf(ratio_text, sizeof ratio_text, "%5.1fx", gnuplot / ours);
+        } else {
+            std::snprintf(gnuplot_text, sizeof gnuplot_text, "%s", gnuplot == 0 ? "not installed" : "failed");
+            std::snprintf(ratio_text, sizeof ratio_text, "-");
+        }
+        std::printf("%3d x %3d | %7.2f ms (%6.1f per s) | %7.2f ms (%6.1f per s) | %7.2f ms     | %-17s | %s\n", n,
+                    n, ours, pixels, 1000.0 / ops, ops, 1000.0 / rotation, gnuplot_text, ratio_text);
+        std::fflush(stdout);
     }
     return 0;
 }

@@ -10,6 +10,7 @@
 
 struct Zel3dChart;
 struct ImageSlot;
+struct RasterTarget;
 struct Rect;
 
 // Palette-relative flag ORed into every colour handed to GDI.
@@ -62,6 +63,7 @@ struct DeviceState {
     int fill_style;
     PenCacheNode* pen_cache;
     BrushCacheNode* brush_cache;
+    RasterTarget* raster;  // while fills and thin lines go straight into the bitmap's pixels
 };
 
 // Fill styles: 1 solid, 3 pattern-AND stipple; others are only stored.

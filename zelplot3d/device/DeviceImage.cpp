@@ -5,6 +5,7 @@
 #include "chart/Chart.h"
 #include "device/AreaImage.h"
 #include "device/DeviceOps.h"
+#include "device/RasterTarget.h"
 #include "kernel/MetafileCheck.h"
 
 namespace {
@@ -236,6 +237,7 @@ void PlayPlain(Zel3dChart* chart, HMETAFILE metafile, bool transparent, const Bo
 int zel3d_win_draw_image(Zel3dChart* chart, ImageSlot* slot, int x, int y, int width, int height, int clip_x,
                          int clip_y, int clip_width, int clip_height) {
     if (!slot || !chart->draw_dc) return 0;
+    zel3d_raster_note_gdi(chart);
     if (!slot->image) {
         if (!slot->file_name || !slot->file_name[0] || !zel3d_load_image_file(chart, slot) || !slot->image) return 0;
     }

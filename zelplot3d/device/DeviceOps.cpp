@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/Chart.h"
+#include "device/RasterTarget.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ void win_make_pen(Zel3dChart* chart, PenCacheNode* node) {
 void win_polyline(Zel3dChart* chart, const POINT* points, int count) {
     HDC dc = Dc(chart);
     if (!dc || count < 1) return;
+    if (zel3d_raster_polyline(chart, points, count)) return;
+    zel3d_raster_note_gdi(chart);
     bool x_changes = false, y_changes = false;
     for (int i = 1; i < count; ++i) {
         x_changes = x_changes || points[i].x != points[i - 1].x;
@@ -68,7 +71,8 @@ void win_polyline(Zel3dChart* chart, const POINT* points, int count) {
 
 void win_line(Zel3dChart* chart, int x1, int y1, int x2, int y2) {
     HDC dc = Dc(chart);
-    if (!dc) return;
+    if (!dc || zel3d_raster_line(chart, x1, y1, x2, y2)) return;
+    zel3d_raster_note_gdi(chart);
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
 }
@@ -79,6 +83,7 @@ void win_lines(Zel3dChart* chart, const POINT* points, int count, int mode) {
     if (mode == kCoordAbsolute) {
         win_polyline(chart, points, count);
     } else if (mode == kCoordRelative) {
+        zel3d_raster_note_gdi(chart);
         POINT at = points[0];
         MoveToEx(dc, at.x, at.y, nullptr);
         for (int i = 1; i < count; ++i) {
@@ -165,6 +170,7 @@ bool SamePoint(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y
 void win_arc(Zel3dChart* chart, int x, int y, int width, int height, int start, int extent) {
     HDC dc = Dc(chart);
     if (!dc) return;
+    zel3d_raster_note_gdi(chart);
     ArcEnds ends = ArcEndPoints(x, y, width, height, start, extent);
     if (!SamePoint(ends.first, ends.second) || std::abs(ends.span) > 11520)
         Arc(dc, x + 1, y + 1, x + width + 1, y + height + 1, ends.first.x, ends.first.y, ends.second.x,
@@ -174,6 +180,7 @@ void win_arc(Zel3dChart* chart, int x, int y, int width, int height, int start, 
 void win_fill_arc(Zel3dChart* chart, int x, int y, int width, int height, int start, int extent) {
     HDC dc = Dc(chart);
     if (!dc) return;
+    zel3d_raster_note_gdi(chart);
     ArcEnds ends = ArcEndPoints(x, y, width, height, start, extent);
     SetBkMode(dc, OPAQUE);
     if (!SamePoint(ends.first, ends.second)) {
@@ -198,6 +205,8 @@ void win_fill_polygon(Zel3dChart* chart, const POINT* points, int count, int, in
     } else if (mode != kCoordAbsolute) {
         return;
     }
+    if (zel3d_raster_fill_polygon(chart, points, count)) return;
+    zel3d_raster_note_gdi(chart);
     HGDIOBJ previous = SelectObject(dc, GetStockObject(NULL_PEN));
     SetBkMode(dc, OPAQUE);
     Polygon(dc, points, count);
@@ -208,6 +217,7 @@ void win_fill_polygon(Zel3dChart* chart, const POINT* points, int count, int, in
 void win_fill_rectangle(Zel3dChart* chart, int x, int y, int width, int height) {
     HDC dc = Dc(chart);
     if (!dc) return;
+    zel3d_raster_note_gdi(chart);
     HBRUSH brush = chart->device.current_brush;
     if (chart->device.fill_style != kFillStippled) {
         RECT area = {x, y, x + width, y + height};
@@ -230,7 +240,9 @@ void win_fill_rectangle(Zel3dChart* chart, int x, int y, int width, int height) 
 
 void win_text(Zel3dChart* chart, int x, int y, const char* text) {
     HDC dc = Dc(chart);
-    if (dc && text) TextOutA(dc, x, y, text, int(strlen(text)));
+    if (!dc || !text) return;
+    zel3d_raster_note_gdi(chart);
+    TextOutA(dc, x, y, text, int(strlen(text)));
 }
 
 void win_text_aligned(Zel3dChart* chart, int x, int y, const char* text, int alignment) {
@@ -320,6 +332,7 @@ void win_set_clip(Zel3dChart* chart, const Rect* clip) {
         SelectObject(dc, pen);
         SelectObject(dc, font);
     }
+    zel3d_raster_clip_changed(chart);
 }
 
 void win_set_background(Zel3dChart* chart, int color) {

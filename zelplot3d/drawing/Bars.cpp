@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "device/DeviceOps.h"
+#include "device/RasterTarget.h"
 #include "drawing/Contours.h"
 #include "drawing/DrawHelpers.h"
 #include "drawing/Markers.h"
@@ -251,6 +252,7 @@ BarFootprint zel3d_cell_bounds(const Zel3dChart* chart, int i, int j) {
 
 void zel3d_draw_bars(Zel3dChart* chart) {
     if (!Drawable(chart)) return;
+    RasterSession raster(chart);
     BarPainter painter(chart);
     const DataView& view = chart->surface_view;
     zel3d_visit_cells_in_order(chart, [&](int i, int j, int) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "device/DeviceOps.h"
+#include "device/RasterTarget.h"
 #include "drawing/AxisDraw.h"
 #include "drawing/Bars.h"
 #include "drawing/AxisScale.h"
@@ -545,6 +546,9 @@ void zel3d_walk_cells(Zel3dChart* chart) {
     if ((mask == kPassMesh || mask == (kPassMesh | kPassZones)) && !chart->x_axis.mesh_show &&
         !chart->y_axis.mesh_show)
         return;
+    // Cells are many and small: on a bitmap that allows it they go straight
+    // into its pixels.
+    RasterSession raster(chart);
     Painter painter(chart);
     if (mask == kPassMesh && !chart->solid_surface && chart->draw_hidden_lines && !chart->text_objects &&
         chart->mesh_top_color == chart->mesh_bottom_color) {

@@ -26,6 +26,18 @@ void CopyOffscreen(Zel3dChart* chart) {
     BitBlt(chart->front_dc, 0, 0, chart->width, chart->height, chart->memory_dc, 0, 0, SRCCOPY);
 }
 
+// The off-screen picture: 32-bit pixels the drawing may write itself, except
+// on palette displays, where the picture keeps the display's own format so
+// that the realised palette maps its colours.
+HBITMAP OffscreenBitmap(HDC front, int width, int height) {
+    if (GetDeviceCaps(front, RASTERCAPS) & RC_PALETTE) return CreateCompatibleBitmap(front, width, height);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(front, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    return bitmap ? bitmap : CreateCompatibleBitmap(front, width, height);
+}
+
 }  // namespace
 
 bool zel3d_offscreen_ready(Zel3dChart* chart) {
@@ -48,9 +60,8 @@ int zel3d_make_offscreen(Zel3dChart* chart) {
         if (chart->memory_dc) {
             int width = chart->width > 0 ? chart->width : 1, height = chart->height > 0 ? chart->height : 1;
             // A size no bitmap can have is refused before anything is allocated.
-            HBITMAP bitmap = zel3d_picture_fits(width, height)
-                                 ? CreateCompatibleBitmap(chart->front_dc, width, height)
-                                 : nullptr;
+            HBITMAP bitmap = zel3d_picture_fits(width, height) ? OffscreenBitmap(chart->front_dc, width, height)
+                                                                : nullptr;
             if (bitmap) {
                 HGDIOBJ previous = SelectObject(chart->memory_dc, bitmap);
                 if (chart->offscreen_bitmap) {

@@ -46,12 +46,25 @@ inline Zel3dChart* MakeDetachedChart(int width, int height) {
     return chart;
 }
 
+// The bitmaps a chart may draw into: the display's own format, or 32-bit
+// device-independent pixels stored top row or bottom row first.
+enum class Bitmap { kDisplay, kPixelsTopDown, kPixelsBottomUp };
+
+inline HBITMAP MakeBitmap(HDC screen, int width, int height, Bitmap kind) {
+    if (kind == Bitmap::kDisplay) return CreateCompatibleBitmap(screen, width, height);
+    BITMAPINFO info = {};
+    int rows = kind == Bitmap::kPixelsTopDown ? -height : height;
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, rows, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    return CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
 // Draws the parts in `mask` with the pending damage (everything: mask 31)
 // into a fresh memory DC of the chart's size and reads it.
-inline Pixels DrawIntoMemory(Zel3dChart* chart, int mask) {
+inline Pixels DrawIntoMemory(Zel3dChart* chart, int mask, Bitmap kind = Bitmap::kDisplay) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, chart->width, chart->height);
+    HBITMAP bitmap = MakeBitmap(screen, chart->width, chart->height, kind);
     ReleaseDC(nullptr, screen);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     chart->front_dc = memory;
@@ -67,7 +80,9 @@ inline Pixels DrawIntoMemory(Zel3dChart* chart, int mask) {
     return pixels;
 }
 
-inline Pixels RenderToMemory(Zel3dChart* chart) { return DrawIntoMemory(chart, kDamageAll); }
+inline Pixels RenderToMemory(Zel3dChart* chart, Bitmap kind = Bitmap::kDisplay) {
+    return DrawIntoMemory(chart, kDamageAll, kind);
+}
 
 // Saves a picture for a person to look at: in ZEL3D_PICTURES when set,
 // else in the temporary folder.
