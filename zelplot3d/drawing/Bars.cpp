@@ -40,6 +40,14 @@ void AxisBounds(const Zel3dChart* chart, const double* positions, int count, int
     *high = p + half;
 }
 
+// The sides of a bar turned to the eye by the order code of its cell (bit k:
+// side k, the side from footprint corner k to k + 1; sides 0-3 face -y, +x,
+// +y and -x). Cells beyond the eye in x and y (code 6) show their -x and -y
+// sides, the strips through the eye's cell (codes 2-5) one side, the eye's
+// own cell (code 1) none.
+const int kVisibleSides[10] = {0, 0, 1 << 0, 1 << 2, 1 << 3, 1 << 1, (1 << 3) | (1 << 0), (1 << 3) | (1 << 2),
+                               (1 << 1) | (1 << 0), (1 << 1) | (1 << 2)};
+
 class BarPainter {
 public:
     explicit BarPainter(Zel3dChart* chart)
@@ -50,7 +58,7 @@ public:
         if (zones_) mask_ = (mask_ & (kPassMesh | kPassContours)) | kPassShaded;
     }
 
-    void Draw(int i, int j) {
+    void Draw(int i, int j, int code) {
         double value = view_.values[i][j];
         bool up = value >= chart_->zorigin;
         double bottom = std::min(value, chart_->zorigin), top = std::max(value, chart_->zorigin);
@@ -64,13 +72,15 @@ public:
         if (!chart_->view_normalized && Culled(low, high)) return;
         int fill = FillColor(i, j, up);
         int mesh = up ? chart_->mesh_top_color : chart_->mesh_bottom_color;
-        // Faces that face the eye: sides 0-3 (footprint corners k and k + 1
-        // in the order x0y0, x1y0, x1y1, x0y1), top, bottom.
+        // Faces drawn: the sides (footprint corners k and k + 1 in the order
+        // x0y0, x1y0, x1y1, x0y1) that the cell walk's order code names as
+        // turned to the eye, and the top or the bottom when the eye is above
+        // or below it.
         const Point4& eye = chart_->scene.view.eye;
         Vec3 a = Box(chart_, f.x0, f.y0, bottom), b = Box(chart_, f.x1, f.y1, top);
-        Vec3 lo = {std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z)};
-        Vec3 hi = {std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z)};
-        bool faces[6] = {eye.y < lo.y, eye.x > hi.x, eye.y > hi.y, eye.x < lo.x, eye.z > hi.z, eye.z < lo.z};
+        int sides = kVisibleSides[std::clamp(code, 0, 9)];
+        bool faces[6] = {(sides & 1) != 0, (sides & 2) != 0, (sides & 4) != 0, (sides & 8) != 0,
+                         eye.z > std::max(a.z, b.z), eye.z < std::min(a.z, b.z)};
         if (mask_ == kPassMesh && chart_->draw_hidden_lines) {
             Outline(low, 4, mesh);
             Outline(high, 4, mesh);
@@ -108,7 +118,8 @@ private:
     }
 
     // The zone colour of the zone data's value, else the last XY_COLORS
-    // entry for (i, j), else the top or bottom surface colour.
+    // entry for (i, j), else the top or bottom surface colour (also when
+    // that entry holds no colour).
     int FillColor(int i, int j, bool up) const {
         if (zones_ && i < chart_->zone_view.nx && j < chart_->zone_view.ny) {
             double z = chart_->zone_view.values[i][j];
@@ -119,8 +130,9 @@ private:
                 return chart_->contour_styles.items[index]->zone_color;
             }
         }
-        int color = zel3d_xy_color(chart_, i, j);
-        if (color != -1) return color;
+        const Zel3dXYColor* entry = zel3d_xy_color_entry(chart_, i, j);
+        if (entry && entry->color != -1) return entry->color;
+        if (entry) zel3d_debug_printf(chart_, "Error:  Tried to use unallocated Zel3dXYColor\n");
         return up ? chart_->surface_top_color : chart_->surface_bottom_color;
     }
 
@@ -255,8 +267,8 @@ void zel3d_draw_bars(Zel3dChart* chart) {
     RasterSession raster(chart);
     BarPainter painter(chart);
     const DataView& view = chart->surface_view;
-    zel3d_visit_cells_in_order(chart, [&](int i, int j, int) {
-        if (view.values[i][j] != view.hole) painter.Draw(i, j);
+    zel3d_visit_cells_in_order(chart, [&](int i, int j, int code) {
+        if (view.values[i][j] != view.hole) painter.Draw(i, j, code);
     });
     zel3d_forget_device_colors(chart);
 }

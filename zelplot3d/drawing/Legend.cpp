@@ -45,6 +45,9 @@ struct LegendModel {
     int sample_width = 0;
     int rows = 0, columns = 0;
     bool fill_rows = false;  // entries fill rows (else columns)
+    int title_height = 0;    // one and a half lines above the entries when there is a title
+    int lead = 0;            // before a bar across: half a label, for the label on its first boundary
+    int tail = 0;            // under a bar standing down: half a row, for the label on its lowest boundary
 };
 
 bool ZonesShown(const Zel3dChart* chart) {
@@ -213,7 +216,7 @@ void Arrange(const Zel3dChart* chart, LegendModel* model) {
         model->columns = model->kind == kBarAcross ? count : 1;
         model->rows = model->kind == kBarAcross ? 1 : count;
         // Across, the sections narrow to the window width, down to their labels.
-        int room = chart->width - 2 * margin - border;
+        int room = chart->width - 2 * margin - border - model->lead;
         int labels = model->entry_width - 2 * model->char_width;
         if (model->kind == kBarAcross && count * model->entry_width > room)
             model->entry_width = std::max(room / std::max(count, 1), labels);
@@ -226,7 +229,8 @@ void Arrange(const Zel3dChart* chart, LegendModel* model) {
         model->columns = std::clamp(fit, 1, std::max(most, 1));
         model->rows = (count + model->columns - 1) / model->columns;
     } else {
-        int room = chart->height - 2 * margin - chart->header.height - chart->footer.height - border;
+        int room = chart->height - 2 * margin - chart->header.height - chart->footer.height - border -
+                   model->title_height;
         int fit = model->row_height > 0 ? room / model->row_height : count;
         int least = horizontal ? 1 : std::min(3, count);
         model->rows = std::clamp(fit, least, count);
@@ -294,6 +298,10 @@ LegendModel Build(Zel3dChart* chart) {
     for (int width : model.column_widths) labels += width;
     model.sample_width = 3 * model.char_width;
     model.entry_width = labels + (model.kind == kBarAcross ? 2 : model.scatter ? 4 : 6) * model.char_width;
+    if (chart->legend.title && chart->legend.title[0]) model.title_height = 3 * font.height / 2;
+    // A bar's labels stand on the boundaries between its sections.
+    if (model.kind == kBarAcross) model.lead = (labels + 1) / 2;
+    if (model.kind == kBarDown) model.tail = (model.row_height + 1) / 2;
     Arrange(chart, &model);
     return model;
 }
@@ -339,8 +347,8 @@ Rect EntryBox(const Zel3dChart* chart, const LegendModel& model, int n) {
     Cell(model, n, &row, &column);
     int inset = Border(chart) / 2;
     const Rect& rect = chart->legend.rect;
-    return {rect.x + inset + column * model.entry_width, rect.y + inset + row * model.row_height, model.entry_width,
-            model.row_height};
+    return {rect.x + inset + model.lead + column * model.entry_width,
+            rect.y + inset + model.title_height + row * model.row_height, model.entry_width, model.row_height};
 }
 
 // A continuous colour bar: one section per band in its zone colour, the
@@ -374,8 +382,8 @@ void zel3d_legend_measure(Zel3dChart* chart, int* line_height, int* width, int* 
     if (model.kind == kNoLegend) return;
     int border = Border(chart);
     *line_height = chart->legend.font.height;
-    *width = model.columns * model.entry_width + border;
-    *height = model.rows * model.row_height + border;
+    *width = model.columns * model.entry_width + model.lead + border;
+    *height = model.rows * model.row_height + model.title_height + model.tail + border;
 }
 
 void zel3d_legend_draw(Zel3dChart* chart) {
@@ -398,8 +406,9 @@ void zel3d_legend_draw(Zel3dChart* chart) {
                                          legend.border_width, &legend.background, foreground);
     ops.set_font(chart, &legend.font);
     zel3d_set_foreground(chart, foreground);
-    if (legend.title && legend.title[0])
-        ops.text_aligned(chart, rect.x + rect.width / 2, rect.y - legend.font.height / 2, legend.title, 3);
+    if (model.title_height)
+        ops.text_aligned(chart, rect.x + rect.width / 2, rect.y + Border(chart) / 2 + legend.font.ascent, legend.title,
+                         3);
     if (model.kind == kBarAcross || model.kind == kBarDown) DrawBar(chart, model);
     int count = int(model.entries.size());
     for (int n = count - 1; n >= 0; --n) {
@@ -411,10 +420,13 @@ void zel3d_legend_draw(Zel3dChart* chart) {
         zel3d_set_foreground(chart, foreground);
         int labels = 0;
         for (int width : model.column_widths) labels += width;
-        int column_x = model.kind == kBarAcross ? box.x + (box.width - labels) / 2 : x + model.sample_width + model.char_width;
-        int text_row = model.kind == kBarAcross ? legend.font.height : 0;
-        int text_height = model.kind == kBarAcross ? legend.font.height : model.row_height;
-        int baseline = y + text_row + (text_height + legend.font.ascent - legend.font.descent) / 2;
+        // Labels of a bar name the boundary below their band: across, under
+        // the section's left edge; down, beside its lower edge.
+        int column_x = model.kind == kBarAcross ? box.x - labels / 2 : x + model.sample_width + model.char_width;
+        int middle = model.kind == kBarAcross ? y + legend.font.height + legend.font.height / 2
+                     : model.kind == kBarDown ? y + model.row_height
+                                              : y + model.row_height / 2;
+        int baseline = middle + (legend.font.ascent - legend.font.descent) / 2;
         for (size_t k = 0; k < entry.segments.size(); ++k) {
             const Segment& segment = entry.segments[k];
             int width = model.column_widths[k];

@@ -24,11 +24,22 @@ const Zel3dDataStyle* zel3d_auto_data_styles() {
 }
 
 int zel3d_xy_color(const Zel3dChart* chart, int x, int y) {
+    const Zel3dXYColor* entry = zel3d_xy_color_entry(chart, x, y);
+    return entry ? entry->color : -1;
+}
+
+const Zel3dXYColor* zel3d_xy_color_entry(const Zel3dChart* chart, int x, int y) {
     for (int k = chart->xy_colors.count - 1; k >= 0; --k) {
         const Zel3dXYColor* entry = ListOf(chart)[k];
-        if ((entry->x == -1 || entry->x == x) && (entry->y == -1 || entry->y == y)) return entry->color;
+        if ((entry->x == -1 || entry->x == x) && (entry->y == -1 || entry->y == y)) return entry;
     }
-    return -1;
+    return nullptr;
+}
+
+int zel3d_palette_size_estimate(const Zel3dChart* chart) {
+    int texts = 0;
+    for (Zel3dText** text = chart->text_objects; text && *text; ++text) ++texts;
+    return chart->xy_colors.count + 4 * texts + 2 * chart->data_styles.count + 2 * chart->effective_levels + 35;
 }
 
 extern "C" {

@@ -1,6 +1,7 @@
 // Bars and scatter points drawn into memory and picked with the ray.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 #include "ChartPictures.h"
@@ -66,6 +67,18 @@ TEST_F(Bars, ColoursFollowTheDirectionAndXYColors) {
     EXPECT_EQ(Rgb(kBlue), pixels.At(low.x, low.y));
 }
 
+// An XY_COLORS entry without a colour (-1, which only a whole list can
+// hold) gives its bars the surface colour, not an earlier entry's.
+TEST_F(Bars, AnEntryWithoutAColourFallsBackToTheSurfaceColour) {
+    Zel3dXYColor column = {-1, 1, kGreen}, blank = {1, 1, -1};
+    const Zel3dXYColor* const list[] = {&column, &blank, nullptr};
+    zel3d::SetValues(chart_, zel3d::XY_COLORS(list));
+    ASSERT_EQ(-1, Zel3dGetXYColor(chart_, 1, 1));
+    Pixels pixels = zel3d_test::RenderToMemory(chart_);
+    EXPECT_EQ(Rgb(kGreen), TopColor(pixels, 2, 1));
+    EXPECT_EQ(Rgb(kRed), TopColor(pixels, 1, 1));
+}
+
 // Bars are painted in the cell walk's order, so that a bar nearer the eye
 // is painted after (over) the bars behind it.
 TEST_F(Bars, AreDrawnInTheCellWalkOrder) {
@@ -99,6 +112,53 @@ TEST_F(Bars, AreDrawnInTheCellWalkOrder) {
     EXPECT_EQ(walk, painted);
     // The nearest bar comes last: the eye looks from the front (low x and y).
     EXPECT_EQ(std::make_pair(0, 0), walk.back());
+}
+
+// Which sides of a bar are drawn follows the order code the cell walk gives
+// its cell, not where the eye stands against the bar's own box: seen from
+// above with the eye over the first cell but beside its narrow bar, that
+// bar shows no side and the bars of the eye's strip one side each, though
+// the eye stands beside them.
+TEST_F(Bars, SidesFollowTheOrderCodeOfTheirCell) {
+    zel3d::SetValues(chart_, zel3d::DRAW_MESH(0), zel3d::XROTATION(70.0), zel3d::ZROTATION(20.0),
+                     zel3d::PERSPECTIVE_DEPTH(1.0));
+    zel3d_test::RecordingOps recording(chart_);
+    zel3d_test::RenderToMemory(chart_);
+    // Side k of bar (i, j): footprint corners k and k + 1 (x0y0, x1y0, x1y1,
+    // x0y1) at the bottom, then at the top.
+    auto side_of = [&](int i, int j, int k) {
+        BarFootprint f = zel3d_cell_bounds(chart_, i, j);
+        const double xs[4] = {f.x0, f.x1, f.x1, f.x0}, ys[4] = {f.y0, f.y0, f.y1, f.y1};
+        double value = data_->grid.values[i][j];
+        double bottom = std::min(value, 0.0), top = std::max(value, 0.0);
+        int a = k, b = (k + 1) % 4;
+        return std::vector<POINT>{zel3d_project_point(chart_, xs[a], ys[a], bottom),
+                                  zel3d_project_point(chart_, xs[b], ys[b], bottom),
+                                  zel3d_project_point(chart_, xs[b], ys[b], top),
+                                  zel3d_project_point(chart_, xs[a], ys[a], top)};
+    };
+    auto drawn = [&](const std::vector<POINT>& face) {
+        for (const auto& call : recording.calls()) {
+            if (call.slot != zel3d_test::RecordingOps::kFillPolygon2 || call.points.size() != 5) continue;
+            bool same = true;
+            for (int k = 0; k < 4; ++k) same = same && face[k].x == call.points[k].x && face[k].y == call.points[k].y;
+            if (same) return true;
+        }
+        return false;
+    };
+    // Sides by order code (bit k: side k; sides 0-3 face -y, +x, +y, -x).
+    const int expected_sides[10] = {0, 0, 0b0001, 0b0100, 0b1000, 0b0010, 0b1001, 0b1100, 0b0011, 0b0110};
+    std::map<int, int> codes_seen;
+    zel3d_visit_cells_in_order(chart_, [&](int i, int j, int code) {
+        ++codes_seen[code];
+        int sides = 0;
+        for (int k = 0; k < 4; ++k) sides |= drawn(side_of(i, j, k)) ? 1 << k : 0;
+        EXPECT_EQ(expected_sides[code], sides) << "bar " << i << ", " << j << " with order code " << code;
+    });
+    // The eye stands over the grid beside bar (0, 0): its own cell, the two
+    // strips through it and one quadrant.
+    const std::map<int, int> expected_codes = {{1, 1}, {2, 2}, {4, 2}, {6, 4}};
+    EXPECT_EQ(expected_codes, codes_seen);
 }
 
 // Every bar stands 9 high across one level at 5: two bands, two styles.

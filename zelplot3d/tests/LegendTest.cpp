@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ChartPictures.h"
+#include "device/DeviceOps.h"
 #include "drawing/Legend.h"
 #include "zelplot3d.h"
 
@@ -237,6 +238,110 @@ TEST_F(Legend, ContinuousBarsAreUnbroken) {
             colours.insert(pixel);
         }
         EXPECT_GE(colours.size(), 5u);
+    }
+}
+
+// The title takes one and a half lines of the legend's own rectangle, above
+// the entries, and the layout counts it.
+TEST_F(Legend, TheTitleTakesRoomInsideTheLegend) {
+    zel3d::SetValues(chart_, zel3d::DRAW_CONTOURS(0), zel3d::DRAW_ZONES(1), zel3d::LEGEND_STYLE(1),
+                     zel3d::LEGEND_BORDER(0));
+    Box plain = LegendBox(chart_);
+    int first_row = -1;
+    for (int y = plain.y; y < plain.y + plain.height && first_row < 0; ++y)
+        if (PickedEntry(chart_, plain.x + plain.width / 2, y) >= 0) first_row = y;
+    zel3d::SetValues(chart_, zel3d::LEGEND_TITLE("Torque"));
+    Box titled = LegendBox(chart_);
+    int line = chart_->legend.font.height;
+    ASSERT_GT(line, 0);
+    EXPECT_EQ(plain.height + 3 * line / 2, titled.height);
+    EXPECT_EQ(plain.width, titled.width);
+    // The entries move down by the title's room.
+    int titled_first_row = -1;
+    for (int y = titled.y; y < titled.y + titled.height && titled_first_row < 0; ++y)
+        if (PickedEntry(chart_, titled.x + titled.width / 2, y) >= 0) titled_first_row = y;
+    EXPECT_EQ(first_row - plain.y + 3 * line / 2, titled_first_row - titled.y);
+    // The title's letters lie in that room, none above the legend.
+    Pixels pixels = zel3d_test::RenderToMemory(chart_);
+    const unsigned black = Rgb(0x000000);
+    int in_room = 0, above = 0;
+    for (int x = titled.x; x < titled.x + titled.width; ++x) {
+        for (int y = titled.y; y < titled.y + 3 * line / 2; ++y) in_room += pixels.At(x, y) == black;
+        for (int y = std::max(titled.y - line, 0); y < titled.y; ++y) above += pixels.At(x, y) == black;
+    }
+    EXPECT_GT(in_room, 20);
+    EXPECT_EQ(0, above);
+}
+
+// Records where the legend's texts and filled rectangles go.
+struct LegendCalls {
+    struct Text {
+        int x, y;
+        std::string text;
+    };
+    static std::vector<Text>& texts() {
+        static std::vector<Text> recorded;
+        return recorded;
+    }
+    static std::vector<RECT>& fills() {
+        static std::vector<RECT> recorded;
+        return recorded;
+    }
+    static void TextAligned(Zel3dChart* chart, int x, int y, const char* text, int alignment) {
+        texts().push_back({x, y, text});
+        zel3d_windows_device_ops()->text_aligned(chart, x, y, text, alignment);
+    }
+    static void FillRectangle(Zel3dChart* chart, int x, int y, int width, int height) {
+        fills().push_back({x, y, x + width, y + height});
+        zel3d_windows_device_ops()->fill_rectangle(chart, x, y, width, height);
+    }
+};
+
+// A colour bar's labels name the boundaries between its sections: across,
+// each is centred under the left edge of its band's section; down, each is
+// centred beside the lower edge. The legend keeps them within its
+// rectangle.
+TEST_F(Legend, ColourBarLabelsStandOnTheBandBoundaries) {
+    zel3d::SetValues(chart_, zel3d::DRAW_CONTOURS(0), zel3d::DRAW_ZONES(1), zel3d::LEGEND_STYLE(2),
+                     zel3d::LEGEND_BORDER(0));
+    DeviceOps table = *zel3d_windows_device_ops();
+    table.text_aligned = &LegendCalls::TextAligned;
+    table.fill_rectangle = &LegendCalls::FillRectangle;
+    for (int orientation : {2, 1}) {
+        SCOPED_TRACE(orientation);
+        bool across = orientation == 2;
+        zel3d::SetValues(chart_, zel3d::LEGEND_ORIENTATION(orientation));
+        Box box = LegendBox(chart_);
+        zel3d_bind_device_ops(chart_, &table);
+        LegendCalls::texts().clear();
+        LegendCalls::fills().clear();
+        zel3d_legend_draw(chart_);
+        zel3d_bind_device_ops(chart_, zel3d_windows_device_ops());
+        // The sections: the fills after the legend's background, one per band.
+        std::vector<RECT> sections(LegendCalls::fills().begin() + 1, LegendCalls::fills().end());
+        std::vector<LegendCalls::Text> labels = LegendCalls::texts();
+        ASSERT_EQ(10u, sections.size());  // the levels 0 .. 9, the top band open
+        ASSERT_EQ(10u, labels.size());
+        const FontRecord& font = chart_->legend.font;
+        // Entries are drawn from the highest band down; sections lowest first.
+        for (size_t n = 0; n < sections.size(); ++n) {
+            const LegendCalls::Text& label = labels[sections.size() - 1 - n];
+            EXPECT_EQ(std::to_string(n) + ".0", label.text);
+            if (across) {
+                EXPECT_EQ(sections[n].left, label.x) << n;  // the centre of a centred text
+            } else {
+                EXPECT_EQ(sections[n].bottom, label.y - (font.ascent - font.descent) / 2) << n;
+            }
+        }
+        // Every label within the legend's rectangle.
+        for (const LegendCalls::Text& label : labels) {
+            int width = zel3d_ops(chart_).text_width(chart_, label.text.c_str());
+            int left = across ? label.x - width / 2 : label.x - width;  // centred, or right-aligned
+            EXPECT_GE(left, box.x) << label.text;
+            EXPECT_LE(left + width, box.x + box.width) << label.text;
+            EXPECT_GE(label.y - font.ascent, box.y) << label.text;
+            EXPECT_LE(label.y + font.descent, box.y + box.height) << label.text;
+        }
     }
 }
 

@@ -68,5 +68,19 @@ TEST(Palette, XYColoursLaterEntriesWin) {
     Zel3dDestroy(chart);
 }
 
+TEST(Palette, SizeEstimateCountsEveryColourSource) {
+    Zel3dChart* chart = Zel3dCreate();
+    zel3d::SetValues(chart, zel3d::NUM_DISTN_LEVELS(7));
+    ASSERT_EQ(7, chart->effective_levels);
+    int styles = chart->data_styles.count;
+    EXPECT_EQ(2 * styles + 2 * 7 + 35, zel3d_palette_size_estimate(chart));
+    Zel3dSetXYColor(chart, -1, 1, 0x00FF00);
+    Zel3dSetXYColor(chart, 2, 1, 0x00FFFF);
+    Zel3dTextCreate(chart);
+    Zel3dTextCreate(chart);
+    EXPECT_EQ(2 + 4 * 2 + 2 * styles + 2 * 7 + 35, zel3d_palette_size_estimate(chart));
+    Zel3dDestroy(chart);
+}
+
 }  // namespace
 }  // namespace zel3d_test
