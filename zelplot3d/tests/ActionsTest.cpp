@@ -17,6 +17,7 @@ namespace {
 using testing_harness::PumpPending;
 
 constexpr int kWidth = 400, kHeight = 300;
+constexpr double kDegreesPerRadian = 57.29577951308232;
 const unsigned kBackground = Rgb(0xC0C0C0);
 
 struct Binding {
@@ -205,6 +206,69 @@ TEST_F(ChartActions, LeftAndRightTogetherTurnLikeTheMiddleButton) {
     EXPECT_NEAR(Turn(25.0 + turn), X(), 1e-6);
     EXPECT_EQ(1, owner_.Count(ZEL3D_NOTIFY_END));
     EXPECT_EQ(0, owner_.Count(ZEL3D_NOTIFY_RIGHT_CLICK));
+}
+
+// The angle (degrees) by which the screen part of each box axis turned
+// between two rotations, about the screen normal (rows 0, 1: screen x and
+// y) or about the screen's y axis (rows 0, 2: screen x and depth); the
+// axes must agree, and the row left out must not change.
+double TurnOfTheAxes(const Matrix& before, const Matrix& after, int row_a, int row_b, int kept_row) {
+    double turns[3];
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(before.m[kept_row][k], after.m[kept_row][k], 1e-9) << "axis " << k;
+        double from = atan2(before.m[row_b][k], before.m[row_a][k]);
+        double to = atan2(after.m[row_b][k], after.m[row_a][k]);
+        turns[k] = Turn((to - from) * kDegreesPerRadian + 180.0) - 180.0;
+    }
+    EXPECT_NEAR(turns[0], turns[1], 1e-6);
+    EXPECT_NEAR(turns[0], turns[2], 1e-6);
+    return turns[0];
+}
+
+// With E pressed during a middle drag, the picture turns in the screen's
+// plane by the angle the pointer sweeps round the box centre.
+TEST_F(ChartActions, ScreenNormalDragTurnsThePictureInItsPlane) {
+    Matrix before = chart_->scene.view.rotation;
+    Point4 centre = DevicePoint(0.0, 0.0, 0.0);
+    POINT from = {LONG(centre.x) + 60, LONG(centre.y)}, to = {LONG(centre.x) + 60, LONG(centre.y) - 45};
+    double swept = (atan2(to.y - centre.y, to.x - centre.x) - atan2(from.y - centre.y, from.x - centre.x)) *
+                   kDegreesPerRadian;
+    Mouse(WM_MBUTTONDOWN, MK_MBUTTON, from.x, from.y);
+    HoldKeys({VK_MBUTTON});
+    Key('E');
+    Mouse(WM_MOUSEMOVE, MK_MBUTTON, to.x, to.y);
+    ReleaseKeys();
+    Mouse(WM_MBUTTONUP, 0, to.x, to.y);
+    ASSERT_GT(fabs(swept), 20.0);
+    double turned = TurnOfTheAxes(before, chart_->scene.view.rotation, 0, 1, 2);
+    EXPECT_NEAR(fabs(swept), fabs(turned), 1e-6);
+    EXPECT_EQ(1, owner_.Count(ZEL3D_NOTIFY_ROTATE));
+    EXPECT_EQ(1, owner_.Count(ZEL3D_NOTIFY_END));
+}
+
+// With N pressed during a middle drag, the turn is free: a sideways move
+// turns about the screen's upright axis, an upward one about its
+// horizontal axis, by half a turn per graph width.
+TEST_F(ChartActions, FreeDragTurnsAboutTheScreenAxisAcrossTheMove) {
+    int width = chart_->graph.width.value;
+    ASSERT_GT(width, 0);
+    struct Move {
+        int dx, dy;
+        int row_a, row_b, kept_row;  // the plane the axes turn in, and the row that stays
+    };
+    for (const Move& move : {Move{40, 0, 0, 2, 1}, Move{0, -30, 1, 2, 0}}) {
+        SCOPED_TRACE(move.dx);
+        Matrix before = chart_->scene.view.rotation;
+        Mouse(WM_MBUTTONDOWN, MK_MBUTTON, 200, 150);
+        HoldKeys({VK_MBUTTON});
+        Key('N');
+        Mouse(WM_MOUSEMOVE, MK_MBUTTON, 200 + move.dx, 150 + move.dy);
+        ReleaseKeys();
+        Mouse(WM_MBUTTONUP, 0, 200 + move.dx, 150 + move.dy);
+        double turned = TurnOfTheAxes(before, chart_->scene.view.rotation, move.row_a, move.row_b, move.kept_row);
+        EXPECT_NEAR(180.0 * (abs(move.dx) + abs(move.dy)) / width, fabs(turned), 1e-6);
+    }
+    EXPECT_EQ(2, owner_.Count(ZEL3D_NOTIFY_ROTATE));
 }
 
 TEST_F(ChartActions, EscapeDuringATurnRestoresTheView) {

@@ -412,6 +412,52 @@ TEST_F(ChartOutput, ClipboardTakesEachKindFromAWindow) {
     Zel3dDestroy(chart);
 }
 
+// On 256-colour displays a chart keeps a logical palette of its colours;
+// the clipboard gets a copy of it beside the picture of every kind. (This
+// display has true colour, so the chart starts with a palette made by hand.)
+TEST_F(ChartOutput, ClipboardCarriesACopyOfTheChartsPalette) {
+    OwnerWindow owner(kWidth + 40, kHeight + 60);
+    Zel3dChart* chart =
+        Zel3dCreateWindow("", 0, 0, kWidth, kHeight, owner.window(), GetModuleHandleA(nullptr));
+    ASSERT_NE(nullptr, chart);
+    ApplyProgramsSetup(chart, kWidth, kHeight, grid_.data);
+    const COLORREF colors[] = {0x000080, 0x808080, 0xC0C0C0, 0xFFFFFF, 0x000000};
+    struct {
+        WORD version, count;
+        PALETTEENTRY entries[5];
+    } logical = {0x300, 5, {}};
+    for (int k = 0; k < 5; ++k)
+        logical.entries[k] = {GetRValue(colors[k]), GetGValue(colors[k]), GetBValue(colors[k]), 0};
+    chart->palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical));
+    ASSERT_NE(nullptr, chart->palette);
+    for (int kind : {1, 2, 3}) {
+        SCOPED_TRACE(kind);
+        ASSERT_EQ(1, Zel3dDrawToClipboard(chart, kind));
+        ASSERT_TRUE(OpenClipboard(owner.window()));
+        EXPECT_NE(nullptr, GetClipboardData(kind == 1 ? CF_DIB : kind == 3 ? CF_ENHMETAFILE : CF_METAFILEPICT));
+        auto palette = static_cast<HPALETTE>(GetClipboardData(CF_PALETTE));
+        ASSERT_NE(nullptr, palette);
+        ASSERT_NE(nullptr, chart->palette);  // drawing may have made the chart's own
+        EXPECT_NE(chart->palette, palette);  // a copy: the chart keeps its own
+        UINT count = GetPaletteEntries(chart->palette, 0, 0, nullptr);
+        ASSERT_GE(count, 5u);
+        std::vector<PALETTEENTRY> copied(count + 1), own(count);
+        EXPECT_EQ(count, GetPaletteEntries(palette, 0, count + 1, copied.data()));
+        GetPaletteEntries(chart->palette, 0, count, own.data());
+        for (UINT k = 0; k < count; ++k)
+            EXPECT_EQ(RGB(own[k].peRed, own[k].peGreen, own[k].peBlue),
+                      RGB(copied[k].peRed, copied[k].peGreen, copied[k].peBlue))
+                << k;
+        CloseClipboard();
+    }
+    // Without a palette there is none on the clipboard.
+    DeleteObject(chart->palette);
+    chart->palette = nullptr;
+    ASSERT_EQ(1, Zel3dDrawToClipboard(chart, 1));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_PALETTE));
+    Zel3dDestroy(chart);
+}
+
 }  // namespace
 }  // namespace zel3d_test
 

@@ -137,4 +137,36 @@ TEST(Print, OnePageWithTheChartOnThePdfPrinter) {
                            zel3d_test::ReadBytes(work.File("page.png")));
 }
 
+// Cancel in the "Printing" box, pressed while the job runs, ends it: the
+// print gives 0, the box is gone, and the printer makes no document of it.
+TEST(Print, CancelInTheCancelBoxEndsTheJob) {
+    std::string output = Environment("TEST_PRINTER_OUTPUT_DIR");
+    if (output.empty()) GTEST_SKIP() << "no PDF printer in this test set-up";
+    ASSERT_EQ(1, Zel3dRegisterClass(GetModuleHandleA("zelplot3d.dll")));
+    OwnerWindow owner(440, 360);
+    Zel3dChart* chart = Zel3dCreateWindow("", 0, 0, 400, 300, owner.window(), GetModuleHandleA(nullptr));
+    ASSERT_NE(nullptr, chart);
+    Zel3dData* grid = Zel3dMakeGridData(10, 19, 1e308, 1.0, 0.5, 1.0, 2.0, 1);
+    for (int i = 0; i < 10; ++i)
+        for (int j = 0; j < 19; ++j) grid->grid.values[i][j] = 300.0 + 12.0 * i - (j - 8) * (j - 8);
+    zel3d_test::ApplyProgramsSetup(chart, 400, 300, grid);
+
+    FILETIME start;
+    GetSystemTimeAsFileTime(&start);
+    ModalDriver::Instance().Answer("Print", IDOK);
+    bool pressed = false;
+    ModalDriver::Instance().Handle("Printing", [&pressed](HWND box) {
+        pressed = IsWindow(box) != FALSE;
+        if (pressed) ModalDriver::PressButton(box, IDCANCEL);
+    });
+    EXPECT_EQ(0, Zel3dPrint(chart, 1, 0, 0, 0, 0, 0));
+    EXPECT_TRUE(pressed);  // while the job ran
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, "Printing"));
+    Zel3dDestroy(chart);
+    Zel3dDestroyData(grid, 1);
+    // The queue had time to write a document, had there been one.
+    PumpUntil([] { return false; }, 4000);
+    EXPECT_EQ("", NewestPdf(output, start));
+}
+
 }  // namespace

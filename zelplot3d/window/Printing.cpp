@@ -52,10 +52,12 @@ bool PrintPage(Zel3dChart* chart, HDC printer, int method, int mode, int x, int 
     document.cbSize = sizeof document;
     document.lpszDocName = "Stock graphs";
     if (StartDocA(printer, &document) <= 0) return false;
+    // The cancel box is served between the steps too, where the system does
+    // not call the abort procedure itself.
     bool printed =
-        StartPage(printer) > 0 &&
+        StartPage(printer) > 0 && AbortProc(printer, 0) &&
         zel3d_place_output(chart, kOutputToPrinter, printer, method, mode, x, y, w, h) != 0 &&
-        !g_print.aborted && EndPage(printer) > 0;
+        AbortProc(printer, 0) && EndPage(printer) > 0;
     if (g_print.aborted) return false;  // the cancel dialog aborted the job
     if (!printed) {
         AbortDoc(printer);
