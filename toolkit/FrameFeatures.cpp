@@ -63,10 +63,9 @@ BOOL SECFrameFeatures::PreTranslate(MSG* msg) {
 namespace {
 
 std::unique_ptr<SECWndPlugIn> MakePlugIn(CRuntimeClass* cls) {
-    if (cls == nullptr) return nullptr;
-    // Only window plug-ins: any other class of that name is refused.
-    return std::unique_ptr<SECWndPlugIn>(
-        static_cast<SECWndPlugIn*>(cls->CreateObjectOfKind(RUNTIME_CLASS(SECWndPlugIn))));
+    // Only window plug-ins: a class of another kind is refused.
+    if (cls == nullptr || !cls->IsDerivedFrom(RUNTIME_CLASS(SECWndPlugIn))) return nullptr;
+    return std::unique_ptr<SECWndPlugIn>(static_cast<SECWndPlugIn*>(cls->CreateObject()));
 }
 
 }  // namespace

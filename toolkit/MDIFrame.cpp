@@ -3,6 +3,7 @@
 #include "CmdUI.h"
 #include "ControlBar.h"
 #include "DocTemplate.h"
+#include "DocTemplateUtils.h"
 #include "View.h"
 #include "WinApp.h"
 #include "WindowMessages.h"
@@ -14,6 +15,7 @@ BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     SEC_FRAME_FEATURE_MESSAGES()
     ON_WM_ACTIVATE()
     ON_WM_ACTIVATEAPP()
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 END_MESSAGE_MAP()
 
 SECMDIFrameWnd::SECMDIFrameWnd() : SECFrameFeatureHost(this) {}
@@ -84,6 +86,13 @@ BOOL SECMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CMDIFrameWnd::OnCommand(wParam, lParam);
 }
 
+LRESULT SECMDIFrameWnd::OnCommandHelp(WPARAM wParam, LPARAM lParam) {
+    // Help for a command goes where the command would: the active child first.
+    CMDIChildWnd* child = MDIGetActive();
+    if (child != nullptr && child->SendMessage(WM_COMMANDHELP, wParam, lParam)) return TRUE;
+    return Default();
+}
+
 void SECMDIFrameWnd::OnWorkspaceCommand(UINT) {}
 
 void SECMDIFrameWnd::OnUpdateWorkspaceCommand(CCmdUI*) {}
@@ -140,7 +149,8 @@ void SECMDIFrameWnd::ActivateFloatingMDIChild(CWnd* wnd) {
     }
     SetViewActivation(floating != nullptr ? static_cast<CFrameWnd*>(floating) : regular, TRUE);
     OnUpdateFrameTitle(TRUE);
-    if (GetMenuBar() != nullptr) SwitchMenuBarMenu(floating != nullptr ? floating->m_nIDHelp : static_cast<UINT>(-1));
+    if (GetMenuBar() != nullptr)
+        SwitchMenuBarMenu(floating != nullptr ? SECDocTemplateUtils().GetFrameResourceId(floating) : static_cast<UINT>(-1));
     else OnUpdateFrameMenu(nullptr);
 }
 

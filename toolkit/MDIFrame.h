@@ -81,6 +81,7 @@ protected:
     afx_msg void OnActivate(UINT state, CWnd* other, BOOL minimized);
     afx_msg void OnActivateApp(BOOL active, DWORD threadId);
     afx_msg void OnEnterIdle(UINT reason, CWnd* who);
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetMenu(WPARAM id, LPARAM position);
     afx_msg void OnWorkspaceCommand(UINT id);
     afx_msg void OnUpdateWorkspaceCommand(CCmdUI* cmdUI);

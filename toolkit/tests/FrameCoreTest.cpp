@@ -16,6 +16,7 @@
 #include "View.h"
 #include "WinApp.h"
 #include "WindowHelpers.h"
+#include "WindowMessages.h"
 #include "WndPlugIn.h"
 
 using testing_harness::ModalDriver;
@@ -74,11 +75,16 @@ public:
         Log("child " + TitleOf(GetActiveDocument()));
         return FALSE;
     }
+    afx_msg LRESULT OnHelp(WPARAM, LPARAM) {
+        Log("help in " + TitleOf(GetActiveDocument()));
+        return TRUE;
+    }
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(CCoreChild, SECMDIChildWnd)
 BEGIN_MESSAGE_MAP(CCoreChild, SECMDIChildWnd)
     ON_COMMAND_EX(ID_CORE_ROUTE, OnRoute)
+    ON_MESSAGE(WM_COMMANDHELP, OnHelp)
 END_MESSAGE_MAP()
 
 constexpr UINT WM_CORE_PROBE = WM_APP + 1;
@@ -277,6 +283,9 @@ TEST_F(ToolkitMDIFrameTest, CommandsReachViewDocumentChildFramePlugInFrameAndApp
     EXPECT_EQ(routeLog, (Log_{"view Engine2 off", "view Engine1 on"}));
     EXPECT_EQ(frame_->GetActiveFrame(), firstChild);
     EXPECT_EQ(Route(), (Log_{"view Engine1", "document Engine1", "child Engine1", "main frame", "application"}));
+    routeLog.clear();
+    EXPECT_EQ(frame_->SendMessage(WM_COMMANDHELP), TRUE);  // help goes where commands go
+    EXPECT_EQ(routeLog, (Log_{"help in Engine1"}));
 
     // The frame's activation reaches the active view once.
     routeLog.clear();
