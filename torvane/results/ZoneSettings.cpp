@@ -1,5 +1,6 @@
 #include "torvane/results/ZoneSettings.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "common/Assertion.h"
@@ -201,6 +202,19 @@ int ZoneSettings::MeasureLabelWidth(HDC dc) const {
         }
     }
     return widest;
+}
+
+void ZoneSettings::BlendColors() {
+    APP_ASSERT(zoneCount >= 3 && zoneCount <= kMaxZones);
+    const int first = zones[0].GetColor();
+    const int last = zones[zoneCount - 1].GetColor();
+    int colors[kMaxZones] = {};
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int from = (first >> shift) & 0xFF, to = (last >> shift) & 0xFF;
+        const int step = std::abs(to - from) / (zoneCount - 1);
+        for (int i = 0; i < zoneCount; ++i) colors[i] |= (to >= from ? from + i * step : from - i * step) << shift;
+    }
+    for (int i = 0; i < zoneCount; ++i) zones[i].SetColor(colors[i]);
 }
 
 bool ZoneSettings::Validate(unsigned short& code) const {

@@ -90,6 +90,11 @@ struct ZoneSettings {
     // the count.
     int MeasureLabelWidth(HDC dc) const;
 
+    // The zones' colours blended, channel by channel in whole steps, from
+    // the first zone's to the last's (at least three zones, asserted); the
+    // last can end a little short of its colour.
+    void BlendColors();
+
     // Each zone below the count: code 100 when its min is not below its max,
     // 101 when the zone before it ends above its min (touching is allowed).
     bool Validate(unsigned short& code) const;

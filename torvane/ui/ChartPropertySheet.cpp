@@ -1,7 +1,6 @@
 #include "torvane/ui/ChartPropertySheet.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "common/Assertion.h"
@@ -404,19 +403,7 @@ void CDataZonesPage::OnPresetChosen() {
     UpdateControls(true);
 }
 
-void CDataZonesPage::BlendZoneColors() {
-    const int count = zones_.zoneCount;
-    APP_ASSERT(count >= 3);
-    const int first = zones_.zones[0].GetColor();
-    const int last = zones_.zones[count - 1].GetColor();
-    int channels[kMaxZones] = {};
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int from = (first >> shift) & 0xFF, to = (last >> shift) & 0xFF;
-        const int step = std::abs(to - from) / (count - 1);
-        for (int i = 0; i < count; ++i) channels[i] |= (to >= from ? from + i * step : from - i * step) << shift;
-    }
-    for (int i = 0; i < count; ++i) zones_.zones[i].SetColor(channels[i]);
-}
+void CDataZonesPage::BlendZoneColors() { zones_.BlendColors(); }
 
 void CDataZonesPage::OnSpin(NMHDR* header, LRESULT* result) {
     *result = 0;

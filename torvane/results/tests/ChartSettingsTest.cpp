@@ -146,6 +146,17 @@ TEST(ZoneSettingsTest, AttachingNeedsAPresetThatFitsTheCurve) {
     EXPECT_FALSE(zones.needsConversion);
 }
 
+TEST(ZoneSettingsTest, BlendingStepsEachChannelInWholeSteps) {
+    ZoneSettings zones;
+    zones.zoneCount = 3;
+    zones.zones[0].SetColor(0xBDF3FF);
+    zones.zones[2].SetColor(0xB48C73);
+    zones.BlendColors();
+    EXPECT_EQ(0xBDF3FF, zones.zones[0].GetColor());
+    EXPECT_EQ(0xB9C0B9, zones.zones[1].GetColor());
+    EXPECT_EQ(0xB58D73, zones.zones[2].GetColor());  // short of 0xB48C73
+}
+
 TEST(ZoneSettingsTest, ZonesMustNotBeEmptyOrOverlap) {
     struct Case {
         float min1, max1, min2, max2;

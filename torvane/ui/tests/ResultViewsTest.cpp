@@ -501,4 +501,86 @@ TEST_F(ResultViewsTest, TheGraphDataPageAddsAnOpenDocumentToTheComparison) {
     EXPECT_EQ(2, ZelDataGetNSets(frame->graph->GetYData()));
 }
 
+// A click on the spin's upper (up) or lower (down) arrow.
+void Spin(HWND page, int delta) {
+    HWND spin = ::GetDlgItem(page, IDC_ZONE_SPIN);
+    RECT r;
+    ::GetClientRect(spin, &r);
+    testing_harness::ClickAt(spin, r.right / 2, delta > 0 ? r.bottom / 4 : r.bottom * 3 / 4);
+    testing_harness::PumpPending();
+}
+
+TEST_F(ResultViewsTest, TheSpinAddsAZoneAfterTheLastOneInItsColourAndBlendsColours) {
+    ResultPanesFrame* frame = Show(doc_);
+    std::string count, min3, max3, countAfterBadEntry;
+    bool row3Enabled = false, row4Enabled = true, blendEnabled = false;
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowPage(sheet, 2);
+        ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
+        for (int i = 0; i < 4; ++i) Spin(page, -1);  // zones 0-1000 and 1000-2000 left
+        Spin(page, 1);
+        count = testing_harness::ControlText(::GetDlgItem(page, IDC_ZONE_COUNT));
+        min3 = testing_harness::ControlText(::GetDlgItem(page, IDC_ZONE_MIN_FIRST + 2));
+        max3 = testing_harness::ControlText(::GetDlgItem(page, IDC_ZONE_MAX_FIRST + 2));
+        row3Enabled = ::IsWindowEnabled(::GetDlgItem(page, IDC_ZONE_MIN_FIRST + 2));
+        row4Enabled = ::IsWindowEnabled(::GetDlgItem(page, IDC_ZONE_MIN_FIRST + 3));
+        blendEnabled = ::IsWindowEnabled(::GetDlgItem(page, IDC_BLEND_COLORS));
+        Press(page, IDC_BLEND_COLORS);
+        // A bad entry stops the spin until it is mended.
+        HWND edit = ::GetDlgItem(page, IDC_ZONE_MAX_FIRST);
+        ::SetWindowTextA(edit, "abc");
+        Notify(page, IDC_ZONE_MAX_FIRST, EN_KILLFOCUS);
+        Spin(page, 1);
+        countAfterBadEntry = testing_harness::ControlText(::GetDlgItem(page, IDC_ZONE_COUNT));
+        ::SetWindowTextA(edit, "1000");
+        Notify(page, IDC_ZONE_MAX_FIRST, EN_KILLFOCUS);
+        Press(sheet, IDOK);
+    });
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    EXPECT_EQ("3", count);
+    EXPECT_EQ("2000.00", min3);
+    EXPECT_EQ("3000.00", max3);
+    EXPECT_TRUE(row3Enabled);
+    EXPECT_FALSE(row4Enabled);
+    EXPECT_TRUE(blendEnabled);
+    EXPECT_EQ("3", countAfterBadEntry);
+    const ZoneSettings& zones = doc_->GetChartSettings(kFirstChartView).zones;
+    ASSERT_EQ(3, zones.zoneCount);
+    EXPECT_FLOAT_EQ(2000.0f, zones.zones[2].GetMin());
+    EXPECT_FLOAT_EQ(3000.0f, zones.zones[2].GetMax());
+    // Zone 3 took zone 2's colour (0xD6F7FF); blending from white to it
+    // steps each channel evenly (the odd step of 0x29 ends one short).
+    EXPECT_EQ(0xFFFFFF, zones.zones[0].GetColor());
+    EXPECT_EQ(0xEBFBFF, zones.zones[1].GetColor());
+    EXPECT_EQ(0xD7F7FF, zones.zones[2].GetColor());
+}
+
+TEST_F(ResultViewsTest, TableBandsShowInTheProgramsSchemeOnlyAndTheSharedBarScrollsTheTable) {
+    ResultPanesFrame* frame = Show(doc_);
+    frame->tabs.ActivateTabAt(1);
+    testing_harness::PumpPending();
+    const unsigned rpmBand = testing_harness::Rgb(0x99FFFF);
+    auto paint = [&](const char* picture) {
+        frame->table->Invalidate();
+        frame->table->UpdateWindow();
+        Pixels pixels = Pixels::FromWindow(frame->table->m_hWnd);
+        pixels.SavePng(testing_harness::TestOutputPath(picture));
+        return pixels;
+    };
+    EXPECT_GT(paint("table-scheme1.png").Count(rpmBand), 500);
+    AppColorsSetScheme(0);
+    EXPECT_EQ(0, paint("table-scheme0.png").Count(rpmBand));
+    AppColorsSetScheme(1);
+
+    // The tab window's vertical bar belongs to the table and scrolls it.
+    CScrollBar* bar = frame->table->GetScrollBarCtrl(SB_VERT);
+    ASSERT_NE(nullptr, bar);
+    EXPECT_EQ(bar, frame->tabs.GetScrollBar(1, frame->table));
+    EXPECT_EQ(0, frame->table->GetScrollPosition().y);
+    frame->tabs.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(bar->m_hWnd));
+    testing_harness::PumpPending();
+    EXPECT_GT(frame->table->GetScrollPosition().y, 0);
+    EXPECT_EQ(frame->table->GetScrollPosition().y, bar->GetScrollPos());
+}
+
 }  // namespace
