@@ -180,4 +180,22 @@ TEST_F(SpecificationPrintingTest, PrintPreviewShowsTheFormAndTheFirstGraph) {
     EXPECT_EQ(form_, printFrame_->GetActiveView());
 }
 
+TEST_F(SpecificationPrintingTest, TheTablePrintsOnItsOwnThroughThePrintDialog) {
+    const std::string outputDir = testing_harness::PrinterOutputDir();
+    if (outputDir.empty()) GTEST_SKIP() << "no PDF printer in this set-up (TEST_PRINTER_OUTPUT_DIR unset)";
+    ModalDriver::Instance().Answer("Print", IDOK);
+    ModalDriver::Instance().Handle("Printing", [](HWND) {});
+    panes_->table->OnFilePrint();
+    const std::string pdf = testing_harness::WaitForPdf(outputDir, title_, 60000);
+    ASSERT_FALSE(pdf.empty()) << "no PDF named after " << title_ << " in " << outputDir;
+    const std::vector<std::string> pages = testing_harness::PdfPageTexts(pdf);
+    ASSERT_GE(pages.size(), 1u);
+    EXPECT_NE(std::string::npos, pages[0].find("CALCULATED POWER AND ENGINE PRESSURES")) << pages[0];
+    char torque[16];
+    snprintf(torque, sizeof torque, "%.0f", double(doc_->GetTorquePoint(18)));
+    EXPECT_NE(std::string::npos, pages[0].find("11000")) << pages[0];
+    EXPECT_NE(std::string::npos, pages[0].find(torque)) << pages[0];
+    testing_harness::RunUnix("rm -f '" + pdf + "'", "/tmp/" + title_ + ".gone", 10000);
+}
+
 }  // namespace
