@@ -11,6 +11,7 @@
 
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
+#include "common/tests/ScratchFile.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/ResultsResources.h"
 #include "torvane/results/ResultCurveCatalogue.h"
@@ -581,6 +582,30 @@ TEST_F(ResultViewsTest, TableBandsShowInTheProgramsSchemeOnlyAndTheSharedBarScro
     testing_harness::PumpPending();
     EXPECT_GT(frame->table->GetScrollPosition().y, 0);
     EXPECT_EQ(frame->table->GetScrollPosition().y, bar->GetScrollPos());
+}
+
+TEST_F(ResultViewsTest, TheGraphShowsTheSettingsItsEngineFileKept) {
+    // Torque over engine speed in combination mode, low range, kept in the
+    // file and read into another document.
+    ChartSettings& written = doc_->GetChartSettings(kFirstChartView);
+    written.mode = kChartCombine;
+    written.y.Select(6, 0);  // "Power,Torque combo"
+    written.y2.Select(0, 0);
+    ScratchFile file("graph_settings.tvn");
+    ASSERT_TRUE(doc_->WriteEngineFile(file.Path()));
+    CTorvaneDoc* read = NewEngine("Read back");
+    ASSERT_TRUE(read->ReadEngineFile(file.Path()));
+    read->SetTitle("Read back");
+    ResultPanesFrame* frame = Show(read);
+    ChartAxisSetting x, y, y2;
+    frame->graph->GetAxisSettings(x, y, y2);
+    EXPECT_EQ(kChartCombine, frame->graph->GetCompareMode());
+    EXPECT_EQ(6, y.curveIndex);
+    EXPECT_EQ(2, ZelDataGetNSets(frame->graph->GetYData()));
+    PaintGraph(frame, "graph-from-file");
+    // An edit through the menu goes back into the document's record.
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_Y_FIRST + 1);
+    EXPECT_EQ(2, read->GetChartSettings(kFirstChartView).y.curveIndex);
 }
 
 }  // namespace
