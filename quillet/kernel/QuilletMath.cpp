@@ -64,6 +64,7 @@ struct RaceRunState {
     float mass;
     float torque[kRaceCurvePoints + 1];  // corrected for the air, 1..26
     float rpm[kRaceCurvePoints + 1];
+    int risingRpmPoints;  // rpm[1..n] rise strictly
     float referenceTorque;
     float windSpeed;  // ft/s
     float trapStart;  // ft past the start line
@@ -74,6 +75,7 @@ struct RaceRunState {
     float speed;     // ft/s
     float acceleration;
     int gear;
+    int torqueSegment;  // of the last torque look-up, 0 before the first
     float overallRatio;
     float tyreRadius;  // ft
     float engineRpm;
@@ -200,6 +202,10 @@ void SetUpTorqueTable(const RaceSimBlock& block, float correction, RaceRunState&
         s.torque[i] = block.torquePoints[i - 1] / correction;
         s.rpm[i] = block.rpmPoints[i - 1];
     }
+    s.risingRpmPoints = 1;
+    while (s.risingRpmPoints < kRaceCurvePoints &&
+           s.rpm[s.risingRpmPoints + 1] > s.rpm[s.risingRpmPoints])
+        ++s.risingRpmPoints;
 
     // The top of the last rise of the curve; the peak for a curve of one hump.
     s.referenceTorque = 0.0f;
@@ -315,18 +321,26 @@ void PrepareClutchShift(const RaceSimBlock& block, RaceRunState& s) {
     if (s.ratio[2] == 0.0f) s.shiftEnd = s.time;
 }
 
-// Engine torque at the current rpm from the corrected table; beyond the
-// last point the torque keeps its previous value.
-float TorqueAtEngineRpm(const RaceRunState& s) {
+// Engine torque at the current rpm from the corrected table: the first
+// segment that holds it; beyond the last point the torque keeps its previous
+// value. Where the rpm column rises strictly up to the previous step's
+// segment, a segment that holds the rpm is the first one, so the search
+// starts there.
+float TorqueAtEngineRpm(RaceRunState& s) {
     const float rpm = s.engineRpm;
     if (rpm < s.rpm[1]) return rpm / s.rpm[1] * s.torque[1];
-    for (int i = 1; i < kRaceCurvePoints; ++i) {
-        if (rpm >= s.rpm[i] && rpm < s.rpm[i + 1]) {
-            return s.torque[i] +
-                   (rpm - s.rpm[i]) * (s.torque[i + 1] - s.torque[i]) / (s.rpm[i + 1] - s.rpm[i]);
+    int i = s.torqueSegment;
+    const auto holds = [&s, rpm](int segment) {
+        return rpm >= s.rpm[segment] && rpm < s.rpm[segment + 1];
+    };
+    if (!(i >= 1 && i + 1 <= s.risingRpmPoints && holds(i))) {
+        for (i = 1; i < kRaceCurvePoints && !holds(i); ++i) {
         }
+        if (i == kRaceCurvePoints) return s.engineTorque;
+        s.torqueSegment = i;
     }
-    return s.engineTorque;
+    return s.torque[i] +
+           (rpm - s.rpm[i]) * (s.torque[i + 1] - s.torque[i]) / (s.rpm[i + 1] - s.rpm[i]);
 }
 
 // Integrates the engine speed over one step from the torque left over.
