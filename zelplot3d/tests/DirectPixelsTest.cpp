@@ -74,6 +74,57 @@ TEST(DirectPixels, CellsWrittenIntoThePixelsMatchTheDeviceOperations) {
     }
 }
 
+// A 256-colour bitmap whose colour table holds the chart's colours takes
+// the chart through the device operations, each colour on its own entry.
+TEST(DirectPixels, A256ColourBitmapGetsTheChartsColoursFromItsTable) {
+    SweepGrid grid;
+    Zel3dChart* chart = MakeDetachedChart(kWidth, kHeight);
+    ApplyProgramsSetup(chart, kWidth, kHeight, grid.data);
+    const COLORREF colors[] = {0x000080, 0x808080, 0xC0C0C0, 0xFFFFFF, 0x000000};
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[256];
+    } info = {};
+    info.header = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 8, BI_RGB, 0, 0, 0, 5, 0};
+    for (int k = 0; k < 5; ++k)
+        info.colors[k] = {GetBValue(colors[k]), GetGValue(colors[k]), GetRValue(colors[k]), 0};
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    BYTE* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                      reinterpret_cast<void**>(&bits), nullptr, 0);
+    ASSERT_NE(nullptr, bitmap);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    chart->front_dc = dc;
+    Zel3dInitDC(chart, dc);
+    zel3d_draw_parts(chart, kDamageAll);
+    GdiFlush();
+    Pixels reference = RenderToMemory(chart, Bitmap::kDisplay);
+    int counts[5] = {}, others = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            int index = bits[y * ((kWidth + 3) & ~3) + x];
+            if (index < 5) ++counts[index];
+            else ++others;
+            // Where the true-colour picture has one of the table's colours,
+            // so has this one.
+            for (int k = 0; k < 5; ++k) {
+                if (reference.At(x, y) == Rgb(int(colors[k]))) {
+                    EXPECT_EQ(k, index) << x << "," << y;
+                }
+            }
+        }
+    EXPECT_EQ(0, others);
+    for (int k = 0; k < 4; ++k) EXPECT_GT(counts[k], 500) << k;  // top, bottom, background, white area
+    zel3d_select_stock_objects(dc);
+    chart->draw_dc = chart->front_dc = nullptr;
+    Zel3dDestroy(chart);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
 // Which DCs the cells may be written into directly: 32-bit pixels in plain
 // pixel mapping, copied in, with a rectangular clip; everything else keeps
 // the device operations.
@@ -93,6 +144,7 @@ TEST(DirectPixels, OnlyPlainThirtyTwoBitBitmapsAreWrittenDirectly) {
          [](HDC dc) { IntersectClipRect(dc, 5, 5, 50, 40); }, true},
         {"display bitmap", Bitmap::kDisplay, 0, nothing, false},
         {"24-bit pixels", Bitmap::kPixelsTopDown, 24, nothing, false},
+        {"256-colour pixels", Bitmap::kPixelsTopDown, 8, nothing, false},
         {"xor mix", Bitmap::kPixelsTopDown, 0, [](HDC dc) { SetROP2(dc, R2_XORPEN); }, false},
         {"scaled mapping", Bitmap::kPixelsTopDown, 0,
          [](HDC dc) {
@@ -118,10 +170,14 @@ TEST(DirectPixels, OnlyPlainThirtyTwoBitBitmapsAreWrittenDirectly) {
         HDC dc = CreateCompatibleDC(screen);
         HBITMAP bitmap;
         if (c.bits) {
-            BITMAPINFO info = {};
-            info.bmiHeader = {sizeof(BITMAPINFOHEADER), 64, -64, 1, WORD(c.bits), BI_RGB, 0, 0, 0, 0, 0};
+            struct {
+                BITMAPINFOHEADER header;
+                RGBQUAD colors[256];  // a grey ramp for the 8-bit one
+            } info = {};
+            info.header = {sizeof(BITMAPINFOHEADER), 64, -64, 1, WORD(c.bits), BI_RGB, 0, 0, 0, 0, 0};
+            for (int k = 0; k < 256; ++k) info.colors[k] = {BYTE(k), BYTE(k), BYTE(k), 0};
             void* bits = nullptr;
-            bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+            bitmap = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
         } else {
             bitmap = MakeBitmap(screen, 64, 64, c.bitmap);
         }
