@@ -358,7 +358,6 @@ BOOL SECWorkbook::OnEraseBkgnd(CDC* dc) {
     CRect client;
     GetClientRect(&client);
     const CRect free = QueryFreeRect();
-    if (free.IsRectEmpty()) return TRUE;
     auto fill = [hdc](int colour, int x, int y, int w, int h) {
         HBRUSH brush = ::CreateSolidBrush(::GetSysColor(colour));
         HGDIOBJ old = ::SelectObject(hdc, brush);
@@ -366,7 +365,10 @@ BOOL SECWorkbook::OnEraseBkgnd(CDC* dc) {
         ::SelectObject(hdc, old);
         ::DeleteObject(brush);
     };
-    fill(COLOR_BTNFACE, free.left, free.top, free.Width(), free.Height());
+    // Transparent bars (a flat toolbar) ask their parent for the background
+    // under them, which lies outside the free area.
+    fill(COLOR_BTNFACE, client.left, client.top, client.Width(), client.Height());
+    if (free.IsRectEmpty()) return TRUE;
     if (free.bottom != client.bottom) fill(COLOR_BTNHIGHLIGHT, free.left, free.bottom - 1, free.Width(), 1);
     if (free.right != client.right) fill(COLOR_BTNHIGHLIGHT, free.right - 1, free.top + 1, 1, free.Height() - 2);
     if (free.bottom != client.bottom) fill(COLOR_BTNSHADOW, free.left, free.bottom - 2, free.Width(), 1);

@@ -10,11 +10,15 @@ bool g_recorded = false;
 
 }  // namespace
 
-void ProgramFolderRecord() {
+bool ProgramFolderRecord() {
     char folder[kFolderLength] = "";
-    GetCurrentDirectoryA(kFolderLength, folder);
+    // A directory that does not fit leaves the buffer unfilled and returns
+    // the size it needs.
+    const DWORD length = GetCurrentDirectoryA(kFolderLength, folder);
+    if (length == 0 || length >= static_cast<DWORD>(kFolderLength)) return false;
     g_programFolder = folder;
     g_recorded = true;
+    return true;
 }
 
 void ProgramFolderGet(CString& out) {

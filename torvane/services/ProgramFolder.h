@@ -7,8 +7,9 @@
 
 namespace torvane {
 
-// Records the current directory (up to 256 characters) as the program folder.
-void ProgramFolderRecord();
+// Records the current directory (up to 256 characters) as the program
+// folder; false, with nothing recorded, when the directory is longer.
+bool ProgramFolderRecord();
 // The recorded folder; the current directory when none was recorded yet.
 void ProgramFolderGet(CString& out);
 

@@ -1,0 +1,135 @@
+#include "torvane/ui/MainFrame.h"
+
+#include "common/Assertion.h"
+#include "torvane/document/TorvaneDoc.h"
+#include "torvane/res/TorvaneResources.h"
+#include "torvane/services/ErrCode.h"
+#include "torvane/ui/AppColors.h"
+
+namespace torvane {
+
+namespace {
+
+const char kAssertModule[] = "MainFrm";
+
+const UINT kIndicators[] = {
+    0,  // the message pane
+    ID_INDICATOR_CAPS,
+    ID_INDICATOR_NUM,
+    ID_INDICATOR_SCRL,
+};
+
+// The warning that the display went to a low colour mode.
+const unsigned short kWarningLowColorDisplay = 106;
+
+// Every window of the desktop repaints in the new colours.
+void RepaintEverything() { ::InvalidateRect(nullptr, nullptr, TRUE); }
+
+}  // namespace
+
+IMPLEMENT_DYNCREATE(CMainFrame, SECWorkbook)
+
+BEGIN_MESSAGE_MAP(CMainFrame, SECWorkbook)
+    ON_WM_CREATE()
+    ON_WM_TIMER()
+    ON_WM_SYSCOLORCHANGE()
+    ON_MESSAGE(kMsgDocumentClosing, OnUpdateActiveDocViews)
+    ON_COMMAND(ID_VIEW_WORKBOOK, OnToggleWorkbook)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_WORKBOOK, OnUpdateToggleWorkbook)
+    ON_COMMAND(ID_COLORS_WINDOWS, OnWindowsColors)
+    ON_COMMAND(ID_COLORS_TORVANE, OnTorvaneColors)
+    ON_UPDATE_COMMAND_UI(ID_COLORS_WINDOWS, OnUpdateWindowsColors)
+    ON_UPDATE_COMMAND_UI(ID_COLORS_TORVANE, OnUpdateTorvaneColors)
+    ON_COMMAND(ID_TIMER1_COMMAND, OnTimerCommand)
+END_MESSAGE_MAP()
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs) { return SECWorkbook::PreCreateWindow(cs); }
+
+int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
+    if (SECWorkbook::OnCreate(cs) == -1) return -1;
+    if (!toolBar_.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM, AFX_IDW_TOOLBAR) ||
+        !toolBar_.LoadToolBar(IDR_MAINFRAME))
+        return -1;
+    if (!statusBar_.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, AFX_IDW_STATUS_BAR) ||
+        !statusBar_.SetIndicators(kIndicators, static_cast<int>(sizeof kIndicators / sizeof kIndicators[0])))
+        return -1;
+    toolBar_.SetBarStyle(toolBar_.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
+    toolBar_.EnableDocking(CBRS_ALIGN_ANY);
+    return 0;
+}
+
+void CMainFrame::MaximizeActiveChild() {
+    CFrameWnd* active = GetActiveFrame();
+    if (active == nullptr || active == this) return;
+    APP_ASSERT(active->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)));
+    ::SendMessageA(m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(active->m_hWnd), 0);
+}
+
+void CMainFrame::SetStatusText(LPCSTR text) {
+    statusBar_.SetPaneText(0, text);
+    statusBar_.UpdateWindow();
+}
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+    if (id != kTimerCommand1 && id != kTimerBestResults) return;
+    KillTimer(id);
+    PostMessage(WM_COMMAND, id == kTimerCommand1 ? ID_TIMER1_COMMAND : ID_CREATE_BEST_RESULT_DOCS, 0);
+}
+
+LRESULT CMainFrame::OnUpdateActiveDocViews(WPARAM, LPARAM) {
+    CMDIChildWnd* child = MDIGetActive();
+    if (child == nullptr) return 0;
+    CDocument* document = child->GetActiveDocument();
+    if (document == nullptr) return 0;
+    APP_ASSERT(document->IsKindOf(RUNTIME_CLASS(CTorvaneDoc)));
+    document->UpdateAllViews(nullptr, 0, nullptr);
+    return 0;
+}
+
+void CMainFrame::OnToggleWorkbook() {
+    ToggleWorkbookMode();
+    if (IsWorkbookMode()) MaximizeActiveChild();
+}
+
+void CMainFrame::OnUpdateToggleWorkbook(CCmdUI* cmdUI) { OnUpdateWorkbookMode(cmdUI); }
+
+void CMainFrame::OnWindowsColors() {
+    AppColorsSetScheme(0);
+    RepaintEverything();
+}
+
+void CMainFrame::OnTorvaneColors() {
+    AppColorsSetScheme(1);
+    RepaintEverything();
+}
+
+void CMainFrame::OnUpdateWindowsColors(CCmdUI* cmdUI) {
+    cmdUI->Enable(AppColorsIsHighColorMode());
+    cmdUI->SetCheck(AppColorsGetScheme() == 0);
+}
+
+void CMainFrame::OnUpdateTorvaneColors(CCmdUI* cmdUI) {
+    cmdUI->Enable(AppColorsIsHighColorMode());
+    cmdUI->SetCheck(AppColorsGetScheme() == 1);
+}
+
+void CMainFrame::OnSysColorChange() {
+    SECWorkbook::OnSysColorChange();
+    if (!AppColorsIsLowColorDisplay()) {
+        AppColorsEnterHighColorMode();
+        return;
+    }
+    AppColorsEnterLowColorMode();
+    AppColorsSetScheme(0);
+    ErrCodeShowWarning(kWarningLowColorDisplay);
+}
+
+void CMainFrame::OnTimerCommand() {}
+
+CMainFrame* GetMainFrame() {
+    CWnd* main = AfxGetMainWnd();
+    APP_ASSERT(main != nullptr && main->IsKindOf(RUNTIME_CLASS(CMainFrame)));
+    return static_cast<CMainFrame*>(main);
+}
+
+}  // namespace torvane
