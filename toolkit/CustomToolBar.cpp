@@ -7,6 +7,7 @@
 #include "FrameWnd.h"
 #include "MDIFrameWnd.h"
 #include "SECToolBarDrawContext.h"
+#include "ToolBarManager.h"
 #include "WindowMessages.h"
 
 IMPLEMENT_DYNCREATE(SECCustomToolBar, SECControlBar)
@@ -15,6 +16,8 @@ const UINT SECCustomToolBar::WM_SEC_DESTROYEMPTYBAR = ::RegisterWindowMessageA("
 
 BEGIN_MESSAGE_MAP(SECCustomToolBar, SECControlBar)
     ON_WM_PAINT()
+    ON_WM_DESTROY()
+    ON_WM_SHOWWINDOW()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_LBUTTONUP()
@@ -217,8 +220,9 @@ BOOL SECCustomToolBar::RemoveButton(int index, BOOL defer) {
 }
 
 LRESULT SECCustomToolBar::OnDestroyEmptyBar(WPARAM, LPARAM) {
-    if (m_bDestroyPending && m_buttons.empty()) DestroyWindow();
+    const BOOL destroy = m_bDestroyPending && m_buttons.empty();
     m_bDestroyPending = FALSE;
+    if (destroy) DestroyWindow();  // a user toolbar may delete itself here: nothing after
     return 0;
 }
 
@@ -242,6 +246,27 @@ int SECCustomToolBar::HitTest(CPoint point) const {
         if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom) return i;
     }
     return -1;
+}
+
+void SECCustomToolBar::RecalcButtonSizes() {
+    m_nMaxBtnWidth = 0;
+    for (SECStdBtn* button : m_buttons) button->AdjustSize();
+    if (m_hWnd != nullptr) Invalidate();
+}
+
+void SECCustomToolBar::OnDestroy() {
+    if (m_pManager != nullptr) m_pManager->NotifyBars(GetBarId(), SEC_BARNOTIFY_DESTROYED);
+    SECControlBar::OnDestroy();
+}
+
+void SECCustomToolBar::OnShowWindow(BOOL show, UINT status) {
+    SECControlBar::OnShowWindow(show, status);
+    if (m_pManager != nullptr) m_pManager->NotifyBars(GetBarId(), show ? SEC_BARNOTIFY_SHOWN : SEC_BARNOTIFY_HIDDEN);
+}
+
+void SECCustomToolBar::PostNcDestroy() {
+    SECControlBar::PostNcDestroy();
+    if (m_bAutoDelete) delete this;
 }
 
 // --- emulated toolbar messages ----------------------------------------------
@@ -607,6 +632,10 @@ void SECCustomToolBar::ShowButtonMenu(SECStdBtn* button) {
 }
 
 void SECCustomToolBar::InformButtons(UINT id, DWORD set, DWORD clear) {
+    if (m_pManager != nullptr) {
+        m_pManager->BroadcastInformBtn(id, 1, set, clear);
+        return;
+    }
     for (SECStdBtn* button : m_buttons)
         if (button->m_nID == id) button->InformBtn(1, set, clear);
 }

@@ -27,6 +27,7 @@
 
 class SECBmpMgr;
 class SECToolBarDrawContext;
+class SECToolBarManager;
 
 // Ids of the user toolbars, and of the menu bar (never a user toolbar).
 constexpr UINT SEC_IDW_USERBAR_FIRST = 0xE820;
@@ -110,6 +111,15 @@ public:
     void DoPaint(CDC* dc) override;
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* info) const override;
 
+    // The manager of the frame's toolbars (not owned), told when the bar is
+    // created, destroyed, shown or hidden.
+    SECToolBarManager* GetManager() const { return m_pManager; }
+    void SetManager(SECToolBarManager* manager) { m_pManager = manager; }
+    // The bar deletes itself when its window is destroyed (user toolbars).
+    void SetAutoDelete(BOOL autoDelete) { m_bAutoDelete = autoDelete; }
+    // Sizes every button again for the current image size.
+    virtual void RecalcButtonSizes();
+
     // Customise mode: clicks select buttons instead of pressing them.
     virtual void SetCustomizing(BOOL customizing);
 
@@ -152,6 +162,9 @@ protected:
     // Brings one button's state in line with its command handlers.
     void UpdateButton(int index);
 
+    void PostNcDestroy() override;
+    afx_msg void OnDestroy();
+    afx_msg void OnShowWindow(BOOL show, UINT status);
     afx_msg void OnPaint();
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
@@ -179,6 +192,8 @@ protected:
     BOOL m_bCustomizing = FALSE;
     BOOL m_bDestroyPending = FALSE;
     BOOL m_bMenuMode = FALSE;
+    BOOL m_bAutoDelete = FALSE;
+    SECToolBarManager* m_pManager = nullptr;
 };
 
 // The bar's command-update object: Enable sets or clears the disabled bit
