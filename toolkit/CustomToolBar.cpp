@@ -489,6 +489,154 @@ void SECCustomToolBar::SetCustomizing(BOOL customizing) {
     if (m_hWnd != nullptr) Invalidate();
 }
 
+int SECCustomToolBar::GetSelectedButton() const {
+    for (int i = 0; i < GetButtonCount(); ++i)
+        if (m_buttons[static_cast<size_t>(i)]->m_nStyle & SEC_TBBS_CUSTOMSELECTED) return i;
+    return -1;
+}
+
+void SECCustomToolBar::SelectButton(int index) {
+    for (int i = 0; i < GetButtonCount(); ++i) {
+        SECStdBtn* button = m_buttons[static_cast<size_t>(i)];
+        const BOOL selected = (button->m_nStyle & SEC_TBBS_CUSTOMSELECTED) != 0;
+        if (selected != (i == index)) button->InformBtn(1, i == index ? SEC_TBBS_CUSTOMSELECTED : 0,
+                                                        i == index ? 0 : SEC_TBBS_CUSTOMSELECTED);
+    }
+    if (m_pManager != nullptr && index >= 0) {
+        // One selection for all the manager's bars.
+        for (SECCustomToolBar* other : m_pManager->GetBars())
+            if (other != this) other->SelectButton(-1);
+        m_pManager->NotifyBars(GetBarId(), SEC_BARNOTIFY_SELECTION);
+    }
+}
+
+namespace {
+
+// The customisable toolbar under a screen point: the window there, or the
+// bar inside a floating frame there.
+SECCustomToolBar* ToolBarAt(POINT screen) {
+    for (HWND window = ::WindowFromPoint(screen); window != nullptr; window = ::GetParent(window)) {
+        CWnd* object = CWnd::FromHandlePermanent(window);
+        if (object != nullptr && object->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)))
+            return static_cast<SECCustomToolBar*>(object);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+BOOL SECCustomToolBar::TrackButtonMove(int index, CPoint point) {
+    if (index < 0 || index >= GetButtonCount()) return FALSE;
+    SECStdBtn* button = m_buttons[static_cast<size_t>(index)];
+    if (!button->CanMoveButton()) return TRUE;
+    SelectButton(index);
+    UpdateWindow();
+    SECToolBarRectTracker tracker(CRect(button->GetRect()));
+    if (!tracker.Track(this, point, FALSE, nullptr)) return TRUE;  // cancelled: nothing changes
+    const BOOL copy = ::GetKeyState(VK_CONTROL) < 0;
+    CRect dropped = tracker.m_rect;
+    ClientToScreen(&dropped);
+    SECCustomToolBar* target = nullptr;
+    for (POINT corner : {POINT{dropped.left, dropped.top}, POINT{dropped.right - 1, dropped.top},
+                         POINT{dropped.left, dropped.bottom - 1}, POINT{dropped.right - 1, dropped.bottom - 1}}) {
+        if ((target = ToolBarAt(corner)) != nullptr) break;
+    }
+    if (target != nullptr && target != this && m_bDropOnlyHere) return TRUE;
+    if (target != nullptr && target->AcceptsDrop()) {
+        CRect local = dropped;
+        target->ScreenToClient(&local);
+        return target->DropButton(local, button, copy, FALSE);
+    }
+    if (copy) return TRUE;
+    // Dropped where no bar takes it: the button goes. (This bar may go with
+    // it when it is an emptied user toolbar, but only after this call.)
+    SelectButton(-1);
+    RemoveButton(IndexOfButton(button), FALSE);
+    return TRUE;
+}
+
+BOOL SECCustomToolBar::DropButton(const CRect& rect, SECStdBtn* button, BOOL copy, BOOL defer) {
+    if (button == nullptr) return FALSE;
+    auto* source = dynamic_cast<SECCustomToolBar*>(button->m_pBar);
+    const UINT id = button->IsSeparator() ? 0 : button->m_nID;
+    const BOOL separator = button->IsSeparator();
+    const int sourceIndex = source != nullptr ? source->IndexOfButton(button) : -1;
+
+    auto removeFromSource = [&]() {
+        // The source may be an emptied user toolbar now: it goes later, and
+        // the drop still succeeded.
+        if (source != nullptr && sourceIndex >= 0) source->RemoveButton(source->IndexOfButton(button), defer);
+    };
+
+    if (m_buttons.empty()) {
+        if (!copy) removeFromSource();
+        InsertButton(0, id, separator, defer);
+        SelectButton(0);
+        return TRUE;
+    }
+    if (source == this && !copy && GetButtonCount() == 1) return TRUE;
+
+    CRect inside;
+    GetClientRect(&inside);
+    if (rect.bottom < inside.top) {
+        InsertButton(0, 0, TRUE, TRUE);
+        InsertButton(0, id, separator, defer);
+        SelectButton(0);
+        return TRUE;
+    }
+    if (rect.top > inside.bottom) {
+        InsertButton(GetButtonCount(), 0, TRUE, TRUE);
+        InsertButton(GetButtonCount(), id, separator, defer);
+        SelectButton(GetButtonCount() - 1);
+        return TRUE;
+    }
+
+    // The row at the rectangle's middle, then the place in it.
+    const int middle = (rect.top + rect.bottom) / 2;
+    int rowStart = 0;
+    for (int i = 0; i < GetButtonCount(); ++i) {
+        const SECStdBtn* b = m_buttons[static_cast<size_t>(i)];
+        if (b->m_nStyle & SEC_TBBS_HIDDEN) continue;
+        if (middle >= b->m_y && middle < b->m_y + b->m_cy) {
+            rowStart = i;
+            break;
+        }
+    }
+    int index = rowStart;
+    for (int i = rowStart; i < GetButtonCount(); ++i) {
+        const SECStdBtn* b = m_buttons[static_cast<size_t>(i)];
+        if (b->m_nStyle & SEC_TBBS_HIDDEN) continue;
+        if (b->m_y > middle || (i > rowStart && (m_buttons[static_cast<size_t>(i - 1)]->m_nStyle & SEC_TBBS_WRAPPED)))
+            break;
+        if (rect.left >= b->m_x && rect.left < b->m_x + b->m_cx) {
+            index = i + 1;
+            break;
+        }
+        if (rect.left >= b->m_x + b->m_cx) index = i + 1;
+    }
+
+    if (!copy) {
+        if (source == this) {
+            if (index == sourceIndex || index == sourceIndex + 1) return TRUE;  // dropped on itself
+            RemoveButton(sourceIndex, TRUE);
+            if (sourceIndex < index) --index;
+        } else {
+            removeFromSource();
+        }
+    }
+    index = std::max(0, std::min(index, GetButtonCount()));
+    // A separator inside the row that the rectangle covers goes.
+    if (index < GetButtonCount()) {
+        const SECStdBtn* b = m_buttons[static_cast<size_t>(index)];
+        if (b->IsSeparator() && !(b->m_nStyle & SEC_TBBS_WRAPPED) && rect.left <= b->m_x + 1 &&
+            rect.right >= b->m_x + b->m_cx - 1)
+            RemoveButton(index, TRUE);
+    }
+    InsertButton(index, id, separator, defer);
+    if (::GetKeyState(VK_MENU) >= 0) SelectButton(index);
+    return TRUE;
+}
+
 void SECCustomToolBar::SetActiveButton(int index) { m_nActiveBtn = index; }
 
 void SECCustomToolBar::CancelActiveButton() {
@@ -501,6 +649,11 @@ void SECCustomToolBar::CancelActiveButton() {
 
 void SECCustomToolBar::OnLButtonDown(UINT flags, CPoint point) {
     const int index = HitTest(point);
+    const BOOL altDrag = m_pManager != nullptr && ::GetKeyState(VK_MENU) < 0;
+    if (index >= 0 && (m_bCustomizing || altDrag)) {
+        TrackButtonMove(index, point);
+        return;
+    }
     if (index < 0 || SECStdBtn::s_bNotifying || m_bCustomizing ||
         (m_buttons[static_cast<size_t>(index)]->m_nStyle & SEC_TBBS_DISABLED)) {
         SECControlBar::OnLButtonDown(flags, point);

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "CmdUI.h"
+#include "RectTracker.h"
 #include "SECControlBar.h"
 #include "StdBtn.h"
 
@@ -123,6 +124,22 @@ public:
     // Customise mode: clicks select buttons instead of pressing them.
     virtual void SetCustomizing(BOOL customizing);
 
+    // Drags button `index` from `point` (customise mode, or Alt with a
+    // manager): dropped on a toolbar that accepts it the button moves there
+    // (or, with Ctrl held, is copied); dropped elsewhere it is removed
+    // (with Ctrl, nothing happens). FALSE when a drop failed.
+    virtual BOOL TrackButtonMove(int index, CPoint point);
+    // Puts `button`'s command into this bar at the place of `rect` (client
+    // coordinates); without `copy` the button leaves its own bar. TRUE when
+    // the button landed here.
+    virtual BOOL DropButton(const CRect& rect, SECStdBtn* button, BOOL copy, BOOL defer = FALSE);
+    virtual BOOL AcceptsDrop() const { return TRUE; }
+    // The customise selection: a button marked selected, or -1.
+    int GetSelectedButton() const;
+    void SelectButton(int index);
+    // Only buttons of this bar may be dropped back onto it.
+    void SetDropOnlyHere(BOOL only) { m_bDropOnlyHere = only; }
+
     // Menu mode (the menu bar's keyboard navigation): `index` becomes the
     // hot button, whatever the mouse does, until menu mode ends.
     virtual void EnterMenuModeAt(int index);
@@ -193,7 +210,15 @@ protected:
     BOOL m_bDestroyPending = FALSE;
     BOOL m_bMenuMode = FALSE;
     BOOL m_bAutoDelete = FALSE;
+    BOOL m_bDropOnlyHere = FALSE;
     SECToolBarManager* m_pManager = nullptr;
+};
+
+// The rubber band of a dragged button: a drag rectangle as thick as the
+// handle size less one, anywhere on the screen.
+class SECToolBarRectTracker : public CRectTracker {
+public:
+    explicit SECToolBarRectTracker(const CRect& rect) : CRectTracker(&rect, hatchedBorder) {}
 };
 
 // The bar's command-update object: Enable sets or clears the disabled bit

@@ -5,9 +5,14 @@
 // only after the call that emptied it.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "BmpMgr.h"
 #include "CmdUI.h"
 #include "CustomToolBar.h"
+#include "CustomToolBarInfo.h"
+#include "PersistentTree.h"
+#include "SECDockState.h"
 #include "FrameWnd.h"
 #include "MenuTestResources.h"
 #include "WinThread.h"
@@ -169,6 +174,135 @@ TEST_F(CustomToolBarTest, AnEmptiedUserToolBarGoesAwayAfterTheCall) {
     EXPECT_EQ(bar.GetButtonCount(), 0);
     EXPECT_TRUE(testing_harness::PumpUntil([&] { return !::IsWindow(window); }, 2000));
     EXPECT_EQ(bar.m_hWnd, nullptr);
+}
+
+// The real mouse: presses at one screen point, moves in steps to another
+// and releases there (from another thread, while this one runs the drag).
+void DragWithMouse(POINT from, POINT to) {
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    auto send = [&](POINT at, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = at.x * 65535 / cx;
+        input.mi.dy = at.y * 65535 / cy;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+        ::SendInput(1, &input, sizeof input);
+        ::Sleep(30);
+    };
+    send(from, 0);
+    send(from, MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 8; ++step)
+        send(POINT{from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8}, 0);
+    send(to, MOUSEEVENTF_LEFTUP);
+}
+
+POINT ScreenCentre(CWnd& bar, const SECStdBtn* button) {
+    const RECT r = button->GetRect();
+    POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    bar.ClientToScreen(&centre);
+    return centre;
+}
+
+// A user toolbar customised by dragging with the real mouse: a button moved
+// within its bar, the only button of another user toolbar dragged onto it
+// (that bar goes once the drag is over), then the bar saved and restored.
+TEST_F(CustomToolBarTest, ButtonsDraggedInCustomiseModeAreSavedAndRestored) {
+    auto* target = new SECCustomToolBar;
+    auto* donor = new SECCustomToolBar;
+    MakeBar(*target, SEC_IDW_USERBAR_FIRST);
+    MakeBar(*donor, SEC_IDW_USERBAR_FIRST + 1);
+    target->SetAutoDelete(TRUE);
+    donor->SetAutoDelete(TRUE);
+    target->SetWindowText("Target");
+    const UINT targetIds[] = {ID_MENU_NEW, ID_MENU_OPEN};
+    const UINT donorIds[] = {ID_MENU_SAVE};
+    target->SetButtons(targetIds, 2);
+    donor->SetButtons(donorIds, 1);
+    frame_->RecalcLayout();
+    target->SetCustomizing(TRUE);
+    donor->SetCustomizing(TRUE);
+    frame_->SetForegroundWindow();
+    testing_harness::PumpUntil([] { return false; }, 200);
+
+    // Open goes in front of New.
+    POINT from = ScreenCentre(*target, target->GetButton(1));
+    POINT to = ScreenCentre(*target, target->GetButton(0));
+    to.x -= 8;
+    std::thread first(DragWithMouse, from, to);
+    testing_harness::PumpUntil([&] { return target->GetButton(0)->m_nID == ID_MENU_OPEN; }, 4000);
+    first.join();
+    testing_harness::PumpUntil([] { return false; }, 100);
+    ASSERT_EQ(target->GetButtonCount(), 2);
+    EXPECT_EQ(target->GetButton(0)->m_nID, static_cast<UINT>(ID_MENU_OPEN));
+    EXPECT_EQ(target->GetButton(1)->m_nID, static_cast<UINT>(ID_MENU_NEW));
+
+    // The donor's only button onto the end of the target.
+    const HWND donorWindow = donor->m_hWnd;
+    from = ScreenCentre(*donor, donor->GetButton(0));
+    to = ScreenCentre(*target, target->GetButton(1));
+    to.x += 20;
+    std::thread second(DragWithMouse, from, to);
+    testing_harness::PumpUntil([&] { return !::IsWindow(donorWindow); }, 4000);
+    second.join();
+    EXPECT_FALSE(::IsWindow(donorWindow));  // the emptied user toolbar went, after the drag
+    ASSERT_EQ(target->GetButtonCount(), 3);
+    EXPECT_EQ(target->GetButton(2)->m_nID, static_cast<UINT>(ID_MENU_SAVE));
+    EXPECT_EQ(target->GetSelectedButton(), 2);
+    testing_harness::Pixels::FromWindow(frame_->m_hWnd).SavePng("customtoolbar-dragged.png");
+
+    // Saved in a tree and restored as a new bar in another frame.
+    SECDockState saved;
+    auto* info = static_cast<SECControlBarInfo*>(saved.NewBarInfo());
+    info->m_nBarID = target->GetBarId();
+    info->m_dwStyle = target->GetBarStyle();
+    info->m_strClassName = "SECCustomToolBar";
+    target->GetWindowText(info->m_strWindowName);
+    info->CreateExtension();
+    info->m_pInfoEx->GetFrom(target);
+    saved.Add(info);
+    SECPersistentTreeNode root;
+    ASSERT_EQ(root.Create("Layout"), PTN_SUCCESS);
+    ASSERT_TRUE(saved.SaveState(&root));
+    SECDockState restored;
+    ASSERT_TRUE(restored.LoadState(&root));
+    ASSERT_EQ(restored.GetCount(), 1);
+    auto* other = new CToolFrame;
+    ASSERT_TRUE(other->Create(nullptr, "Restored", WS_OVERLAPPEDWINDOW, CRect(140, 140, 600, 400)));
+    std::unique_ptr<SECControlBar> bar(restored.CreateControlBar("SECCustomToolBar", other, restored.GetInfo(0)));
+    ASSERT_NE(bar, nullptr);
+    auto* copy = static_cast<SECCustomToolBar*>(bar.get());
+    ASSERT_EQ(copy->GetButtonCount(), 3);
+    EXPECT_EQ(copy->GetButton(0)->m_nID, static_cast<UINT>(ID_MENU_OPEN));
+    EXPECT_EQ(copy->GetButton(1)->m_nID, static_cast<UINT>(ID_MENU_NEW));
+    EXPECT_EQ(copy->GetButton(2)->m_nID, static_cast<UINT>(ID_MENU_SAVE));
+    CString title;
+    copy->GetWindowText(title);
+    EXPECT_STREQ(title, "Target");
+    bar.reset();
+    other->DestroyWindow();
+}
+
+// Dropping the last button of a user toolbar onto another bar succeeds,
+// and the emptied bar is still there while the drop runs.
+TEST_F(CustomToolBarTest, DroppingTheLastButtonOfAUserToolBarSucceeds) {
+    SECCustomToolBar target;
+    MakeBar(target, SEC_IDW_USERBAR_FIRST);
+    auto* donor = new SECCustomToolBar;
+    MakeBar(*donor, SEC_IDW_USERBAR_FIRST + 2);
+    donor->SetAutoDelete(TRUE);
+    const UINT ids[] = {ID_MENU_NEW};
+    target.SetButtons(ids, 1);
+    const UINT donorIds[] = {ID_MENU_SAVE};
+    donor->SetButtons(donorIds, 1);
+    frame_->RecalcLayout();
+    const HWND donorWindow = donor->m_hWnd;
+    const RECT first = target.GetButton(0)->GetRect();
+    EXPECT_TRUE(target.DropButton(CRect(first.right + 2, first.top, first.right + 25, first.bottom), donor->GetButton(0),
+                                  FALSE));
+    EXPECT_TRUE(::IsWindow(donorWindow));
+    ASSERT_EQ(target.GetButtonCount(), 2);
+    EXPECT_EQ(target.GetButton(1)->m_nID, static_cast<UINT>(ID_MENU_SAVE));
+    EXPECT_TRUE(testing_harness::PumpUntil([&] { return !::IsWindow(donorWindow); }, 2000));
 }
 
 }  // namespace
