@@ -286,7 +286,13 @@ ON_COMMAND(kCmdUnitsEnglish, OnUnitsEnglish)
 ON_COMMAND(kCmdUnitsMetric, OnUnitsMetric)
 ON_UPDATE_COMMAND_UI(kCmdUnitsEnglish, OnUpdateUnitsEnglish)
 ON_UPDATE_COMMAND_UI(kCmdUnitsMetric, OnUpdateUnitsMetric)
+ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnPrintCommand)
+ON_COMMAND_RANGE(ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_PREVIEW, OnPrintCommand)
 END_MESSAGE_MAP()
+
+void CTorvaneDoc::OnPrintCommand(UINT id) {
+    if (CView* form = GetViewPointer(kFormViewSlot)) form->SendMessage(WM_COMMAND, id);
+}
 
 void CTorvaneDoc::OnRun() {
     RunSimulation(true, true);

@@ -277,6 +277,9 @@ protected:
     afx_msg void OnUnitsMetric();
     afx_msg void OnUpdateUnitsEnglish(CCmdUI* cmdUI);
     afx_msg void OnUpdateUnitsMetric(CCmdUI* cmdUI);
+    // Print and Print Preview go to the specification form, which prints
+    // the engine's pages whatever view is active.
+    afx_msg void OnPrintCommand(UINT id);
 
     DECLARE_MESSAGE_MAP()
 

@@ -110,6 +110,12 @@ CTorvaneDoc* CChart2dView::GetTorvaneDoc() const {
     return static_cast<CTorvaneDoc*>(doc);
 }
 
+BOOL CChart2dView::PreCreateWindow(CREATESTRUCT& cs) {
+    // The chart covers the view: the view's own erasing must not paint over it.
+    cs.style |= WS_CLIPCHILDREN;
+    return CView::PreCreateWindow(cs);
+}
+
 int CChart2dView::OnCreate(LPCREATESTRUCT cs) {
     if (CView::OnCreate(cs) == -1) return -1;
     // The document's first graph view, else its second.

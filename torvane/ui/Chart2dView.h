@@ -50,6 +50,7 @@ public:
     ZELDATA GetYData() const { return yData_; }
     ZELDATA GetY2Data() const { return y2Data_; }
 
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
     void OnDraw(CDC* dc) override;

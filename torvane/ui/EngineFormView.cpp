@@ -15,6 +15,8 @@ IMPLEMENT_DYNCREATE(CEngineFormView, CFormView)
 
 BEGIN_MESSAGE_MAP(CEngineFormView, CFormView)
     ON_WM_ERASEBKGND()
+    ON_COMMAND(ID_FILE_PRINT, DoFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, DoFilePrintPreview)
 END_MESSAGE_MAP()
 
 CEngineFormView::CEngineFormView() : CFormView(IDD_ENGINE_FORM) {}

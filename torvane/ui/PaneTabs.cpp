@@ -2,8 +2,9 @@
 
 #include <iterator>
 
+#include "torvane/ui/Chart2dView.h"
 #include "torvane/ui/EngineFormView.h"
-#include "torvane/ui/PlaceholderViews.h"
+#include "torvane/ui/ResultsTableView.h"
 
 namespace torvane {
 
@@ -11,15 +12,15 @@ namespace {
 
 const PaneTab kLeftTabs[] = {
     {"Engine", RUNTIME_CLASS(CEngineFormView), true},
-    {"Graph", RUNTIME_CLASS(CGraphPlaceholderView), false},
-    {"Table", RUNTIME_CLASS(CResultsTablePlaceholderView), true},
-    {"ProData", RUNTIME_CLASS(CProDataPlaceholderView), true},
+    {"Graph", RUNTIME_CLASS(CChart2dView), false},
+    {"Table", RUNTIME_CLASS(CResultsTableView), true},
+    {"ProData", RUNTIME_CLASS(CProResultsTableView), true},
 };
 
 const PaneTab kRightTabs[] = {
-    {"Graph", RUNTIME_CLASS(CGraphPlaceholderView), false},
-    {"Table", RUNTIME_CLASS(CResultsTablePlaceholderView), true},
-    {"ProData", RUNTIME_CLASS(CProDataPlaceholderView), true},
+    {"Graph", RUNTIME_CLASS(CChart2dView), false},
+    {"Table", RUNTIME_CLASS(CResultsTableView), true},
+    {"ProData", RUNTIME_CLASS(CProResultsTableView), true},
 };
 
 }  // namespace
