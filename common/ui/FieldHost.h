@@ -18,6 +18,9 @@ public:
     virtual bool ConfirmSpecChange(CSimSpec& field) = 0;
     // Shows `text` in the status bar's message pane at once.
     virtual void ShowStatusText(const char* text) = 0;
+    // A new pop-up menu of the choices for a menu id (the editor owns it);
+    // null when the host has none for that id.
+    virtual HMENU MakeChoiceMenu(UINT menuId) = 0;
     // An editor's choice menu is about to show: check and enable its items.
     virtual void PrepareChoiceMenu(CMenu* menu) = 0;
     // The field editor opened or closed (one at a time in the process).

@@ -16,6 +16,17 @@ const char kIdleText[] = "Ready";
 const int kBackgroundSlot = 0, kDerivedTextSlot = 4, kTextSlot = 5, kFocusedTextSlot = 6,
           kFocusedBackgroundSlot = 7, kDisabledTextSlot = 8, kDisabledShadowSlot = 9;
 
+// The field's text with its units; an unset field shows its value text
+// alone ("***"), without a unit behind it.
+CString TextWithUnits(const CSimSpec& field) {
+    CString text;
+    if (field.IsSet())
+        field.FormatWithUnits(text);
+    else
+        field.FormatValue(text);
+    return text;
+}
+
 CString Trimmed(const CString& text) {
     CString copy = text;
     copy.Trim();
@@ -62,17 +73,16 @@ void CSimSpecEditCtrl::GetSpecText(CString& text) const {
 
 bool CSimSpecEditCtrl::IsTextStale() const {
     if (field_ == nullptr) return false;
-    CString fieldText, shown;
-    field_->FormatWithUnits(fieldText);
+    CString shown;
     GetText(shown);
-    return Trimmed(fieldText) != Trimmed(shown);
+    return Trimmed(TextWithUnits(*field_)) != Trimmed(shown);
 }
 
 void CSimSpecEditCtrl::SetTextFromSpec(bool withUnits) {
     APP_ASSERT(field_ != nullptr);
     CString text;
     if (withUnits)
-        field_->FormatWithUnits(text);
+        text = TextWithUnits(*field_);
     else
         field_->FormatValue(text);
     SetText(text);

@@ -60,14 +60,18 @@ BOOL CSimSpecEditDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (CFieldHost* host = FieldHostOf(control_)) host->EditorOpened(this);
     if (!multiLine_) {
-        CMenu menus;
-        const UINT menuId = menuId_ != 0 ? menuId_ : g_resources.noChoicesMenu;
-        APP_ASSERT(menus.LoadMenu(menuId));
-        HMENU choices = ::GetSubMenu(menus.m_hMenu, 0);
-        APP_ASSERT(choices != nullptr);
-        // The button takes the pop-up as its own; the rest of the menu goes.
-        ::RemoveMenu(menus.m_hMenu, 0, MF_BYPOSITION);
-        menus.DestroyMenu();
+        CFieldHost* host = FieldHostOf(control_);
+        HMENU choices = menuId_ != 0 && host != nullptr ? host->MakeChoiceMenu(menuId_) : nullptr;
+        if (choices == nullptr) {
+            CMenu menus;
+            const UINT menuId = menuId_ != 0 ? menuId_ : g_resources.noChoicesMenu;
+            APP_ASSERT(menus.LoadMenu(menuId));
+            choices = ::GetSubMenu(menus.m_hMenu, 0);
+            APP_ASSERT(choices != nullptr);
+            // The button takes the pop-up as its own; the rest of the menu goes.
+            ::RemoveMenu(menus.m_hMenu, 0, MF_BYPOSITION);
+            menus.DestroyMenu();
+        }
         menuButton_.AttachMenuButton(g_resources.choiceButton, this, choices);
         if (menuId_ == 0) menuButton_.EnableWindow(FALSE);
     }
@@ -131,8 +135,10 @@ BOOL CSimSpecEditDlg::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* h
 }
 
 LRESULT CSimSpecEditDlg::OnCommitRequest(WPARAM, LPARAM) {
+    // A choice from the menu has already stored the field; the edit still
+    // shows the old text, which must not be parsed over it.
     accepted_ = true;
-    OnOK();
+    EndDialog(IDOK);
     return 0;
 }
 

@@ -49,4 +49,12 @@ constexpr UINT kCmdUnitsEnglish = 32871;
 constexpr UINT kCmdUnitsMetric = 32872;
 constexpr UINT kCmdClearComponents = 57632;
 
+// Automatic calculations, Auto Run and the exports.
+constexpr UINT kCmdAutoValveSizes = 32904;
+constexpr UINT kCmdAutoValveLift = 32905;
+constexpr UINT kCmdAutoRun = 32906;
+constexpr UINT kCmdAutoCamAccurate = 33433;
+constexpr UINT kCmdExportOlderPrograms = 33307;
+constexpr UINT kCmdExportGame = 33308;
+
 }  // namespace torvane

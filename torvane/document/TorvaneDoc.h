@@ -281,6 +281,14 @@ protected:
     // the engine's pages whatever view is active.
     afx_msg void OnPrintCommand(UINT id);
 
+    afx_msg void OnAutoValveSizes();
+    afx_msg void OnAutoValveLift();
+    afx_msg void OnAutoCamAccurate();
+    afx_msg void OnAutoRun();
+    afx_msg void OnUpdateAutoRun(CCmdUI* cmdUI);
+    afx_msg void OnExportOlderPrograms();
+    afx_msg void OnFileSaveAs();
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -296,6 +304,9 @@ private:
     // editor commits (the head commands recompute when none is open).
     void EndComponentCommand();
     void EndHeadCommand();
+    // Ends a switch command: the open field editor commits, else the
+    // document recomputes and its views show it.
+    void EndSwitchCommand();
     // Asks, then stores the row's one value; false when the user cancelled.
     bool ApplyValueRow(CFloatPtSpec& field, UINT id);
     void ApplyFuelRow(UINT commandId);
@@ -346,6 +357,10 @@ private:
     ChartSettings chartSettings_[2] = {ChartSettings(kFirstChartView),
                                        ChartSettings(kSecondChartView)};
 };
+
+// Checks and enables the automatic-calculation switches of a choice menu
+// for `document`.
+void TorvaneDocPrepareChoiceMenu(const CTorvaneDoc& document, HMENU menu);
 
 // The document OnNewDocument made last (null when cleared or none yet).
 CTorvaneDoc* TorvaneDocGetLastCreated();

@@ -66,7 +66,8 @@ void CMainFrame::MaximizeActiveChild() {
 }
 
 void CMainFrame::SetStatusText(LPCSTR text) {
-    statusBar_.SetPaneText(0, text);
+    // Through the frame's message line, so that idle time keeps the text.
+    SetMessageText(text);
     statusBar_.UpdateWindow();
 }
 

@@ -1,6 +1,8 @@
 #include "torvane/ui/TorvaneApp.h"
 
 #include "common/Assertion.h"
+#include "common/ui/FieldHost.h"
+#include "common/ui/SimSpecEditDlg.h"
 #include "toolkit/SplashWnd.h"
 #include "torvane/document/Iterator.h"
 #include "torvane/document/TorvaneDoc.h"
@@ -60,6 +62,10 @@ BOOL CTorvaneApp::InitInstance() {
         return FALSE;
     }
     TorvaneInstallProgramProfile();
+    SetFieldColorLookup(AppColorsGetColor);
+    SetFieldHoverSound(IDW_HOVER);
+    SetFieldEditorResources({IDD_FIELD_EDITOR, IDD_NOTES_EDITOR, IDC_EDITOR_EDIT, IDC_NOTES_EDIT, IDC_EDITOR_CHOICES,
+                             IDC_EDITOR_OK, IDB_EDITOR_OK, IDB_EDITOR_CANCEL, IDM_NO_CHOICES});
 
     auto* splash = new SECSplashWnd(IDB_SPLASH, kSplashDisplayMs);
     if (!splash->Create()) splash = nullptr;  // it deleted itself

@@ -1,0 +1,309 @@
+// The specification form of a running program, driven as a user drives it:
+// the fields of a new document, the field editor opened on a label, typed
+// values committed or refused, choices from the choice menus, the enabling
+// rules and markers that follow, and the form in both colour schemes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "AppTestSupport.h"
+#include "ModalDriver.h"
+#include "WindowHelpers.h"
+#include "common/ui/SimSpecEditCtrl.h"
+#include "common/ui/SimSpecEditDlg.h"
+#include "torvane/document/TorvaneDoc.h"
+#include "torvane/res/TorvaneResources.h"
+#include "torvane/ui/AppColors.h"
+#include "torvane/ui/ChildFrame.h"
+#include "torvane/ui/EngineFormView.h"
+#include "torvane/ui/MainFrame.h"
+
+namespace torvane {
+
+namespace {
+
+using testing_harness::ControlText;
+using testing_harness::ModalDriver;
+using testing_harness::PumpPending;
+
+// The program is started once for all the form's tests; each test works on
+// a fresh blank document.
+class FormTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ForgetProgramSettings();
+        program_ = new RunningApp;
+    }
+    static void TearDownTestSuite() {
+        CloseDocumentsUnsaved();
+        delete program_;
+        program_ = nullptr;
+        ForgetProgramSettings();
+    }
+    void SetUp() override {
+        ASSERT_TRUE(program_->Started());
+        AppColorsSetScheme(1);
+        CloseDocumentsUnsaved();
+        program_->Command(ID_FILE_NEW);
+        HWND child = program_->ActiveChild();
+        ASSERT_NE(nullptr, child);
+        auto* frame = static_cast<CChildFrame*>(CWnd::FromHandlePermanent(child));
+        form_ = static_cast<CEngineFormView*>(frame->GetLeftTabs()->GetActiveWnd());
+        ASSERT_NE(nullptr, form_);
+        doc_ = form_->GetDocument();
+    }
+
+    // The tests' documents go without saving (closing a modified document
+    // is tested with the file commands).
+    static void CloseDocumentsUnsaved() {
+        while (HWND child = program_->ActiveChild()) {
+            CFrameWnd* frame = static_cast<CFrameWnd*>(CWnd::FromHandlePermanent(child));
+            if (CDocument* document = frame->GetActiveDocument()) document->SetModifiedFlag(FALSE);
+            ::SendMessageA(child, WM_CLOSE, 0, 0);
+            PumpPending();
+        }
+    }
+
+    HWND Field(UINT id) const { return ::GetDlgItem(form_->m_hWnd, static_cast<int>(id)); }
+    std::string Text(UINT id) const { return ControlText(Field(id)); }
+    std::string Trimmed(UINT id) const {
+        std::string text = Text(id);
+        text.erase(0, text.find_first_not_of(' '));
+        text.erase(text.find_last_not_of(' ') + 1);
+        return text;
+    }
+    bool Enabled(UINT id) const { return ::IsWindowEnabled(Field(id)) != FALSE; }
+    std::string StatusText() const {
+        char text[256] = {};
+        ::SendMessageA(::GetDlgItem(program_->FrameWnd(), 0xE801), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    // Opens the editor of a field as Enter does (the posted request) and
+    // hands the editor to `action`, which must close it; then lets the form
+    // take the result.
+    void Edit(UINT id, const std::function<void(HWND editor)>& action) {
+        bool handled = false;
+        ModalDriver::Instance().Handle("", [&](HWND editor) {
+            handled = true;
+            action(editor);
+        });
+        ::SetFocus(Field(id));
+        ::PostMessageA(Field(id), kMsgOpenFieldEditor, reinterpret_cast<WPARAM>(Field(id)), 0);
+        testing_harness::PumpUntil([&] { return handled && !CSimSpecEditDlg::IsEditorOpen(); }, 5000);
+        PumpPending();
+        EXPECT_TRUE(handled);
+    }
+
+    // Types `text` into the editor and presses its OK button.
+    void Type(UINT id, const char* text) {
+        Edit(id, [text](HWND editor) {
+            ::SetDlgItemTextA(editor, IDC_EDITOR_EDIT, text);
+            ModalDriver::PressButton(editor, IDC_EDITOR_OK);
+        });
+    }
+    // Picks a choice-menu command in the field's editor, as the menu does.
+    void Choose(UINT id, UINT command) {
+        Edit(id, [command](HWND editor) { ::SendMessageA(editor, WM_COMMAND, command, 0); });
+    }
+
+    static RunningApp* program_;
+    CEngineFormView* form_ = nullptr;
+    CTorvaneDoc* doc_ = nullptr;
+};
+RunningApp* FormTest::program_ = nullptr;
+
+TEST_F(FormTest, ANewDocumentShowsItsDefaultsAndUnsetFields) {
+    for (UINT id : {1014u, 1022u, 1026u, 1017u, 1036u, 1042u, 1046u, 1048u, 1060u, 1071u, 1077u, 1073u})
+        EXPECT_EQ("***", Trimmed(id)) << id;
+    EXPECT_EQ("Gasoline", Text(1050));
+    EXPECT_EQ("0.0 lbs/min", Text(1052));
+    EXPECT_FALSE(Enabled(1052));
+    EXPECT_EQ("None", Text(1091));
+    for (UINT id : {1091u, 1095u, 1097u, 1099u, 1101u, 1103u, 1107u, 1109u, 1105u, 1093u})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_EQ("0.0", Trimmed(1202));
+    EXPECT_EQ("3.00", Trimmed(1110));
+    EXPECT_EQ("(Not Defined):", Text(1134));
+    EXPECT_EQ("(Not Defined):", Text(1136));
+    for (UINT id : {1062u, 1063u, 1064u, 1065u, 1112u}) EXPECT_EQ(" ", Text(id)) << id;
+    // Every panel is incomplete: all status icons show the same picture.
+    const LRESULT first = ::SendMessageA(Field(1004), STM_GETIMAGE, IMAGE_BITMAP, 0);
+    EXPECT_NE(0, first);
+    for (UINT id : {1005u, 1007u, 1009u, 1055u, 1067u})
+        EXPECT_EQ(first, ::SendMessageA(Field(id), STM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
+}
+
+TEST_F(FormTest, TypingABoreChangesTheDocumentAndTheDisplacement) {
+    Choose(1014, 33135);  // a short block: the block's volumes can be worked out
+    EXPECT_EQ("349.8 ci", Text(1034));
+    std::string prompt, shown;
+    Edit(1022, [&](HWND editor) {
+        prompt = StatusText();
+        shown = ControlText(::GetDlgItem(editor, IDC_EDITOR_EDIT));
+        ::SetDlgItemTextA(editor, IDC_EDITOR_EDIT, "4.125");
+        ModalDriver::PressButton(editor, IDC_EDITOR_OK);
+    });
+    EXPECT_EQ("Enter Bore Value Within Range: 2.000 to 7.000 in", prompt);
+    EXPECT_EQ("4.000", shown);
+    EXPECT_EQ("4.125 in", Text(1022));
+    EXPECT_FLOAT_EQ(4.125f, doc_->bore.GetValue());
+    EXPECT_TRUE(doc_->IsModified());
+    EXPECT_EQ(Field(1026), ::GetFocus());  // on to the next field
+    EXPECT_EQ("762.11 cc", Text(1030));
+    EXPECT_EQ("762.11 cc", Text(1031));
+    EXPECT_EQ("372.1 ci", Text(1034));
+    Type(1026, " 3.5 ");
+    EXPECT_EQ("3.500 in", Text(1026));
+}
+
+TEST_F(FormTest, ATextThatDoesNotParseIsRefusedAndTheFieldKeepsItsValue) {
+    Type(1022, "4");
+    for (const char* typed : {"abc", "9", ""}) {
+        bool stayed = false;
+        Edit(1022, [&](HWND editor) {
+            ::SetDlgItemTextA(editor, IDC_EDITOR_EDIT, typed);
+            ModalDriver::PressButton(editor, IDC_EDITOR_OK);
+            stayed = ::IsWindow(editor) && ::GetFocus() == ::GetDlgItem(editor, IDC_EDITOR_EDIT);
+            ModalDriver::PressButton(editor, IDCANCEL);
+        });
+        EXPECT_TRUE(stayed) << typed;
+        EXPECT_EQ("4.000 in", Text(1022)) << typed;
+        EXPECT_FLOAT_EQ(4.0f, doc_->bore.GetValue()) << typed;
+    }
+    Type(1022, "5x");  // the number's leading digits count
+    EXPECT_EQ("5.000 in", Text(1022));
+}
+
+TEST_F(FormTest, AChangeTheDocumentQuestionsIsRefusedWhenTheUserCancels) {
+    Choose(1014, 33135);
+    doc_->SetCompressionCalculatorUsed(true);  // the calculator's ratio depends on the bore
+    bool closed = false;
+    ModalDriver::Instance().Handle("", [](HWND editor) {
+        ::SetDlgItemTextA(editor, IDC_EDITOR_EDIT, "4.5");
+        ModalDriver::PressButton(editor, IDC_EDITOR_OK);
+    });
+    ModalDriver::Instance().Answer("", IDCANCEL);  // the document's question
+    ::SetFocus(Field(1022));
+    ::PostMessageA(Field(1022), kMsgOpenFieldEditor, reinterpret_cast<WPARAM>(Field(1022)), 0);
+    closed = testing_harness::PumpUntil(
+        [] { return ModalDriver::Instance().PendingScripts() == 0 && !CSimSpecEditDlg::IsEditorOpen(); }, 5000);
+    PumpPending();
+    EXPECT_TRUE(closed);
+    // The editor, then the document's numbered question.
+    ASSERT_LE(2u, ModalDriver::Instance().Boxes().size());
+    EXPECT_FALSE(ModalDriver::Instance().Boxes().back().text.empty());
+    EXPECT_EQ("4.000 in", Text(1022));
+    EXPECT_FLOAT_EQ(4.0f, doc_->bore.GetValue());
+}
+
+TEST_F(FormTest, ChoicesFromTheMenusFillTheFieldsAndSwitchTheirNeighbours) {
+    Choose(1014, 33135);
+    EXPECT_EQ("Chevy 350", Text(1014));
+    EXPECT_EQ("4.000 in", Text(1022));
+    EXPECT_EQ("3.480 in", Text(1026));
+    EXPECT_EQ("8", Trimmed(1017));
+    EXPECT_EQ("716.62 cc", Text(1030));
+    EXPECT_EQ("349.8 ci", Text(1034));
+    EXPECT_NE(::SendMessageA(Field(1004), STM_GETIMAGE, IMAGE_BITMAP, 0),
+              ::SendMessageA(Field(1005), STM_GETIMAGE, IMAGE_BITMAP, 0));
+
+    program_->Command(ID_UNITS_METRIC);
+    EXPECT_EQ("101.60 mm", Text(1022));
+    EXPECT_EQ("88.39 mm", Text(1026));
+    program_->Command(ID_UNITS_ENGLISH);
+
+    Choose(1048, 33516);  // the forced-induction manifold
+    EXPECT_FALSE(Enabled(1060));
+    EXPECT_EQ("Forced Induction Exhaust", Text(1060));
+    struct Case {
+        UINT blower;
+        std::vector<UINT> enabled;
+    };
+    const std::vector<UINT> blowerFields = {1095, 1097, 1099, 1101, 1103, 1107, 1109, 1105};
+    for (const Case& c : {Case{0, {}}, Case{32965, {1095, 1097, 1099, 1103, 1105}},
+                          Case{32999, {1095, 1097, 1099, 1101, 1107, 1109, 1105}},
+                          Case{33010, {1095, 1099, 1109, 1105}}}) {
+        if (c.blower != 0) Choose(1091, c.blower);
+        EXPECT_TRUE(Enabled(1091));
+        EXPECT_TRUE(Enabled(1093));
+        for (UINT id : blowerFields) {
+            const bool expected = std::find(c.enabled.begin(), c.enabled.end(), id) != c.enabled.end();
+            EXPECT_EQ(expected, Enabled(id)) << c.blower << " " << id;
+        }
+    }
+
+    Choose(1050, 32827);  // gasoline with nitrous
+    EXPECT_TRUE(Enabled(1052));
+    Choose(1050, 32833);
+    EXPECT_FALSE(Enabled(1052));
+
+    Choose(1038, ID_AUTO_VALVE_SIZES);
+    EXPECT_EQ("(Auto)", Text(1062));
+    EXPECT_EQ("(Auto)", Text(1063));
+    EXPECT_EQ(kFieldChosen, form_->GetField(1038).GetEditKind());
+
+    Choose(1073, 32900);
+    EXPECT_EQ("(Seat-to-Seat):", Text(1134));
+    EXPECT_EQ("(0.050-inch):", Text(1136));
+}
+
+TEST_F(FormTest, AChosenFieldsEditorIsReadOnlyAndTheNotesEditorTakesLines) {
+    bool readOnly = false;
+    Edit(1048, [&](HWND editor) {
+        readOnly = (::GetWindowLongA(::GetDlgItem(editor, IDC_EDITOR_EDIT), GWL_STYLE) & ES_READONLY) != 0;
+        ModalDriver::PressButton(editor, IDCANCEL);
+    });
+    EXPECT_TRUE(readOnly);
+    bool multiLine = false;
+    Edit(1664, [&](HWND editor) {
+        HWND edit = ::GetDlgItem(editor, IDC_NOTES_EDIT);
+        multiLine = edit != nullptr && (::GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE) != 0;
+        ::SetWindowTextA(edit, "First line\r\nSecond line");
+        ModalDriver::PressButton(editor, IDC_EDITOR_OK);
+    });
+    EXPECT_TRUE(multiLine);
+    CString notes;
+    doc_->notes.FormatValue(notes);
+    EXPECT_NE(-1, notes.Find("Second line"));
+}
+
+TEST_F(FormTest, FocusShowsTheEditPromptAndLeavingShowsReady) {
+    ::SetFocus(Field(1022));
+    PumpPending();
+    EXPECT_EQ("Press Enter or Left Click to edit this parameter", StatusText());
+    auto* frame = static_cast<CChildFrame*>(CWnd::FromHandlePermanent(program_->ActiveChild()));
+    ::SetFocus(frame->GetRightTabs()->GetActiveWnd()->m_hWnd);  // the graph beside the form
+    PumpPending();
+    EXPECT_EQ("Ready", StatusText());
+}
+
+TEST_F(FormTest, TheFormIsPaintedInBothColourSchemes) {
+    Choose(1014, 33135);
+    const CRect panel = form_->GetPanelRect(0);
+    struct Case {
+        int scheme;
+        COLORREF erase, panelFill;
+        const char* file;
+    };
+    for (const Case& c : {Case{1, 0xE6A17A, 0xD67563, "torvane-form-torvane-colours.png"},
+                          Case{0, 0xC0C0C0, 0xC0C0C0, "torvane-form-windows-colours.png"}}) {
+        AppColorsSetScheme(c.scheme);
+        ::RedrawWindow(form_->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpPending();
+        const testing_harness::Pixels pixels = testing_harness::Pixels::FromWindow(form_->m_hWnd);
+        // Outside every panel: the erase colour; inside a panel, left of its
+        // labels: the panel colour.
+        EXPECT_EQ(testing_harness::Rgb(c.erase), pixels.At(panel.left + 20, panel.bottom + 5)) << c.scheme;
+        EXPECT_EQ(testing_harness::Rgb(c.panelFill), pixels.At(panel.left + 4, panel.top + 40)) << c.scheme;
+        program_->SaveScreenshot(c.file);
+    }
+    AppColorsSetScheme(1);
+}
+
+}  // namespace
+
+}  // namespace torvane
