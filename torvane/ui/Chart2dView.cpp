@@ -44,6 +44,14 @@ constexpr COLORREF kNavy = 0x800000;
 constexpr COLORREF kGreen = 0x008000;
 constexpr COLORREF kWhite = 0xFFFFFF;
 
+// The menu lists are runs of consecutive command ids.
+static_assert(ID_GRAPH_X_LAST - ID_GRAPH_X_FIRST == 15, "x curves: rows 1-5 and 7-17");
+static_assert(ID_GRAPH_Y_LAST - ID_GRAPH_Y_FIRST == 18, "y curves: rows 1-19");
+static_assert(ID_GRAPH_Y2_LAST - ID_GRAPH_Y2_FIRST == 19, "second-y curves: rows 0-19");
+static_assert(ID_GRAPH_Y_SCALE_FIRST == ID_GRAPH_X_SCALE_FIRST + 4 && ID_GRAPH_Y2_SCALE_FIRST == ID_GRAPH_Y_SCALE_FIRST + 4 &&
+                  ID_GRAPH_SCALE_LAST == ID_GRAPH_Y2_SCALE_FIRST + 3,
+              "four scale presets per axis");
+
 // The x menu skips the combination row 6.
 int XRowOfCommand(UINT id) {
     const int index = static_cast<int>(id - ID_GRAPH_X_FIRST);

@@ -198,4 +198,12 @@ TEST_F(SpecificationPrintingTest, TheTablePrintsOnItsOwnThroughThePrintDialog) {
     testing_harness::RunUnix("rm -f '" + pdf + "'", "/tmp/" + title_ + ".gone", 10000);
 }
 
+TEST(SpecificationPreparePrintingTest, ThePrintDialogHasSixPagesAndNeitherFileNorSelection) {
+    CPrintInfo info;
+    SpecificationPreparePrinting(&info);
+    EXPECT_EQ(6u, info.GetMaxPage());
+    EXPECT_TRUE(info.m_pPD->m_pd.Flags & PD_HIDEPRINTTOFILE);
+    EXPECT_TRUE(info.m_pPD->m_pd.Flags & PD_NOSELECTION);
+}
+
 }  // namespace
