@@ -66,7 +66,8 @@ void PrintForm(CDC* dc, CWnd* form, POINT scroll, const FormControlText& control
                 CString text;
                 if (controlText) text = controlText(control);
                 else control->GetWindowText(text);
-                dc->DrawText(text, &rect, DT_WORDBREAK);
+                const UINT align = type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT;
+                dc->DrawText(text, &rect, DT_WORDBREAK | align);
             }
         }
     }

@@ -89,8 +89,16 @@ TEST_F(ProgramResultsTest, AfterARunTheGraphAndTableTabsShowTheResultsAndPrintGi
     ASSERT_GE(pages.size(), 6u);
     for (size_t i = 0; i < 6; ++i)
         EXPECT_NE(std::string::npos, pages[i].find("Page " + std::to_string(i + 1) + " of 6")) << pages[i];
+    // The form's labels and its fields' values.
+    CString bore;
+    doc->bore.FormatValue(bore);
+    for (const std::string& text : {std::string("Short Block:"), std::string("Bore:"), std::string(bore)})
+        EXPECT_NE(std::string::npos, pages[0].find(text)) << text << "\n" << pages[0];
     EXPECT_NE(std::string::npos, pages[2].find("CALCULATED POWER AND ENGINE PRESSURES"));
-    testing_harness::RunUnix("rm -f '" + pdf + "'", "/tmp/" + title + ".gone", 10000);
+    std::string kept = testing_harness::TestOutputPath("program-printout.pdf").substr(2);  // without "Z:"
+    for (char& c : kept)
+        if (c == '\\') c = '/';
+    testing_harness::RunUnix("mv '" + pdf + "' '" + kept + "'", "/tmp/" + title + ".moved", 10000);
 }
 
 }  // namespace
