@@ -63,11 +63,11 @@ public:
                          zel3d::DRAW_SHADED(1), zel3d::SURFACE_TOP_COLOR(0x000080),
                          zel3d::SURFACE_DATA(data), zel3d::XGRID_LINES(3), zel3d::YGRID_LINES(5),
                          zel3d::ZGRID_LINES(6));
-        chart_->front_dc = dc_;
+        chart_->device.front_dc = dc_;
         Zel3dInitDC(chart_, dc_);
     }
     ~MemoryChart() {
-        chart_->draw_dc = chart_->front_dc = nullptr;
+        chart_->device.draw_dc = chart_->device.front_dc = nullptr;
         Zel3dDestroy(chart_);
         SelectObject(dc_, previous_);
         DeleteObject(bitmap_);

@@ -256,12 +256,12 @@ private:
         HBITMAP bitmap = CreateCompatibleBitmap(screen, chart_->width, chart_->height);
         ReleaseDC(nullptr, screen);
         HGDIOBJ previous = SelectObject(memory, bitmap);
-        chart_->front_dc = memory;
+        chart_->device.front_dc = memory;
         Zel3dInitDC(chart_, memory);
         zel3d_draw_parts(chart_, kDamageAll);
         chart_->damage_mask = 0;
         zel3d_select_stock_objects(memory);
-        chart_->draw_dc = chart_->front_dc = nullptr;
+        chart_->device.draw_dc = chart_->device.front_dc = nullptr;
         SelectObject(memory, previous);
         DeleteObject(bitmap);
         DeleteDC(memory);

@@ -295,17 +295,12 @@ struct Zel3dChart {
     // Window and device.
     HWND window;
     HWND notify_window;
-    HDC draw_dc;
-    HDC front_dc;
-    HDC memory_dc;
     HDC taken_dc;  // the DC Zel3dGetDC took, released by Zel3dReleaseDC
     HBITMAP offscreen_bitmap;
     HBITMAP memory_dc_original_bitmap;
     HPALETTE palette;
     RECT update_rect;
-    DeviceState device;
-    const DeviceOps* device_ops;  // the table bound last
-    DeviceOps ops;                // the operations drawing calls
+    DeviceState device;  // the DCs and the drawing state the device operations work on
     int device_depth;
     HGDIOBJ system_font;
     LOGBRUSH black_brush;

@@ -10,11 +10,11 @@ extern "C" {
 
 ZEL3D_API int Zel3dGetDC(Zel3dChart* chart) try {
     if (!chart) return 0;
-    if (!chart->draw_dc) {
+    if (!chart->device.draw_dc) {
         chart->taken_dc = GetDC(chart->window);
-        chart->draw_dc = chart->front_dc = chart->taken_dc;
+        chart->device.draw_dc = chart->device.front_dc = chart->taken_dc;
     }
-    return chart->draw_dc != nullptr;
+    return chart->device.draw_dc != nullptr;
 } catch (...) {
     return zel3d_export_failure<int>(0);
 }
@@ -26,14 +26,14 @@ ZEL3D_API void Zel3dReleaseDC(Zel3dChart* chart) try {
         ReleaseDC(chart->window, chart->taken_dc);
         chart->taken_dc = nullptr;
     }
-    chart->draw_dc = chart->front_dc = nullptr;
+    chart->device.draw_dc = chart->device.front_dc = nullptr;
 } catch (...) {
     zel3d_export_failure();
 }
 
 ZEL3D_API void Zel3dInitDC(Zel3dChart* chart, HDC dc) try {
     if (!chart || !dc) return;
-    chart->draw_dc = dc;
+    chart->device.draw_dc = dc;
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE);
     chart->device_depth = zel3d_is_metafile_dc(dc) ? 2 : GetDeviceCaps(dc, BITSPIXEL);
@@ -52,7 +52,7 @@ ZEL3D_API void Zel3dInitDC(Zel3dChart* chart, HDC dc) try {
 
 ZEL3D_API int Zel3dGetAndInitDC(Zel3dChart* chart) try {
     if (!Zel3dGetDC(chart)) return 0;
-    Zel3dInitDC(chart, chart->draw_dc);
+    Zel3dInitDC(chart, chart->device.draw_dc);
     return 1;
 } catch (...) {
     return zel3d_export_failure<int>(0);

@@ -120,21 +120,21 @@ void DrawBitmap(HDC dc, const AreaImage& image, int layout, bool transparent, co
 class RenderTarget {
 public:
     RenderTarget(Zel3dChart* chart, int width, int height) : chart_(chart), width_(width), height_(height) {
-        dc_ = CreateCompatibleDC(chart->front_dc);
-        bitmap_ = dc_ ? CreateCompatibleBitmap(chart->front_dc, width, height) : nullptr;
+        dc_ = CreateCompatibleDC(chart->device.front_dc);
+        bitmap_ = dc_ ? CreateCompatibleBitmap(chart->device.front_dc, width, height) : nullptr;
         if (!bitmap_) return;
         old_bitmap_ = SelectObject(dc_, bitmap_);
         SetBkMode(dc_, TRANSPARENT);
-        SetBkColor(dc_, GetBkColor(chart->draw_dc));
+        SetBkColor(dc_, GetBkColor(chart->device.draw_dc));
         if (chart->palette) {
             SelectPalette(dc_, chart->palette, TRUE);
             RealizePalette(dc_);
         }
-        HDC drawing = chart->draw_dc;
-        chart->draw_dc = dc_;
+        HDC drawing = chart->device.draw_dc;
+        chart->device.draw_dc = dc_;
         if (chart->device.current_brush) SelectObject(dc_, chart->device.current_brush);
-        zel3d_ops(chart).fill_rectangle(chart, 0, 0, width, height);
-        chart->draw_dc = drawing;
+        zel3d_ops(chart).fill_rectangle(&chart->device, 0, 0, width, height);
+        chart->device.draw_dc = drawing;
     }
     ~RenderTarget() {
         if (dc_) {
@@ -161,9 +161,9 @@ public:
 
     void Copy(const Box& to, int sx, int sy, bool transparent) {
         if (transparent) {
-            TransparentCopy(chart_->draw_dc, to.x, to.y, to.width, to.height, dc_, sx, sy);
+            TransparentCopy(chart_->device.draw_dc, to.x, to.y, to.width, to.height, dc_, sx, sy);
         } else {
-            BitBlt(chart_->draw_dc, to.x, to.y, to.width, to.height, dc_, sx, sy, SRCCOPY);
+            BitBlt(chart_->device.draw_dc, to.x, to.y, to.width, to.height, dc_, sx, sy, SRCCOPY);
         }
     }
 
@@ -182,7 +182,7 @@ private:
 // tiles are copies of one played tile, doubling what is filled each time.
 void PlayEnhanced(Zel3dChart* chart, HENHMETAFILE metafile, const AreaImage& image, int layout, bool transparent,
                   const Box& box) {
-    if (zel3d_is_metafile_dc(chart->draw_dc) || !chart->front_dc || box.width <= 0 || box.height <= 0) return;
+    if (zel3d_is_metafile_dc(chart->device.draw_dc) || !chart->device.front_dc || box.width <= 0 || box.height <= 0) return;
     int iw = image.width, ih = image.height;
     double aspect = 1.0;
     int mode = iw > 0 && ih > 0 ? zel3d_image_layout_mode(layout, iw, ih, box.width, box.height, &aspect) : kStretched;
@@ -221,7 +221,7 @@ void PlayEnhanced(Zel3dChart* chart, HENHMETAFILE metafile, const AreaImage& ima
 }
 
 void PlayPlain(Zel3dChart* chart, HMETAFILE metafile, bool transparent, const Box& box) {
-    if (zel3d_is_metafile_dc(chart->draw_dc) || !chart->front_dc || box.width <= 0 || box.height <= 0) return;
+    if (zel3d_is_metafile_dc(chart->device.draw_dc) || !chart->device.front_dc || box.width <= 0 || box.height <= 0) return;
     RenderTarget target(chart, box.width, box.height);
     if (!target.Ok()) return;
     SetMapMode(target.dc(), MM_ANISOTROPIC);
@@ -236,13 +236,13 @@ void PlayPlain(Zel3dChart* chart, HMETAFILE metafile, bool transparent, const Bo
 
 int zel3d_win_draw_image(Zel3dChart* chart, ImageSlot* slot, int x, int y, int width, int height, int clip_x,
                          int clip_y, int clip_width, int clip_height) {
-    if (!slot || !chart->draw_dc) return 0;
-    zel3d_raster_note_gdi(chart);
+    if (!slot || !chart->device.draw_dc) return 0;
+    zel3d_raster_note_gdi(&chart->device);
     if (!slot->image) {
         if (!slot->file_name || !slot->file_name[0] || !zel3d_load_image_file(chart, slot) || !slot->image) return 0;
     }
     const AreaImage& image = *slot->image;
-    HDC dc = chart->draw_dc;
+    HDC dc = chart->device.draw_dc;
     bool metafile = zel3d_is_metafile_dc(dc);
     int saved = 0;
     if (!metafile) {

@@ -10,6 +10,7 @@
 
 #include "chart/Chart.h"
 #include "device/RasterTarget.h"
+#include "kernel/Helpers.h"
 
 namespace {
 
@@ -18,30 +19,30 @@ constexpr int kMaxRelativePoints = 16;
 
 HBITMAP g_stipple = nullptr;
 
-HDC Dc(const Zel3dChart* chart) { return chart->draw_dc; }
+HDC Dc(const DeviceState* device) { return device->draw_dc; }
 
 COLORREF GdiColor(int color) { return (COLORREF(color) & 0xFFFFFF) | kPaletteFlag; }
 
-bool OnMetafile(const Zel3dChart* chart) { return chart->draw_dc && zel3d_is_metafile_dc(chart->draw_dc); }
+bool OnMetafile(const DeviceState* device) { return device->draw_dc && zel3d_is_metafile_dc(device->draw_dc); }
 
 // A GDI object that is about to be deleted must not stay selected in any
 // device context of the chart.
-void DeleteDeselected(Zel3dChart* chart, HGDIOBJ object, UINT type, int stock) {
+void DeleteDeselected(DeviceState* device, HGDIOBJ object, UINT type, int stock) {
     if (!object) return;
-    for (HDC dc : {chart->draw_dc, chart->front_dc, chart->memory_dc})
+    for (HDC dc : {device->draw_dc, device->front_dc, device->memory_dc})
         if (dc && GetCurrentObject(dc, type) == object) SelectObject(dc, GetStockObject(stock));
     DeleteObject(object);
 }
 
-void win_make_pen_simple(Zel3dChart* chart, PenCacheNode* node) {
+void win_make_pen_simple(DeviceState* device, PenCacheNode* node) {
     const PenState& pen = node->state;
     node->pen = CreatePen(int(pen.style & PS_STYLE_MASK), pen.width, GdiColor(pen.color));
-    chart->device.current_pen = node->pen;
+    device->current_pen = node->pen;
 }
 
-void win_make_pen(Zel3dChart* chart, PenCacheNode* node) {
-    if (OnMetafile(chart)) {
-        win_make_pen_simple(chart, node);
+void win_make_pen(DeviceState* device, PenCacheNode* node) {
+    if (OnMetafile(device)) {
+        win_make_pen_simple(device, node);
         return;
     }
     const PenState& pen = node->state;
@@ -49,14 +50,14 @@ void win_make_pen(Zel3dChart* chart, PenCacheNode* node) {
     bool user_style = (pen.style & PS_STYLE_MASK) == PS_USERSTYLE;
     node->pen = ExtCreatePen(pen.style, DWORD(pen.width), &brush, user_style ? DWORD(pen.dash_count) : 0,
                              user_style ? pen.dashes : nullptr);
-    chart->device.current_pen = node->pen;
+    device->current_pen = node->pen;
 }
 
-void win_polyline(Zel3dChart* chart, const POINT* points, int count) {
-    HDC dc = Dc(chart);
+void win_polyline(DeviceState* device, const POINT* points, int count) {
+    HDC dc = Dc(device);
     if (!dc || count < 1) return;
-    if (zel3d_raster_polyline(chart, points, count)) return;
-    zel3d_raster_note_gdi(chart);
+    if (zel3d_raster_polyline(device, points, count)) return;
+    zel3d_raster_note_gdi(device);
     bool x_changes = false, y_changes = false;
     for (int i = 1; i < count; ++i) {
         x_changes = x_changes || points[i].x != points[i - 1].x;
@@ -69,21 +70,21 @@ void win_polyline(Zel3dChart* chart, const POINT* points, int count) {
     MoveToEx(dc, previous.x, previous.y, nullptr);
 }
 
-void win_line(Zel3dChart* chart, int x1, int y1, int x2, int y2) {
-    HDC dc = Dc(chart);
-    if (!dc || zel3d_raster_line(chart, x1, y1, x2, y2)) return;
-    zel3d_raster_note_gdi(chart);
+void win_line(DeviceState* device, int x1, int y1, int x2, int y2) {
+    HDC dc = Dc(device);
+    if (!dc || zel3d_raster_line(device, x1, y1, x2, y2)) return;
+    zel3d_raster_note_gdi(device);
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
 }
 
-void win_lines(Zel3dChart* chart, const POINT* points, int count, int mode) {
-    HDC dc = Dc(chart);
+void win_lines(DeviceState* device, const POINT* points, int count, int mode) {
+    HDC dc = Dc(device);
     if (!dc || !points || count < 1) return;
     if (mode == kCoordAbsolute) {
-        win_polyline(chart, points, count);
+        win_polyline(device, points, count);
     } else if (mode == kCoordRelative) {
-        zel3d_raster_note_gdi(chart);
+        zel3d_raster_note_gdi(device);
         POINT at = points[0];
         MoveToEx(dc, at.x, at.y, nullptr);
         for (int i = 1; i < count; ++i) {
@@ -96,57 +97,57 @@ void win_lines(Zel3dChart* chart, const POINT* points, int count, int mode) {
 
 // Windows 95/98 draw wide lines through paths, and wide dashed lines as
 // bundles of thin copies.
-bool PenIsWide(const Zel3dChart* chart) { return chart->device.pen.width > 1; }
-bool PenIsDashed(const Zel3dChart* chart) { return (chart->device.pen.style & 0xF) != 0; }
+bool PenIsWide(const DeviceState* device) { return device->pen.width > 1; }
+bool PenIsDashed(const DeviceState* device) { return (device->pen.style & 0xF) != 0; }
 
-void win_line_wide(Zel3dChart* chart, int x1, int y1, int x2, int y2) {
-    HDC dc = Dc(chart);
+void win_line_wide(DeviceState* device, int x1, int y1, int x2, int y2) {
+    HDC dc = Dc(device);
     if (!dc) return;
-    if (!PenIsWide(chart)) {
-        win_line(chart, x1, y1, x2, y2);
+    if (!PenIsWide(device)) {
+        win_line(device, x1, y1, x2, y2);
         return;
     }
-    if (PenIsDashed(chart)) {
-        int half = chart->device.pen.width / 2;
+    if (PenIsDashed(device)) {
+        int half = device->pen.width / 2;
         bool horizontal = std::abs(x2 - x1) >= 10 * std::abs(y2 - y1);
         for (int offset = -half; offset < half; ++offset) {
             int dx = horizontal ? 0 : offset, dy = horizontal ? offset : 0;
-            win_line(chart, x1 + dx, y1 + dy, x2 + dx, y2 + dy);
+            win_line(device, x1 + dx, y1 + dy, x2 + dx, y2 + dy);
         }
         return;
     }
     BeginPath(dc);
-    win_line(chart, x1, y1, x2, y2);
+    win_line(device, x1, y1, x2, y2);
     EndPath(dc);
     StrokePath(dc);
 }
 
-void win_lines_wide(Zel3dChart* chart, const POINT* points, int count, int mode) {
-    HDC dc = Dc(chart);
+void win_lines_wide(DeviceState* device, const POINT* points, int count, int mode) {
+    HDC dc = Dc(device);
     if (!dc) return;
-    if (!PenIsWide(chart)) {
-        win_lines(chart, points, count, mode);
+    if (!PenIsWide(device)) {
+        win_lines(device, points, count, mode);
         return;
     }
-    if (PenIsDashed(chart) && mode == kCoordAbsolute && count > 0) {
-        int width = chart->device.pen.width;
+    if (PenIsDashed(device) && mode == kCoordAbsolute && count > 0) {
+        int width = device->pen.width;
         std::vector<POINT> shifted(points, points + count);
         for (int offset = -width / 2; offset < width / 2; ++offset) {
             for (int i = 0; i < count; ++i) shifted[i].y = points[i].y + offset;
-            win_lines(chart, shifted.data(), count, mode);
+            win_lines(device, shifted.data(), count, mode);
         }
         return;
     }
     BeginPath(dc);
-    win_lines(chart, points, count, mode);
+    win_lines(device, points, count, mode);
     EndPath(dc);
     StrokePath(dc);
 }
 
-void win_rectangle(Zel3dChart* chart, int x, int y, int width, int height) {
+void win_rectangle(DeviceState* device, int x, int y, int width, int height) {
     if (width == 0 || height == 0) return;
     const POINT outline[6] = {{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}, {x, y}, {x + 1, y}};
-    zel3d_ops(chart).lines(chart, outline, 6, kCoordAbsolute);
+    device->ops.lines(device, outline, 6, kCoordAbsolute);
 }
 
 struct ArcEnds {
@@ -167,20 +168,20 @@ ArcEnds ArcEndPoints(int x, int y, int width, int height, int start, int extent)
 
 bool SamePoint(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
 
-void win_arc(Zel3dChart* chart, int x, int y, int width, int height, int start, int extent) {
-    HDC dc = Dc(chart);
+void win_arc(DeviceState* device, int x, int y, int width, int height, int start, int extent) {
+    HDC dc = Dc(device);
     if (!dc) return;
-    zel3d_raster_note_gdi(chart);
+    zel3d_raster_note_gdi(device);
     ArcEnds ends = ArcEndPoints(x, y, width, height, start, extent);
     if (!SamePoint(ends.first, ends.second) || std::abs(ends.span) > 11520)
         Arc(dc, x + 1, y + 1, x + width + 1, y + height + 1, ends.first.x, ends.first.y, ends.second.x,
             ends.second.y);
 }
 
-void win_fill_arc(Zel3dChart* chart, int x, int y, int width, int height, int start, int extent) {
-    HDC dc = Dc(chart);
+void win_fill_arc(DeviceState* device, int x, int y, int width, int height, int start, int extent) {
+    HDC dc = Dc(device);
     if (!dc) return;
-    zel3d_raster_note_gdi(chart);
+    zel3d_raster_note_gdi(device);
     ArcEnds ends = ArcEndPoints(x, y, width, height, start, extent);
     SetBkMode(dc, OPAQUE);
     if (!SamePoint(ends.first, ends.second)) {
@@ -192,8 +193,8 @@ void win_fill_arc(Zel3dChart* chart, int x, int y, int width, int height, int st
     SetBkMode(dc, TRANSPARENT);
 }
 
-void win_fill_polygon(Zel3dChart* chart, const POINT* points, int count, int, int mode) {
-    HDC dc = Dc(chart);
+void win_fill_polygon(DeviceState* device, const POINT* points, int count, int, int mode) {
+    HDC dc = Dc(device);
     if (!dc || !points || count < 1) return;
     POINT absolute[kMaxRelativePoints];
     if (mode == kCoordRelative) {
@@ -205,8 +206,8 @@ void win_fill_polygon(Zel3dChart* chart, const POINT* points, int count, int, in
     } else if (mode != kCoordAbsolute) {
         return;
     }
-    if (zel3d_raster_fill_polygon(chart, points, count)) return;
-    zel3d_raster_note_gdi(chart);
+    if (zel3d_raster_fill_polygon(device, points, count)) return;
+    zel3d_raster_note_gdi(device);
     HGDIOBJ previous = SelectObject(dc, GetStockObject(NULL_PEN));
     SetBkMode(dc, OPAQUE);
     Polygon(dc, points, count);
@@ -214,12 +215,12 @@ void win_fill_polygon(Zel3dChart* chart, const POINT* points, int count, int, in
     SelectObject(dc, previous);
 }
 
-void win_fill_rectangle(Zel3dChart* chart, int x, int y, int width, int height) {
-    HDC dc = Dc(chart);
+void win_fill_rectangle(DeviceState* device, int x, int y, int width, int height) {
+    HDC dc = Dc(device);
     if (!dc) return;
-    zel3d_raster_note_gdi(chart);
-    HBRUSH brush = chart->device.current_brush;
-    if (chart->device.fill_style != kFillStippled) {
+    zel3d_raster_note_gdi(device);
+    HBRUSH brush = device->current_brush;
+    if (device->fill_style != kFillStippled) {
         RECT area = {x, y, x + width, y + height};
         FillRect(dc, &area, brush);
     } else if (GetDeviceCaps(dc, RASTERCAPS) & RC_BITBLT) {
@@ -238,21 +239,21 @@ void win_fill_rectangle(Zel3dChart* chart, int x, int y, int width, int height) 
     }
 }
 
-void win_text(Zel3dChart* chart, int x, int y, const char* text) {
-    HDC dc = Dc(chart);
+void win_text(DeviceState* device, int x, int y, const char* text) {
+    HDC dc = Dc(device);
     if (!dc || !text) return;
-    zel3d_raster_note_gdi(chart);
+    zel3d_raster_note_gdi(device);
     TextOutA(dc, x, y, text, int(strlen(text)));
 }
 
-void win_text_aligned(Zel3dChart* chart, int x, int y, const char* text, int alignment) {
+void win_text_aligned(DeviceState* device, int x, int y, const char* text, int alignment) {
     if (!text) return;
     if (alignment == 2) {
-        x -= zel3d_ops(chart).text_width(chart, text);
+        x -= device->ops.text_width(device, text);
     } else if (alignment != 1) {
-        x -= zel3d_ops(chart).text_width(chart, text) / 2;
+        x -= device->ops.text_width(device, text) / 2;
     }
-    win_text(chart, x, y, text);
+    win_text(device, x, y, text);
 }
 
 // Everything RestoreDC would reset, captured so that a clip can be dropped
@@ -311,35 +312,34 @@ void PutBack(HDC dc, const DcState& s) {
     RealizePalette(dc);
 }
 
-void win_set_clip(Zel3dChart* chart, const Rect* clip) {
-    HDC dc = Dc(chart);
-    if (!dc || OnMetafile(chart)) return;
-    DeviceState& device = chart->device;
-    if (device.clip_save_level) {
+void win_set_clip(DeviceState* device, const Rect* clip) {
+    HDC dc = Dc(device);
+    if (!dc || OnMetafile(device)) return;
+    if (device->clip_save_level) {
         DcState state = CaptureAndClear(dc);
-        RestoreDC(dc, device.clip_save_level);
-        device.clip_save_level = 0;
+        RestoreDC(dc, device->clip_save_level);
+        device->clip_save_level = 0;
         PutBack(dc, state);
-        device.current_font.handle = static_cast<HFONT>(state.font);
+        device->current_font.handle = static_cast<HFONT>(state.font);
     }
     if (clip) {
         HGDIOBJ brush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
         HGDIOBJ pen = SelectObject(dc, GetStockObject(BLACK_PEN));
         HGDIOBJ font = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        device.clip_save_level = SaveDC(dc);
+        device->clip_save_level = SaveDC(dc);
         IntersectClipRect(dc, clip->x, clip->y, clip->x + clip->width, clip->y + clip->height);
         SelectObject(dc, brush);
         SelectObject(dc, pen);
         SelectObject(dc, font);
     }
-    zel3d_raster_clip_changed(chart);
+    zel3d_raster_clip_changed(device);
 }
 
-void win_set_background(Zel3dChart* chart, int color) {
-    if (Dc(chart)) SetBkColor(Dc(chart), GdiColor(color));
+void win_set_background(DeviceState* device, int color) {
+    if (Dc(device)) SetBkColor(Dc(device), GdiColor(color));
 }
 
-void win_set_dashes_simple(Zel3dChart* chart, int pattern, int, const DWORD*, int) {
+void win_set_dashes_simple(DeviceState* device, int pattern, int, const DWORD*, int) {
     DWORD style;
     switch (pattern) {
     case kLpatLongDash: style = PS_DASH; break;
@@ -349,47 +349,47 @@ void win_set_dashes_simple(Zel3dChart* chart, int pattern, int, const DWORD*, in
     case kLpatLslDash: style = PS_DASHDOTDOT; break;
     default: style = PS_SOLID; break;
     }
-    chart->device.pen.style = style;
-    zel3d_win_apply_pen(chart);
+    device->pen.style = style;
+    zel3d_win_apply_pen(device);
 }
 
-void win_set_dashes(Zel3dChart* chart, int pattern, int offset, const DWORD* dashes, int count) {
-    if (OnMetafile(chart)) {
-        win_set_dashes_simple(chart, pattern, offset, dashes, count);
+void win_set_dashes(DeviceState* device, int pattern, int offset, const DWORD* dashes, int count) {
+    if (OnMetafile(device)) {
+        win_set_dashes_simple(device, pattern, offset, dashes, count);
         return;
     }
-    PenState& pen = chart->device.pen;
+    PenState& pen = device->pen;
     pen.style = PS_GEOMETRIC | PS_USERSTYLE;
     pen.dashes = dashes;
     pen.dash_count = dashes ? count : 0;
-    zel3d_win_apply_pen(chart);
+    zel3d_win_apply_pen(device);
 }
 
-void win_set_fill_style(Zel3dChart* chart, int style) {
-    chart->device.fill_style = style;
+void win_set_fill_style(DeviceState* device, int style) {
+    device->fill_style = style;
     if (style == kFillSolid) {
-        chart->device.brush.lbStyle = BS_SOLID;
-        chart->device.brush.lbHatch = 0;
-        zel3d_win_apply_brush(chart);
+        device->brush.lbStyle = BS_SOLID;
+        device->brush.lbHatch = 0;
+        zel3d_win_apply_brush(device);
     }
 }
 
-void win_set_solid_fill(Zel3dChart* chart, int color) {
-    zel3d_ops(chart).set_fill_color(chart, color);
-    zel3d_ops(chart).set_fill_style(chart, kFillSolid);
+void win_set_solid_fill(DeviceState* device, int color) {
+    device->ops.set_fill_color(device, color);
+    device->ops.set_fill_style(device, kFillSolid);
 }
 
-void win_set_thin_line(Zel3dChart* chart, int color) {
-    zel3d_ops(chart).set_foreground(chart, color);
-    zel3d_ops(chart).set_line_attributes(chart, 1, 1, 2, 3);
+void win_set_thin_line(DeviceState* device, int color) {
+    device->ops.set_foreground(device, color);
+    device->ops.set_line_attributes(device, 1, 1, 2, 3);
 }
 
-void win_set_font(Zel3dChart* chart, FontRecord* font) {
+void win_set_font(DeviceState* device, FontRecord* font) {
     if (!font) return;
     if (!font->handle) font->handle = CreateFontIndirectA(&font->logfont);
-    HDC dc = Dc(chart);
-    FontRecord& current = chart->device.current_font;
-    if (OnMetafile(chart)) {
+    HDC dc = Dc(device);
+    FontRecord& current = device->current_font;
+    if (OnMetafile(device)) {
         SelectObject(dc, font->handle);
         GetObjectA(font->handle, sizeof font->logfont, &font->logfont);
         current.handle = font->handle;
@@ -399,30 +399,30 @@ void win_set_font(Zel3dChart* chart, FontRecord* font) {
     }
 }
 
-void win_set_foreground(Zel3dChart* chart, int color) {
-    if (Dc(chart)) SetTextColor(Dc(chart), GdiColor(color));
-    chart->device.pen.color = color;
-    zel3d_win_apply_pen(chart);
+void win_set_foreground(DeviceState* device, int color) {
+    if (Dc(device)) SetTextColor(Dc(device), GdiColor(color));
+    device->pen.color = color;
+    zel3d_win_apply_pen(device);
 }
 
-void win_set_fill_color(Zel3dChart* chart, int color) {
-    chart->device.brush.lbColor = COLORREF(color);
-    zel3d_win_apply_brush(chart);
+void win_set_fill_color(DeviceState* device, int color) {
+    device->brush.lbColor = COLORREF(color);
+    zel3d_win_apply_brush(device);
 }
 
-void win_set_line_width(Zel3dChart* chart, int width, int style, int, int) {
-    PenState& pen = chart->device.pen;
+void win_set_line_width(DeviceState* device, int width, int style, int, int) {
+    PenState& pen = device->pen;
     pen.width = width;
     if (style == 1 || width > 1) pen.style = PS_SOLID;
-    zel3d_win_apply_pen(chart);
+    zel3d_win_apply_pen(device);
 }
 
-void win_set_line_attributes(Zel3dChart* chart, int width, int style, int cap, int join) {
-    if (OnMetafile(chart)) {
-        win_set_line_width(chart, width, style, cap, join);
+void win_set_line_attributes(DeviceState* device, int width, int style, int cap, int join) {
+    if (OnMetafile(device)) {
+        win_set_line_width(device, width, style, cap, join);
         return;
     }
-    PenState& pen = chart->device.pen;
+    PenState& pen = device->pen;
     if (style == 1) {
         pen.style = 0;
         pen.dash_count = 0;
@@ -436,46 +436,46 @@ void win_set_line_attributes(Zel3dChart* chart, int width, int style, int cap, i
         DWORD join_style = join == 2 ? PS_JOIN_ROUND : join == 3 ? PS_JOIN_BEVEL : PS_JOIN_MITER;
         pen.style = PS_GEOMETRIC | end_cap | join_style | (pen.style & 0xFF);
     }
-    zel3d_win_apply_pen(chart);
+    zel3d_win_apply_pen(device);
 }
 
-void win_set_stipple(Zel3dChart* chart, int) {
-    LOGBRUSH& brush = chart->device.brush;
-    if (OnMetafile(chart)) {
+void win_set_stipple(DeviceState* device, int) {
+    LOGBRUSH& brush = device->brush;
+    if (OnMetafile(device)) {
         brush.lbStyle = BS_SOLID;
         brush.lbHatch = 0;
     } else {
         brush.lbStyle = BS_PATTERN;
         brush.lbHatch = ULONG_PTR(zel3d_stipple_create());
     }
-    zel3d_win_apply_brush(chart);
+    zel3d_win_apply_brush(device);
 }
 
-void win_setdither(Zel3dChart* chart) { zel3d_debug_printf(chart, "I am in zel3d_win_setdither.  Yipes!!!"); }
+void win_setdither(DeviceState*) { zel3d_trace("I am in zel3d_win_setdither.  Yipes!!!"); }
 
-void win_textextents(Zel3dChart* chart, const char*, int* a, int* b, int* c) {
+void win_textextents(DeviceState*, const char*, int* a, int* b, int* c) {
     if (a) *a = 0;
     if (b) *b = 0;
     if (c) *c = 0;
-    zel3d_debug_printf(chart, "I am in zel3d_win_textextents.  Yipes!!!");
+    zel3d_trace("I am in zel3d_win_textextents.  Yipes!!!");
 }
 
-int win_dith_index(Zel3dChart* chart) {
-    zel3d_debug_printf(chart, "I am in zel3d_win_dith_index.  Yipes!!!");
+int win_dith_index(DeviceState*) {
+    zel3d_trace("I am in zel3d_win_dith_index.  Yipes!!!");
     return 0;
 }
 
 using ExtentFn = BOOL(WINAPI*)(HDC, LPCSTR, int, LPSIZE);
 
-int MeasureText(Zel3dChart* chart, const char* text, ExtentFn extent) {
+int MeasureText(DeviceState* device, const char* text, ExtentFn extent) {
     if (!text) return 0;
     int length = int(strlen(text));
     SIZE size = {0, 0};
-    HDC dc = Dc(chart);
-    if (dc && !OnMetafile(chart)) {
+    HDC dc = Dc(device);
+    if (dc && !OnMetafile(device)) {
         if (!extent(dc, text, length, &size)) {
             SetLastError(0);
-            if (!chart->front_dc || !extent(chart->front_dc, text, length, &size)) return 0;
+            if (!device->front_dc || !extent(device->front_dc, text, length, &size)) return 0;
         }
         TEXTMETRICA metrics;
         if (GetTextMetricsA(dc, &metrics) && metrics.tmOverhang > 0) size.cx += metrics.tmOverhang;
@@ -483,7 +483,7 @@ int MeasureText(Zel3dChart* chart, const char* text, ExtentFn extent) {
     }
     HDC screen = GetDC(nullptr);
     if (!screen) return 0;
-    HGDIOBJ previous = chart->device.current_font.handle ? SelectObject(screen, chart->device.current_font.handle)
+    HGDIOBJ previous = device->current_font.handle ? SelectObject(screen, device->current_font.handle)
                                                          : nullptr;
     BOOL measured = extent(screen, text, length, &size);
     if (previous) SelectObject(screen, previous);
@@ -491,9 +491,9 @@ int MeasureText(Zel3dChart* chart, const char* text, ExtentFn extent) {
     return measured ? size.cx : 0;
 }
 
-int win_text_width(Zel3dChart* chart, const char* text) { return MeasureText(chart, text, GetTextExtentPoint32A); }
+int win_text_width(DeviceState* device, const char* text) { return MeasureText(device, text, GetTextExtentPoint32A); }
 
-int win_text_width_16(Zel3dChart* chart, const char* text) { return MeasureText(chart, text, GetTextExtentPointA); }
+int win_text_width_16(DeviceState* device, const char* text) { return MeasureText(device, text, GetTextExtentPointA); }
 
 DeviceOps g_windows_ops = {
     win_line, win_lines, win_rectangle, win_arc, win_fill_polygon, win_fill_rectangle, win_fill_arc,
@@ -515,10 +515,10 @@ void Take(T& to, T from) {
 const DeviceOps* zel3d_windows_device_ops() { return &g_windows_ops; }
 
 const DeviceOps* zel3d_bind_device_ops(Zel3dChart* chart, const DeviceOps* table) {
-    const DeviceOps* previous = chart->device_ops;
-    chart->device_ops = table;
+    const DeviceOps* previous = chart->device.bound;
+    chart->device.bound = table;
     if (!table) return previous;
-    DeviceOps& ops = chart->ops;
+    DeviceOps& ops = chart->device.ops;
     Take(ops.line, table->line);
     Take(ops.lines, table->lines);
     Take(ops.rectangle, table->rectangle);
@@ -557,7 +557,7 @@ const DeviceOps* zel3d_bind_device_ops(Zel3dChart* chart, const DeviceOps* table
     return previous;
 }
 
-const DeviceOps& zel3d_ops(const Zel3dChart* chart) { return chart->ops; }
+const DeviceOps& zel3d_ops(const Zel3dChart* chart) { return chart->device.ops; }
 
 void zel3d_select_backend() {
     OSVERSIONINFOA version = {};
@@ -578,54 +578,50 @@ void zel3d_select_backend() {
     _controlfp(_MCW_EM, _MCW_EM);
 }
 
-void zel3d_reset_device_state(Zel3dChart* chart) {
-    DeviceState& device = chart->device;
-    device.pen = PenState{};
-    device.pen.width = 1;
-    device.brush = LOGBRUSH{BS_SOLID, 0, 0};
-    device.fill_style = kFillSolid;
+void zel3d_reset_device_state(DeviceState* device) {
+    device->pen = PenState{};
+    device->pen.width = 1;
+    device->brush = LOGBRUSH{BS_SOLID, 0, 0};
+    device->fill_style = kFillSolid;
 }
 
-void zel3d_win_apply_pen(Zel3dChart* chart) {
-    DeviceState& device = chart->device;
-    if (!device.pen_cache) device.pen_cache = new PenCacheNode{};
-    PenCacheNode* node = device.pen_cache;
+void zel3d_win_apply_pen(DeviceState* device) {
+    if (!device->pen_cache) device->pen_cache = new PenCacheNode{};
+    PenCacheNode* node = device->pen_cache;
     HPEN old_pen = node->pen;
-    node->state = device.pen;
-    g_windows_ops.make_pen(chart, node);
-    if (chart->draw_dc && node->pen) SelectObject(chart->draw_dc, node->pen);
-    DeleteDeselected(chart, old_pen, OBJ_PEN, BLACK_PEN);
+    node->state = device->pen;
+    g_windows_ops.make_pen(device, node);
+    if (device->draw_dc && node->pen) SelectObject(device->draw_dc, node->pen);
+    DeleteDeselected(device, old_pen, OBJ_PEN, BLACK_PEN);
 }
 
-void zel3d_win_apply_brush(Zel3dChart* chart) {
-    DeviceState& device = chart->device;
-    LOGBRUSH brush = device.brush;
+void zel3d_win_apply_brush(DeviceState* device) {
+    LOGBRUSH brush = device->brush;
     if (brush.lbStyle == BS_SOLID) brush.lbColor = GdiColor(int(brush.lbColor));
     HBRUSH made = CreateBrushIndirect(&brush);
-    device.current_brush = made;
-    if (chart->draw_dc && made) SelectObject(chart->draw_dc, made);
-    if (!device.brush_cache) device.brush_cache = new BrushCacheNode{};
-    BrushCacheNode* node = device.brush_cache;
-    DeleteDeselected(chart, node->brush, OBJ_BRUSH, WHITE_BRUSH);
-    *node = {device.brush.lbStyle, device.brush.lbColor, device.brush.lbHatch, made, nullptr};
+    device->current_brush = made;
+    if (device->draw_dc && made) SelectObject(device->draw_dc, made);
+    if (!device->brush_cache) device->brush_cache = new BrushCacheNode{};
+    BrushCacheNode* node = device->brush_cache;
+    DeleteDeselected(device, node->brush, OBJ_BRUSH, WHITE_BRUSH);
+    *node = {device->brush.lbStyle, device->brush.lbColor, device->brush.lbHatch, made, nullptr};
 }
 
-void zel3d_free_device_caches(Zel3dChart* chart) {
-    DeviceState& device = chart->device;
-    if (device.pen_cache) DeleteDeselected(chart, device.pen_cache->pen, OBJ_PEN, BLACK_PEN);
-    if (device.brush_cache) DeleteDeselected(chart, device.brush_cache->brush, OBJ_BRUSH, WHITE_BRUSH);
-    delete device.pen_cache;
-    delete device.brush_cache;
-    device.pen_cache = nullptr;
-    device.brush_cache = nullptr;
-    device.current_pen = nullptr;
-    device.current_brush = nullptr;
+void zel3d_free_device_caches(DeviceState* device) {
+    if (device->pen_cache) DeleteDeselected(device, device->pen_cache->pen, OBJ_PEN, BLACK_PEN);
+    if (device->brush_cache) DeleteDeselected(device, device->brush_cache->brush, OBJ_BRUSH, WHITE_BRUSH);
+    delete device->pen_cache;
+    delete device->brush_cache;
+    device->pen_cache = nullptr;
+    device->brush_cache = nullptr;
+    device->current_pen = nullptr;
+    device->current_brush = nullptr;
 }
 
 void zel3d_font_metrics(Zel3dChart* chart, FontRecord* font) {
     bool took_dc = false;
-    if (!chart->draw_dc) took_dc = Zel3dGetAndInitDC(chart) != 0;
-    HDC dc = chart->draw_dc;
+    if (!chart->device.draw_dc) took_dc = Zel3dGetAndInitDC(chart) != 0;
+    HDC dc = chart->device.draw_dc;
     HDC screen = nullptr;
     if (!dc || zel3d_is_metafile_dc(dc)) dc = screen = GetDC(nullptr);
     if (!font->handle) {

@@ -18,11 +18,11 @@ const DeviceOps& zel3d_ops(const Zel3dChart* chart);
 void zel3d_select_backend();
 
 // Resets the current line and colour attributes (line style solid).
-void zel3d_reset_device_state(Zel3dChart* chart);
-void zel3d_win_apply_pen(Zel3dChart* chart);
-void zel3d_win_apply_brush(Zel3dChart* chart);
+void zel3d_reset_device_state(DeviceState* device);
+void zel3d_win_apply_pen(DeviceState* device);
+void zel3d_win_apply_brush(DeviceState* device);
 // Deletes the cached pen and brush (after stock objects were selected).
-void zel3d_free_device_caches(Zel3dChart* chart);
+void zel3d_free_device_caches(DeviceState* device);
 void zel3d_font_metrics(Zel3dChart* chart, FontRecord* font);
 // The drawing DC is a (plain) metafile.
 bool zel3d_is_metafile_dc(HDC dc);

@@ -148,7 +148,7 @@ bool zel3d_palette_equal(HPALETTE a, HPALETTE b) {
 }
 
 void zel3d_build_palette(Zel3dChart* chart) {
-    HDC dc = chart->front_dc ? chart->front_dc : chart->draw_dc;
+    HDC dc = chart->device.front_dc ? chart->device.front_dc : chart->device.draw_dc;
     bool palette_device = dc && (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) && chart->device_depth > 1;
     if (!palette_device && !zel3d_is_metafile_dc(dc)) return;
     ColorCollector collector;
@@ -161,13 +161,13 @@ void zel3d_build_palette(Zel3dChart* chart) {
     } else {
         replaced = chart->palette;
         chart->palette = made;
-        for (HDC target : {chart->front_dc, chart->memory_dc}) zel3d_select_stock_objects(target);
-        zel3d_free_device_caches(chart);
+        for (HDC target : {chart->device.front_dc, chart->device.memory_dc}) zel3d_select_stock_objects(target);
+        zel3d_free_device_caches(&chart->device);
         if (!chart->scene.work_color_set) chart->damage_mask = kDamageAll;
         if (chart->window && chart->notify_window)
             SendMessageA(chart->notify_window, kNotifyPalette, WPARAM(chart->window), 0);
     }
-    SelectAndRealize(chart->draw_dc, chart->palette);
-    SelectAndRealize(chart->memory_dc, chart->palette);
+    SelectAndRealize(chart->device.draw_dc, chart->palette);
+    SelectAndRealize(chart->device.memory_dc, chart->palette);
     if (replaced) DeleteObject(replaced);
 }

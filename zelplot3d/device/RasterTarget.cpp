@@ -43,8 +43,8 @@ bool BottomUp(HDC dc, uint32_t* first, int x0, int y0) {
     return seen != RGB((~saved >> 16) & 0xFF, (~saved >> 8) & 0xFF, ~saved & 0xFF);
 }
 
-RasterTarget* Open(Zel3dChart* chart) {
-    HDC dc = chart->draw_dc;
+RasterTarget* Open(const DeviceState* device) {
+    HDC dc = device->draw_dc;
     if (!dc || GetObjectType(dc) != OBJ_MEMDC) return nullptr;
     DIBSECTION dib = {};
     HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
@@ -75,9 +75,9 @@ RasterTarget* Open(Zel3dChart* chart) {
 }
 
 // The session of a chart, ready for pixels; null when there is none.
-RasterTarget* Ready(Zel3dChart* chart) {
-    RasterTarget* target = chart->device.raster;
-    if (!target || target->dc != chart->draw_dc) return nullptr;
+RasterTarget* Ready(DeviceState* device) {
+    RasterTarget* target = device->raster;
+    if (!target || target->dc != device->draw_dc) return nullptr;
     if (target->gdi_pending) {
         GdiFlush();
         target->gdi_pending = false;
@@ -93,14 +93,12 @@ const CanvasPoint* Device(RasterTarget* target, const POINT* points, int count) 
 }
 
 // The pen in the DC is one pixel wide and solid.
-bool ThinSolidPen(const Zel3dChart* chart) {
-    const DeviceState& device = chart->device;
+bool ThinSolidPen(const DeviceState& device) {
     return device.current_pen && device.pen.width <= 1 && (device.pen.style & PS_TYPE_MASK) == PS_COSMETIC &&
            (device.pen.style & PS_STYLE_MASK) == PS_SOLID;
 }
 
-bool SolidBrush(const Zel3dChart* chart) {
-    const DeviceState& device = chart->device;
+bool SolidBrush(const DeviceState& device) {
     return device.current_brush && device.fill_style == kFillSolid && device.brush.lbStyle == BS_SOLID;
 }
 
@@ -109,7 +107,7 @@ bool SolidBrush(const Zel3dChart* chart) {
 RasterSession::RasterSession(Zel3dChart* chart) : chart_(chart) {
     if (chart->device.raster || zel3d_ops(chart).fill_polygon2 != zel3d_windows_device_ops()->fill_polygon2)
         return;
-    chart->device.raster = Open(chart);
+    chart->device.raster = Open(&chart->device);
     opened_ = chart->device.raster != nullptr;
 }
 
@@ -119,37 +117,36 @@ RasterSession::~RasterSession() {
     chart_->device.raster = nullptr;
 }
 
-bool zel3d_raster_fill_polygon(Zel3dChart* chart, const POINT* points, int count) {
-    RasterTarget* target = Ready(chart);
-    if (!target || !SolidBrush(chart)) return false;
-    const CanvasPoint* device = Device(target, points, count);
-    target->canvas.FillPolygon(device, count, PixelCanvas::PixelOf(uint32_t(chart->device.brush.lbColor)),
-                               target->winding);
+bool zel3d_raster_fill_polygon(DeviceState* device, const POINT* points, int count) {
+    RasterTarget* target = Ready(device);
+    if (!target || !SolidBrush(*device)) return false;
+    const CanvasPoint* corners = Device(target, points, count);
+    target->canvas.FillPolygon(corners, count, PixelCanvas::PixelOf(uint32_t(device->brush.lbColor)), target->winding);
     return true;
 }
 
-bool zel3d_raster_polyline(Zel3dChart* chart, const POINT* points, int count) {
-    RasterTarget* target = Ready(chart);
-    if (!target || !ThinSolidPen(chart)) return false;
-    const CanvasPoint* device = Device(target, points, count);
-    target->canvas.Polyline(device, count, PixelCanvas::PixelOf(uint32_t(chart->device.pen.color)));
+bool zel3d_raster_polyline(DeviceState* device, const POINT* points, int count) {
+    RasterTarget* target = Ready(device);
+    if (!target || !ThinSolidPen(*device)) return false;
+    const CanvasPoint* corners = Device(target, points, count);
+    target->canvas.Polyline(corners, count, PixelCanvas::PixelOf(uint32_t(device->pen.color)));
     return true;
 }
 
-bool zel3d_raster_line(Zel3dChart* chart, int x1, int y1, int x2, int y2) {
+bool zel3d_raster_line(DeviceState* device, int x1, int y1, int x2, int y2) {
     const POINT ends[2] = {{x1, y1}, {x2, y2}};
-    return zel3d_raster_polyline(chart, ends, 2);
+    return zel3d_raster_polyline(device, ends, 2);
 }
 
-void zel3d_raster_note_gdi(Zel3dChart* chart) {
-    if (chart->device.raster) chart->device.raster->gdi_pending = true;
+void zel3d_raster_note_gdi(DeviceState* device) {
+    if (device->raster) device->raster->gdi_pending = true;
 }
 
-void zel3d_raster_clip_changed(Zel3dChart* chart) {
-    RasterTarget* target = chart->device.raster;
+void zel3d_raster_clip_changed(DeviceState* device) {
+    RasterTarget* target = device->raster;
     if (!target) return;
     RECT clip;
-    if (target->dc == chart->draw_dc && ClipOf(target->dc, &clip)) {
+    if (target->dc == device->draw_dc && ClipOf(target->dc, &clip)) {
         target->canvas.SetClip(clip.left, clip.top, clip.right, clip.bottom);
     } else {
         // A clip the pixels cannot follow: everything goes to GDI from now on.

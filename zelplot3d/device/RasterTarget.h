@@ -10,6 +10,7 @@
 #include <windows.h>
 
 struct Zel3dChart;
+struct DeviceState;
 
 // An open session for the scope's life, when the chart's DC allows one.
 class RasterSession {
@@ -28,11 +29,11 @@ private:
 
 // The operations of the Windows table ask these first; false means "draw
 // it with GDI" (no session, or a brush or pen the pixels cannot stand for).
-bool zel3d_raster_fill_polygon(Zel3dChart* chart, const POINT* points, int count);
-bool zel3d_raster_polyline(Zel3dChart* chart, const POINT* points, int count);
-bool zel3d_raster_line(Zel3dChart* chart, int x1, int y1, int x2, int y2);
+bool zel3d_raster_fill_polygon(DeviceState* device, const POINT* points, int count);
+bool zel3d_raster_polyline(DeviceState* device, const POINT* points, int count);
+bool zel3d_raster_line(DeviceState* device, int x1, int y1, int x2, int y2);
 // GDI drew into the session's bitmap: its pending work is finished before
 // the next pixel is written.
-void zel3d_raster_note_gdi(Zel3dChart* chart);
+void zel3d_raster_note_gdi(DeviceState* device);
 // The DC's clip changed.
-void zel3d_raster_clip_changed(Zel3dChart* chart);
+void zel3d_raster_clip_changed(DeviceState* device);

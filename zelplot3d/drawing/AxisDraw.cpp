@@ -19,7 +19,7 @@ constexpr int kMaxGridLines = 10000;
 // lands where the caller's mapping would put it).
 class AxisDevice {
 public:
-    explicit AxisDevice(Zel3dChart* chart) : chart_(chart), dc_(chart->draw_dc) {
+    explicit AxisDevice(Zel3dChart* chart) : chart_(chart), dc_(chart->device.draw_dc) {
         const ViewState& view = chart->scene.view;
         zel3d_mat_product(&view.device, &view.box_projection, &to_device_);
         if (!dc_ || zel3d_is_metafile_dc(dc_)) {
@@ -87,7 +87,7 @@ POINT Pixel(const Matrix& m, double x, double y, double z) {
 void Tick(Zel3dChart* chart, const Matrix& position, const char* text, int flags, double h, bool minor) {
     double t = 0.5 * h * (flags & kLabelNegativeSide ? -1.0 : 1.0) * (minor ? 0.6 : 1.0);
     POINT a = Pixel(position, 0, 0, 0), b = Pixel(position, 0, t, 0);
-    zel3d_ops(chart).line(chart, a.x, a.y, b.x, b.y);
+    zel3d_ops(chart).line(&chart->device, a.x, a.y, b.x, b.y);
     if (minor || !text) return;
     double w = zel3d_text_width(chart, text) * kTextUnit, extent;
     Matrix label, transform;
@@ -138,7 +138,7 @@ void AxisTitle(Zel3dChart* chart, const AxisDevice& device, int axis, const Matr
 }
 
 void SelectAxisColor(Zel3dChart* chart) {
-    zel3d_ops(chart).set_thin_line(chart, zel3d_graph_foreground(chart));
+    zel3d_ops(chart).set_thin_line(&chart->device, zel3d_graph_foreground(chart));
     zel3d_forget_device_colors(chart);
 }
 
@@ -266,8 +266,8 @@ void zel3d_draw_grid_lines(Zel3dChart* chart) {
                 POINT a = Pixel(device.to_device(), p[0][0], p[0][1], p[0][2]);
                 POINT b = Pixel(device.to_device(), p[1][0], p[1][1], p[1][2]);
                 zel3d_apply_line_style(chart, &style);
-                ops.line(chart, a.x, a.y, b.x, b.y);
-                ops.set_line_attributes(chart, 0, 1, 2, 3);
+                ops.line(&chart->device, a.x, a.y, b.x, b.y);
+                ops.set_line_attributes(&chart->device, 0, 1, 2, 3);
             }
         }
     }
@@ -289,16 +289,16 @@ void zel3d_draw_box(Zel3dChart* chart) {
             FaceCorners(face, k);
             const POINT quad[4] = {corners[k[0]], corners[k[1]], corners[k[2]], corners[k[3]]};
             zel3d_set_fill(chart, chart->data_area_background.color);
-            ops.fill_polygon(chart, quad, 4, 2, kCoordAbsolute);
+            ops.fill_polygon(&chart->device, quad, 4, 2, kCoordAbsolute);
         }
     }
     zel3d_set_foreground(chart, zel3d_graph_foreground(chart));
-    ops.set_line_attributes(chart, 0, 1, 2, 3);
+    ops.set_line_attributes(&chart->device, 0, 1, 2, 3);
     for (int edge = 0; edge < 12; ++edge) {
         if (!layout.edge_drawn[edge]) continue;
         int a, b;
         zel3d_box_edge_corners(edge, &a, &b);
-        ops.line(chart, corners[a].x, corners[a].y, corners[b].x, corners[b].y);
+        ops.line(&chart->device, corners[a].x, corners[a].y, corners[b].x, corners[b].y);
     }
 }
 
@@ -312,12 +312,12 @@ void zel3d_draw_flat_frame(Zel3dChart* chart, int fill) {
     if (fill) {
         if (chart->data_area_background.color == -1) return;
         zel3d_set_fill(chart, chart->data_area_background.color);
-        ops.fill_polygon(chart, frame, 4, 2, kCoordAbsolute);
+        ops.fill_polygon(&chart->device, frame, 4, 2, kCoordAbsolute);
         return;
     }
     zel3d_set_foreground(chart, zel3d_graph_foreground(chart));
-    ops.set_line_attributes(chart, 0, 1, 2, 3);
-    ops.lines(chart, frame, 5, kCoordAbsolute);
+    ops.set_line_attributes(&chart->device, 0, 1, 2, 3);
+    ops.lines(&chart->device, frame, 5, kCoordAbsolute);
 }
 
 void zel3d_forget_preview(Zel3dChart* chart) {
@@ -332,12 +332,12 @@ void zel3d_draw_preview_box(Zel3dChart* chart, int rotation_mode, POINT pointer)
     auto draw = [&](const PreviewSegment& segment, int color) {
         zel3d_set_foreground(chart, color);
         if (segment.style == 2) {
-            ops.set_line_attributes(chart, segment.width, 2, 2, 2);
-            ops.set_dashes(chart, kLpatShortDash, 0, kDashes, 2);
+            ops.set_line_attributes(&chart->device, segment.width, 2, 2, 2);
+            ops.set_dashes(&chart->device, kLpatShortDash, 0, kDashes, 2);
         } else {
-            ops.set_line_attributes(chart, segment.width, 1, 2, 3);
+            ops.set_line_attributes(&chart->device, segment.width, 1, 2, 3);
         }
-        ops.line(chart, segment.a.x, segment.a.y, segment.b.x, segment.b.y);
+        ops.line(&chart->device, segment.a.x, segment.a.y, segment.b.x, segment.b.y);
     };
     for (int k = 0; k < kPreviewSegments; ++k)
         if (segments[k].drawn) draw(segments[k], zel3d_graph_background(chart));
@@ -369,5 +369,5 @@ void zel3d_draw_preview_box(Zel3dChart* chart, int rotation_mode, POINT pointer)
     segments[15].drawn = 0;
     for (int k = 0; k < kPreviewSegments; ++k)
         if (segments[k].drawn) draw(segments[k], zel3d_graph_foreground(chart));
-    ops.set_line_attributes(chart, 0, 1, 2, 3);
+    ops.set_line_attributes(&chart->device, 0, 1, 2, 3);
 }

@@ -183,7 +183,7 @@ private:
                 FacePolygon(face, low, high, polygon);
                 POINT closed[5] = {polygon[0], polygon[1], polygon[2], polygon[3], polygon[0]};
                 zel3d_set_zone_fill(chart_, zel3d_distn_level_index(chart_, (cuts[s] + cuts[s + 1]) / 2));
-                ops_.fill_polygon2(chart_, closed, 5, 2, kCoordAbsolute);
+                ops_.fill_polygon2(&chart_->device, closed, 5, 2, kCoordAbsolute);
                 if (mask_ & kPassMesh) Outline(polygon, 4, mesh);
             }
         }
@@ -199,10 +199,10 @@ private:
             POINT ring[4];
             Project(xs, ys, chart_->levels.levels[k], ring);
             for (int side = 0; side < 4; ++side)
-                if (faces[side]) ops_.line2(chart_, ring[side].x, ring[side].y, ring[(side + 1) % 4].x, ring[(side + 1) % 4].y);
+                if (faces[side]) ops_.line2(&chart_->device, ring[side].x, ring[side].y, ring[(side + 1) % 4].x, ring[(side + 1) % 4].y);
         }
         if (styled) {
-            ops_.set_line_attributes(chart_, 0, 1, 2, 3);
+            ops_.set_line_attributes(&chart_->device, 0, 1, 2, 3);
             zel3d_forget_device_colors(chart_);
         }
     }
@@ -211,15 +211,15 @@ private:
         POINT closed[5] = {polygon[0], polygon[1], polygon[2], polygon[3], polygon[0]};
         if (mask_ & kPassShaded) {
             zel3d_set_fill(chart_, fill);
-            ops_.fill_polygon2(chart_, closed, 5, 2, kCoordAbsolute);
+            ops_.fill_polygon2(&chart_->device, closed, 5, 2, kCoordAbsolute);
             if (mask_ & kPassMesh) Outline(polygon, 4, mesh);
         } else if (mask_ & kPassMesh) {
             zel3d_set_fill(chart_, zel3d_graph_background(chart_));
-            ops_.fill_polygon2(chart_, closed, 5, 2, kCoordAbsolute);
+            ops_.fill_polygon2(&chart_->device, closed, 5, 2, kCoordAbsolute);
             Outline(polygon, 4, mesh);
         } else {
             zel3d_set_fill(chart_, fill);
-            ops_.fill_polygon2(chart_, closed, 5, 2, kCoordAbsolute);
+            ops_.fill_polygon2(&chart_->device, closed, 5, 2, kCoordAbsolute);
         }
     }
 
@@ -228,12 +228,12 @@ private:
         std::copy(corners, corners + count, closed);
         closed[count] = corners[0];
         zel3d_set_foreground(chart_, color);
-        ops_.lines2(chart_, closed, count + 1, kCoordAbsolute);
+        ops_.lines2(&chart_->device, closed, count + 1, kCoordAbsolute);
     }
 
     void Edge(const POINT& a, const POINT& b, int color) {
         zel3d_set_foreground(chart_, color);
-        ops_.line2(chart_, a.x, a.y, b.x, b.y);
+        ops_.line2(&chart_->device, a.x, a.y, b.x, b.y);
     }
 
     Zel3dChart* chart_;

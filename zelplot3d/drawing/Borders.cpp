@@ -18,7 +18,7 @@ public:
 
     void Draw(int x, int y, int w, int h, int style, int e) {
         if (style == kBorderNone || e == 0) return;
-        ops_.set_line_attributes(chart_, 0, 1, 2, 3);
+        ops_.set_line_attributes(&chart_->device, 0, 1, 2, 3);
         int right = std::max(x + w - e - 1, x + e), bottom = std::max(y + h - e - 1, y + e);
         int inner_w = std::max(w - e, 0), inner_h = std::max(h - e, 0);
         switch (style) {
@@ -60,8 +60,8 @@ public:
             break;
         default: break;
         }
-        ops_.set_fill_style(chart_, kFillSolid);
-        ops_.set_line_attributes(chart_, 0, 1, 2, 3);
+        ops_.set_fill_style(&chart_->device, kFillSolid);
+        ops_.set_line_attributes(&chart_->device, 0, 1, 2, 3);
     }
 
 private:
@@ -84,34 +84,34 @@ private:
         if (one_bit_) {
             // No shades on a one-bit device: black, or black through the
             // 50 % stipple.
-            ops_.set_foreground(chart_, kBlack);
-            ops_.set_background(chart_, kWhite);
-            if (light) ops_.set_stipple(chart_, 0);
+            ops_.set_foreground(&chart_->device, kBlack);
+            ops_.set_background(&chart_->device, kWhite);
+            if (light) ops_.set_stipple(&chart_->device, 0);
             else zel3d_set_fill(chart_, kBlack);
         } else {
             int dark = zel3d_border_shades(record_);
             zel3d_set_fill(chart_, light ? record_->shade_light : dark);
         }
-        ops_.fill_polygon(chart_, polygon, 6, 0, kCoordAbsolute);
-        if (one_bit_ && light) ops_.set_fill_style(chart_, kFillSolid);
+        ops_.fill_polygon(&chart_->device, polygon, 6, 0, kCoordAbsolute);
+        if (one_bit_ && light) ops_.set_fill_style(&chart_->device, kFillSolid);
     }
 
     // A plain band: an outline of the band's width in one colour.
     void Plain(int x, int y, int w, int h, int e, int color, bool full_width) {
-        ops_.set_foreground(chart_, color);
-        ops_.set_line_attributes(chart_, full_width ? e : 0, 1, 2, 1);
-        ops_.rectangle(chart_, x + e / 2, y + e / 2, std::max(w - e, 0), std::max(h - e, 0));
-        ops_.set_line_attributes(chart_, 0, 1, 2, 3);
+        ops_.set_foreground(&chart_->device, color);
+        ops_.set_line_attributes(&chart_->device, full_width ? e : 0, 1, 2, 1);
+        ops_.rectangle(&chart_->device, x + e / 2, y + e / 2, std::max(w - e, 0), std::max(h - e, 0));
+        ops_.set_line_attributes(&chart_->device, 0, 1, 2, 3);
     }
 
     // Black through the 50 % stipple, ANDed into what is there.
     void Stippled(int x, int y, int w, int h) {
-        ops_.set_foreground(chart_, kBlack);
-        ops_.set_background(chart_, kWhite);
-        ops_.set_stipple(chart_, 0);
-        ops_.set_fill_style(chart_, kFillStippled);
-        ops_.fill_rectangle(chart_, x, y, w, h);
-        ops_.set_fill_style(chart_, kFillSolid);
+        ops_.set_foreground(&chart_->device, kBlack);
+        ops_.set_background(&chart_->device, kWhite);
+        ops_.set_stipple(&chart_->device, 0);
+        ops_.set_fill_style(&chart_->device, kFillStippled);
+        ops_.fill_rectangle(&chart_->device, x, y, w, h);
+        ops_.set_fill_style(&chart_->device, kFillSolid);
     }
 
     void ClosingLine(int x, int y, int w, int h, int e) {

@@ -118,22 +118,22 @@ private:
         if (outline) {
             // The outline in the fill colour closes the gaps between pieces.
             zel3d_set_foreground(chart_, color);
-            ops.set_line_attributes(chart_, 0, 1, 2, 3);
+            ops.set_line_attributes(&chart_->device, 0, 1, 2, 3);
         }
         for (const Shape& shape : bucket) {
             if (rectangles_) {
                 const POINT& a = shape.points[0];
                 const POINT& b = shape.points[2];
-                ops.fill_rectangle(chart_, std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x),
+                ops.fill_rectangle(&chart_->device, std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x),
                                    std::abs(b.y - a.y));
                 continue;
             }
-            ops.fill_polygon(chart_, shape.points, shape.count, shape.count < 4 ? 1 : 3, kCoordAbsolute);
+            ops.fill_polygon(&chart_->device, shape.points, shape.count, shape.count < 4 ? 1 : 3, kCoordAbsolute);
             if (outline) {
-                ops.lines(chart_, shape.points, shape.count, kCoordAbsolute);
+                ops.lines(&chart_->device, shape.points, shape.count, kCoordAbsolute);
                 const POINT& first = shape.points[0];
                 const POINT& last = shape.points[shape.count - 1];
-                ops.line(chart_, last.x, last.y, first.x, first.y);
+                ops.line(&chart_->device, last.x, last.y, first.x, first.y);
             }
         }
         bucket.clear();
@@ -234,7 +234,7 @@ private:
             return;
         }
         zel3d_set_fill(chart_, ZoneColor(chart_, band));
-        zel3d_ops(chart_).fill_polygon(chart_, points, piece.count, piece.count < 4 ? 1 : 3, kCoordAbsolute);
+        zel3d_ops(chart_).fill_polygon(&chart_->device, points, piece.count, piece.count < 4 ? 1 : 3, kCoordAbsolute);
     }
 
     Zel3dChart* chart_;
@@ -348,12 +348,12 @@ int zel3d_set_contour_line_style(Zel3dChart* chart, int level) {
     int width = style->line_width < 2 ? 0 : style->line_width;
     bool solid = style->line_pattern == kLpatSolid || (zel3d_is_3d(chart) && chart->type == 0);
     if (solid) {
-        ops.set_line_attributes(chart, width, 1, 2, 3);
+        ops.set_line_attributes(&chart->device, width, 1, 2, 3);
     } else {
         int count = 0;
         const DWORD* dashes = zel3d_dash_list(style->line_pattern, &count);
-        ops.set_line_attributes(chart, width, 2, 2, 2);
-        ops.set_dashes(chart, style->line_pattern, 0, dashes, count);
+        ops.set_line_attributes(&chart->device, width, 2, 2, 2);
+        ops.set_dashes(&chart->device, style->line_pattern, 0, dashes, count);
     }
     return 1;
 }
@@ -387,7 +387,7 @@ bool zel3d_draw_cell_mesh_bands(Zel3dChart* chart, int i, int j) {
         stops.push_back({{p.At(i2, j2)->x, p.At(i2, j2)->y}, view.values[i2][j2]});
         for (size_t k = 0; k + 1 < stops.size(); ++k) {
             zel3d_set_band_foreground(chart, zel3d_distn_level_index(chart, (stops[k].value + stops[k + 1].value) / 2));
-            ops.line2(chart, stops[k].at.x, stops[k].at.y, stops[k + 1].at.x, stops[k + 1].at.y);
+            ops.line2(&chart->device, stops[k].at.x, stops[k].at.y, stops[k + 1].at.x, stops[k + 1].at.y);
         }
     }
     return true;
@@ -404,9 +404,9 @@ void zel3d_draw_cell_contours(Zel3dChart* chart, int i, int j) {
     for (const auto& list : cell->lists)
         for (const CellSegment& s : list) {
             if (!zel3d_set_contour_line_style(chart, s.level)) continue;
-            ops.line2(chart, s.a->screen_x, s.a->screen_y, s.b->screen_x, s.b->screen_y);
+            ops.line2(&chart->device, s.a->screen_x, s.a->screen_y, s.b->screen_x, s.b->screen_y);
         }
-    ops.set_line_attributes(chart, 0, 1, 2, 3);
+    ops.set_line_attributes(&chart->device, 0, 1, 2, 3);
 }
 
 void zel3d_draw_zones_flat(Zel3dChart* chart) {
@@ -465,14 +465,14 @@ void zel3d_draw_contour_lines(Zel3dChart* chart) {
             points.push_back({point->screen_x, point->screen_y});
             if (points.size() == kMaxPolylinePoints) {
                 // A long line goes on from the last point drawn.
-                ops.lines(chart, points.data(), int(points.size()), kCoordAbsolute);
+                ops.lines(&chart->device, points.data(), int(points.size()), kCoordAbsolute);
                 POINT last = points.back();
                 points.assign(1, last);
             }
         }
-        if (points.size() >= 2) ops.lines(chart, points.data(), int(points.size()), kCoordAbsolute);
+        if (points.size() >= 2) ops.lines(&chart->device, points.data(), int(points.size()), kCoordAbsolute);
     }
-    ops.set_line_attributes(chart, 0, 1, 2, 3);
+    ops.set_line_attributes(&chart->device, 0, 1, 2, 3);
 }
 
 extern "C" ZEL3D_API Zel3dData* Zel3dDataContours(Zel3dChart* chart, int first_level, int last_level, int step) try {

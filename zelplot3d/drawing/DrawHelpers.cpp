@@ -8,8 +8,8 @@ namespace {
 // The device state can be trusted only for the Windows table, and only on
 // the DC it was set on.
 bool DeviceStateKnown(const Zel3dChart* chart) {
-    return chart->device_ops == zel3d_windows_device_ops() && chart->draw_dc &&
-           chart->scene.colors_dc == chart->draw_dc;
+    return chart->device.bound == zel3d_windows_device_ops() && chart->device.draw_dc &&
+           chart->scene.colors_dc == chart->device.draw_dc;
 }
 
 }  // namespace
@@ -19,15 +19,15 @@ void zel3d_set_fill(Zel3dChart* chart, int color) {
     if (DeviceStateKnown(chart) && device.current_brush && device.fill_style == kFillSolid &&
         device.brush.lbStyle == BS_SOLID && device.brush.lbColor == COLORREF(color))
         return;
-    zel3d_ops(chart).set_solid_fill(chart, color);
-    chart->scene.colors_dc = chart->draw_dc;
+    zel3d_ops(chart).set_solid_fill(&chart->device, color);
+    chart->scene.colors_dc = chart->device.draw_dc;
 }
 
 void zel3d_set_foreground(Zel3dChart* chart, int color) {
     const DeviceState& device = chart->device;
     if (DeviceStateKnown(chart) && device.current_pen && device.pen.color == color) return;
-    zel3d_ops(chart).set_foreground(chart, color);
-    chart->scene.colors_dc = chart->draw_dc;
+    zel3d_ops(chart).set_foreground(&chart->device, color);
+    chart->scene.colors_dc = chart->device.draw_dc;
 }
 
 void zel3d_forget_device_colors(Zel3dChart* chart) { chart->scene.colors_dc = nullptr; }
@@ -43,7 +43,7 @@ int zel3d_graph_background(const Zel3dChart* chart) {
 void zel3d_area_foreground(Zel3dChart* chart, int tag, int color) {
     const DeviceOps& ops = zel3d_ops(chart);
     if (chart->device.fill_style != kFillSolid || chart->device.brush.lbStyle != BS_SOLID)
-        ops.set_fill_style(chart, kFillSolid);
+        ops.set_fill_style(&chart->device, kFillSolid);
     switch (tag) {
     case kTagChart: zel3d_set_foreground(chart, chart->foreground.color); break;
     case kTagHeader:
@@ -51,7 +51,7 @@ void zel3d_area_foreground(Zel3dChart* chart, int tag, int color) {
     case kTagGraph: zel3d_set_foreground(chart, zel3d_graph_foreground(chart)); break;
     case kTagText: zel3d_set_foreground(chart, zel3d_or(color, zel3d_graph_foreground(chart))); break;
     case kTagLegend: zel3d_set_foreground(chart, zel3d_or(chart->legend.foreground.color, chart->foreground.color)); break;
-    case kTagStipple: ops.set_stipple(chart, 0); break;
+    case kTagStipple: ops.set_stipple(&chart->device, 0); break;
     default: break;
     }
 }
@@ -77,12 +77,12 @@ void zel3d_apply_line_style(Zel3dChart* chart, const Zel3dLineStyle* style) {
     zel3d_set_foreground(chart, style->color);
     int width = style->width < 2 ? 0 : style->width;
     if (style->pattern == kLpatSolid) {
-        ops.set_line_attributes(chart, width, 1, 2, 3);
+        ops.set_line_attributes(&chart->device, width, 1, 2, 3);
     } else if (style->pattern != kLpatNone) {
         int count = 0;
         const DWORD* dashes = zel3d_dash_list(style->pattern, &count);
-        ops.set_line_attributes(chart, width, 2, 2, 2);
-        ops.set_dashes(chart, style->pattern, 0, dashes, count);
+        ops.set_line_attributes(&chart->device, width, 2, 2, 2);
+        ops.set_dashes(&chart->device, style->pattern, 0, dashes, count);
     }
 }
 

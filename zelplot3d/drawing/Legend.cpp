@@ -286,13 +286,13 @@ LegendModel Build(Zel3dChart* chart) {
     FontRecord& font = chart->legend.font;
     if (font.height <= 0) zel3d_font_metrics(chart, &font);
     const DeviceOps& ops = zel3d_ops(chart);
-    ops.set_font(chart, &font);
+    ops.set_font(&chart->device, &font);
     model.char_width = std::max(font.char_width, 1);
     model.row_height = font.height * (model.kind == kBarAcross ? 2 : 1);
     for (const Entry& entry : model.entries)
         for (size_t k = 0; k < entry.segments.size(); ++k) {
             if (model.column_widths.size() <= k) model.column_widths.push_back(0);
-            model.column_widths[k] = std::max(model.column_widths[k], ops.text_width(chart, entry.segments[k].text.c_str()));
+            model.column_widths[k] = std::max(model.column_widths[k], ops.text_width(&chart->device, entry.segments[k].text.c_str()));
         }
     int labels = 0;
     for (int width : model.column_widths) labels += width;
@@ -313,7 +313,7 @@ void DrawSample(Zel3dChart* chart, const LegendModel& model, const Entry& entry,
     if (model.scatter) {
         const Zel3dDataStyle& style = zel3d_data_style(chart, entry.level);
         zel3d_apply_line_style(chart, &style.line);
-        ops.line(chart, x, middle, x + w, middle);
+        ops.line(&chart->device, x, middle, x + w, middle);
         zel3d_set_foreground(chart, style.symbol.color);
         zel3d_set_fill(chart, style.symbol.color);
         zel3d_draw_symbol(chart, style.symbol.shape, std::min(style.symbol.size, h), x + w / 2, middle);
@@ -325,16 +325,16 @@ void DrawSample(Zel3dChart* chart, const LegendModel& model, const Entry& entry,
     case kBarAcross:
     case kBarDown:
         zel3d_set_zone_fill(chart, band);
-        ops.fill_rectangle(chart, x, y + 1, w, h);
+        ops.fill_rectangle(&chart->device, x, y + 1, w, h);
         zel3d_set_band_foreground(chart, band);
-        ops.rectangle(chart, x, y + 1, w, h);
+        ops.rectangle(&chart->device, x, y + 1, w, h);
         break;
     case kZoneLines:
         zel3d_set_band_foreground(chart, band);
-        ops.line(chart, x, middle, x + w, middle);
+        ops.line(&chart->device, x, middle, x + w, middle);
         break;
     case kContourLines:
-        if (zel3d_set_contour_line_style(chart, entry.level)) ops.line(chart, x, middle, x + w, middle);
+        if (zel3d_set_contour_line_style(chart, entry.level)) ops.line(&chart->device, x, middle, x + w, middle);
         break;
     default:
         break;
@@ -367,11 +367,11 @@ void DrawBar(Zel3dChart* chart, const LegendModel& model) {
     for (int n = 0; n < count; ++n) {
         Rect box = EntryBox(chart, model, n);
         zel3d_set_zone_fill(chart, model.entries[n].level + 1);
-        if (across) ops.fill_rectangle(chart, box.x, box.y, box.width, bar_height);
-        else ops.fill_rectangle(chart, left, box.y, bar_width, box.height);
+        if (across) ops.fill_rectangle(&chart->device, box.x, box.y, box.width, bar_height);
+        else ops.fill_rectangle(&chart->device, left, box.y, bar_width, box.height);
     }
     zel3d_set_foreground(chart, zel3d_or(chart->legend.foreground.color, zel3d_or(chart->foreground.color, 0)));
-    ops.rectangle(chart, left, first.y, bar_width - 1, bar_height - 1);  // the outline covers width + 1
+    ops.rectangle(&chart->device, left, first.y, bar_width - 1, bar_height - 1);  // the outline covers width + 1
 }
 
 }  // namespace
@@ -397,17 +397,17 @@ void zel3d_legend_draw(Zel3dChart* chart) {
     int foreground = zel3d_or(legend.foreground.color, zel3d_or(chart->foreground.color, 0));
     if (background != -1) {
         zel3d_set_fill(chart, background);
-        ops.fill_rectangle(chart, rect.x, rect.y, rect.width, rect.height);
+        ops.fill_rectangle(&chart->device, rect.x, rect.y, rect.width, rect.height);
     }
     if (legend.image.image || (legend.image.file_name && legend.image.file_name[0]))
         ops.draw_image(chart, &legend.image, rect.x, rect.y, rect.width, rect.height, rect.x, rect.y, rect.width,
                        rect.height);
     if (legend.border) zel3d_draw_border(chart, rect.x, rect.y, rect.width, rect.height, legend.border,
                                          legend.border_width, &legend.background, foreground);
-    ops.set_font(chart, &legend.font);
+    ops.set_font(&chart->device, &legend.font);
     zel3d_set_foreground(chart, foreground);
     if (model.title_height)
-        ops.text_aligned(chart, rect.x + rect.width / 2, rect.y + Border(chart) / 2 + legend.font.ascent, legend.title,
+        ops.text_aligned(&chart->device, rect.x + rect.width / 2, rect.y + Border(chart) / 2 + legend.font.ascent, legend.title,
                          3);
     if (model.kind == kBarAcross || model.kind == kBarDown) DrawBar(chart, model);
     int count = int(model.entries.size());
@@ -416,7 +416,7 @@ void zel3d_legend_draw(Zel3dChart* chart) {
         const Entry& entry = model.entries[n];
         int x = box.x + model.char_width, y = box.y;
         if (model.kind != kBarAcross && model.kind != kBarDown) DrawSample(chart, model, entry, x, y);
-        ops.set_font(chart, &legend.font);
+        ops.set_font(&chart->device, &legend.font);
         zel3d_set_foreground(chart, foreground);
         int labels = 0;
         for (int width : model.column_widths) labels += width;
@@ -432,7 +432,7 @@ void zel3d_legend_draw(Zel3dChart* chart) {
             int width = model.column_widths[k];
             if (!segment.text.empty()) {
                 int at = segment.alignment == 1 ? column_x : segment.alignment == 2 ? column_x + width : column_x + width / 2;
-                ops.text_aligned(chart, at, baseline, segment.text.c_str(), segment.alignment);
+                ops.text_aligned(&chart->device, at, baseline, segment.text.c_str(), segment.alignment);
             }
             column_x += width;
         }

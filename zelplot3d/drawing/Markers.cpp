@@ -15,7 +15,7 @@ namespace {
 void Lines(Zel3dChart* chart, std::initializer_list<int> coordinates) {
     const DeviceOps& ops = zel3d_ops(chart);
     const int* c = coordinates.begin();
-    for (size_t k = 0; k + 3 < coordinates.size(); k += 4) ops.line(chart, c[k], c[k + 1], c[k + 2], c[k + 3]);
+    for (size_t k = 0; k + 3 < coordinates.size(); k += 4) ops.line(&chart->device, c[k], c[k + 1], c[k + 2], c[k + 3]);
 }
 
 // A filled polygon handed over as relative points.
@@ -28,7 +28,7 @@ void RelativePolygon(Zel3dChart* chart, std::initializer_list<POINT> absolute) {
         previous = p;
         ++count;
     }
-    zel3d_ops(chart).fill_polygon(chart, relative, count, 2, kCoordRelative);
+    zel3d_ops(chart).fill_polygon(&chart->device, relative, count, 2, kCoordRelative);
 }
 
 bool DropLinesFirst(const Zel3dChart* chart) {
@@ -43,13 +43,13 @@ void zel3d_draw_symbol(Zel3dChart* chart, int symbol, int s, int x, int y) {
     const DeviceOps& ops = zel3d_ops(chart);
     int b = int(s * 0.7071067811865475), q = int(s * 0.35355339059327373);
     switch (symbol) {
-    case kSymbolDot: ops.fill_arc(chart, x - (s + 1) / 2, y - (s + 1) / 2, s + 1, s + 1, 0, 23040); break;
-    case kSymbolBox: ops.fill_rectangle(chart, x - s / 2, y - s / 2, s, s); break;
+    case kSymbolDot: ops.fill_arc(&chart->device, x - (s + 1) / 2, y - (s + 1) / 2, s + 1, s + 1, 0, 23040); break;
+    case kSymbolBox: ops.fill_rectangle(&chart->device, x - s / 2, y - s / 2, s, s); break;
     case kSymbolTri: RelativePolygon(chart, {{x - b, y + b}, {x, y - b}, {x + b, y + b}}); break;
     case kSymbolInvertTri: RelativePolygon(chart, {{x - b, y - b}, {x, y + b}, {x + b, y - b}}); break;
     case kSymbolDiamond: RelativePolygon(chart, {{x, y - b - 1}, {x - b, y}, {x, y + b + 1}, {x + b + 1, y}}); break;
     case kSymbolStar:
-        ops.set_line_attributes(chart, 1, 1, 2, 3);
+        ops.set_line_attributes(&chart->device, 1, 1, 2, 3);
         Lines(chart, {x - s / 2, y, x + (s + 1) / 2, y, x, y - s / 2, x, y + (s + 1) / 2, x - q, y - q, x + q + 1,
                       y + q + 1, x - q, y + q, x + q + 1, y - q - 1});
         break;
@@ -57,7 +57,7 @@ void zel3d_draw_symbol(Zel3dChart* chart, int symbol, int s, int x, int y) {
     case kSymbolHorizLine:
     case kSymbolCross:
     case kSymbolDiagCross: {
-        ops.set_line_attributes(chart, std::max(s / 7, 1), 1, 2, 3);
+        ops.set_line_attributes(&chart->device, std::max(s / 7, 1), 1, 2, 3);
         if (symbol == kSymbolVertLine || symbol == kSymbolCross) Lines(chart, {x, y - s / 2, x, y + (s + 1) / 2});
         if (symbol == kSymbolHorizLine || symbol == kSymbolCross) Lines(chart, {x - s / 2, y, x + (s + 1) / 2, y});
         if (symbol == kSymbolDiagCross) {
@@ -67,12 +67,12 @@ void zel3d_draw_symbol(Zel3dChart* chart, int symbol, int s, int x, int y) {
         break;
     }
     case kSymbolCircle:
-        ops.set_line_attributes(chart, 1, 1, 2, 3);
-        ops.arc(chart, x - s / 2, y - s / 2, s - 1, s - 1, 0, 23040);
+        ops.set_line_attributes(&chart->device, 1, 1, 2, 3);
+        ops.arc(&chart->device, x - s / 2, y - s / 2, s - 1, s - 1, 0, 23040);
         break;
     case kSymbolSquare:
-        ops.set_line_attributes(chart, 1, 1, 2, 3);
-        ops.rectangle(chart, x - s / 2, y - s / 2, s - 1, s - 1);
+        ops.set_line_attributes(&chart->device, 1, 1, 2, 3);
+        ops.rectangle(&chart->device, x - s / 2, y - s / 2, s - 1, s - 1);
         break;
     case kSymbolOpenTri:
         Lines(chart, {x - b, y + b, x + b, y + b, x - b, y + b, x, y - b, x + b, y + b, x, y - b});
@@ -97,8 +97,8 @@ void zel3d_draw_point(Zel3dChart* chart, const Zel3dDataStyle& style, ProjectedP
         if (!drop) return;
         POINT base = zel3d_project_point(chart, x, y, chart->zorigin);
         zel3d_apply_line_style(chart, &style.line);
-        ops.line(chart, point->x, point->y, base.x, base.y);
-        ops.set_line_attributes(chart, 0, 1, 2, 3);
+        ops.line(&chart->device, point->x, point->y, base.x, base.y);
+        ops.set_line_attributes(&chart->device, 0, 1, 2, 3);
     };
     bool lines_first = DropLinesFirst(chart);
     if (lines_first) drop_line();
@@ -107,7 +107,7 @@ void zel3d_draw_point(Zel3dChart* chart, const Zel3dDataStyle& style, ProjectedP
         zel3d_set_fill(chart, style.symbol.color);
         int divisor = std::max(ops.coordinate_divisor, 1);
         zel3d_draw_symbol(chart, style.symbol.shape, style.symbol.size * divisor, point->x, point->y);
-        ops.set_line_attributes(chart, 0, 1, 2, 3);
+        ops.set_line_attributes(&chart->device, 0, 1, 2, 3);
     }
     point->drawn = 1;
     if (!lines_first) drop_line();

@@ -47,7 +47,7 @@ extern "C" {
 ZEL3D_API HPALETTE Zel3dGetPalette(Zel3dChart* chart) try {
     if (!chart) return nullptr;
     if (!chart->palette) {
-        bool took = !chart->draw_dc && Zel3dGetAndInitDC(chart);
+        bool took = !chart->device.draw_dc && Zel3dGetAndInitDC(chart);
         zel3d_build_palette(chart);
         if (took) Zel3dReleaseDC(chart);
     }

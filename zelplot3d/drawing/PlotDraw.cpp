@@ -106,7 +106,7 @@ bool SegmentsCross(const POINT& a, const POINT& b, const POINT& c, const POINT& 
 
 void Painter::FillColored(const POINT* points, int count, int color) {
     zel3d_set_fill(chart_, color);
-    ops_.fill_polygon2(chart_, points, count, count < 4 ? 1 : 3, kCoordAbsolute);
+    ops_.fill_polygon2(&chart_->device, points, count, count < 4 ? 1 : 3, kCoordAbsolute);
 }
 
 void Painter::Background(const CellPolygon& polygon) {
@@ -125,7 +125,7 @@ void Painter::Mesh(const CellPolygon& polygon) {
         if (!polygon.mesh[k]) continue;
         const POINT& a = polygon.points[k];
         const POINT& b = polygon.points[k + 1];
-        ops_.line2(chart_, a.x, a.y, b.x, b.y);
+        ops_.line2(&chart_->device, a.x, a.y, b.x, b.y);
     }
 }
 
@@ -238,11 +238,11 @@ void Painter::WallQuad(POINT top1, POINT top2, POINT base2, POINT base1, bool up
     if (chart_->draw_shaded) FillColored(quad, 5, chart_->surface_bottom_color);
     else if (!hidden_lines_) FillColored(quad, 5, background_);
     zel3d_set_foreground(chart_, chart_->mesh_bottom_color);
-    ops_.line2(chart_, top1.x, top1.y, top2.x, top2.y);
-    ops_.line2(chart_, base1.x, base1.y, base2.x, base2.y);
+    ops_.line2(&chart_->device, top1.x, top1.y, top2.x, top2.y);
+    ops_.line2(&chart_->device, base1.x, base1.y, base2.x, base2.y);
     if (chart_->draw_mesh) {
-        if (upright1) ops_.line2(chart_, top1.x, top1.y, base1.x, base1.y);
-        if (upright2) ops_.line2(chart_, top2.x, top2.y, base2.x, base2.y);
+        if (upright1) ops_.line2(&chart_->device, top1.x, top1.y, base1.x, base1.y);
+        if (upright2) ops_.line2(&chart_->device, top2.x, top2.y, base2.x, base2.y);
     }
 }
 
@@ -266,13 +266,13 @@ void Painter::SideWall(bool along_x, int line) {
         if (chart_->draw_shaded) FillColored(polygon.data(), count, chart_->surface_bottom_color);
         else if (!hidden_lines_) FillColored(polygon.data(), count, background_);
         zel3d_set_foreground(chart_, chart_->mesh_bottom_color);
-        ops_.lines2(chart_, polygon.data(), count, kCoordAbsolute);
+        ops_.lines2(&chart_->device, polygon.data(), count, kCoordAbsolute);
         if (!chart_->draw_mesh) continue;
         for (int n = start; n < k; ++n) {
             bool mesh = along_x ? YMesh(n) : XMesh(n);
             if (!mesh) continue;
             POINT top = Device(point(n).first, point(n).second), base = Base(point(n).first, point(n).second);
-            ops_.line2(chart_, top.x, top.y, base.x, base.y);
+            ops_.line2(&chart_->device, top.x, top.y, base.x, base.y);
         }
     }
 }
@@ -287,11 +287,11 @@ void Painter::BaseCells() {
             bool runs[4] = {YMesh(i), XMesh(j + 1), YMesh(i + 1), XMesh(j)};
             zel3d_set_foreground(chart_, chart_->mesh_bottom_color);
             if (runs[0] && runs[1] && runs[2] && runs[3]) {
-                ops_.lines2(chart_, b, 5, kCoordAbsolute);
+                ops_.lines2(&chart_->device, b, 5, kCoordAbsolute);
                 continue;
             }
             for (int k = 0; k < 4; ++k)
-                if (runs[k]) ops_.line2(chart_, b[k].x, b[k].y, b[k + 1].x, b[k + 1].y);
+                if (runs[k]) ops_.line2(&chart_->device, b[k].x, b[k].y, b[k + 1].x, b[k + 1].y);
         }
 }
 
@@ -303,7 +303,7 @@ void Painter::FastMeshLines() {
         size_t at = 0;
         while (line.size() - at >= 2) {
             size_t count = std::min(line.size() - at, size_t(kMaxFastMeshPoints));
-            ops_.lines(chart_, line.data() + at, int(count), kCoordAbsolute);
+            ops_.lines(&chart_->device, line.data() + at, int(count), kCoordAbsolute);
             at += count - 1;
         }
         line.clear();
@@ -402,7 +402,7 @@ void zel3d_draw_graph_area(Zel3dChart* chart) {
     GraphArea& graph = chart->graph;
     Rect inner = zel3d_graph_inner_rect(chart);
     zel3d_set_fill(chart, zel3d_graph_background(chart));
-    ops.fill_rectangle(chart, inner.x, inner.y, inner.width, inner.height);
+    ops.fill_rectangle(&chart->device, inner.x, inner.y, inner.width, inner.height);
     if (graph.background.color == -1) zel3d_draw_chart_image(chart, inner);
     if (graph.image.image || (graph.image.file_name && graph.image.file_name[0]))
         ops.draw_image(chart, &graph.image, inner.x, inner.y, inner.width, inner.height, inner.x, inner.y,
@@ -413,7 +413,7 @@ void zel3d_draw_graph_area(Zel3dChart* chart) {
                           graph.border_width, colors, zel3d_graph_foreground(chart));
     }
     zel3d_forget_device_colors(chart);
-    ops.set_clip(chart, &inner);
+    ops.set_clip(&chart->device, &inner);
 }
 
 namespace {
@@ -565,19 +565,19 @@ void zel3d_draw_plot(Zel3dChart* chart) {
         if (zel3d_is_3d(chart)) Draw3D(chart);
         else DrawFlat(chart);
     }
-    zel3d_ops(chart).set_clip(chart, nullptr);
+    zel3d_ops(chart).set_clip(&chart->device, nullptr);
     zel3d_forget_device_colors(chart);
 }
 
 void zel3d_draw_box_edges(Zel3dChart* chart) {
     const DeviceOps& ops = zel3d_ops(chart);
     const AxisLayout& layout = chart->scene.axes;
-    ops.set_thin_line(chart, zel3d_graph_foreground(chart));
+    ops.set_thin_line(&chart->device, zel3d_graph_foreground(chart));
     zel3d_forget_device_colors(chart);
     for (int edge = 0; edge < 12; ++edge) {
         if (!layout.edge_drawn[edge] || !zel3d_axis_settings(chart, edge / 4).show) continue;
         POINT a, b;
         zel3d_box_edge_points(chart, edge, &a, &b);
-        ops.line2(chart, a.x, a.y, b.x, b.y);
+        ops.line2(&chart->device, a.x, a.y, b.x, b.y);
     }
 }

@@ -322,7 +322,7 @@ void SetDistributionRange(Zel3dChart* chart) {
 void FillBackground(Zel3dChart* chart, const Rect& rect) {
     if (rect.width <= 0 || rect.height <= 0) return;
     zel3d_set_fill(chart, chart->background.color);
-    zel3d_ops(chart).fill_rectangle(chart, rect.x, rect.y, rect.width, rect.height);
+    zel3d_ops(chart).fill_rectangle(&chart->device, rect.x, rect.y, rect.width, rect.height);
 }
 
 // The chart inside its own border.
@@ -343,9 +343,9 @@ void Erase(Zel3dChart* chart, const Rect& rect) {
 // buffering), the areas showing in the DC's clip region are drawn again
 // over a fresh background.
 void VisibleParts(Zel3dChart* chart, int* mask) {
-    bool double_buffered = chart->double_buffer && chart->memory_dc;
+    bool double_buffered = chart->double_buffer && chart->device.memory_dc;
     if (*mask == kDamageAll || double_buffered) return;
-    HDC dc = chart->draw_dc;
+    HDC dc = chart->device.draw_dc;
     ForEachArea(chart, [&](const AreaRects& area) {
         const Rect& r = *area.rect;
         RECT rect = {r.x, r.y, r.x + r.width, r.y + r.height};
@@ -367,7 +367,7 @@ bool AnyPixelText(const Zel3dChart* chart) {
 int PrepareForDrawing(Zel3dChart* chart, int mask) {
     for (int round = 0; round < 4; ++round) {
         mask |= chart->damage_mask;
-        zel3d_ops(chart).set_clip(chart, nullptr);
+        zel3d_ops(chart).set_clip(&chart->device, nullptr);
         if (mask != kDamageAll && AnyPixelText(chart)) mask = kDamageAll;
         zel3d_bring_up_to_date(chart, mask);
         zel3d_contours_ensure(chart);
@@ -498,11 +498,11 @@ void zel3d_bring_up_to_date(Zel3dChart* chart, int mask) {
 // ---- Redraw -------------------------------------------------------------------
 
 void zel3d_draw_parts(Zel3dChart* chart, int mask) {
-    if (!chart->ready_to_draw || !chart->repaint || !chart->draw_dc) return;
+    if (!chart->ready_to_draw || !chart->repaint || !chart->device.draw_dc) return;
     zel3d_forget_device_colors(chart);
     mask = PrepareForDrawing(chart, mask);
     VisibleParts(chart, &mask);
-    zel3d_ops(chart).set_fill_style(chart, kFillSolid);
+    zel3d_ops(chart).set_fill_style(&chart->device, kFillSolid);
 
     if (mask == kDamageAll) {
         FillBackground(chart, {0, 0, chart->width, chart->height});
@@ -544,8 +544,8 @@ void zel3d_draw_parts(Zel3dChart* chart, int mask) {
     zel3d_draw_pixel_texts(chart);
     zel3d_draw_chart_border(chart);
     ForEachArea(chart, [](const AreaRects& area) { *area.last_rect = *area.rect; });
-    if (zel3d_is_metafile_dc(chart->draw_dc)) chart->system_font = nullptr;
-    zel3d_select_stock_objects(chart->draw_dc);
+    if (zel3d_is_metafile_dc(chart->device.draw_dc)) chart->system_font = nullptr;
+    zel3d_select_stock_objects(chart->device.draw_dc);
     zel3d_forget_device_colors(chart);
     chart->damage_mask = mask;
 }
@@ -576,9 +576,9 @@ void zel3d_measure_text_area(Zel3dChart* chart, TextArea* area, int* line_height
     *width = *height = 0;
     int lines = 0;
     if (area->strings.items) {
-        zel3d_ops(chart).set_font(chart, &area->font);
+        zel3d_ops(chart).set_font(&chart->device, &area->font);
         for (char** line = area->strings.items; *line; ++line, ++lines)
-            *width = std::max(*width, zel3d_ops(chart).text_width(chart, *line));
+            *width = std::max(*width, zel3d_ops(chart).text_width(&chart->device, *line));
     }
     *height = lines * *line_height;
     if (area->image.minimum_size && (area->image.image || zel3d_load_image_file(chart, &area->image)) &&
@@ -604,23 +604,23 @@ void zel3d_draw_text_area(Zel3dChart* chart, TextArea* area) {
     Rect inner = zel3d_inset_rect(rect, area->border, area->border_width);
     if (area->background.color != -1) {
         zel3d_set_fill(chart, area->background.color);
-        ops.fill_rectangle(chart, inner.x, inner.y, inner.width, inner.height);
+        ops.fill_rectangle(&chart->device, inner.x, inner.y, inner.width, inner.height);
     }
     bool drawn = area->background.color != -1;
     if (area->image.image || (area->image.file_name && area->image.file_name[0]))
         drawn = ops.draw_image(chart, &area->image, inner.x, inner.y, inner.width, inner.height, inner.x, inner.y,
                                inner.width, inner.height) != 0 || drawn;
     zel3d_area_foreground(chart, area->tag, area->foreground.color);
-    ops.set_font(chart, &area->font);
+    ops.set_font(&chart->device, &area->font);
     if (area->strings.items) {
         int lines = zel3d_list_count(reinterpret_cast<void* const*>(area->strings.items));
         int line_height = area->font.height;
         int y = inner.y + (inner.height - lines * line_height) / 2 + area->font.ascent;
         for (char** line = area->strings.items; *line; ++line, y += line_height) {
             if (!**line) continue;
-            if (area->adjust == 1) ops.text_aligned(chart, inner.x, y, *line, 1);
-            else if (area->adjust == 2) ops.text_aligned(chart, inner.x + inner.width, y, *line, 2);
-            else ops.text_aligned(chart, inner.x + inner.width / 2, y, *line, 3);
+            if (area->adjust == 1) ops.text_aligned(&chart->device, inner.x, y, *line, 1);
+            else if (area->adjust == 2) ops.text_aligned(&chart->device, inner.x + inner.width, y, *line, 2);
+            else ops.text_aligned(&chart->device, inner.x + inner.width / 2, y, *line, 3);
             drawn = true;
         }
     }

@@ -22,8 +22,8 @@ void ShowPalette(Zel3dChart* chart, HDC dc) {
 }
 
 void CopyOffscreen(Zel3dChart* chart) {
-    ShowPalette(chart, chart->front_dc);
-    BitBlt(chart->front_dc, 0, 0, chart->width, chart->height, chart->memory_dc, 0, 0, SRCCOPY);
+    ShowPalette(chart, chart->device.front_dc);
+    BitBlt(chart->device.front_dc, 0, 0, chart->width, chart->height, chart->device.memory_dc, 0, 0, SRCCOPY);
 }
 
 // The off-screen picture: 32-bit pixels the drawing may write itself, except
@@ -41,29 +41,29 @@ HBITMAP OffscreenBitmap(HDC front, int width, int height) {
 }  // namespace
 
 bool zel3d_offscreen_ready(Zel3dChart* chart) {
-    return chart->double_buffer && (chart->memory_dc || zel3d_make_offscreen(chart));
+    return chart->double_buffer && (chart->device.memory_dc || zel3d_make_offscreen(chart));
 }
 
 int zel3d_make_offscreen(Zel3dChart* chart) {
     chart->damage_mask = kDamageAll;
     chart->offscreen_valid = 0;
-    bool took = !chart->draw_dc && Zel3dGetDC(chart);
+    bool took = !chart->device.draw_dc && Zel3dGetDC(chart);
     int made = 0;
-    if (chart->double_buffer && chart->front_dc) {
-        if (!chart->memory_dc) {
-            chart->memory_dc = CreateCompatibleDC(chart->front_dc);
-            if (chart->memory_dc) {
-                SetBkMode(chart->memory_dc, TRANSPARENT);
-                SetTextAlign(chart->memory_dc, TA_BASELINE);
+    if (chart->double_buffer && chart->device.front_dc) {
+        if (!chart->device.memory_dc) {
+            chart->device.memory_dc = CreateCompatibleDC(chart->device.front_dc);
+            if (chart->device.memory_dc) {
+                SetBkMode(chart->device.memory_dc, TRANSPARENT);
+                SetTextAlign(chart->device.memory_dc, TA_BASELINE);
             }
         }
-        if (chart->memory_dc) {
+        if (chart->device.memory_dc) {
             int width = chart->width > 0 ? chart->width : 1, height = chart->height > 0 ? chart->height : 1;
             // A size no bitmap can have is refused before anything is allocated.
-            HBITMAP bitmap = zel3d_picture_fits(width, height) ? OffscreenBitmap(chart->front_dc, width, height)
+            HBITMAP bitmap = zel3d_picture_fits(width, height) ? OffscreenBitmap(chart->device.front_dc, width, height)
                                                                 : nullptr;
             if (bitmap) {
-                HGDIOBJ previous = SelectObject(chart->memory_dc, bitmap);
+                HGDIOBJ previous = SelectObject(chart->device.memory_dc, bitmap);
                 if (chart->offscreen_bitmap) {
                     DeleteObject(chart->offscreen_bitmap);
                 } else {
@@ -86,13 +86,13 @@ int zel3d_resize_offscreen(Zel3dChart* chart, int width, int height) {
 
 int zel3d_realize_palette(Zel3dChart* chart, int background) {
     if (!chart->palette) return 0;
-    bool took = !chart->draw_dc && Zel3dGetDC(chart);
-    HDC dc = chart->draw_dc;
+    bool took = !chart->device.draw_dc && Zel3dGetDC(chart);
+    HDC dc = chart->device.draw_dc;
     if (dc) {
         HPALETTE previous = SelectPalette(dc, chart->palette, background);
         UINT changed = RealizePalette(dc);
         if (changed > 0 || !background) {
-            if (chart->double_buffer && chart->memory_dc) zel3d_make_offscreen(chart);
+            if (chart->double_buffer && chart->device.memory_dc) zel3d_make_offscreen(chart);
             if (chart->window) InvalidateRect(chart->window, nullptr, TRUE);
         }
         SelectPalette(dc, previous, TRUE);
@@ -106,7 +106,7 @@ int zel3d_repaint(Zel3dChart* chart, int mask) {
     if (!chart) return 0;
     if (!chart->repaint) {
         // Only the last finished picture is shown.
-        if (chart->double_buffer && chart->memory_dc && chart->offscreen_valid && chart->front_dc)
+        if (chart->double_buffer && chart->device.memory_dc && chart->offscreen_valid && chart->device.front_dc)
             CopyOffscreen(chart);
         return 0;
     }
@@ -115,21 +115,21 @@ int zel3d_repaint(Zel3dChart* chart, int mask) {
     if (chart->creator == 1 && !chart->interaction_redraw && !chart->painting) return 0;
 
     bool took = false;
-    if (!chart->draw_dc) {
+    if (!chart->device.draw_dc) {
         if (!chart->window) return 0;
         took = Zel3dGetAndInitDC(chart) != 0;
         if (!took) return 0;
     }
-    Zel3dRepaintFrame frame = {chart->draw_dc, {0, 0, 0, 0}};
+    Zel3dRepaintFrame frame = {chart->device.draw_dc, {0, 0, 0, 0}};
     Zel3dGetDamagedRect(chart, &frame.damaged);
 
     bool shown = false;
     if (zel3d_offscreen_ready(chart)) {
         if (!chart->drawn || !chart->offscreen_valid || chart->damage_mask) {
             if (!chart->offscreen_valid) chart->damage_mask = kDamageAll;
-            chart->draw_dc = chart->memory_dc;
+            chart->device.draw_dc = chart->device.memory_dc;
             zel3d_draw_parts(chart, chart->damage_mask);
-            chart->draw_dc = chart->front_dc;
+            chart->device.draw_dc = chart->device.front_dc;
             chart->offscreen_valid = 1;
         }
         CopyOffscreen(chart);
@@ -140,8 +140,8 @@ int zel3d_repaint(Zel3dChart* chart, int mask) {
     }
     chart->drawn = 1;
     chart->damage_mask = 0;
-    zel3d_select_stock_objects(chart->draw_dc);
-    zel3d_select_stock_objects(chart->memory_dc);
+    zel3d_select_stock_objects(chart->device.draw_dc);
+    zel3d_select_stock_objects(chart->device.memory_dc);
 
     if (shown) Notify(chart, ZEL3D_NOTIFY_REPAINT, LPARAM(&frame));
     if (took) Zel3dReleaseDC(chart);
@@ -158,14 +158,14 @@ void zel3d_refresh_fonts(Zel3dChart* chart) {
     chart->working_font = chart->legend.font;
     chart->working_font.handle = nullptr;
     chart->device.current_font.handle = nullptr;
-    zel3d_free_device_caches(chart);
+    zel3d_free_device_caches(&chart->device);
 }
 
 extern "C" {
 
 ZEL3D_API void Zel3dComputePalette(Zel3dChart* chart) try {
     if (!chart) return;
-    bool took = !chart->draw_dc && Zel3dGetDC(chart);
+    bool took = !chart->device.draw_dc && Zel3dGetDC(chart);
     zel3d_build_palette(chart);
     if (took) Zel3dReleaseDC(chart);
 } catch (...) {

@@ -50,7 +50,7 @@ void StrokeText(Zel3dChart* chart, const Matrix* transform, const char* text) {
             if (*at == ' ') ++at;
             if (points.empty()) continue;
             if (points[0].x > kMaxDevice) break;
-            ops.lines2(chart, points.data(), int(points.size()), kCoordAbsolute);
+            ops.lines2(&chart->device, points.data(), int(points.size()), kCoordAbsolute);
         }
         pen_x += (glyph.right - kStrokeLetterOrigin) * s;
     });
@@ -61,7 +61,7 @@ void StrokeText(Zel3dChart* chart, const Matrix* transform, const char* text) {
 class MeasuringDC {
 public:
     explicit MeasuringDC(Zel3dChart* chart) {
-        dc_ = chart->draw_dc;
+        dc_ = chart->device.draw_dc;
         if (!dc_ || zel3d_is_metafile_dc(dc_)) {
             screen_ = dc_ = GetDC(nullptr);
         }
@@ -152,8 +152,8 @@ public:
     }
 
     void Fill(Zel3dChart* chart) {
-        if (counts_.empty() || !chart->draw_dc) return;
-        HDC dc = chart->draw_dc;
+        if (counts_.empty() || !chart->device.draw_dc) return;
+        HDC dc = chart->device.draw_dc;
         HGDIOBJ previous = SelectObject(dc, GetStockObject(NULL_PEN));
         PolyPolygon(dc, points_.data(), counts_.data(), int(counts_.size()));
         SelectObject(dc, previous);
@@ -222,7 +222,7 @@ void OutlineText(Zel3dChart* chart, const Matrix* transform, const char* text) {
 
 // An ordinary font turned along the projected baseline.
 void TurnedText(Zel3dChart* chart, const Matrix* transform, const char* text, int rotation) {
-    HDC dc = chart->draw_dc;
+    HDC dc = chart->device.draw_dc;
     FontRecord* font = chart->scene.text_font;
     if (!dc || !font) return;
     double width = zel3d_text_width(chart, text) * kTextUnit;
@@ -268,7 +268,7 @@ void zel3d_text_set_stroke(Zel3dChart* chart, int face, int size) {
 
 void zel3d_text_set_font(Zel3dChart* chart, FontRecord* font) {
     chart->scene.text_font = font;
-    if (font) zel3d_ops(chart).set_font(chart, font);
+    if (font) zel3d_ops(chart).set_font(&chart->device, font);
 }
 
 int zel3d_text_width(Zel3dChart* chart, const char* text) {

@@ -118,15 +118,15 @@ void DrawDataText(Zel3dChart* chart, Zel3dText* text) {
     int foreground = TextForeground(chart, text);
     if (text->background.color != -1) {
         zel3d_set_fill(chart, text->background.color);
-        ops.fill_polygon2(chart, box_points, 5, 3, kCoordAbsolute);
-        ops.set_thin_line(chart, foreground);
+        ops.fill_polygon2(&chart->device, box_points, 5, 3, kCoordAbsolute);
+        ops.set_thin_line(&chart->device, foreground);
         zel3d_forget_device_colors(chart);
-        ops.lines2(chart, box_points, 5, kCoordAbsolute);
+        ops.lines2(&chart->device, box_points, 5, kCoordAbsolute);
     }
     zel3d_set_foreground(chart, foreground);
     if (text->line_show) {
         POINT anchor = corner(0, 0), foot = corner(0, bottom);
-        ops.line(chart, anchor.x, anchor.y, foot.x, foot.y);
+        ops.line(&chart->device, anchor.x, anchor.y, foot.x, foot.y);
         text->leader_drawn = 1;
     }
     int k = 0;
@@ -160,9 +160,9 @@ void DrawPixelText(Zel3dChart* chart, Zel3dText* text) {
     if (!text->show || !text->strings.items) return;
     const DeviceOps& ops = zel3d_ops(chart);
     if (text->font.height <= 0) zel3d_font_metrics(chart, &text->font);
-    ops.set_font(chart, &text->font);
+    ops.set_font(&chart->device, &text->font);
     int lines = LineCount(text), widest = 0;
-    for (char** line = text->strings.items; *line; ++line) widest = std::max(widest, ops.text_width(chart, *line));
+    for (char** line = text->strings.items; *line; ++line) widest = std::max(widest, ops.text_width(&chart->device, *line));
     int pad = text->border ? text->border_width * 2 : 2;
     int w = widest + 2 * pad, h = lines * text->font.height + 2 * pad;
     int cx = text->attach_pixel_x + text->offset_x, cy = text->attach_pixel_y + text->offset_y;
@@ -170,20 +170,20 @@ void DrawPixelText(Zel3dChart* chart, Zel3dText* text) {
     int foreground = TextForeground(chart, text);
     if (text->line_show && (text->offset_x || text->offset_y)) {
         POINT from = {text->attach_pixel_x, text->attach_pixel_y}, to = LeaderEnd(box, from);
-        ops.set_thin_line(chart, foreground);
+        ops.set_thin_line(&chart->device, foreground);
         zel3d_forget_device_colors(chart);
-        ops.line(chart, from.x, from.y, to.x, to.y);
+        ops.line(&chart->device, from.x, from.y, to.x, to.y);
     }
     if (text->background.color != -1) {
         zel3d_set_fill(chart, text->background.color);
-        ops.fill_rectangle(chart, box.left, box.top, w, h);
+        ops.fill_rectangle(&chart->device, box.left, box.top, w, h);
     }
     zel3d_area_foreground(chart, kTagText, text->foreground.color);
     int y = box.top + pad + text->font.ascent;
     for (char** line = text->strings.items; *line; ++line, y += text->font.height) {
-        if (text->adjust == 1) ops.text_aligned(chart, box.left + pad, y, *line, 1);
-        else if (text->adjust == 2) ops.text_aligned(chart, box.right - pad, y, *line, 2);
-        else ops.text_aligned(chart, cx, y, *line, 3);
+        if (text->adjust == 1) ops.text_aligned(&chart->device, box.left + pad, y, *line, 1);
+        else if (text->adjust == 2) ops.text_aligned(&chart->device, box.right - pad, y, *line, 2);
+        else ops.text_aligned(&chart->device, cx, y, *line, 3);
     }
     if (text->border) {
         ColorRecord* colors = text->background.color != -1 ? &text->background : &chart->background;

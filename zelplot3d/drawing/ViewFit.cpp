@@ -202,7 +202,7 @@ void zel3d_view_pan_zoom(double view[4], double factor, double dx, double dy) {
 
 void zel3d_fit_view(Zel3dChart* chart) {
     bool took_dc = false;
-    if (!chart->draw_dc) {
+    if (!chart->device.draw_dc) {
         if (!chart->window) return;
         took_dc = Zel3dGetAndInitDC(chart) != 0;
     }

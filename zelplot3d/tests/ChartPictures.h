@@ -67,13 +67,13 @@ inline Pixels DrawIntoMemory(Zel3dChart* chart, int mask, Bitmap kind = Bitmap::
     HBITMAP bitmap = MakeBitmap(screen, chart->width, chart->height, kind);
     ReleaseDC(nullptr, screen);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    chart->front_dc = memory;
+    chart->device.front_dc = memory;
     Zel3dInitDC(chart, memory);
     zel3d_draw_parts(chart, mask);
     chart->damage_mask = 0;
     Pixels pixels = Pixels::FromDC(memory, chart->width, chart->height);
     zel3d_select_stock_objects(memory);
-    chart->draw_dc = chart->front_dc = nullptr;
+    chart->device.draw_dc = chart->device.front_dc = nullptr;
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);

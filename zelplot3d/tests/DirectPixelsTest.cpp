@@ -96,7 +96,7 @@ TEST(DirectPixels, A256ColourBitmapGetsTheChartsColoursFromItsTable) {
                                       reinterpret_cast<void**>(&bits), nullptr, 0);
     ASSERT_NE(nullptr, bitmap);
     HGDIOBJ previous = SelectObject(dc, bitmap);
-    chart->front_dc = dc;
+    chart->device.front_dc = dc;
     Zel3dInitDC(chart, dc);
     zel3d_draw_parts(chart, kDamageAll);
     GdiFlush();
@@ -118,7 +118,7 @@ TEST(DirectPixels, A256ColourBitmapGetsTheChartsColoursFromItsTable) {
     EXPECT_EQ(0, others);
     for (int k = 0; k < 4; ++k) EXPECT_GT(counts[k], 500) << k;  // top, bottom, background, white area
     zel3d_select_stock_objects(dc);
-    chart->draw_dc = chart->front_dc = nullptr;
+    chart->device.draw_dc = chart->device.front_dc = nullptr;
     Zel3dDestroy(chart);
     SelectObject(dc, previous);
     DeleteObject(bitmap);
@@ -192,7 +192,7 @@ TEST(DirectPixels, OnlyPlainThirtyTwoBitBitmapsAreWrittenDirectly) {
         }
         EXPECT_EQ(nullptr, chart->device.raster);  // the session ends with its scope
         zel3d_select_stock_objects(dc);
-        chart->draw_dc = nullptr;
+        chart->device.draw_dc = nullptr;
         Zel3dDestroy(chart);
         SelectObject(dc, previous);
         DeleteObject(bitmap);
@@ -206,7 +206,7 @@ TEST(DirectPixels, OnlyPlainThirtyTwoBitBitmapsAreWrittenDirectly) {
         RasterSession session(chart);
         EXPECT_FALSE(session.open());
     }
-    chart->draw_dc = nullptr;
+    chart->device.draw_dc = nullptr;
     Zel3dDestroy(chart);
     DeleteEnhMetaFile(CloseEnhMetaFile(metafile));
 }

@@ -99,7 +99,7 @@ TEST(ExportGuard, AFailedPaintLeavesTheWindowUsable) {
     RECT still_invalid;
     EXPECT_FALSE(GetUpdateRect(child, &still_invalid, FALSE));
     EXPECT_EQ(0, chart->painting);
-    EXPECT_EQ(nullptr, chart->draw_dc);
+    EXPECT_EQ(nullptr, chart->device.draw_dc);
 
     InvalidateRect(child, nullptr, FALSE);
     UpdateWindow(child);

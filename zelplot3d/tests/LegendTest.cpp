@@ -287,13 +287,13 @@ struct LegendCalls {
         static std::vector<RECT> recorded;
         return recorded;
     }
-    static void TextAligned(Zel3dChart* chart, int x, int y, const char* text, int alignment) {
+    static void TextAligned(DeviceState* device, int x, int y, const char* text, int alignment) {
         texts().push_back({x, y, text});
-        zel3d_windows_device_ops()->text_aligned(chart, x, y, text, alignment);
+        zel3d_windows_device_ops()->text_aligned(device, x, y, text, alignment);
     }
-    static void FillRectangle(Zel3dChart* chart, int x, int y, int width, int height) {
+    static void FillRectangle(DeviceState* device, int x, int y, int width, int height) {
         fills().push_back({x, y, x + width, y + height});
-        zel3d_windows_device_ops()->fill_rectangle(chart, x, y, width, height);
+        zel3d_windows_device_ops()->fill_rectangle(device, x, y, width, height);
     }
 };
 
@@ -335,7 +335,7 @@ TEST_F(Legend, ColourBarLabelsStandOnTheBandBoundaries) {
         }
         // Every label within the legend's rectangle.
         for (const LegendCalls::Text& label : labels) {
-            int width = zel3d_ops(chart_).text_width(chart_, label.text.c_str());
+            int width = zel3d_ops(chart_).text_width(&chart_->device, label.text.c_str());
             int left = across ? label.x - width / 2 : label.x - width;  // centred, or right-aligned
             EXPECT_GE(left, box.x) << label.text;
             EXPECT_LE(left + width, box.x + box.width) << label.text;

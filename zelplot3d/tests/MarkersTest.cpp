@@ -42,7 +42,7 @@ TEST(Markers, SymbolGeometry) {
     recording.Clear();
     zel3d_draw_symbol(chart, kSymbolNone, 7, 50, 50);
     EXPECT_TRUE(recording.calls().empty());
-    chart->draw_dc = nullptr;
+    chart->device.draw_dc = nullptr;
     ReleaseDC(nullptr, screen);
     Zel3dDestroy(chart);
 }

@@ -14,7 +14,7 @@ TEST(Palette, AMetafileGetsEveryColourOnce) {
     Zel3dChart* chart = MakeDetachedChart(200, 150);
     ApplyProgramsSetup(chart, 200, 150, grid.data);
     HDC metafile = CreateMetaFileA(nullptr);
-    chart->front_dc = metafile;
+    chart->device.front_dc = metafile;
     Zel3dInitDC(chart, metafile);
     zel3d_build_palette(chart);
     HPALETTE palette = chart->palette;
@@ -45,7 +45,7 @@ TEST(Palette, AMetafileGetsEveryColourOnce) {
     zel3d_build_palette(chart);
     EXPECT_EQ(palette, chart->palette);
     EXPECT_TRUE(zel3d_palette_equal(palette, chart->palette));
-    chart->draw_dc = chart->front_dc = nullptr;
+    chart->device.draw_dc = chart->device.front_dc = nullptr;
     DeleteMetaFile(CloseMetaFile(metafile));
     Zel3dDestroy(chart);
 }

@@ -55,33 +55,33 @@ private:
     static void Record(int slot, const POINT* points, int count) {
         if (Current()) Current()->calls_.push_back({slot, std::vector<POINT>(points, points + count)});
     }
-    static void Line(Zel3dChart* c, int x1, int y1, int x2, int y2) {
+    static void Line(DeviceState* c, int x1, int y1, int x2, int y2) {
         const POINT p[2] = {{x1, y1}, {x2, y2}};
         Record(kLine, p, 2);
         Windows().line(c, x1, y1, x2, y2);
     }
-    static void Line2(Zel3dChart* c, int x1, int y1, int x2, int y2) {
+    static void Line2(DeviceState* c, int x1, int y1, int x2, int y2) {
         const POINT p[2] = {{x1, y1}, {x2, y2}};
         Record(kLine2, p, 2);
         Windows().line2(c, x1, y1, x2, y2);
     }
-    static void Lines(Zel3dChart* c, const POINT* p, int n, int mode) {
+    static void Lines(DeviceState* c, const POINT* p, int n, int mode) {
         Record(kLines, p, n);
         Windows().lines(c, p, n, mode);
     }
-    static void Lines2(Zel3dChart* c, const POINT* p, int n, int mode) {
+    static void Lines2(DeviceState* c, const POINT* p, int n, int mode) {
         Record(kLines2, p, n);
         Windows().lines2(c, p, n, mode);
     }
-    static void FillPolygon(Zel3dChart* c, const POINT* p, int n, int shape, int mode) {
+    static void FillPolygon(DeviceState* c, const POINT* p, int n, int shape, int mode) {
         Record(kFillPolygon, p, n);
         Windows().fill_polygon(c, p, n, shape, mode);
     }
-    static void FillPolygon2(Zel3dChart* c, const POINT* p, int n, int shape, int mode) {
+    static void FillPolygon2(DeviceState* c, const POINT* p, int n, int shape, int mode) {
         Record(kFillPolygon2, p, n);
         Windows().fill_polygon2(c, p, n, shape, mode);
     }
-    static void FillRectangle(Zel3dChart* c, int x, int y, int w, int h) {
+    static void FillRectangle(DeviceState* c, int x, int y, int w, int h) {
         const POINT p[2] = {{x, y}, {x + w, y + h}};
         Record(kFillRectangle, p, 2);
         Windows().fill_rectangle(c, x, y, w, h);

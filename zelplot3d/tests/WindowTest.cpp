@@ -43,7 +43,7 @@ protected:
         UpdateWindow(child_);
         return Pixels::FromWindow(child_).At(x, y);
     }
-    unsigned OffscreenPixel(int x, int y) { return Pixels::FromDC(chart_->memory_dc, 320, 240).At(x, y); }
+    unsigned OffscreenPixel(int x, int y) { return Pixels::FromDC(chart_->device.memory_dc, 320, 240).At(x, y); }
 
     OwnerWindow owner_{400, 300};
     HWND child_ = nullptr;
@@ -63,7 +63,7 @@ TEST_F(ChartWindow, AttachBindsTheWindowAndSizesTheOffscreenBitmap) {
     height = zel3d::GetValue(chart_, zel3d::HEIGHT);
     EXPECT_EQ(320, width);
     EXPECT_EQ(240, height);
-    ASSERT_NE(nullptr, chart_->memory_dc);
+    ASSERT_NE(nullptr, chart_->device.memory_dc);
     BITMAP bitmap;
     ASSERT_EQ(int(sizeof bitmap), GetObjectA(chart_->offscreen_bitmap, sizeof bitmap, &bitmap));
     EXPECT_EQ(320, bitmap.bmWidth);
@@ -103,7 +103,7 @@ TEST_F(ChartWindow, PaintingWithoutDamageOnlyCopiesTheBitmap) {
     zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0xC0C0C0));
     // A mark drawn straight into the off-screen bitmap shows on the next
     // paint: that paint copied the bitmap instead of drawing again.
-    SetPixel(chart_->memory_dc, 1, 1, RGB(255, 0, 255));
+    SetPixel(chart_->device.memory_dc, 1, 1, RGB(255, 0, 255));
     owner_.Clear();
     EXPECT_EQ(0xFF00FFu, ScreenPixel(1, 1));
     EXPECT_EQ(1, owner_.Count(ZEL3D_NOTIFY_REPAINT));
@@ -120,7 +120,7 @@ TEST_F(ChartWindow, PrintClientDrawsIntoTheGivenDC) {
     PatBlt(memory, 0, 0, 320, 240, BLACKNESS);
     SendMessageA(child_, WM_PRINTCLIENT, WPARAM(memory), PRF_CLIENT);
     EXPECT_EQ(320 * 240, Pixels::FromDC(memory, 320, 240).Count(0x00FF00));
-    EXPECT_EQ(nullptr, chart_->draw_dc);
+    EXPECT_EQ(nullptr, chart_->device.draw_dc);
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -137,7 +137,7 @@ TEST_F(ChartWindow, ResizingNotifiesTheOwnerWithTheNewSize) {
     EXPECT_EQ(31, chart_->damage_mask);
     EXPECT_FALSE(chart_->offscreen_valid);
     zel3d::SetValues(chart_, zel3d::BACKGROUND_COLOR(0x0000FF));
-    EXPECT_EQ(0xFF0000u, Pixels::FromDC(chart_->memory_dc, 200, 150).At(199, 149));
+    EXPECT_EQ(0xFF0000u, Pixels::FromDC(chart_->device.memory_dc, 200, 150).At(199, 149));
 }
 
 TEST_F(ChartWindow, RepaintFrameCarriesTheDamagedRectangle) {
@@ -220,7 +220,7 @@ TEST_F(ChartWindow, TextObjectsRepaintTheirChartOnceDrawn) {
 TEST_F(ChartWindow, DetachingReleasesTheWindow) {
     EXPECT_EQ(child_, Zel3dDetachWindow(chart_));
     EXPECT_EQ(nullptr, Zel3dGetHandle(child_));
-    EXPECT_EQ(nullptr, chart_->memory_dc);
+    EXPECT_EQ(nullptr, chart_->device.memory_dc);
     EXPECT_EQ(nullptr, Zel3dDetachWindow(chart_));
     EXPECT_EQ(nullptr, Zel3dDetachWindow(nullptr));
     owner_.Clear();

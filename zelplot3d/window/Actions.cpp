@@ -178,7 +178,7 @@ void RedrawGraph(Zel3dChart* chart) {
 // there is none. `took` tells whether it must be released.
 bool TakeWindowDC(Zel3dChart* chart, bool* took) {
     *took = false;
-    if (chart->draw_dc) return true;
+    if (chart->device.draw_dc) return true;
     if (!chart->window || !Zel3dGetAndInitDC(chart)) return false;
     *took = true;
     return true;
@@ -347,12 +347,12 @@ public:
         if (!TakeWindowDC(chart_, &took)) return;
         if (chart_->interaction_state == kInteractionStarted) {
             zel3d_draw_graph_area(chart_);
-            zel3d_ops(chart_).set_clip(chart_, nullptr);
+            zel3d_ops(chart_).set_clip(&chart_->device, nullptr);
             zel3d_forget_preview(chart_);
         }
         if (HasSurface(chart_) && chart_->scene.view.fitted)
             zel3d_draw_preview_box(chart_, state_.rotation_mode, state_.current);
-        zel3d_select_stock_objects(chart_->draw_dc);
+        zel3d_select_stock_objects(chart_->device.draw_dc);
         if (took) Zel3dReleaseDC(chart_);
         zel3d_refresh_fonts(chart_);
     }

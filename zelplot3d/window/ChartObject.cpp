@@ -150,28 +150,28 @@ void ApplyDefaults(Zel3dChart* chart) {
 }
 
 void InitRecord(Zel3dChart* chart) {
-    chart->draw_dc = chart->front_dc = chart->memory_dc = nullptr;
+    chart->device.draw_dc = chart->device.front_dc = chart->device.memory_dc = nullptr;
     chart->offscreen_bitmap = nullptr;
     zel3d_bind_device_ops(chart, zel3d_windows_device_ops());
-    zel3d_reset_device_state(chart);
+    zel3d_reset_device_state(&chart->device);
     GetObjectA(GetStockObject(BLACK_BRUSH), sizeof chart->black_brush, &chart->black_brush);
     InitFonts(chart);
 }
 
 // Releases the chart's GDI objects and device contexts.
 void ReleaseDeviceObjects(Zel3dChart* chart) {
-    if (chart->memory_dc) {
-        zel3d_select_stock_objects(chart->memory_dc);
-        if (chart->memory_dc_original_bitmap) SelectObject(chart->memory_dc, chart->memory_dc_original_bitmap);
-        DeleteDC(chart->memory_dc);
-        chart->memory_dc = nullptr;
+    if (chart->device.memory_dc) {
+        zel3d_select_stock_objects(chart->device.memory_dc);
+        if (chart->memory_dc_original_bitmap) SelectObject(chart->device.memory_dc, chart->memory_dc_original_bitmap);
+        DeleteDC(chart->device.memory_dc);
+        chart->device.memory_dc = nullptr;
     }
     if (chart->offscreen_bitmap) DeleteObject(chart->offscreen_bitmap);
     chart->offscreen_bitmap = nullptr;
     Zel3dReleaseDC(chart);
     if (chart->palette) DeleteObject(chart->palette);
     chart->palette = nullptr;
-    zel3d_free_device_caches(chart);
+    zel3d_free_device_caches(&chart->device);
     ForEachChartFont(chart, DeleteFont);
     DeleteFont(chart->working_font);
 }

@@ -78,15 +78,15 @@ int BlitDib(Zel3dChart* chart, HDC dc, const RECT& source) {
 
 // The chart drawn as vectors into `dc`, which stands in for the window.
 int DrawVectors(Zel3dChart* chart, HDC dc) {
-    HDC previous_front = chart->front_dc, previous_draw = chart->draw_dc;
-    chart->front_dc = dc;
+    HDC previous_front = chart->device.front_dc, previous_draw = chart->device.draw_dc;
+    chart->device.front_dc = dc;
     Zel3dInitDC(chart, dc);
     zel3d_draw_parts(chart, kDamageAll);
     SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), TRUE);
-    chart->front_dc = previous_front;
-    chart->draw_dc = previous_draw;
+    chart->device.front_dc = previous_front;
+    chart->device.draw_dc = previous_draw;
     if (previous_front) Zel3dInitDC(chart, previous_front);
-    chart->draw_dc = previous_draw;
+    chart->device.draw_dc = previous_draw;
     // The window's picture is drawn again in full on its next repaint.
     chart->damage_mask = kDamageAll;
     zel3d_refresh_fonts(chart);
@@ -119,7 +119,7 @@ size_t zel3d_dib_table_bytes(const BITMAPINFOHEADER& header) {
 bool zel3d_render_offscreen(Zel3dChart* chart) {
     if (!zel3d_picture_fits(chart->width, chart->height)) return false;
     bool took = false;
-    if (!chart->draw_dc) {
+    if (!chart->device.draw_dc) {
         if (!Zel3dGetAndInitDC(chart)) return false;
         took = true;
     }
@@ -127,12 +127,12 @@ bool zel3d_render_offscreen(Zel3dChart* chart) {
     chart->double_buffer = 1;
     bool ready = zel3d_offscreen_ready(chart);
     if (ready) {
-        chart->draw_dc = chart->memory_dc;
+        chart->device.draw_dc = chart->device.memory_dc;
         zel3d_draw_parts(chart, kDamageAll);
-        chart->draw_dc = chart->front_dc;
+        chart->device.draw_dc = chart->device.front_dc;
         chart->offscreen_valid = 1;
         chart->damage_mask = 0;
-        zel3d_select_stock_objects(chart->memory_dc);
+        zel3d_select_stock_objects(chart->device.memory_dc);
     }
     chart->double_buffer = double_buffer;
     if (took) Zel3dReleaseDC(chart);
@@ -161,7 +161,7 @@ const unsigned char* PackedDib::Lock() {
 
 bool PackedDib::Render(Zel3dChart* chart) {
     if (handle_ || !zel3d_render_offscreen(chart)) return false;
-    HDC dc = chart->memory_dc;
+    HDC dc = chart->device.memory_dc;
     HBITMAP bitmap = chart->offscreen_bitmap;
     BITMAP record;
     if (!dc || !bitmap || GetObjectA(bitmap, sizeof record, &record) != int(sizeof record))

@@ -27,13 +27,13 @@ void Notify(Zel3dChart* chart, UINT message, LPARAM payload) {
 }
 
 void DeleteOffscreen(Zel3dChart* chart) {
-    if (chart->memory_dc) {
-        zel3d_select_stock_objects(chart->memory_dc);
-        if (chart->memory_dc_original_bitmap) SelectObject(chart->memory_dc, chart->memory_dc_original_bitmap);
-        DeleteDC(chart->memory_dc);
+    if (chart->device.memory_dc) {
+        zel3d_select_stock_objects(chart->device.memory_dc);
+        if (chart->memory_dc_original_bitmap) SelectObject(chart->device.memory_dc, chart->memory_dc_original_bitmap);
+        DeleteDC(chart->device.memory_dc);
     }
     if (chart->offscreen_bitmap) DeleteObject(chart->offscreen_bitmap);
-    chart->memory_dc = nullptr;
+    chart->device.memory_dc = nullptr;
     chart->memory_dc_original_bitmap = nullptr;
     chart->offscreen_bitmap = nullptr;
     chart->offscreen_valid = 0;
@@ -52,7 +52,7 @@ bool DcMatchesOffscreen(Zel3dChart* chart, HDC dc) {
     GetViewportExtEx(dc, &viewport_extent);
     if (window_extent.cx != viewport_extent.cx || window_extent.cy != viewport_extent.cy) return false;
     for (int cap : {RASTERCAPS, COLORRES, BITSPIXEL, SIZEPALETTE})
-        if (GetDeviceCaps(dc, cap) != GetDeviceCaps(chart->memory_dc, cap)) return false;
+        if (GetDeviceCaps(dc, cap) != GetDeviceCaps(chart->device.memory_dc, cap)) return false;
     return true;
 }
 
@@ -85,7 +85,7 @@ public:
     PaintScope& operator=(const PaintScope&) = delete;
     ~PaintScope() {
         if (began_) EndPaint(window_, &paint_);
-        chart_->draw_dc = chart_->front_dc = nullptr;
+        chart_->device.draw_dc = chart_->device.front_dc = nullptr;
         chart_->double_buffer = double_buffer_;
         SetRectEmpty(&chart_->update_rect);
         chart_->painting = 0;
@@ -111,15 +111,15 @@ void Paint(Zel3dChart* chart, HWND window, HDC caller_dc) {
             chart->double_buffer = 0;
             chart->offscreen_valid = 0;
         }
-        chart->front_dc = caller_dc;
+        chart->device.front_dc = caller_dc;
         Zel3dInitDC(chart, caller_dc);
         if (zel3d_is_metafile_dc(caller_dc)) chart->damage_mask = kDamageAll;
         zel3d_repaint(chart, 0);
         ValidatePainted(window, caller_dc);
     } else {
-        chart->front_dc = scope.Begin();
-        if (chart->front_dc) {
-            Zel3dInitDC(chart, chart->front_dc);
+        chart->device.front_dc = scope.Begin();
+        if (chart->device.front_dc) {
+            Zel3dInitDC(chart, chart->device.front_dc);
             zel3d_repaint(chart, 0);
         }
     }
@@ -355,10 +355,10 @@ ZEL3D_API LRESULT CALLBACK Zel3dWndProc(HWND window, UINT message, WPARAM wParam
         if (reinterpret_cast<HWND>(wParam) != window && chart->palette) zel3d_realize_palette(chart, 1);
         break;
     case WM_PRINTCLIENT:
-        chart->front_dc = reinterpret_cast<HDC>(wParam);
-        Zel3dInitDC(chart, chart->front_dc);
+        chart->device.front_dc = reinterpret_cast<HDC>(wParam);
+        Zel3dInitDC(chart, chart->device.front_dc);
         zel3d_repaint(chart, kDamageAll);
-        chart->draw_dc = chart->front_dc = nullptr;
+        chart->device.draw_dc = chart->device.front_dc = nullptr;
         break;
     default:
         break;
