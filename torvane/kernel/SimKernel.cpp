@@ -509,6 +509,9 @@ private:
         out.referenceMass = volume * 4.3572425e-05f;
         float dpLast = 0.0f, dtLast = 0.0f, dmLast = 0.0f;
         float intakeMass = 0.0f, work = 0.0f, ram = 0.0f;
+        // Fuel energy of the charge so far; it changes only with the intake mass.
+        const float fuelShare = k.mixtureRatio + 1.0f;
+        float fuelEnergy = intakeMass / fuelShare * k.heatingValue;
         float intakePort = 0.0f, exhaustPort = 0.0f;
 
         while (theta <= endAngle) {
@@ -546,6 +549,7 @@ private:
                 sonicTerm_ = flow.sonicTerm;
                 portDensity_ = intakePort * 144.0f / (upstreamTemperature * kGasConstantMechanical);
                 intakeMass += dmIn * dTheta;
+                fuelEnergy = intakeMass / fuelShare * k.heatingValue;
             }
             float dmEx = 0.0f;
             if (exhaustOpen) {
@@ -570,7 +574,6 @@ private:
             if (theta > 710.0f && theta < 770.0f)
                 burnRate =
                     0.026179938783333336f * std::sin((theta - 710.0f) * 0.052359877566666664f);
-            const float fuelEnergy = intakeMass / (k.mixtureRatio + 1.0f) * k.heatingValue;
 
             const float z = cv * kCvToPressure;
             const float dm = dmIn - dmEx;
