@@ -61,10 +61,13 @@ HWND OpenPopup() {
 
 // Runs steps one after the other from a thread timer, which also fires
 // inside the modal loops of pop-up menus; each step may check what the
-// previous input did and give the next input.
+// previous input did and give the next input. Past its deadline the script
+// ends any menu still open, so that a failing step fails the test instead
+// of leaving it in a pop-up's loop.
 class Script {
 public:
-    explicit Script(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
+    explicit Script(std::vector<std::function<void()>> steps, DWORD timeoutMs = 12000)
+        : steps_(std::move(steps)), deadline_(::GetTickCount() + timeoutMs) {
         current_ = this;
         timer_ = ::SetTimer(nullptr, 0, 250, &Script::Tick);
     }
@@ -73,11 +76,19 @@ public:
         current_ = nullptr;
     }
     bool Done() const { return next_ >= steps_.size(); }
+    bool TimedOut() const { return timedOut_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         Script* self = current_;
-        if (self == nullptr || self->running_ || self->Done()) return;
+        if (self == nullptr) return;
+        if (static_cast<LONG>(::GetTickCount() - self->deadline_) > 0) {
+            self->timedOut_ = true;
+            self->next_ = self->steps_.size();
+            ::EndMenu();
+            return;
+        }
+        if (self->running_ || self->Done()) return;
         self->running_ = true;
         const size_t step = self->next_++;
         self->steps_[step]();  // may enter a modal loop, in which ticks go on
@@ -88,6 +99,8 @@ private:
     std::vector<std::function<void()>> steps_;
     size_t next_ = 0;
     bool running_ = false;
+    bool timedOut_ = false;
+    DWORD deadline_;
     UINT_PTR timer_ = 0;
 };
 Script* Script::current_ = nullptr;
@@ -212,6 +225,7 @@ TEST_F(MenuBarTest, KeyboardDrivesTheMenus) {
     Loop([] { return false; }, 300);  // the chosen command's message
     ::EndMenu();
     EXPECT_TRUE(finished);
+    EXPECT_FALSE(script.TimedOut());
     for (const std::string& failure : failures) ADD_FAILURE() << failure;
     EXPECT_EQ(frame_->saves, 1);  // "&Save" chosen by its letter
     if (popupShot.width() > 0) popupShot.SavePng("menubar-options.png");
@@ -238,6 +252,7 @@ TEST_F(MenuBarTest, AClickOnAMenuButtonOpensItsPopup) {
     Loop([] { return false; }, 300);
     ::EndMenu();
     EXPECT_TRUE(finished);
+    EXPECT_FALSE(script.TimedOut());
     for (const std::string& failure : failures) ADD_FAILURE() << failure;
     EXPECT_EQ(frame_->setups, 1);
     EXPECT_FALSE(file->m_nStyle & SEC_TBBS_PRESSED);
