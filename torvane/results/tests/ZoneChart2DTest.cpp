@@ -135,9 +135,17 @@ TEST_F(ZoneChartFixture, PistonSpeedBandsLieBehindTheCurveWithTheirLabels) {
     const POINT top_left = At(0, 500), top_right = At(11000, 500);
     const RECT strip_row = {top_left.x, top_left.y - 30, top_right.x, top_left.y - 3};
     EXPECT_GT(Black(p, strip_row), 100);
+    // Inside the strip's frame (its size follows the chart font).
+    HDC dc = ::GetDC(owner.chart.m_hWnd);
+    HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    int gap = 0, strip = 0;
+    owner.chart.GetZoneStripMetrics(dc, gap, strip);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(owner.chart.m_hWnd, dc);
+    const LONG inside_top = top_left.y - gap - strip + 2, inside_bottom = top_left.y - gap - 1;
     const POINT bound = At(8620.7, 500);
-    EXPECT_GT(Black(p, RECT{bound.x - 14, top_left.y - 18, bound.x + 14, top_left.y - 6}), 5);  // "5000"
-    EXPECT_EQ(Black(p, RECT{top_right.x - 14, top_left.y - 18, top_right.x - 2, top_left.y - 6}), 0);
+    EXPECT_GT(Black(p, RECT{bound.x - 14, inside_top, bound.x + 14, inside_bottom}), 5);  // "5000"
+    EXPECT_EQ(Black(p, RECT{top_right.x - 14, inside_top, top_right.x - 2, inside_bottom}), 0);
     // The preset's name above the strip.
     EXPECT_GT(Black(p, RECT{top_left.x, 0, top_right.x, top_left.y - 20}), 30);
 }

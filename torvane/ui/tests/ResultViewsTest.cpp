@@ -12,6 +12,7 @@
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
 #include "common/tests/ScratchFile.h"
+#include "toolkit/ColorWell.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/ResultsResources.h"
 #include "torvane/results/ResultCurveCatalogue.h"
@@ -606,6 +607,28 @@ TEST_F(ResultViewsTest, TheGraphShowsTheSettingsItsEngineFileKept) {
     // An edit through the menu goes back into the document's record.
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_Y_FIRST + 1);
     EXPECT_EQ(2, read->GetChartSettings(kFirstChartView).y.curveIndex);
+}
+
+TEST_F(ResultViewsTest, AColourPickedInAWellAppliesWithoutClosingTheSheet) {
+    ResultPanesFrame* frame = Show(doc_);
+    bool openAfterApply = false;
+    int appliedColor = -1;
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowPage(sheet, 2);
+        ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
+        // The well's grid hands the picked colour to its button.
+        ::SendMessage(::GetDlgItem(page, IDC_ZONE_COLOR_FIRST + 1), WM_SEC_COLORCHOSEN, 0, 0x0000FF);
+        Press(sheet, ID_APPLY_NOW);
+        openAfterApply = ::IsWindow(sheet) && ::IsWindowVisible(sheet);
+        appliedColor = frame->graph->GetChart().GetZoneSettings().zones[1].GetColor();
+        Press(sheet, IDCANCEL);
+    });
+    testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
+    EXPECT_TRUE(openAfterApply);
+    EXPECT_EQ(0x0000FF, appliedColor);
+    const ZoneSettings& zones = doc_->GetChartSettings(kFirstChartView).zones;
+    EXPECT_EQ(kPistonSpeedZonePreset, zones.preset);  // applied, and Cancel took nothing back
+    EXPECT_EQ(0x0000FF, zones.zones[1].GetColor());
 }
 
 }  // namespace
