@@ -1,6 +1,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include "HostCommand.h"
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
 
@@ -138,4 +139,43 @@ TEST(Helpers, TypeTextAndClickReachControls) {
     Click(check);
     EXPECT_EQ(SendMessageA(check, BM_GETCHECK, 0, 0), BST_CHECKED);
     DestroyWindow(wnd);
+}
+
+TEST(HostCommand, RunsAHostShellCommandAndReturnsItsOutputAndStatus) {
+    // Quotes, backslashes and dollars reach the shell as written.
+    HostCommandResult echo = RunHostCommand("printf '%s|' \"a b\" 'c\\\"d' x\\\\y; echo $((6*7))", 30000);
+    ASSERT_TRUE(echo.finished) << echo.output;
+    EXPECT_EQ(echo.exitCode, 0);
+    EXPECT_EQ(echo.output, "a b|c\\\"d|x\\y|42\n");
+    // A failing command's status and error output come back.
+    HostCommandResult failing = RunHostCommand("echo gone >&2; exit 3", 30000);
+    ASSERT_TRUE(failing.finished);
+    EXPECT_EQ(failing.exitCode, 3);
+    EXPECT_FALSE(failing.Succeeded());
+    EXPECT_EQ(failing.output, "gone\n");
+}
+
+TEST(HostCommand, FilesAreSharedThroughTheScratchFolder) {
+    std::string scratch = HostScratchDir();
+    ASSERT_FALSE(scratch.empty());
+    EXPECT_EQ(scratch[0], '/');
+    std::string expected = EnvironmentValue("TEST_SCRATCH_DIR");
+    if (!expected.empty()) {
+        EXPECT_EQ(scratch, expected);
+    }
+    // A file the host writes is read here through its Windows path, and back.
+    std::string unixFile = scratch + "/shared file.txt";
+    ASSERT_TRUE(RunHostCommand("echo from the host > '" + unixFile + "'").Succeeded());
+    std::string windowsFile = WindowsPathOf(unixFile);
+    EXPECT_EQ(windowsFile.substr(0, 3), "Z:\\");
+    EXPECT_NE(GetFileAttributesA(windowsFile.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(UnixPathOf(windowsFile), unixFile);
+    EXPECT_EQ(RunHostCommand("cat '" + unixFile + "'").output, "from the host\n");
+    EXPECT_TRUE(DeleteFileA(windowsFile.c_str()));
+    // Wine's temporary folder has a Unix path too.
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    std::string tempUnix = UnixPathOf(temp);
+    ASSERT_FALSE(tempUnix.empty());
+    EXPECT_TRUE(RunHostCommand("test -d '" + tempUnix + "'").Succeeded());
 }
