@@ -334,6 +334,7 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
 // Closing
 
 void CFrameWnd::OnClose() {
+    if (m_lpfnCloseProc != nullptr) m_lpfnCloseProc(this);
     CWinApp* app = AfxGetApp();
     if (app != nullptr && app->m_pMainWnd == this) {
         // The main window goes with all documents, once each was offered a save.
@@ -355,6 +356,7 @@ void CFrameWnd::OnClose() {
 }
 
 void CFrameWnd::OnDestroy() {
+    if (m_lpfnCloseProc != nullptr) m_lpfnCloseProc(this);
     // Menus shared by the documents' frames outlive this window.
     if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) != m_hMenuDefault) ::SetMenu(m_hWnd, m_hMenuDefault);
     CWnd::OnDestroy();

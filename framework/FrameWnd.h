@@ -115,6 +115,10 @@ public:
     // Print preview enters (preview TRUE) or leaves: the default hides the
     // menu while in preview and restores it afterwards.
     virtual void OnSetPreviewMode(BOOL preview, CPrintPreviewState* state);
+    // Set while print preview is up, to end it. The frame calls it before it
+    // closes or goes, and a view of the frame before it goes, so the preview
+    // ends (its job's OnEndPrinting included) once, while all is still there.
+    void (*m_lpfnCloseProc)(CFrameWnd* frame) = nullptr;
 
     // Bars. The bar with id `id` among the frame's children, or null.
     CControlBar* GetControlBar(UINT id) const;

@@ -121,6 +121,10 @@ IMPLEMENT_DYNAMIC(CPreviewView, CView)
 BEGIN_MESSAGE_MAP(CPreviewView, CView)
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
+    ON_WM_DESTROY()
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+    ON_WM_MOUSEWHEEL()
     ON_COMMAND(AFX_ID_PREVIEW_CLOSE, OnPreviewClose)
     ON_COMMAND(AFX_ID_PREVIEW_PRINT, OnPreviewPrint)
     ON_COMMAND(AFX_ID_PREVIEW_NEXT, OnNextPage)
@@ -139,6 +143,21 @@ void CView::OnFilePrintPreview() {
     ASSERT(info->m_pPD->m_pd.hDC != nullptr);
     auto* preview = new CPreviewView;
     if (!preview->Start(this, info.release())) AfxMessageBox("The print preview could not be shown.", MB_ICONEXCLAMATION);
+}
+
+namespace {
+
+// The frame's close procedure while a preview is up.
+void ClosePreviewOf(CFrameWnd* frame) {
+    if (CPreviewView* preview = CPreviewView::InFrame(frame)) preview->Close();
+    else frame->m_lpfnCloseProc = nullptr;
+}
+
+}  // namespace
+
+CPreviewView* CPreviewView::InFrame(CFrameWnd* frame) {
+    CWnd* pane = CWnd::FromHandlePermanent(::GetDlgItem(frame->m_hWnd, AFX_IDW_PANE_FIRST));
+    return pane && pane->IsKindOf(RUNTIME_CLASS(CPreviewView)) ? static_cast<CPreviewView*>(pane) : nullptr;
 }
 
 CPreviewView::~CPreviewView() {
@@ -178,6 +197,7 @@ BOOL CPreviewView::Start(CView* printView, CPrintInfo* info) {
     m_state.hWndPane = ::GetDlgItem(m_pFrame->m_hWnd, AFX_IDW_PANE_FIRST);
     if (m_state.hWndPane == m_hWnd) m_state.hWndPane = nullptr;  // the frame had no pane
     m_pFrame->OnSetPreviewMode(TRUE, &m_state);
+    m_pFrame->m_lpfnCloseProc = ClosePreviewOf;
     if (m_state.hWndPane) {
         ::SetWindowLongPtrA(m_state.hWndPane, GWLP_ID, kHiddenPaneId);
         ::ShowWindow(m_state.hWndPane, SW_HIDE);
@@ -191,6 +211,16 @@ BOOL CPreviewView::Start(CView* printView, CPrintInfo* info) {
 
 void CPreviewView::Close() {
     CFrameWnd* frame = m_pFrame;
+    EndPreview();
+    DestroyWindow();  // deletes this
+    if (frame) frame->RecalcLayout();
+}
+
+void CPreviewView::EndPreview() {
+    CFrameWnd* frame = m_pFrame;
+    if (frame == nullptr) return;
+    m_pFrame = nullptr;
+    frame->m_lpfnCloseProc = nullptr;
     m_pPrintView->OnEndPrinting(&m_printerDC, m_pInfo);
     if (m_state.hWndPane) {
         ::SetWindowLongPtrA(m_hWnd, GWLP_ID, kHiddenPaneId + 1);
@@ -199,8 +229,11 @@ void CPreviewView::Close() {
     }
     frame->OnSetPreviewMode(FALSE, &m_state);
     frame->SetActiveView(m_state.pViewActiveOld);
-    DestroyWindow();  // deletes this
-    frame->RecalcLayout();
+}
+
+void CPreviewView::OnDestroy() {
+    EndPreview();  // the preview window went without Close
+    CView::OnDestroy();
 }
 
 UINT CPreviewView::LastPage() const {
@@ -213,23 +246,123 @@ UINT CPreviewView::PagesShown() const {
     return m_pInfo->m_nCurPage < LastPage() ? 2 : 1;
 }
 
-CRect CPreviewView::GetPageRect(UINT index) const {
-    CRect client;
-    GetClientRect(&client);
-    client.top += kButtonRowHeight;
+CRect CPreviewView::PageArea() const {
+    CRect area;
+    GetClientRect(&area);
+    DWORD style = GetStyle();
+    if (style & WS_VSCROLL) area.right += ::GetSystemMetrics(SM_CXVSCROLL);
+    if (style & WS_HSCROLL) area.bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    area.top += kButtonRowHeight;
+    return area;
+}
+
+namespace {
+
+int ColumnWidth(const CRect& area, UINT columns) {
+    return (area.Width() - kPageMargin * static_cast<int>(columns + 1)) / static_cast<int>(columns);
+}
+
+}  // namespace
+
+CSize CPreviewView::PageSize() const {
+    CRect area = PageArea();
     UINT columns = (m_nZoom > 1 || m_nPages == 1) ? 1 : 2;
-    int width = (client.Width() - kPageMargin * static_cast<int>(columns + 1)) / static_cast<int>(columns);
-    int height = client.Height() - 2 * kPageMargin;
-    if (width <= 0 || height <= 0 || m_sizePrinterPage.cx <= 0 || m_sizePrinterPage.cy <= 0) return CRect();
+    int width = ColumnWidth(area, columns);
+    int height = area.Height() - 2 * kPageMargin;
+    if (width <= 0 || height <= 0 || m_sizePrinterPage.cx <= 0 || m_sizePrinterPage.cy <= 0) return CSize(0, 0);
     // The page fitted to its column, then zoomed.
     double scale = std::min(static_cast<double>(width) / m_sizePrinterPage.cx,
                             static_cast<double>(height) / m_sizePrinterPage.cy) *
                    m_nZoom;
-    int cx = static_cast<int>(m_sizePrinterPage.cx * scale);
-    int cy = static_cast<int>(m_sizePrinterPage.cy * scale);
-    int left = client.left + kPageMargin + static_cast<int>(index) * (width + kPageMargin);
-    if (m_nZoom == 1) left += (width - cx) / 2;
-    return CRect(left, client.top + kPageMargin, left + cx, client.top + kPageMargin + cy);
+    return CSize(static_cast<int>(m_sizePrinterPage.cx * scale), static_cast<int>(m_sizePrinterPage.cy * scale));
+}
+
+CRect CPreviewView::GetPageRect(UINT index) const {
+    CSize size = PageSize();
+    if (size.cx <= 0 || size.cy <= 0) return CRect();
+    CRect area = PageArea();
+    UINT columns = (m_nZoom > 1 || m_nPages == 1) ? 1 : 2;
+    int width = ColumnWidth(area, columns);
+    int left = area.left + kPageMargin + static_cast<int>(index) * (width + kPageMargin);
+    if (m_nZoom == 1) left += (width - size.cx) / 2;
+    CRect page(left, area.top + kPageMargin, left + size.cx, area.top + kPageMargin + size.cy);
+    page.OffsetRect(-m_scroll.x, -m_scroll.y);
+    return page;
+}
+
+void CPreviewView::UpdateScrollBars() {
+    if (m_bUpdatingBars) return;  // showing a bar resizes the view
+    m_bUpdatingBars = TRUE;
+    CRect area = PageArea();
+    CSize page = PageSize();
+    CSize content(page.cx + 2 * kPageMargin, page.cy + 2 * kPageMargin);
+    bool horizontal = false, vertical = false;
+    if (m_nZoom > 1 && page.cx > 0) {
+        // A bar takes room from the other direction.
+        horizontal = content.cx > area.Width();
+        vertical = content.cy > area.Height();
+        if (horizontal && !vertical) vertical = content.cy > area.Height() - ::GetSystemMetrics(SM_CYHSCROLL);
+        if (vertical && !horizontal) horizontal = content.cx > area.Width() - ::GetSystemMetrics(SM_CXVSCROLL);
+    }
+    CSize visible(area.Width() - (vertical ? ::GetSystemMetrics(SM_CXVSCROLL) : 0),
+                  area.Height() - (horizontal ? ::GetSystemMetrics(SM_CYHSCROLL) : 0));
+    m_scroll.x = horizontal ? std::max(0L, std::min(m_scroll.x, static_cast<LONG>(content.cx - visible.cx))) : 0;
+    m_scroll.y = vertical ? std::max(0L, std::min(m_scroll.y, static_cast<LONG>(content.cy - visible.cy))) : 0;
+    ::ShowScrollBar(m_hWnd, SB_HORZ, horizontal);
+    ::ShowScrollBar(m_hWnd, SB_VERT, vertical);
+    auto set = [this](int bar, int range, int pageSize, int position) {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMax = range - 1;
+        info.nPage = static_cast<UINT>(std::max(pageSize, 1));
+        info.nPos = position;
+        ::SetScrollInfo(m_hWnd, bar, &info, TRUE);
+    };
+    if (horizontal) set(SB_HORZ, content.cx, visible.cx, m_scroll.x);
+    if (vertical) set(SB_VERT, content.cy, visible.cy, m_scroll.y);
+    m_bUpdatingBars = FALSE;
+}
+
+void CPreviewView::ScrollPage(int bar, UINT code) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    if (!(GetStyle() & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL)) || !::GetScrollInfo(m_hWnd, bar, &info)) return;
+    const int page = static_cast<int>(info.nPage);
+    const int line = std::max(page / 10, 1);
+    int position = info.nPos;
+    switch (code) {
+    case SB_LINEUP: position -= line; break;
+    case SB_LINEDOWN: position += line; break;
+    case SB_PAGEUP: position -= page; break;
+    case SB_PAGEDOWN: position += page; break;
+    case SB_TOP: position = 0; break;
+    case SB_BOTTOM: position = info.nMax; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    default: return;
+    }
+    position = std::max(0, std::min(position, info.nMax - page + 1));
+    LONG& scroll = bar == SB_HORZ ? m_scroll.x : m_scroll.y;
+    if (scroll == position) return;
+    scroll = position;
+    ::SetScrollPos(m_hWnd, bar, position, TRUE);
+    Invalidate(FALSE);
+}
+
+void CPreviewView::OnHScroll(UINT code, UINT, CScrollBar* scrollBar) {
+    if (scrollBar == nullptr) ScrollPage(SB_HORZ, code);
+}
+
+void CPreviewView::OnVScroll(UINT code, UINT, CScrollBar* scrollBar) {
+    if (scrollBar == nullptr) ScrollPage(SB_VERT, code);
+}
+
+BOOL CPreviewView::OnMouseWheel(UINT, short delta, CPoint) {
+    for (int notches = delta / WHEEL_DELTA; notches != 0; notches += notches > 0 ? -1 : 1)
+        ScrollPage(SB_VERT, notches > 0 ? SB_LINEUP : SB_LINEDOWN);
+    return TRUE;
 }
 
 BOOL CPreviewView::OnEraseBkgnd(CDC*) { return TRUE; }  // OnDraw covers everything
@@ -248,6 +381,8 @@ void CPreviewView::OnDraw(CDC* dc) {
     dc->SetBkMode(TRANSPARENT);
     dc->DrawText(description, -1, &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 
+    // A scrolled page stays below the button row.
+    dc->IntersectClipRect(&area);
     const UINT first = m_pInfo->m_nCurPage;
     const UINT shown = PagesShown();
     for (UINT index = 0; index < shown; ++index) {
@@ -281,6 +416,7 @@ BOOL CPreviewView::PrintPage(CDC* dc, const CRect& page) {
 
 void CPreviewView::OnSize(UINT type, int cx, int cy) {
     CView::OnSize(type, cx, cy);
+    if (m_pInfo) UpdateScrollBars();
     Invalidate(FALSE);
 }
 
@@ -294,6 +430,7 @@ void CPreviewView::Refresh() {
     enable(AFX_ID_PREVIEW_ZOOMOUT, m_nZoom > 1);
     ::SetDlgItemTextA(m_hWnd, AFX_ID_PREVIEW_NUMPAGE, m_nPages == 1 ? "Two Page" : "One Page");
     m_pInfo->m_nNumPreviewPages = m_nPages;
+    UpdateScrollBars();
     Invalidate(FALSE);
 }
 
@@ -324,10 +461,12 @@ void CPreviewView::OnNumPages() {
 
 void CPreviewView::OnZoomIn() {
     if (m_nZoom < kMaxZoom) ++m_nZoom;
+    m_scroll = CPoint(0, 0);  // a new zoom shows the page from its top-left corner
     Refresh();
 }
 
 void CPreviewView::OnZoomOut() {
     if (m_nZoom > 1) --m_nZoom;
+    m_scroll = CPoint(0, 0);
     Refresh();
 }

@@ -6,7 +6,9 @@
 // Next Page, Prev Page, One Page/Two Page, Zoom In, Zoom Out, Close) above
 // one or two pages. Each page is drawn by the previewed view's own
 // OnPrepareDC and OnPrint on a DC whose attribute DC is the printer's and
-// whose output is the screen, scaled from the printer's page.
+// whose output is the screen, scaled from the printer's page. A zoomed page
+// larger than the view scrolls. The preview ends, its job's OnEndPrinting
+// once, by Close, Print, or the frame, the document or the view going.
 #pragma once
 
 #include <windows.h>
@@ -46,6 +48,8 @@ public:
     // Leaves preview: the pane, the active view and the menu come back and
     // the preview window goes (the object deletes itself).
     void Close();
+    // The preview shown in `frame`, or null.
+    static CPreviewView* InFrame(CFrameWnd* frame);
 
     // Zoom levels: 1 is the page fitted to the window.
     enum { kMaxZoom = 3 };
@@ -53,13 +57,19 @@ public:
     UINT GetPageCount() const { return m_nPages; }
     int GetZoom() const { return m_nZoom; }
     CView* GetPrintView() const { return m_pPrintView; }
-    // The screen rectangle of the `index`th page shown (0 or 1).
+    // The screen rectangle of the `index`th page shown (0 or 1), scrolled.
     CRect GetPageRect(UINT index) const;
+    // How far a zoomed page is scrolled (0, 0 when it fits the view).
+    CPoint GetPageScroll() const { return m_scroll; }
 
     void OnDraw(CDC* dc) override;
 
     afx_msg void OnSize(UINT type, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
+    afx_msg void OnDestroy();
+    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* scrollBar);
+    afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* scrollBar);
+    afx_msg BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
     afx_msg void OnPreviewClose();
     afx_msg void OnPreviewPrint();
     afx_msg void OnNextPage();
@@ -71,8 +81,19 @@ public:
 protected:
     ~CPreviewView() override;
 
-    // Shows the current page(s): button states, page text, repaint.
+    // Ends the job and gives the frame back its pane, active view and menu;
+    // does nothing the second time.
+    void EndPreview();
+    // Shows the current page(s): button states, scroll bars, page text, repaint.
     void Refresh();
+    // The area below the button row, as if no scroll bar were shown.
+    CRect PageArea() const;
+    // The size of a page as shown at the current zoom.
+    CSize PageSize() const;
+    // Scroll bars only where the zoomed page is larger than the view.
+    void UpdateScrollBars();
+    // Moves the page by a scroll-bar action on `bar` (SB_HORZ, SB_VERT).
+    void ScrollPage(int bar, UINT code);
     // Draws page m_nCurPage of the job into `page` (screen pixels of `dc`)
     // through the print view; FALSE when OnPrepareDC ends the job there.
     BOOL PrintPage(CDC* dc, const CRect& page);
@@ -90,6 +111,8 @@ protected:
     UINT m_nPages = 1;
     int m_nZoom = 1;
     CSize m_sizePrinterPage;
+    CPoint m_scroll;
+    BOOL m_bUpdatingBars = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,9 +1,28 @@
 #include "Printing.h"
 
+#include <cstring>
+
 #include "DC.h"
 
 const char kNoPrinterMessage[] =
     "No printer is available. Install a printer, or choose one that works, and try again.";
+
+HGLOBAL AfxCopyGlobalMemory(HGLOBAL source) {
+    if (source == nullptr) return nullptr;
+    SIZE_T size = ::GlobalSize(source);
+    const void* from = ::GlobalLock(source);
+    if (from == nullptr) return nullptr;
+    HGLOBAL copy = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    if (void* to = copy ? ::GlobalLock(copy) : nullptr) {
+        std::memcpy(to, from, size);
+        ::GlobalUnlock(copy);
+    } else if (copy) {
+        ::GlobalFree(copy);
+        copy = nullptr;
+    }
+    ::GlobalUnlock(source);
+    return copy;
+}
 
 // CPrintDialog
 

@@ -98,3 +98,7 @@ public:
 
 // Shown when a job cannot reach a printer.
 extern const char kNoPrinterMessage[];
+
+// A copy of a global memory block (a DEVMODE or DEVNAMES record), owned by
+// the caller; null for null.
+HGLOBAL AfxCopyGlobalMemory(HGLOBAL source);

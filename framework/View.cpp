@@ -41,6 +41,7 @@ int CView::OnCreate(LPCREATESTRUCT cs) {
 
 void CView::OnDestroy() {
     CFrameWnd* frame = GetParentFrame();
+    if (frame != nullptr && frame->m_lpfnCloseProc != nullptr) frame->m_lpfnCloseProc(frame);
     if (frame != nullptr && frame->GetActiveView() == this) frame->SetActiveView(nullptr, FALSE);
     CWnd::OnDestroy();
 }

@@ -128,12 +128,15 @@ BOOL CView::DoPreparePrinting(CPrintInfo* info) {
     if (pd.nMinPage > pd.nMaxPage) pd.nMaxPage = pd.nMinPage;
     pd.nFromPage = pd.nMinPage;
     pd.nToPage = pd.nMaxPage;
+    // The job prints on the application's printer unless the view named one.
+    CWinApp* app = AfxGetApp();
+    if (!pd.hDevNames && app) app->GetPrinterDeviceDefaults(&pd);
     if (info->m_bDirect || info->m_bPreview) {
         if (!pd.hDevNames && !dialog->GetDefaults()) {
             AfxMessageBox(kNoPrinterMessage, MB_ICONEXCLAMATION);
             return FALSE;
         }
-    } else if (dialog->DoModal() != IDOK) {
+    } else if ((app ? app->DoPrintDialog(dialog) : dialog->DoModal()) != IDOK) {
         // A cancel says nothing; a dialog that could not find a printer does.
         if (::CommDlgExtendedError() != 0) AfxMessageBox(kNoPrinterMessage, MB_ICONEXCLAMATION);
         return FALSE;

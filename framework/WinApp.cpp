@@ -72,6 +72,7 @@ CWinApp::CWinApp(LPCSTR appName) : m_hInstance(AfxGetInstanceHandle()) {
 }
 
 CWinApp::~CWinApp() {
+    SelectPrinter(nullptr, nullptr);
     delete m_pRecentFileList;
     for (POSITION at = templates_.GetHeadPosition(); at;)
         delete static_cast<CDocTemplate*>(templates_.GetNext(at));

@@ -10,12 +10,16 @@
 // the Windows folder.
 #pragma once
 
+#include <windows.h>
+#include <commdlg.h>
+
 #include "Lists.h"
 #include "RecentFileList.h"
 #include "WinThread.h"
 
 class CDocTemplate;
 class CDocument;
+class CPrintDialog;
 class CCmdUI;
 class CCommandLineInfo;
 
@@ -100,10 +104,26 @@ public:
     // The message box behind AfxMessageBox.
     virtual int DoMessageBox(LPCSTR text, UINT type, UINT helpId);
 
+    // The printer every job uses: the one last chosen in Print Setup or a
+    // print dialog, else the default printer. The application owns the two
+    // records; dialogs and jobs get copies.
+    HGLOBAL m_hDevMode = nullptr;
+    HGLOBAL m_hDevNames = nullptr;
+    // Fills `pd` with copies of the application's printer (the default
+    // printer the first time); FALSE when there is no printer.
+    BOOL GetPrinterDeviceDefaults(PRINTDLGA* pd);
+    // Shows a print or print set-up dialog on the application's printer;
+    // on OK the printer and settings chosen become the application's.
+    virtual INT_PTR DoPrintDialog(CPrintDialog* dialog);
+    // Makes these records (owned from now on) the application's printer.
+    void SelectPrinter(HGLOBAL devNames, HGLOBAL devMode);
+
     // Command handlers.
     afx_msg void OnFileNew();
     afx_msg void OnFileOpen();
     afx_msg void OnAppExit();
+    // The print set-up dialog (ID_FILE_PRINT_SETUP).
+    afx_msg void OnFilePrintSetup();
     afx_msg BOOL OnOpenRecentFile(UINT id);
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* cmdUI);
 
