@@ -1,28 +1,26 @@
 // The test set-up's PDF printer seen from a test: where its files appear,
-// waiting for a job's file, and reading it with the Unix PDF tools (Wine
-// starts Unix programs as they are).
+// waiting for a job's file, and reading it with the host's PDF tools (see
+// HostCommand.h).
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 #include <vector>
-
-#include <windows.h>
 
 namespace testing_harness {
 
 // The folder the PDF printer writes to (a Unix path), or empty.
 std::string PrinterOutputDir();
-// "Z:" and backslashes: the Windows path of a Unix path.
-std::string WindowsPath(const std::string& unixPath);
-bool FileExists(const std::string& windowsPath);
-std::string ReadFile(const std::string& windowsPath);
-// Runs a Unix shell command and waits for it to create `doneFile`.
-bool RunUnix(const std::string& command, const std::string& doneFile, DWORD timeoutMs);
 // The PDF the printer made of the job `name` (its Unix path), or empty when
 // none appeared in time. The printer names the file after the job.
 std::string WaitForPdf(const std::string& dir, const std::string& name, DWORD timeoutMs);
 // A job name no other test process uses.
 std::string UniqueJobName(const std::string& prefix);
+// What pdfinfo says of a PDF (empty on failure, which is reported).
+std::string PdfInfo(const std::string& pdf);
+// The "Pages:" count of pdfinfo's text, -1 when there is none.
+int PdfPageCount(const std::string& info);
 // The text of each page of a PDF (pdftotext -layout), or nothing on failure.
 std::vector<std::string> PdfPageTexts(const std::string& pdf);
 
