@@ -1,15 +1,17 @@
 // Charts in real windows: the owner's drawing over the chart after each
 // paint (zones that keep the curves visible), mapping before the first
-// paint, repaint batching, and printing into the PDF printer (whose file
-// check_printed_chart.py examines).
+// paint, repaint batching, and printing into the PDF printer (whose page
+// the host's PDF tools turn back into pixels).
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commdlg.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "ChartPictures.h"
+#include "HostCommand.h"
 #include "OwnerWindow.h"
 
 using namespace zel2d_test;
@@ -61,6 +63,40 @@ void PaintZone(ZELCHART chart, HDC dc) {
     SelectObject(dc, old_brush);
     SelectObject(dc, old_pen);
     DeleteObject(brush);
+}
+
+// The pixels of a binary 8-bit PPM file (P6); empty when it is not one.
+Pixels ReadPpm(const std::string& path) {
+    std::string bytes;
+    if (FILE* file = fopen(path.c_str(), "rb")) {
+        char buffer[65536];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
+        fclose(file);
+    }
+    // The header: four fields between blanks, with # comments to the line's end.
+    std::string fields[4];
+    size_t at = 0;
+    for (std::string& field : fields) {
+        for (;;) {
+            while (at < bytes.size() && isspace(static_cast<unsigned char>(bytes[at]))) ++at;
+            if (at < bytes.size() && bytes[at] == '#') at = bytes.find('\n', at);
+            else break;
+            if (at == std::string::npos) return Pixels();
+        }
+        while (at < bytes.size() && !isspace(static_cast<unsigned char>(bytes[at]))) field += bytes[at++];
+    }
+    ++at;  // the one blank before the samples
+    const int width = atoi(fields[1].c_str()), height = atoi(fields[2].c_str());
+    if (fields[0] != "P6" || fields[3] != "255" || width <= 0 || height <= 0 ||
+        bytes.size() < at + size_t(width) * height * 3)
+        return Pixels();
+    Pixels pixels(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x, at += 3)
+            pixels.At(x, y) = (unsigned(static_cast<unsigned char>(bytes[at])) << 16) |
+                              (unsigned(static_cast<unsigned char>(bytes[at + 1])) << 8) |
+                              static_cast<unsigned char>(bytes[at + 2]);
+    return pixels;
 }
 
 }  // namespace
@@ -195,9 +231,7 @@ TEST(ChartWindow, PrintsThroughPaintWithThePrintersDc) {
     });
 
     const std::string unix_folder = output;
-    std::string folder = "Z:" + unix_folder;
-    for (char& ch : folder)
-        if (ch == '/') ch = '\\';
+    const std::string folder = testing_harness::WindowsPathOf(unix_folder);
     auto delete_old = [&] {
         WIN32_FIND_DATAA entry;
         HANDLE search = FindFirstFileA((folder + "\\zelplot2d*.pdf").c_str(), &entry);
@@ -237,8 +271,7 @@ TEST(ChartWindow, PrintsThroughPaintWithThePrintersDc) {
     ZelUnmap(c.chart.get(), 1, 10, 0, &screen_corner);
     EXPECT_EQ(screen_corner.y, 600 - 60 - 1);  // the graph size set for printing holds on screen too
 
-    // The PDF appears in the printer's folder; it is kept for the check of
-    // its pixels and text (ZEL2D_PRINTED names the copy).
+    // The PDF appears in the printer's folder.
     std::string found;
     PumpUntil(
         [&] {
@@ -246,17 +279,45 @@ TEST(ChartWindow, PrintsThroughPaintWithThePrintersDc) {
             HANDLE search = FindFirstFileA((folder + "\\*.pdf").c_str(), &entry);
             if (search == INVALID_HANDLE_VALUE) return false;
             do {
-                if (strstr(entry.cFileName, "zelplot2d") && entry.nFileSizeLow > 1000) found = folder + "\\" + entry.cFileName;
+                if (strstr(entry.cFileName, "zelplot2d") && entry.nFileSizeLow > 1000) found = entry.cFileName;
             } while (FindNextFileA(search, &entry));
             FindClose(search);
             return !found.empty();
         },
         30000);
     ASSERT_FALSE(found.empty()) << "no PDF in " << folder << " after " << GetTickCount() - started << " ms";
-    char copy[MAX_PATH];
-    if (GetEnvironmentVariableA("ZEL2D_PRINTED", copy, MAX_PATH)) {
-        EXPECT_TRUE(CopyFileA(found.c_str(), copy, FALSE));
-    }
-    DeleteFileA(found.c_str());
     DestroyWindow(window);
+
+    // Its page as pixels, by the host's PDF tools (a file still being written
+    // fails them: tried again): the owner's zone, and both curves still
+    // visible through it, the blue one darkened by the zone's mask.
+    const std::string scratch = testing_harness::HostScratchDir();
+    ASSERT_FALSE(scratch.empty());
+    const std::string image = scratch + "/zelplot2d-printed-" + std::to_string(GetCurrentProcessId());
+    testing_harness::HostCommandResult rendered;
+    for (int attempt = 0; attempt < 20 && !rendered.Succeeded(); ++attempt) {
+        if (attempt > 0) Sleep(500);
+        rendered = testing_harness::RunHostCommand("pdftoppm -r 60 -singlefile '" + unix_folder + "/" + found +
+                                                   "' '" + image + "'");
+    }
+    ASSERT_TRUE(rendered.Succeeded()) << rendered.output;
+    const std::string ppm_path = testing_harness::WindowsPathOf(image + ".ppm");
+    const Pixels page = ReadPpm(ppm_path);
+    DeleteFileA(ppm_path.c_str());
+    DeleteFileA((folder + "\\" + found).c_str());
+    ASSERT_GT(page.width(), 0);
+    int zone = 0, red = 0, blue = 0, masked_blue = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const unsigned c = page.At(x, y);
+            const int r = int(c >> 16), g = int((c >> 8) & 255), b = int(c & 255);
+            if (abs(r - 0xFF) < 12 && abs(g - 0xF3) < 12 && abs(b - 0xBD) < 12) ++zone;
+            else if (r > 200 && g < 60 && b < 60) ++red;
+            else if (r < 60 && g < 60 && b > 0xE0) ++blue;
+            else if (r < 60 && g < 60 && abs(b - 0xBD) < 20) ++masked_blue;
+        }
+    EXPECT_GE(zone, 500);
+    EXPECT_GE(red, 30);
+    EXPECT_GE(blue, 30);
+    EXPECT_GE(masked_blue, 10) << "the zone hides the blue curve";
 }

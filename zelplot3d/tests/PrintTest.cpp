@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "HostCommand.h"
 #include "ImageDecoders.h"
 #include "ModalDriver.h"
 #include "OwnerWindow.h"
@@ -16,28 +17,19 @@
 
 namespace {
 
+using testing_harness::EnvironmentValue;
+using testing_harness::HostScratchDir;
 using testing_harness::ModalDriver;
 using testing_harness::PumpUntil;
+using testing_harness::RunHostCommand;
+using testing_harness::WindowsPathOf;
 using zel3d_test::OwnerWindow;
-
-// A Unix path as this program sees it.
-std::string WindowsPath(const std::string& unix_path) {
-    std::string path = "Z:" + unix_path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-std::string Environment(const char* name) {
-    char value[MAX_PATH] = "";
-    return GetEnvironmentVariableA(name, value, MAX_PATH) ? value : "";
-}
 
 // The newest "Stock graphs" PDF in the printer's folder written since
 // `since`; empty when there is none.
 std::string NewestPdf(const std::string& folder, const FILETIME& since) {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((WindowsPath(folder) + "\\*Stock_graphs*.pdf").c_str(), &found);
+    HANDLE search = FindFirstFileA((WindowsPathOf(folder) + "\\*Stock_graphs*.pdf").c_str(), &found);
     std::string newest;
     FILETIME best = since;
     if (search == INVALID_HANDLE_VALUE) return newest;
@@ -51,22 +43,8 @@ std::string NewestPdf(const std::string& folder, const FILETIME& since) {
     return newest;
 }
 
-// Runs a shell command of the host system and waits for it (up to 60 s).
-bool RunOnHost(const std::string& command, const std::string& done_marker) {
-    std::string line = "/bin/sh -c \"" + command + "; touch '" + done_marker + "'\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return PumpUntil([&] { return zel3d_test::FileExists(WindowsPath(done_marker)); }, 60000);
-}
-
 TEST(Print, OnePageWithTheChartOnThePdfPrinter) {
-    std::string output = Environment("TEST_PRINTER_OUTPUT_DIR");
+    std::string output = EnvironmentValue("TEST_PRINTER_OUTPUT_DIR");
     if (output.empty()) GTEST_SKIP() << "no PDF printer in this test set-up";
     ASSERT_EQ(1, Zel3dRegisterClass(GetModuleHandleA("zelplot3d.dll")));
 
@@ -97,23 +75,26 @@ TEST(Print, OnePageWithTheChartOnThePdfPrinter) {
     std::string pdf;
     ASSERT_TRUE(PumpUntil([&] { return !(pdf = NewestPdf(output, start)).empty(); }, 60000))
         << "no PDF appeared in " << output;
-    // A folder both sides see, in the host's /tmp.
-    zel3d_test::TempFolder work(WindowsPath("/tmp"));
-    std::string unix_work = "/tmp/" + work.path().substr(work.path().find_last_of('\\') + 1);
     // A PDF still being written fails pdfinfo: try until it reads.
     std::string info;
     for (int attempt = 0; attempt < 20 && info.find("Pages:") == std::string::npos; ++attempt) {
-        std::string marker = unix_work + "/done" + std::to_string(attempt);
-        ASSERT_TRUE(RunOnHost("pdfinfo '" + pdf + "' > '" + unix_work + "/info.txt' 2>&1", marker));
-        info = zel3d_test::ReadBytes(work.File("info.txt"));
+        testing_harness::HostCommandResult result = RunHostCommand("pdfinfo '" + pdf + "'");
+        ASSERT_TRUE(result.finished) << result.output;
+        info = result.output;
         if (info.find("Pages:") == std::string::npos) Sleep(500);
     }
     ASSERT_NE(std::string::npos, info.find("Pages:")) << info;
     EXPECT_EQ(1, atoi(info.c_str() + info.find("Pages:") + 6)) << info;
     EXPECT_NE(std::string::npos, info.find("Stock graphs")) << info;
 
-    ASSERT_TRUE(RunOnHost("pdftoppm -r 40 -png -singlefile '" + pdf + "' '" + unix_work + "/page'",
-                          unix_work + "/rendered"));
+    // The page as pixels, in a folder both sides see.
+    std::string scratch = HostScratchDir();
+    ASSERT_FALSE(scratch.empty());
+    zel3d_test::TempFolder work(WindowsPathOf(scratch));
+    std::string unix_work = scratch + "/" + work.path().substr(work.path().find_last_of('\\') + 1);
+    testing_harness::HostCommandResult rendered =
+        RunHostCommand("pdftoppm -r 40 -png -singlefile '" + pdf + "' '" + unix_work + "/page'");
+    ASSERT_TRUE(rendered.Succeeded()) << rendered.output;
     zel3d_test::DecodedImage page =
         zel3d_test::DecodePng(zel3d_test::ReadBytes(work.File("page.png")));
     ASSERT_TRUE(page.ok);
