@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "HostCommand.h"
 #include "ModalDriver.h"
 #include "PrintedOutput.h"
 #include "WindowHelpers.h"
@@ -135,10 +136,9 @@ TEST_F(SpecificationPrintingTest, SixPagesComeOutOfThePdfPrinterEachWithItsHeade
     EXPECT_NE(std::string::npos, pages[2].find("Torque"));
     EXPECT_NE(std::string::npos, pages[3].find("Frictional"));
     // Kept beside the test program for a look.
-    std::string kept = testing_harness::TestOutputPath("printout.pdf").substr(2);  // without "Z:"
-    for (char& c : kept)
-        if (c == '\\') c = '/';
-    testing_harness::RunUnix("mv '" + pdf + "' '" + kept + "'", "/tmp/" + title_ + ".moved", 10000);
+    EXPECT_TRUE(::MoveFileExA(testing_harness::WindowsPathOf(pdf).c_str(),
+                              testing_harness::TestOutputPath("printout.pdf").c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
 }
 
 TEST_F(SpecificationPrintingTest, PrintPreviewShowsTheFormAndTheFirstGraph) {
