@@ -195,7 +195,7 @@ TEST_F(SpecificationPrintingTest, TheTablePrintsOnItsOwnThroughThePrintDialog) {
     snprintf(torque, sizeof torque, "%.0f", double(doc_->GetTorquePoint(18)));
     EXPECT_NE(std::string::npos, pages[0].find("11000")) << pages[0];
     EXPECT_NE(std::string::npos, pages[0].find(torque)) << pages[0];
-    testing_harness::RunUnix("rm -f '" + pdf + "'", "/tmp/" + title_ + ".gone", 10000);
+    ::DeleteFileA(testing_harness::WindowsPathOf(pdf).c_str());
 }
 
 TEST(SpecificationPreparePrintingTest, ThePrintDialogHasSixPagesAndNeitherFileNorSelection) {
