@@ -137,7 +137,7 @@ LRESULT CALLBACK ClickCancelInPrintingBox(int code, WPARAM wParam, LPARAM lParam
 // Cancel in the "Printing" box, pressed while the job runs, ends it: the
 // print gives 0, the box is gone, and the printer makes no document of it.
 TEST(Print, CancelInTheCancelBoxEndsTheJob) {
-    std::string output = Environment("TEST_PRINTER_OUTPUT_DIR");
+    std::string output = EnvironmentValue("TEST_PRINTER_OUTPUT_DIR");
     if (output.empty()) GTEST_SKIP() << "no PDF printer in this test set-up";
     ASSERT_EQ(1, Zel3dRegisterClass(GetModuleHandleA("zelplot3d.dll")));
     OwnerWindow owner(440, 360);
