@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "HostCommand.h"
+#include "WindowHelpers.h"
 
 namespace testing_harness {
 
@@ -28,6 +29,14 @@ std::string WaitForPdf(const std::string& dir, const std::string& name, DWORD ti
         ::Sleep(250);
     }
     return "";
+}
+
+void RemovePdf(const std::string& pdf) { ::DeleteFileA(WindowsPathOf(pdf).c_str()); }
+
+void KeepPdf(const std::string& pdf, const std::string& name) {
+    EXPECT_TRUE(::MoveFileExA(WindowsPathOf(pdf).c_str(), TestOutputPath(name).c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+        << pdf;
 }
 
 std::string UniqueJobName(const std::string& prefix) {

@@ -15,6 +15,11 @@ std::string PrinterOutputDir();
 // The PDF the printer made of the job `name` (its Unix path), or empty when
 // none appeared in time. The printer names the file after the job.
 std::string WaitForPdf(const std::string& dir, const std::string& name, DWORD timeoutMs);
+// Removes a PDF the printer made (a Unix path).
+void RemovePdf(const std::string& pdf);
+// Moves it beside the test program (TestOutputPath) as `name`, for a person
+// to look at.
+void KeepPdf(const std::string& pdf, const std::string& name);
 // A job name no other test process uses.
 std::string UniqueJobName(const std::string& prefix);
 // What pdfinfo says of a PDF (empty on failure, which is reported).

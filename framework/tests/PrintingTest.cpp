@@ -11,7 +11,6 @@
 
 #include "Document.h"
 #include "FrameWnd.h"
-#include "HostCommand.h"
 #include "ModalDriver.h"
 #include "PrintedOutput.h"
 #include "PrintPreview.h"
@@ -30,9 +29,9 @@ using testing_harness::PdfPageCount;
 using testing_harness::PdfPageTexts;
 using testing_harness::Pixels;
 using testing_harness::PrinterOutputDir;
+using testing_harness::RemovePdf;
 using testing_harness::UniqueJobName;
 using testing_harness::WaitForPdf;
-using testing_harness::WindowsPathOf;
 
 namespace {
 
@@ -150,7 +149,7 @@ TEST_F(PrintingTest, ThreePageDocumentComesOutOfThePdfPrinterPageByPage) {
         EXPECT_NE(pageTexts[page - 1].find(CPagesView::PageText(page, 3)), std::string::npos)
             << "page " << page << ": " << pageTexts[page - 1];
     }
-    ::DeleteFileA(WindowsPathOf(pdf).c_str());
+    RemovePdf(pdf);
 }
 
 TEST_F(PrintingTest, PageRangeChosenInThePrintDialogPrintsJustThosePages) {
@@ -182,7 +181,7 @@ TEST_F(PrintingTest, PageRangeChosenInThePrintDialogPrintsJustThosePages) {
     ASSERT_GE(pageTexts.size(), 2u);
     EXPECT_NE(pageTexts[0].find(CPagesView::PageText(2, 4)), std::string::npos) << pageTexts[0];
     EXPECT_NE(pageTexts[1].find(CPagesView::PageText(3, 4)), std::string::npos) << pageTexts[1];
-    ::DeleteFileA(WindowsPathOf(pdf).c_str());
+    RemovePdf(pdf);
 }
 
 TEST_F(PrintingTest, CancelInTheAbortBoxStopsTheJob) {
@@ -376,7 +375,7 @@ TEST_F(PrintPreviewTest, PrintFromPreviewClosesItAndPrintsThePages) {
     ASSERT_GE(pageTexts.size(), 3u);
     for (UINT page = 1; page <= 3; ++page)
         EXPECT_NE(pageTexts[page - 1].find(CPagesView::PageText(page, 3)), std::string::npos) << pageTexts[page - 1];
-    ::DeleteFileA(WindowsPathOf(pdf).c_str());
+    RemovePdf(pdf);
 }
 
 TEST_F(PrintPreviewTest, MissingPrinterShowsTheMessageAndNoPreview) {
@@ -589,7 +588,7 @@ TEST_F(PrintPreviewTest, PrintSetupChoiceIsUsedByLaterJobsAndByThePreview) {
     // pdfinfo gives the sheet as A5 turned a quarter.
     EXPECT_NE(info.find("(A5)"), std::string::npos) << info;
     EXPECT_NE(info.find("Page rot:        90"), std::string::npos) << info;
-    ::DeleteFileA(WindowsPathOf(pdf).c_str());
+    RemovePdf(pdf);
 }
 
 }  // namespace

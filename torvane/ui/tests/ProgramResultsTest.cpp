@@ -95,10 +95,7 @@ TEST_F(ProgramResultsTest, AfterARunTheGraphAndTableTabsShowTheResultsAndPrintGi
     for (const std::string& text : {std::string("Short Block:"), std::string("Bore:"), std::string(bore)})
         EXPECT_NE(std::string::npos, pages[0].find(text)) << text << "\n" << pages[0];
     EXPECT_NE(std::string::npos, pages[2].find("CALCULATED POWER AND ENGINE PRESSURES"));
-    std::string kept = testing_harness::TestOutputPath("program-printout.pdf").substr(2);  // without "Z:"
-    for (char& c : kept)
-        if (c == '\\') c = '/';
-    testing_harness::RunUnix("mv '" + pdf + "' '" + kept + "'", "/tmp/" + title + ".moved", 10000);
+    testing_harness::KeepPdf(pdf, "program-printout.pdf");
 }
 
 }  // namespace

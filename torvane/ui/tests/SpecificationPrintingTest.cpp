@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "HostCommand.h"
 #include "ModalDriver.h"
 #include "PrintedOutput.h"
 #include "WindowHelpers.h"
@@ -136,9 +135,7 @@ TEST_F(SpecificationPrintingTest, SixPagesComeOutOfThePdfPrinterEachWithItsHeade
     EXPECT_NE(std::string::npos, pages[2].find("Torque"));
     EXPECT_NE(std::string::npos, pages[3].find("Frictional"));
     // Kept beside the test program for a look.
-    EXPECT_TRUE(::MoveFileExA(testing_harness::WindowsPathOf(pdf).c_str(),
-                              testing_harness::TestOutputPath("printout.pdf").c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
+    testing_harness::KeepPdf(pdf, "printout.pdf");
 }
 
 TEST_F(SpecificationPrintingTest, PrintPreviewShowsTheFormAndTheFirstGraph) {
@@ -195,7 +192,7 @@ TEST_F(SpecificationPrintingTest, TheTablePrintsOnItsOwnThroughThePrintDialog) {
     snprintf(torque, sizeof torque, "%.0f", double(doc_->GetTorquePoint(18)));
     EXPECT_NE(std::string::npos, pages[0].find("11000")) << pages[0];
     EXPECT_NE(std::string::npos, pages[0].find(torque)) << pages[0];
-    ::DeleteFileA(testing_harness::WindowsPathOf(pdf).c_str());
+    testing_harness::RemovePdf(pdf);
 }
 
 TEST(SpecificationPreparePrintingTest, ThePrintDialogHasSixPagesAndNeitherFileNorSelection) {
