@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "DockBar.h"
+#include "DockContext.h"
 #include "FrameWnd.h"
 #include "TextString.h"
 #include "WindowMessages.h"
@@ -16,11 +18,61 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_MESSAGE(WM_NCCALCSIZE, OnNcCalcSizeBorders)
     ON_MESSAGE(WM_NCPAINT, OnNcPaintBorders)
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CControlBar::CControlBar() = default;
 
-CControlBar::~CControlBar() { DestroyWindow(); }
+CControlBar::~CControlBar() {
+    DestroyWindow();
+    delete m_pDockContext;
+}
+
+void CControlBar::EnableDocking(DWORD dockStyle) {
+    m_dwDockStyle = dockStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+    if (m_pDockSite == nullptr) m_pDockSite = GetDockingFrame();
+    if (m_pDockContext == nullptr && (m_dwDockStyle & CBRS_ALIGN_ANY)) m_pDockContext = CreateDockContext();
+    if (m_hWndOwner == nullptr && m_hWnd != nullptr) m_hWndOwner = ::GetParent(m_hWnd);
+}
+
+CDockContext* CControlBar::CreateDockContext() { return new CDockContext(this); }
+
+BOOL CControlBar::CanDragFrom(CPoint point) const {
+    if (m_pDockContext == nullptr) return FALSE;
+    return OnToolHitTest(point, nullptr) == -1;
+}
+
+void CControlBar::OnLButtonDown(UINT flags, CPoint point) {
+    if (CanDragFrom(point)) {
+        CPoint screen = point;
+        ClientToScreen(&screen);
+        m_pDockContext->StartDrag(screen);
+        return;
+    }
+    CWnd::OnLButtonDown(flags, point);
+}
+
+void CControlBar::OnLButtonDblClk(UINT flags, CPoint point) {
+    if (CanDragFrom(point)) {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    CWnd::OnLButtonDblClk(flags, point);
+}
+
+void CControlBar::OnDestroy() {
+    // The dock bar forgets the bar, so nothing later reaches a dead one.
+    if (auto* dockBar = dynamic_cast<CDockBar*>(m_pDockBar)) {
+        if (dockBar->m_hWnd != nullptr) dockBar->RemoveControlBar(this);
+        else dockBar->m_arrBars.erase(std::remove(dockBar->m_arrBars.begin(), dockBar->m_arrBars.end(), this),
+                                      dockBar->m_arrBars.end());
+    }
+    m_pDockBar = nullptr;
+    if (m_pDockSite != nullptr) m_pDockSite->RemoveControlBar(this);
+    CWnd::OnDestroy();
+}
 
 void CControlBar::SetBarStyle(DWORD style) {
     DWORD old = m_dwStyle;
@@ -134,6 +186,8 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM disableIfNoHandler, LPARAM) {
         BOOL show = m_nStateFlags == delayShow;
         m_nStateFlags = delayNone;
         ShowWindow(show ? SW_SHOWNA : SW_HIDE);
+        if (IsFloating())
+            if (CFrameWnd* floating = GetParentFrame()) floating->RecalcLayout();
         if (CFrameWnd* frame = GetDockingFrame()) frame->RecalcLayout();
     }
     if (!(GetStyle() & WS_VISIBLE)) return 0;

@@ -25,6 +25,7 @@
 #include "Wnd.h"
 
 class CCmdUI;
+class CDockContext;
 class CFrameWnd;
 
 // Bar style bits (CControlBar::m_dwStyle).
@@ -87,8 +88,12 @@ public:
     BOOL IsHorizontal() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
     // The bar is shown, or will be at the next idle time.
     BOOL IsVisible() const;
-    // The sides the bar may dock on (CBRS_ALIGN_*).
-    void EnableDocking(DWORD dockStyle) { m_dwDockStyle = dockStyle & CBRS_ALIGN_ANY; }
+    // The sides the bar may dock on (CBRS_ALIGN_*, and CBRS_FLOAT_MULTI).
+    // The first call with sides makes the bar's dock context; a bar
+    // without an owner gets its parent as owner.
+    virtual void EnableDocking(DWORD dockStyle);
+    // The tracker that drags the bar (the toolkit's bars make their own).
+    virtual CDockContext* CreateDockContext();
     int GetCount() const { return m_nCount; }
 
     // The frame the bar belongs to (its parent frame, or its owner's).
@@ -129,12 +134,19 @@ public:
     // placed by the frame directly).
     CFrameWnd* m_pDockSite = nullptr;
     CWnd* m_pDockBar = nullptr;
+    // Drags the bar; made by EnableDocking, owned.
+    CDockContext* m_pDockContext = nullptr;
 
     afx_msg LRESULT OnSizeParent(WPARAM, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM disableIfNoHandler, LPARAM);
     afx_msg LRESULT OnNcCalcSizeBorders(WPARAM, LPARAM lParam);
     afx_msg LRESULT OnNcPaintBorders(WPARAM, LPARAM);
     afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
+    // A press or double click in the bar's void space (no item under the
+    // mouse) drags the bar or toggles its docking.
+    afx_msg void OnLButtonDown(UINT flags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
+    afx_msg void OnDestroy();
 
 protected:
     // Places the bar in the free area of a frame layout and takes its room.
@@ -144,6 +156,8 @@ protected:
     void TrackFlyBy(CPoint point);
     // Draws the borders into the window DC, around the client area.
     void EraseNonClient();
+    // The bar may be dragged from `point` (client coordinates).
+    BOOL CanDragFrom(CPoint point) const;
 
     // Delayed show state: 0 none, else WS_VISIBLE wanted or not.
     enum DelayState { delayNone = 0, delayShow = 1, delayHide = 2 };

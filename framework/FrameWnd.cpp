@@ -2,6 +2,8 @@
 
 #include "CmdUI.h"
 #include "ControlBar.h"
+#include "DockBar.h"
+#include "MiniFrameWnd.h"
 #include "Document.h"
 #include "ResourceModule.h"
 #include "ThreadState.h"
@@ -31,7 +33,8 @@ END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
-CFrameWnd::CFrameWnd() = default;
+CFrameWnd::CFrameWnd()
+    : m_pDockBarClass(RUNTIME_CLASS(CDockBar)), m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)) {}
 
 CFrameWnd::~CFrameWnd() = default;
 
@@ -326,6 +329,11 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
     if (flags & (idleLayout | idleNotify)) RecalcLayout((flags & idleNotify) != 0);
     if (flags & idleTitle) OnUpdateFrameTitle(TRUE);
     if (flags & idleMenu) OnUpdateFrameMenu(nullptr);
+    // Floating bars live in frames of their own, outside this one's children.
+    const std::vector<CControlBar*> bars = m_listControlBars;
+    for (CControlBar* bar : bars)
+        if (bar->IsFloating() && bar->m_hWnd != nullptr && !bar->IsKindOf(RUNTIME_CLASS(CDockBar)))
+            bar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     if (!(GetStyle() & WS_CHILD) && m_nIDTracking != m_nIDLastMessage)
         SendMessage(WM_SETMESSAGESTRING, m_nIDTracking);
     return 0;

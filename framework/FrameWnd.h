@@ -24,10 +24,15 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "ControlBar.h"
 #include "CreateContext.h"
+#include "DockLayout.h"
 #include "Wnd.h"
 
-class CControlBar;
+class CDockBar;
+class CMiniDockFrameWnd;
 class CDocument;
 class CView;
 struct CPrintPreviewState;
@@ -124,6 +129,35 @@ public:
     CControlBar* GetControlBar(UINT id) const;
     // Shows or hides a bar, now (and lays out) or at the next idle time.
     void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
+
+    // Docking. Makes a dock bar for each side in `dockStyle` (CBRS_ALIGN_*):
+    // top and bottom ones span the frame, the left and right ones the
+    // height between them, all inside the bars that are already there.
+    void EnableDocking(DWORD dockStyle);
+    // Docks `bar` in the dock bar `dockBarId` (0: the first one on a side the
+    // bar allows), where `rect` (screen) falls or in a new row.
+    void DockControlBar(CControlBar* bar, UINT dockBarId = 0, LPCRECT rect = nullptr);
+    void DockControlBar(CControlBar* bar, CDockBar* dockBar, LPCRECT rect = nullptr);
+    // Floats `bar` in a floating frame whose top-left is `point` (screen);
+    // `style` aligns it (CBRS_ALIGN_TOP: horizontal, CBRS_ALIGN_LEFT: vertical).
+    virtual void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = CBRS_ALIGN_TOP);
+    // A new floating frame for bars of `style`.
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD style);
+    // The side (CBRS_ALIGN_*) of the first dock bar among `style`'s sides that
+    // `rect` (screen) meets, and that dock bar; 0 when none.
+    DWORD CanDock(CRect rect, DWORD style, CDockBar** dockBar = nullptr) const;
+    // The frame's dock bar for one side, or null.
+    CDockBar* GetDockBarForSide(DWORD side) const;
+    // The frame's dock bars as drop targets, in the order they are tried.
+    std::vector<dock_layout::DockTarget> DockTargets() const;
+    // The bars the frame docks or floats; bars leave it when destroyed.
+    void AddControlBar(CControlBar* bar);
+    void RemoveControlBar(CControlBar* bar);
+
+    // The classes of the frame's dock bars and floating frames.
+    CRuntimeClass* m_pDockBarClass;
+    CRuntimeClass* m_pFloatingFrameClass;
+    std::vector<CControlBar*> m_listControlBars;
 
     // Routes with this frame as the thread's routing frame.
     BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;

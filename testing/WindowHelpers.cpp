@@ -5,8 +5,10 @@
 #include <png.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 namespace testing_harness {
 
@@ -106,6 +108,66 @@ void MouseClickAt(HWND wnd, int x, int y) {
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, input, sizeof(INPUT));
+}
+
+namespace {
+
+void SendMouse(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+void SendKey(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+}  // namespace
+
+void MouseDrag(POINT from, POINT to, bool ctrl, bool escape, int steps) {
+    // Input goes to the window under the mouse unless one holds the capture
+    // when it is sent, so the moves wait (on a thread of their own, while
+    // this one runs the loop) until the press has captured the mouse.
+    const DWORD thread = GetCurrentThreadId();
+    std::atomic<bool> done{false};
+    std::thread input([&] {
+        SetCursorPos(from.x, from.y);
+        if (ctrl) SendKey(VK_CONTROL, false);
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        for (int i = 0; i < 200; ++i) {
+            if (GetGUIThreadInfo(thread, &info) && info.hwndCapture != nullptr) break;
+            Sleep(10);
+        }
+        for (int i = 1; i <= steps; ++i) {
+            SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+            Sleep(15);
+        }
+        if (escape) {
+            SendKey(VK_ESCAPE, false);
+            SendKey(VK_ESCAPE, true);
+        }
+        SendMouse(MOUSEEVENTF_LEFTUP);
+        if (ctrl) SendKey(VK_CONTROL, true);
+        done = true;
+    });
+    PumpUntil([&] { return done.load(); }, 10000);
+    input.join();
+    PumpPending();
+}
+
+void MouseDoubleClick(POINT at) {
+    SetCursorPos(at.x, at.y);
+    for (int i = 0; i < 2; ++i) {
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    }
 }
 
 void Click(HWND wnd) {

@@ -31,6 +31,13 @@ void ClickAt(HWND wnd, int x, int y);
 // The window's top-level window is put above all others first, since other
 // test programs may show windows in the same display.
 void MouseClickAt(HWND wnd, int x, int y);
+// Real mouse input in screen coordinates, queued for this thread's windows
+// (pump to run it; a modal drag loop started by the press consumes the
+// rest). MouseDrag presses the left button at `from`, moves in `steps`
+// steps to `to` and releases there, with Ctrl held throughout when `ctrl`;
+// `escape` presses Escape before the release.
+void MouseDrag(POINT from, POINT to, bool ctrl = false, bool escape = false, int steps = 6);
+void MouseDoubleClick(POINT at);
 // Types text into a window as WM_CHAR messages.
 void TypeText(HWND wnd, const std::string& text);
 
