@@ -152,7 +152,7 @@ void CDockBar::DockControlBar(CControlBar* bar, LPCRECT rect) {
     if (::GetParent(bar->m_hWnd) != m_hWnd) bar->SetParent(this);
     // The bar starts from where it was dropped; the layout settles it.
     bar->SetWindowPos(nullptr, std::max<int>(place.left, 0), std::max<int>(place.top, 0), 0, 0,
-                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     bar->m_pDockBar = this;
     if (bar->m_pDockSite == nullptr) bar->m_pDockSite = GetDockingFrame();
     DelayLayoutFrame();
@@ -187,46 +187,51 @@ CSize CDockBar::MeasureBar(CControlBar* bar, BOOL horz) {
     return bar->CalcFixedLayout(FALSE, horz);
 }
 
+int CDockBar::LayoutRow(const std::vector<CControlBar*>& row, int length, int across, BOOL move, int* longest) {
+    const BOOL horz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    std::vector<CControlBar*> shown;
+    std::vector<CSize> sizes;
+    std::vector<int> wanted, lengths;
+    int thickness = 0;
+    for (CControlBar* bar : row) {
+        if (!bar->IsVisible()) continue;
+        CSize size = MeasureBar(bar, horz);
+        CRect now;
+        bar->GetWindowRect(&now);
+        ScreenToClient(&now);
+        shown.push_back(bar);
+        sizes.push_back(size);
+        wanted.push_back(horz ? now.left : now.top);
+        lengths.push_back(horz ? size.cx : size.cy);
+        thickness = std::max<int>(thickness, horz ? size.cy : size.cx);
+    }
+    if (shown.empty()) return 0;
+    int rowLength = 0;
+    for (int l : lengths) rowLength += l;
+    const int available = m_bFloating ? rowLength : length;
+    std::vector<int> starts = dock_layout::PlaceRow(wanted, lengths, std::max(available, rowLength));
+    for (size_t i = 0; i < shown.size(); ++i) {
+        *longest = std::max(*longest, starts[i] + lengths[i]);
+        if (!move) continue;
+        PlaceBar(shown[i], horz ? CRect(CPoint(starts[i], across), sizes[i]) : CRect(CPoint(across, starts[i]), sizes[i]));
+    }
+    return thickness;
+}
+
+void CDockBar::PlaceBar(CControlBar* bar, const CRect& place) {
+    CRect now;
+    bar->GetWindowRect(&now);
+    ScreenToClient(&now);
+    if (now != place)
+        bar->SetWindowPos(nullptr, place.left, place.top, place.Width(), place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (CDockContext* context = bar->m_pDockContext) context->RememberDockPosition(this, place);
+}
+
 CSize CDockBar::LayoutRows(int length, BOOL move) {
     const BOOL horz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
     int across = 0;
     int longest = 0;
-    for (const auto& row : GetRows()) {
-        std::vector<CControlBar*> shown;
-        std::vector<CSize> sizes;
-        std::vector<int> wanted, lengths;
-        int thickness = 0;
-        for (CControlBar* bar : row) {
-            if (!bar->IsVisible()) continue;
-            CSize size = MeasureBar(bar, horz);
-            CRect now;
-            bar->GetWindowRect(&now);
-            ScreenToClient(&now);
-            shown.push_back(bar);
-            sizes.push_back(size);
-            wanted.push_back(horz ? now.left : now.top);
-            lengths.push_back(horz ? size.cx : size.cy);
-            thickness = std::max<int>(thickness, horz ? size.cy : size.cx);
-        }
-        if (shown.empty()) continue;
-        int rowLength = 0;
-        for (int l : lengths) rowLength += l;
-        const int available = m_bFloating ? rowLength : length;
-        std::vector<int> starts = dock_layout::PlaceRow(wanted, lengths, std::max(available, rowLength));
-        for (size_t i = 0; i < shown.size(); ++i) {
-            longest = std::max(longest, starts[i] + lengths[i]);
-            if (!move) continue;
-            CRect place = horz ? CRect(CPoint(starts[i], across), sizes[i]) : CRect(CPoint(across, starts[i]), sizes[i]);
-            CRect now;
-            shown[i]->GetWindowRect(&now);
-            ScreenToClient(&now);
-            if (now != place)
-                shown[i]->SetWindowPos(nullptr, place.left, place.top, place.Width(), place.Height(),
-                                       SWP_NOZORDER | SWP_NOACTIVATE);
-            if (CDockContext* context = shown[i]->m_pDockContext) context->RememberDockPosition(this, place);
-        }
-        across += thickness;
-    }
+    for (const auto& row : GetRows()) across += LayoutRow(row, length, across, move, &longest);
     if (across == 0) {
         const int along = m_bFloating ? 0 : length;
         return horz ? CSize(along, 0) : CSize(0, along);

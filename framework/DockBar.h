@@ -78,6 +78,11 @@ public:
 protected:
     // The size `bar` wants in this dock bar.
     virtual CSize MeasureBar(CControlBar* bar, BOOL horz);
+    // Lays one row out, starting `across` the rows, in an area `length`
+    // long; answers the row's thickness and widens `longest` to its end.
+    virtual int LayoutRow(const std::vector<CControlBar*>& row, int length, int across, BOOL move, int* longest);
+    // Moves a bar to `place` (client coordinates) and remembers it there.
+    void PlaceBar(CControlBar* bar, const CRect& place);
     // The style a bar takes when it docks here.
     virtual DWORD DockedStyle(DWORD barStyle) const;
     // Inserts `bar` at the row and place its screen rectangle falls into.

@@ -129,7 +129,7 @@ void SendKey(WORD key, bool up) {
 
 }  // namespace
 
-void MouseDrag(POINT from, POINT to, bool ctrl, bool escape, int steps) {
+void MouseDrag(POINT from, POINT to, bool ctrl, bool escape, int steps, const std::function<void()>& midway) {
     // Input goes to the window under the mouse unless one holds the capture
     // when it is sent, so the moves wait (on a thread of their own, while
     // this one runs the loop) until the press has captured the mouse.
@@ -149,6 +149,7 @@ void MouseDrag(POINT from, POINT to, bool ctrl, bool escape, int steps) {
             SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
             Sleep(15);
         }
+        if (midway) midway();
         if (escape) {
             SendKey(VK_ESCAPE, false);
             SendKey(VK_ESCAPE, true);

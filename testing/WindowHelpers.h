@@ -35,8 +35,10 @@ void MouseClickAt(HWND wnd, int x, int y);
 // (pump to run it; a modal drag loop started by the press consumes the
 // rest). MouseDrag presses the left button at `from`, moves in `steps`
 // steps to `to` and releases there, with Ctrl held throughout when `ctrl`;
-// `escape` presses Escape before the release.
-void MouseDrag(POINT from, POINT to, bool ctrl = false, bool escape = false, int steps = 6);
+// `escape` presses Escape before the release. `midway`, when given, runs on
+// the input thread while the button is still down at `to`.
+void MouseDrag(POINT from, POINT to, bool ctrl = false, bool escape = false, int steps = 6,
+               const std::function<void()>& midway = nullptr);
 void MouseDoubleClick(POINT at);
 // Types text into a window as WM_CHAR messages.
 void TypeText(HWND wnd, const std::string& text);

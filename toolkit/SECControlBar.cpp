@@ -1,10 +1,201 @@
 #include "SECControlBar.h"
 
+#include "DockContext.h"
 #include "FrameWnd.h"
+#include "Menu.h"
+#include "SECDockBar.h"
+#include "SECDockContext.h"
+#include "WindowMessages.h"
 
 IMPLEMENT_DYNAMIC(SECControlBar, CControlBar)
 
+BEGIN_MESSAGE_MAP(SECControlBar, CControlBar)
+    ON_WM_NCHITTEST()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_CONTEXTMENU()
+    ON_COMMAND(ID_SEC_ALLOW_DOCKING, OnAllowDocking)
+    ON_COMMAND(ID_SEC_HIDE_BAR, OnHideBar)
+END_MESSAGE_MAP()
+
 SECControlBar::SECControlBar() = default;
+
+SECControlBar::~SECControlBar() = default;
+
+CDockContext* SECControlBar::CreateDockContext() { return new SECDockContext(this); }
+
+SECDockBar* SECControlBar::GetToolkitDockBar() const { return dynamic_cast<SECDockBar*>(m_pDockBar); }
+
+// Gripper and borders
+
+void SECControlBar::DrawBorders(CDC* dc, CRect& rect) {
+    if (!(m_dwExStyle & CBRS_EX_OWNBORDERS)) {
+        CControlBar::DrawBorders(dc, rect);
+        return;
+    }
+    const COLORREF edge = ::GetSysColor((m_dwExStyle & CBRS_EX_SHADOWBORDERS) ? COLOR_BTNSHADOW : COLOR_BTNFACE);
+    if (m_dwStyle & CBRS_BORDER_LEFT) dc->FillSolidRect(rect.left++, rect.top, 1, rect.Height(), edge);
+    if (m_dwStyle & CBRS_BORDER_TOP) dc->FillSolidRect(rect.left, rect.top++, rect.Width(), 1, edge);
+    if (m_dwStyle & CBRS_BORDER_RIGHT) dc->FillSolidRect(--rect.right, rect.top, 1, rect.Height(), edge);
+    if (m_dwStyle & CBRS_BORDER_BOTTOM) dc->FillSolidRect(rect.left, --rect.bottom, rect.Width(), 1, edge);
+    if (HasDockedGripper()) DrawGripper(dc, rect);
+}
+
+void SECControlBar::DrawGripper(CDC* dc, const CRect& area) {
+    m_rectClose.SetRectEmpty();
+    m_rectExpand.SetRectEmpty();
+    if (IsFloating()) return;
+    CRect rect = area;
+    rect.DeflateRect(1, 1);
+    const int inset = 3;
+    const int button = 11;
+    const BOOL horz = IsHorizontal();
+    CRect strip = horz ? CRect(rect.left, rect.top + inset, rect.left + gripperSize, rect.bottom - inset)
+                       : CRect(rect.left + inset, rect.top, rect.right - inset, rect.top + gripperSize);
+    auto place = [&](CRect& target) {
+        if (horz) {
+            target.SetRect(strip.left + 2, strip.top, std::min<int>(strip.right - 4, strip.left + 2 + button),
+                           strip.top + button);
+            strip.top = target.bottom + 2;
+        } else {
+            target.SetRect(strip.right - button, strip.top + 2, strip.right, std::min<int>(strip.bottom - 4, strip.top + 2 + button));
+            strip.right = target.left - 2;
+        }
+    };
+    if ((m_dwExStyle & CBRS_EX_CLOSEBUTTON) && CanClose()) {
+        place(m_rectClose);
+        dc->DrawFrameControl(m_rectClose, DFC_CAPTION, DFCS_CAPTIONCLOSE | (m_bClosePressed ? DFCS_PUSHED : 0));
+    }
+    if ((m_dwExStyle & CBRS_EX_EXPANDBUTTON) && CanExpand()) {
+        place(m_rectExpand);
+        SECDockBar* dockBar = GetToolkitDockBar();
+        const BOOL expanded = dockBar != nullptr && dockBar->IsExpanded(this);
+        const BOOL enabled = dockBar != nullptr && dockBar->CanExpand(this);
+        UINT state = horz ? (expanded ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT) : (expanded ? DFCS_SCROLLDOWN : DFCS_SCROLLUP);
+        if (!enabled) state |= DFCS_INACTIVE;
+        else if (m_bExpandPressed) state |= DFCS_PUSHED;
+        CRect drawn = m_rectExpand;
+        drawn.left -= 1;
+        drawn.top -= 1;
+        dc->DrawFrameControl(drawn, DFC_SCROLL, state);
+    }
+    const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    if (horz) {
+        for (int x : {strip.left + 4, strip.left + 8}) dc->Draw3dRect(x, strip.top, 3, strip.Height(), light, shadow);
+    } else {
+        for (int y : {strip.top + 4, strip.top + 8}) dc->Draw3dRect(strip.left, y, strip.Width(), 3, light, shadow);
+    }
+}
+
+void SECControlBar::RedrawGripper() {
+    if (m_hWnd != nullptr) SendMessage(WM_NCPAINT, 1);
+}
+
+CPoint SECControlBar::ClientToWindow(CPoint point) const {
+    CRect window;
+    GetWindowRect(&window);
+    CPoint origin(0, 0);
+    ClientToScreen(&origin);
+    return CPoint(point.x + origin.x - window.left, point.y + origin.y - window.top);
+}
+
+// Mouse
+
+LRESULT SECControlBar::OnNcHitTest(CPoint point) {
+    // The borders and the gripper answer the mouse like the client area.
+    CRect window;
+    GetWindowRect(&window);
+    if (window.PtInRect(point)) return HTCLIENT;
+    return static_cast<LRESULT>(Default());
+}
+
+void SECControlBar::OnLButtonDown(UINT flags, CPoint point) {
+    const CPoint at = ClientToWindow(point);
+    if (!IsFloating() && (m_dwExStyle & CBRS_EX_CLOSEBUTTON) && CanClose() && m_rectClose.PtInRect(at)) {
+        m_bClosePressed = TRUE;
+        RedrawGripper();
+        SetCapture();
+        return;
+    }
+    SECDockBar* dockBar = GetToolkitDockBar();
+    if (!IsFloating() && (m_dwExStyle & CBRS_EX_EXPANDBUTTON) && CanExpand() && m_rectExpand.PtInRect(at) &&
+        dockBar != nullptr && dockBar->CanExpand(this)) {
+        m_bExpandPressed = TRUE;
+        RedrawGripper();
+        SetCapture();
+        return;
+    }
+    CControlBar::OnLButtonDown(flags, point);
+}
+
+void SECControlBar::OnLButtonUp(UINT flags, CPoint point) {
+    if (!m_bClosePressed && !m_bExpandPressed) {
+        Default();
+        return;
+    }
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    const CPoint at = ClientToWindow(point);
+    const BOOL close = m_bClosePressed && m_rectClose.PtInRect(at);
+    const BOOL expand = m_bExpandPressed && m_rectExpand.PtInRect(at);
+    m_bClosePressed = m_bExpandPressed = FALSE;
+    RedrawGripper();
+    (void)flags;
+    if (close) {
+        SendMessage(WM_COMMAND, ID_SEC_HIDE_BAR);
+    } else if (expand) {
+        if (SECDockBar* dockBar = GetToolkitDockBar()) {
+            if (dockBar->IsExpanded(this)) dockBar->Contract(this);
+            else dockBar->Expand(this);
+        }
+    }
+}
+
+void SECControlBar::OnLButtonDblClk(UINT flags, CPoint point) {
+    const CPoint at = ClientToWindow(point);
+    if (!IsFloating() && (m_rectClose.PtInRect(at) || m_rectExpand.PtInRect(at))) return;
+    CControlBar::OnLButtonDblClk(flags, point);
+}
+
+// Context menu
+
+void SECControlBar::OnContextMenu(CWnd*, CPoint point) {
+    if (!(m_dwExStyle & CBRS_EX_CONTEXTMENU)) {
+        Default();
+        return;
+    }
+    CMenu menu;
+    if (!menu.CreatePopupMenu()) return;
+    menu.AppendMenu(MF_STRING | ((m_dwDockStyle & CBRS_ALIGN_ANY) ? MF_CHECKED : 0), ID_SEC_ALLOW_DOCKING,
+                    "Allow Docking");
+    menu.AppendMenu(MF_STRING, ID_SEC_HIDE_BAR, "Hide");
+    OnExtendContextMenu(&menu);
+    if (m_pDockContext != nullptr && m_pDockContext->m_pDockSite != nullptr)
+        m_pDockContext->m_pDockSite->SendMessage(WM_SEC_EXTENDCONTEXTMENU, reinterpret_cast<WPARAM>(m_hWnd),
+                                                 reinterpret_cast<LPARAM>(menu.GetSafeHmenu()));
+    if (point.x == -1 && point.y == -1) {
+        CRect client;
+        GetClientRect(&client);
+        point = CPoint(client.Width() / 4, 10);
+        ClientToScreen(&point);
+    }
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+}
+
+void SECControlBar::OnAllowDocking() {
+    if (m_dwDockStyle & CBRS_ALIGN_ANY) {
+        m_dwSavedDockStyle = m_dwDockStyle;
+        if (!IsFloating() && m_pDockContext != nullptr) m_pDockContext->ToggleDocking();
+        EnableDocking(0);
+    } else {
+        EnableDocking(m_dwSavedDockStyle);
+    }
+}
+
+void SECControlBar::OnHideBar() {
+    if (CFrameWnd* frame = GetDockingFrame()) frame->ShowControlBar(this, FALSE, FALSE);
+}
 
 void SECControlBar::SetExBarStyle(DWORD exStyle, BOOL recalc) {
     const bool changed = exStyle != m_dwExStyle;

@@ -1,8 +1,14 @@
 // SECControlBar: the toolkit's base for bars that dock or float. On the
 // framework's bar it keeps an extended style word, the sizes the bar had
 // docked horizontally, docked vertically and floating (committed through
-// CalcDynamicLayout), a length scale factor, and its own inside-rectangle
-// rule with room for a gripper.
+// CalcDynamicLayout), a length scale factor (its share of a dock-bar row),
+// and its own inside-rectangle rule with room for a gripper.
+//
+// A docked bar with CBRS_EX_GRIPPER (and CBRS_EX_OWNBORDERS) shows a
+// gripper along its leading edge, with a close button (CBRS_EX_CLOSEBUTTON:
+// hides the bar) and an expand button (CBRS_EX_EXPANDBUTTON: the bar takes
+// its row, or gives the row back); the gripper drags the bar. With
+// CBRS_EX_CONTEXTMENU a right click shows "Allow Docking" and "Hide".
 #pragma once
 
 #include <windows.h>
@@ -21,11 +27,19 @@
 #define CBRS_EX_CLOSEBUTTON 0x0400L
 #define CBRS_EX_EXPANDBUTTON 0x0800L
 
+// Commands of the bar's context menu.
+#define ID_SEC_ALLOW_DOCKING 43040
+#define ID_SEC_HIDE_BAR 43041
+#define ID_SEC_FLOAT_IN_MAIN 43042
+// Sent to the frame with the bar and its context menu, so it can add items.
+#define WM_SEC_EXTENDCONTEXTMENU 0x38FF
+
 class SECControlBar : public CControlBar {
     DECLARE_DYNAMIC(SECControlBar)
 
 public:
     SECControlBar();
+    ~SECControlBar() override;
 
     // The gripper's extent across a docked bar: margins 4 and 6 around two
     // grips of 3 with a gap of 1.
@@ -53,15 +67,51 @@ public:
     void CalcInsideRect(CRect& rect, BOOL horz) const override;
     void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
 
+    CDockContext* CreateDockContext() override;
+    // Own borders: one line per bordered side, then the gripper.
+    void DrawBorders(CDC* dc, CRect& rect) override;
+    // The gripper of a docked bar in `rect` (window coordinates): its
+    // buttons at the start of the strip, then two grips.
+    virtual void DrawGripper(CDC* dc, const CRect& rect);
+    // Items the bar adds to its context menu.
+    virtual void OnExtendContextMenu(CMenu*) {}
+    virtual BOOL CanClose() const { return TRUE; }
+    virtual BOOL CanExpand() const { return TRUE; }
+    // The close and expand buttons (window coordinates; empty when not shown).
+    const CRect& GetCloseButtonRect() const { return m_rectClose; }
+    const CRect& GetExpandButtonRect() const { return m_rectExpand; }
+    // The dock bar of a toolkit frame side holding the bar, or null.
+    class SECDockBar* GetToolkitDockBar() const;
+
     CSize m_szHorzDocked{defaultWidth, defaultHeight};
     CSize m_szVertDocked{defaultWidth, defaultHeight};
     CSize m_szFloat{defaultWidth, defaultHeight};
     float m_fProportionalWidth = 1.0f;
 
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnLButtonDown(UINT flags, CPoint point);
+    afx_msg void OnLButtonUp(UINT flags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
+    afx_msg void OnContextMenu(CWnd* wnd, CPoint point);
+    afx_msg void OnAllowDocking();
+    afx_msg void OnHideBar();
+
+    // The sides docking was allowed on before the context menu turned it off.
+    DWORD m_dwSavedDockStyle = 0;
+
 protected:
     BOOL HasDockedGripper() const {
         return (m_dwExStyle & CBRS_EX_GRIPPER) != 0 && !IsFloating();
     }
+    // A client point in window coordinates (where the gripper is drawn).
+    CPoint ClientToWindow(CPoint point) const;
+    void RedrawGripper();
 
     DWORD m_dwExStyle = 0;
+    CRect m_rectClose;
+    CRect m_rectExpand;
+    BOOL m_bClosePressed = FALSE;
+    BOOL m_bExpandPressed = FALSE;
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,0 +1,421 @@
+// The toolkit's docking in a real frame: a toolbar, a status bar and two
+// sizeable bars with grippers sharing the bottom row; drags with the real
+// mouse, the splitter between the shared bars, the gripper's buttons, the
+// bar's context menu and the status hint while dragging.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "BarTestResources.h"
+#include "DockBar.h"
+#include "DockContext.h"
+#include "FrameWnd.h"
+#include "Menu.h"
+#include "SECDockBar.h"
+#include "SECMiniDockFrameWnd.h"
+#include "SECStatusBar.h"
+#include "SECToolBar.h"
+#include "ToolkitResources.h"
+#include "View.h"
+#include "WinThread.h"
+#include "WindowHelpers.h"
+#include "WindowMessages.h"
+
+namespace {
+
+class CWhiteView : public CView {
+    DECLARE_DYNCREATE(CWhiteView)
+public:
+    void OnDraw(CDC* dc) override {
+        CRect area;
+        GetClientRect(&area);
+        dc->FillSolidRect(&area, RGB(255, 255, 255));
+    }
+};
+IMPLEMENT_DYNCREATE(CWhiteView, CView)
+
+const UINT ID_BAR_A = 0xE810;
+const UINT ID_BAR_B = 0xE811;
+const UINT kIndicators[] = {0, ID_INDICATOR_CAPS};
+
+// A sizeable bar with a gripper, close and expand buttons and a context menu.
+class CSizeBar : public SECControlBar {
+public:
+    BOOL Create(CWnd* parent, UINT id, COLORREF colour) {
+        colour_ = colour;
+        m_dwStyle = CBRS_ALIGN_BOTTOM | CBRS_SIZE_DYNAMIC;
+        m_dwExStyle = CBRS_EX_OWNBORDERS | CBRS_EX_GRIPPER | CBRS_EX_CLOSEBUTTON | CBRS_EX_EXPANDBUTTON |
+                      CBRS_EX_CONTEXTMENU;
+        m_szHorzDocked = CSize(200, 80);
+        m_szVertDocked = CSize(90, 200);
+        m_szFloat = CSize(220, 120);
+        LPCSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr);
+        return CWnd::CreateEx(0, cls, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent->m_hWnd,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
+    }
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        CRect area;
+        GetClientRect(&area);
+        dc.FillSolidRect(&area, colour_);
+    }
+    COLORREF colour_ = 0;
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSizeBar, SECControlBar)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+class CDockFrame : public CFrameWnd {
+public:
+    CDockFrame() {
+        m_pDockBarClass = RUNTIME_CLASS(SECDockBar);
+        m_pFloatingFrameClass = RUNTIME_CLASS(SECMiniDockFrameWnd);
+    }
+    SECToolBar toolBar;
+    SECStatusBar statusBar;
+    CSizeBar barA, barB;
+
+    afx_msg int OnCreate(LPCREATESTRUCT cs) {
+        if (CFrameWnd::OnCreate(cs) == -1) return -1;
+        if (!toolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR) ||
+            !toolBar.LoadToolBar(IDR_TEST_TOOLBAR))
+            return -1;
+        if (!statusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, AFX_IDW_STATUS_BAR) ||
+            !statusBar.SetIndicators(kIndicators, 2))
+            return -1;
+        if (!barA.Create(this, ID_BAR_A, RGB(200, 220, 255)) || !barB.Create(this, ID_BAR_B, RGB(255, 230, 190)))
+            return -1;
+        toolBar.SetBarStyle(toolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
+        toolBar.EnableDocking(CBRS_ALIGN_ANY);
+        barA.EnableDocking(CBRS_ALIGN_ANY);
+        barB.EnableDocking(CBRS_ALIGN_ANY);
+        EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&toolBar);
+        DockControlBar(&barA, AFX_IDW_DOCKBAR_BOTTOM);
+        return 0;
+    }
+    afx_msg void OnAnything() {}
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CDockFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_COMMAND(ID_TEST_NEW, OnAnything)
+    ON_COMMAND(ID_TEST_OPEN, OnAnything)
+END_MESSAGE_MAP()
+
+class DockingFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CCreateContext context;
+        context.m_pNewViewClass = RUNTIME_CLASS(CWhiteView);
+        frame_ = new CDockFrame;
+        ASSERT_TRUE(frame_->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW, CRect(30, 30, 730, 530), nullptr, nullptr,
+                                   0, &context));
+        frame_->ShowWindow(SW_SHOW);
+        ::SetWindowPos(frame_->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::SetForegroundWindow(frame_->m_hWnd);
+        frame_->RecalcLayout();
+        // B joins A's row, on its right.
+        CRect a = Screen(frame_->barA.m_hWnd);
+        CRect drop(a.right - 10, a.top, a.right + 190, a.bottom);
+        frame_->DockControlBar(&frame_->barB, AFX_IDW_DOCKBAR_BOTTOM, &drop);
+        Layout();
+    }
+    void TearDown() override {
+        if (frame_ != nullptr && ::IsWindow(frame_->m_hWnd)) frame_->DestroyWindow();
+        testing_harness::PumpPending();
+    }
+    void Layout() {
+        frame_->RecalcLayout();
+        CWinThread::SendIdleUpdates(frame_);
+        testing_harness::PumpPending();
+    }
+    static CRect Screen(HWND wnd) {
+        CRect rect;
+        ::GetWindowRect(wnd, &rect);
+        return rect;
+    }
+    CRect ClientScreen() const {
+        CRect client;
+        frame_->GetClientRect(&client);
+        frame_->ClientToScreen(&client);
+        return client;
+    }
+    UINT HolderId(CWnd* bar) const { return static_cast<UINT>(::GetDlgCtrlID(::GetParent(bar->m_hWnd))); }
+    SECDockBar* Bottom() const {
+        return static_cast<SECDockBar*>(frame_->GetControlBar(AFX_IDW_DOCKBAR_BOTTOM));
+    }
+    std::string StatusText() const {
+        char text[256] = {};
+        ::SendMessageA(frame_->statusBar.m_hWnd, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    // A point of a bar's gripper, or of one of its buttons, in screen coordinates.
+    CPoint WindowPoint(CWnd* bar, CPoint windowPoint) const {
+        CRect window = Screen(bar->m_hWnd);
+        return CPoint(window.left + windowPoint.x, window.top + windowPoint.y);
+    }
+    CPoint GripPoint(CWnd* bar) const { return WindowPoint(bar, CPoint(9, 60)); }
+
+    CDockFrame* frame_ = nullptr;
+};
+
+TEST_F(DockingFrameTest, BarsTakeTheirSidesAndTheStatusBarStaysBelowTheBottomDockBar) {
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, HolderId(&frame_->barA));
+    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, HolderId(&frame_->barB));
+    const CRect client = ClientScreen();
+    const CRect status = Screen(frame_->statusBar.m_hWnd);
+    const CRect bottom = Screen(Bottom()->m_hWnd);
+    const CRect top = Screen(frame_->GetControlBar(AFX_IDW_DOCKBAR_TOP)->m_hWnd);
+    EXPECT_EQ(client.bottom, status.bottom);
+    EXPECT_EQ(status.top, bottom.bottom);
+    EXPECT_EQ(client.top, top.top);
+    // The pane fills what is left between the dock bars.
+    CRect pane = Screen(frame_->GetDescendantWindow(AFX_IDW_PANE_FIRST)->m_hWnd);
+    EXPECT_EQ(top.bottom, pane.top);
+    EXPECT_EQ(bottom.top, pane.bottom);
+    // One row: A then B, 80 high, halves of the width less the 6-pixel splitter.
+    ASSERT_EQ(1u, Bottom()->GetRows().size());
+    const CRect a = Screen(frame_->barA.m_hWnd);
+    const CRect b = Screen(frame_->barB.m_hWnd);
+    EXPECT_EQ(80, a.Height());
+    EXPECT_EQ(80, b.Height());
+    EXPECT_EQ(a.top, b.top);
+    EXPECT_EQ(a.right + 6, b.left);
+    EXPECT_EQ(client.left, a.left);
+    EXPECT_EQ(client.right, b.right);
+    EXPECT_LE(std::abs(a.Width() - b.Width()), 1);
+    // The toolbar keeps its own length at the top.
+    EXPECT_LT(Screen(frame_->toolBar.m_hWnd).Width(), client.Width());
+    testing_harness::Pixels::FromWindow(frame_->m_hWnd).SavePng("docking-docked.png");
+}
+
+TEST_F(DockingFrameTest, TheSplitterBetweenSharedBarsResizesBoth) {
+    const CRect a = Screen(frame_->barA.m_hWnd);
+    const CRect b = Screen(frame_->barB.m_hWnd);
+    const CPoint splitter(a.right + 3, a.top + 40);
+    testing_harness::MouseDrag(splitter, CPoint(splitter.x + 90, splitter.y));
+    Layout();
+    const CRect a2 = Screen(frame_->barA.m_hWnd);
+    const CRect b2 = Screen(frame_->barB.m_hWnd);
+    EXPECT_NEAR(a.Width() + 90, a2.Width(), 1);
+    EXPECT_NEAR(b.Width() - 90, b2.Width(), 1);
+    EXPECT_EQ(a2.right + 6, b2.left);
+    EXPECT_EQ(b.right, b2.right);
+    // Escape leaves them as they are.
+    testing_harness::MouseDrag(CPoint(a2.right + 3, a2.top + 40), CPoint(a2.right - 100, a2.top + 40), false, true);
+    Layout();
+    EXPECT_EQ(a2, Screen(frame_->barA.m_hWnd));
+}
+
+TEST_F(DockingFrameTest, TheRowSplitterMakesTheRowThicker) {
+    const CRect a = Screen(frame_->barA.m_hWnd);
+    // The row splitter lies between the row and the pane, above it here.
+    const CPoint splitter(a.left + 100, a.top - 3);
+    EXPECT_EQ(Screen(Bottom()->m_hWnd).top + CControlBar::borderWidth + 6, a.top);
+    testing_harness::MouseDrag(splitter, CPoint(splitter.x, splitter.y - 30));
+    Layout();
+    EXPECT_EQ(a.Height() + 30, Screen(frame_->barA.m_hWnd).Height());
+    EXPECT_EQ(a.Height() + 30, Screen(frame_->barB.m_hWnd).Height());
+}
+
+TEST_F(DockingFrameTest, TheToolbarFloatsInAToolkitFrameAndDocksOnTheSideItIsDroppedOn) {
+    const CRect bar = Screen(frame_->toolBar.m_hWnd);
+    // Void space at the toolbar's right end: a press there drags.
+    const CPoint grab(bar.right - 4, bar.top + bar.Height() / 2);
+    std::string hint;
+    testing_harness::MouseDrag(grab, CPoint(grab.x + 150, ClientScreen().top + 200), false, false, 6,
+                               [&] { hint = StatusText(); });
+    Layout();
+    EXPECT_EQ("Press the Ctrl key to prevent docking.", hint);
+    EXPECT_EQ("Ready", StatusText());
+    ASSERT_TRUE(frame_->toolBar.IsFloating());
+    HWND floating = ::GetAncestor(frame_->toolBar.m_hWnd, GA_ROOT);
+    CWnd* floatingFrame = CWnd::FromHandlePermanent(floating);
+    ASSERT_NE(nullptr, floatingFrame);
+    EXPECT_TRUE(floatingFrame->IsKindOf(RUNTIME_CLASS(SECMiniDockFrameWnd)));
+    EXPECT_TRUE(CWnd::FromHandlePermanent(::GetParent(frame_->toolBar.m_hWnd))->IsKindOf(RUNTIME_CLASS(SECDockBar)));
+    // The floating frame's style: popup, caption, system menu, the mini-frame
+    // bits, the four-side thick frame as WS_THICKFRAME.
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(floating, GWL_STYLE));
+    EXPECT_EQ(0x80C83300u, style & ~DWORD(WS_VISIBLE | WS_CLIPSIBLINGS | WS_THICKFRAME));
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    ::RedrawWindow(floating, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    testing_harness::PumpPending();
+    testing_harness::Pixels::FromWindow(floating).SavePng("docking-floating.png");
+    // The toolbar's buttons still work while it floats.
+    EXPECT_NE(-1, frame_->toolBar.CommandToIndex(ID_TEST_NEW));
+
+    // By the caption to the frame's right edge: it docks there, upright.
+    CRect window = Screen(floating);
+    const CPoint caption(window.left + 20, window.top + ::GetSystemMetrics(SM_CYFRAME) + 4);
+    const CRect client = ClientScreen();
+    testing_harness::MouseDrag(caption, CPoint(client.right - 1, client.top + 150));
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_RIGHT, HolderId(&frame_->toolBar));
+    EXPECT_EQ(CBRS_ALIGN_RIGHT, frame_->toolBar.GetBarStyle() & CBRS_ALIGN_ANY);
+    const CRect docked = Screen(frame_->toolBar.m_hWnd);
+    EXPECT_GT(docked.Height(), docked.Width());
+    EXPECT_EQ(client.right, docked.right);
+    testing_harness::PumpPending();
+    EXPECT_FALSE(::IsWindow(floating));
+}
+
+TEST_F(DockingFrameTest, DoubleClickOnTheGripperFloatsTheBarAndOnTheCaptionDocksItBack) {
+    const CRect before = Screen(frame_->barB.m_hWnd);
+    testing_harness::MouseDoubleClick(GripPoint(&frame_->barB));
+    testing_harness::PumpUntil([&] { return frame_->barB.IsFloating() != FALSE; }, 2000);
+    ASSERT_TRUE(frame_->barB.IsFloating());
+    Layout();
+    // A takes the whole row.
+    EXPECT_EQ(ClientScreen().Width(), Screen(frame_->barA.m_hWnd).Width());
+    HWND floating = ::GetAncestor(frame_->barB.m_hWnd, GA_ROOT);
+    CRect client;
+    ::GetClientRect(floating, &client);
+    EXPECT_EQ(CSize(220, 120), client.Size());
+
+    // Toggled back, it docks where it was, sharing the row again.
+    frame_->barB.m_pDockContext->ToggleDocking();
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, HolderId(&frame_->barB));
+    EXPECT_EQ(before, Screen(frame_->barB.m_hWnd));
+}
+
+TEST_F(DockingFrameTest, TheCloseButtonHidesTheBarAndTheExpandButtonGivesItTheRow) {
+    const CRect close = frame_->barA.GetCloseButtonRect();
+    const CRect expand = frame_->barA.GetExpandButtonRect();
+    ASSERT_FALSE(close.IsRectEmpty());
+    ASSERT_FALSE(expand.IsRectEmpty());
+    EXPECT_EQ(11, close.Width());
+    EXPECT_LT(close.bottom, expand.top);
+
+    const CRect b = Screen(frame_->barB.m_hWnd);
+    // Presses far enough apart in time not to make double clicks.
+    auto pause = [] { ::Sleep(::GetDoubleClickTime() + 50); };
+    testing_harness::MouseDrag(WindowPoint(&frame_->barA, expand.CenterPoint()),
+                               WindowPoint(&frame_->barA, expand.CenterPoint()), false, false, 1);
+    Layout();
+    EXPECT_TRUE(Bottom()->IsExpanded(&frame_->barA));
+    EXPECT_LT(Screen(frame_->barB.m_hWnd).Width(), 30);
+    pause();
+    // Again: the row is shared out equally.
+    testing_harness::MouseDrag(WindowPoint(&frame_->barA, expand.CenterPoint()),
+                               WindowPoint(&frame_->barA, expand.CenterPoint()), false, false, 1);
+    Layout();
+    EXPECT_NEAR(b.Width(), Screen(frame_->barB.m_hWnd).Width(), 1);
+
+    pause();
+    // Pressed on the close button and released off it: nothing.
+    testing_harness::MouseDrag(WindowPoint(&frame_->barA, close.CenterPoint()),
+                               WindowPoint(&frame_->barA, CPoint(100, 40)), false, false, 2);
+    Layout();
+    EXPECT_TRUE(frame_->barA.IsVisible());
+    pause();
+    testing_harness::MouseDrag(WindowPoint(&frame_->barA, close.CenterPoint()),
+                               WindowPoint(&frame_->barA, close.CenterPoint()), false, false, 1);
+    Layout();
+    EXPECT_FALSE(frame_->barA.IsVisible());
+    EXPECT_EQ(ClientScreen().Width(), Screen(frame_->barB.m_hWnd).Width());
+    // The bar's command shows it again in its place.
+    frame_->SendMessage(WM_COMMAND, ID_BAR_A);
+    Layout();
+    EXPECT_TRUE(frame_->barA.IsVisible());
+    EXPECT_EQ(b, Screen(frame_->barB.m_hWnd));
+}
+
+// Picks item `index` (0-based) of the popup menu that opens next, from
+// another thread, with the keyboard.
+class MenuPicker {
+public:
+    explicit MenuPicker(int index) : thread_([this, index] { Run(index); }) {}
+    ~MenuPicker() { thread_.join(); }
+    bool opened() const { return opened_; }
+
+private:
+    void Run(int index) {
+        for (int i = 0; i < 300 && !opened_; ++i) {
+            if (::FindWindowA("#32768", nullptr) != nullptr && ::IsWindowVisible(::FindWindowA("#32768", nullptr)))
+                opened_ = true;
+            else
+                ::Sleep(10);
+        }
+        if (!opened_) return;
+        INPUT keys[2] = {};
+        for (int i = 0; i <= index; ++i) Key(VK_DOWN);
+        Key(VK_RETURN);
+        (void)keys;
+    }
+    static void Key(WORD key) {
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = input[1].ki.wVk = key;
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, input, sizeof(INPUT));
+        ::Sleep(30);
+    }
+    std::atomic<bool> opened_{false};
+    std::thread thread_;
+};
+
+TEST_F(DockingFrameTest, TheContextMenuHidesTheBarAndSwitchesDockingOffAndOn) {
+    {
+        MenuPicker pick(1);  // "Hide"
+        frame_->barA.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(frame_->barA.m_hWnd), MAKELPARAM(-1, -1));
+        testing_harness::PumpPending();
+    }
+    testing_harness::PumpPending();
+    EXPECT_FALSE(frame_->barA.IsVisible());
+    frame_->SendMessage(WM_COMMAND, ID_BAR_A);
+    Layout();
+    ASSERT_TRUE(frame_->barA.IsVisible());
+
+    {
+        MenuPicker pick(0);  // "Allow Docking": off, so the bar floats
+        frame_->barA.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(frame_->barA.m_hWnd), MAKELPARAM(-1, -1));
+        testing_harness::PumpPending();
+    }
+    testing_harness::PumpPending();
+    Layout();
+    EXPECT_TRUE(frame_->barA.IsFloating());
+    EXPECT_EQ(0u, frame_->barA.m_dwDockStyle & CBRS_ALIGN_ANY);
+    // Dropped onto a side it now stays floating.
+    HWND floating = ::GetAncestor(frame_->barA.m_hWnd, GA_ROOT);
+    CRect window = Screen(floating);
+    testing_harness::MouseDrag(CPoint(window.left + 20, window.top + ::GetSystemMetrics(SM_CYFRAME) + 4),
+                               CPoint(ClientScreen().left + 1, ClientScreen().top + 150));
+    Layout();
+    EXPECT_TRUE(frame_->barA.IsFloating());
+    // The menu item is unchecked now; choosing it allows docking again.
+    frame_->barA.SendMessage(WM_COMMAND, ID_SEC_ALLOW_DOCKING);
+    EXPECT_EQ(DWORD(CBRS_ALIGN_ANY), frame_->barA.m_dwDockStyle & CBRS_ALIGN_ANY);
+    frame_->barA.m_pDockContext->ToggleDocking();
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, HolderId(&frame_->barA));
+}
+
+TEST_F(DockingFrameTest, AThousandFloatAndDockCyclesLeakNoGdiObjects) {
+    for (CControlBar* bar : {static_cast<CControlBar*>(&frame_->toolBar), static_cast<CControlBar*>(&frame_->barB)}) {
+        bar->m_pDockContext->ToggleDocking();
+        bar->m_pDockContext->ToggleDocking();
+    }
+    Layout();
+    const DWORD before = testing_harness::GdiObjectCount();
+    for (int i = 0; i < 1000; ++i) {
+        CControlBar* bar = i % 2 ? static_cast<CControlBar*>(&frame_->toolBar) : static_cast<CControlBar*>(&frame_->barB);
+        bar->m_pDockContext->ToggleDocking();
+        ASSERT_TRUE(bar->IsFloating());
+        bar->m_pDockContext->ToggleDocking();
+        ASSERT_FALSE(bar->IsFloating());
+        if (i % 50 == 0) Layout();
+    }
+    Layout();
+    EXPECT_LE(testing_harness::GdiObjectCount(), before + 5);
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, HolderId(&frame_->barB));
+}
+
+}  // namespace
