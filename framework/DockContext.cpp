@@ -10,6 +10,13 @@
 #include "FrameWnd.h"
 #include "GdiObjects.h"
 
+namespace {
+
+// Ctrl is down now (the key's state as input, whichever window has the focus).
+BOOL CtrlDown() { return ::GetKeyState(VK_CONTROL) < 0 || (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
+
+}  // namespace
+
 CDockContext::CDockContext(CControlBar* bar) : m_pBar(bar) {
     m_pDockSite = bar->GetDockingFrame();
     m_dwMRUFloatStyle = CBRS_ALIGN_TOP;
@@ -45,7 +52,7 @@ void CDockContext::StartDrag(CPoint point) {
     m_dwStyle = m_pBar->GetBarStyle();
     m_bDragging = TRUE;
     m_bFlip = FALSE;
-    m_bForceFrame = ::GetKeyState(VK_CONTROL) < 0;
+    m_bForceFrame = CtrlDown();
     m_ptStart = point;
     InitLoop();
 
@@ -94,6 +101,7 @@ void CDockContext::Move(CPoint point) {
     for (CRect* r : {&m_rectDragHorz, &m_rectDragVert, &m_rectFrameDragHorz, &m_rectFrameDragVert})
         r->OffsetRect(offset.cx, offset.cy);
     m_ptLast = point;
+    m_bForceFrame = CtrlDown();
     m_dwOverDockStyle = m_bForceFrame ? 0 : CanDockHere();
     DrawFocusRect();
 }

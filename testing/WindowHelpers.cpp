@@ -137,7 +137,6 @@ void MouseDrag(POINT from, POINT to, bool ctrl, bool escape, int steps, const st
     std::atomic<bool> done{false};
     std::thread input([&] {
         SetCursorPos(from.x, from.y);
-        if (ctrl) SendKey(VK_CONTROL, false);
         SendMouse(MOUSEEVENTF_LEFTDOWN);
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
@@ -148,6 +147,12 @@ void MouseDrag(POINT from, POINT to, bool ctrl, bool escape, int steps, const st
         for (int i = 1; i <= steps; ++i) {
             SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
             Sleep(15);
+        }
+        // Ctrl goes down once the pointer rests: Wine's X driver takes the
+        // modifiers of each pointer move from the X server, which never saw it.
+        if (ctrl) {
+            SendKey(VK_CONTROL, false);
+            Sleep(30);
         }
         if (midway) midway();
         if (escape) {

@@ -34,8 +34,8 @@ void MouseClickAt(HWND wnd, int x, int y);
 // Real mouse input in screen coordinates, queued for this thread's windows
 // (pump to run it; a modal drag loop started by the press consumes the
 // rest). MouseDrag presses the left button at `from`, moves in `steps`
-// steps to `to` and releases there, with Ctrl held throughout when `ctrl`;
-// `escape` presses Escape before the release. `midway`, when given, runs on
+// steps to `to` and releases there; with `ctrl` Ctrl goes down at `to`
+// before the release, and `escape` presses Escape before the release. `midway`, when given, runs on
 // the input thread while the button is still down at `to`.
 void MouseDrag(POINT from, POINT to, bool ctrl = false, bool escape = false, int steps = 6,
                const std::function<void()>& midway = nullptr);
