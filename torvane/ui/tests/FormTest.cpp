@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -33,7 +34,8 @@ using testing_harness::PumpPending;
 // a fresh blank document.
 class FormTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite();
+    static void StartProgram() {
         ForgetProgramSettings();
         program_ = new RunningApp;
     }
@@ -115,6 +117,13 @@ protected:
     CTorvaneDoc* doc_ = nullptr;
 };
 RunningApp* FormTest::program_ = nullptr;
+
+const std::string& EngineDataFile();
+
+void FormTest::SetUpTestSuite() {
+    EngineDataFile();  // found before a file dialog changes the current folder
+    StartProgram();
+}
 
 TEST_F(FormTest, ANewDocumentShowsItsDefaultsAndUnsetFields) {
     for (UINT id : {1014u, 1022u, 1026u, 1017u, 1036u, 1042u, 1046u, 1048u, 1060u, 1071u, 1077u, 1073u})
@@ -302,6 +311,166 @@ TEST_F(FormTest, TheFormIsPaintedInBothColourSchemes) {
         program_->SaveScreenshot(c.file);
     }
     AppColorsSetScheme(1);
+}
+
+
+// ---- The document's file commands and the application's commands ----
+
+// The edit box a common file dialog takes the file name in.
+HWND FileNameBox(HWND dialog) {
+    HWND box = ::GetDlgItem(dialog, 0x047C);  // the name combo box
+    if (box != nullptr) {
+        HWND edit = ::FindWindowExA(box, nullptr, "Edit", nullptr);
+        return edit != nullptr ? edit : box;
+    }
+    return ::GetDlgItem(dialog, 0x0480);  // the plain name box
+}
+
+// Answers the next file dialog with `path`.
+void AnswerFileDialog(const std::string& path) {
+    ModalDriver::Instance().Handle("", [path](HWND dialog) {
+        ::SetWindowTextA(FileNameBox(dialog), path.c_str());
+        ModalDriver::PressButton(dialog, IDOK);
+    });
+}
+
+// The engine file of the tests' data, found from the folder the tests start
+// in (the file dialogs change the current folder afterwards).
+const std::string& EngineDataFile() {
+    static const std::string path = [] {
+        char full[MAX_PATH] = {};
+        ::GetFullPathNameA("data\\chevy350.tvn", MAX_PATH, full, nullptr);
+        return std::string(full);
+    }();
+    return path;
+}
+
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+class FileCommandTest : public FormTest {
+protected:
+    // The document of the active window and its form.
+    void TakeActiveDocument() {
+        auto* frame = static_cast<CChildFrame*>(CWnd::FromHandlePermanent(program_->ActiveChild()));
+        ASSERT_NE(nullptr, frame);
+        form_ = static_cast<CEngineFormView*>(frame->GetLeftTabs()->GetActiveWnd());
+        doc_ = form_->GetDocument();
+    }
+    void Open(const std::string& path) {
+        AnswerFileDialog(path);
+        program_->Command(ID_FILE_OPEN);
+        TakeActiveDocument();
+    }
+};
+
+TEST_F(FileCommandTest, OpenRunSaveAsAndOpenAgainThroughTheFileDialogs) {
+    const std::string saved = TempPath("engine-round-trip.tvn");
+    ::DeleteFileA(saved.c_str());
+    Open(EngineDataFile());
+    EXPECT_EQ("chevy350.tvn", ControlText(program_->ActiveChild()));
+    EXPECT_EQ("Chevy 350", Text(1014));
+    // The engine is complete: every panel shows the valid picture.
+    const LRESULT valid = ::SendMessageA(Field(1004), STM_GETIMAGE, IMAGE_BITMAP, 0);
+    for (UINT id : {1005u, 1007u, 1009u, 1055u, 1067u})
+        EXPECT_EQ(valid, ::SendMessageA(Field(id), STM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
+    program_->MenuState(ID_FILE_MRU_FILE1);  // the File menu opened: its recent files updated
+    char recent[MAX_PATH] = {};
+    ::GetMenuStringA(::GetMenu(program_->FrameWnd()), ID_FILE_MRU_FILE1, recent, MAX_PATH, MF_BYCOMMAND);
+    EXPECT_NE(nullptr, std::strstr(recent, "chevy350.tvn")) << recent;
+
+    doc_->ClearResults();
+    program_->Command(ID_RUN);  // Simulation, Run!
+    EXPECT_TRUE(doc_->HasResults());
+    EXPECT_GT(doc_->GetPeakValue(kCurvePower, 2000.0f, 11000.0f), 200.0f);
+
+    Type(1022, "4.03");
+    EXPECT_TRUE(doc_->IsModified());
+    AnswerFileDialog(saved);
+    program_->Command(ID_FILE_SAVE_AS);
+    EXPECT_TRUE(FileExists(saved));
+    EXPECT_FALSE(doc_->IsModified());
+    EXPECT_EQ("engine-round-trip.tvn", ControlText(program_->ActiveChild()));
+
+    program_->Command(ID_FILE_CLOSE);  // saved: closes without a question
+    Open(saved);
+    EXPECT_EQ("4.030 in", Text(1022));
+    EXPECT_EQ("Chevy 350", Text(1014));
+    ::DeleteFileA(saved.c_str());
+}
+
+TEST_F(FileCommandTest, ClosingAModifiedDocumentAsksToSave) {
+    Type(1022, "4");
+    ModalDriver::Instance().Reset();
+    ModalDriver::Instance().Answer("", IDCANCEL);
+    program_->Command(ID_FILE_CLOSE);
+    ASSERT_EQ(1u, ModalDriver::Instance().Boxes().size());
+    EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes()[0].text.find("Save changes to"));
+    EXPECT_NE(nullptr, program_->ActiveChild());  // Cancel keeps it open
+    ModalDriver::Instance().Answer("", IDNO);
+    program_->Command(ID_FILE_CLOSE);
+    EXPECT_EQ(nullptr, program_->ActiveChild());
+}
+
+TEST_F(FileCommandTest, TheGameExportGoesThroughItsSaveDialog) {
+    const std::string exported = TempPath("ENGEXP.GME");  // the export takes an 8.3 name
+    ::DeleteFileA(exported.c_str());
+    Open(EngineDataFile());
+    program_->Command(ID_RUN);
+    AnswerFileDialog(exported);
+    program_->Command(ID_EXPORT_GAME);
+    EXPECT_TRUE(FileExists(exported));
+    ::DeleteFileA(exported.c_str());
+}
+
+TEST_F(FileCommandTest, AutoRunIsCheckedWhileOnAndSwitchesOff) {
+    EXPECT_EQ(static_cast<UINT>(MF_CHECKED), program_->MenuState(ID_AUTO_RUN) & MF_CHECKED);
+    program_->Command(ID_AUTO_RUN);
+    EXPECT_FALSE(doc_->IsAutoRun());
+    EXPECT_EQ(0u, program_->MenuState(ID_AUTO_RUN) & MF_CHECKED);
+}
+
+TEST_F(FileCommandTest, TheAboutBoxShowsTheVersionAndReleaseDate) {
+    std::string version, date;
+    ModalDriver::Instance().Handle("About Torvane", [&](HWND box) {
+        version = ControlText(::GetDlgItem(box, IDC_ABOUT_VERSION));
+        date = ControlText(::GetDlgItem(box, IDC_ABOUT_DATE));
+        ModalDriver::PressButton(box, IDOK);
+    });
+    program_->Command(ID_APP_ABOUT);
+    EXPECT_EQ("4.05", version);
+    EXPECT_EQ("February 24, 2003", date);
+}
+
+TEST_F(FileCommandTest, AMissingManualOrProductProgramShowsItsError) {
+    struct Case {
+        UINT command;
+        const char* caption;
+    };
+    for (const Case& c : {Case{ID_HELP_USER_MANUAL, "User Manual Error"}, Case{ID_PRODUCT_INFO, "Halvern Software Error"}}) {
+        ModalDriver::Instance().Reset();
+        ModalDriver::Instance().Answer(c.caption, IDOK);
+        program_->Command(c.command);
+        ASSERT_EQ(1u, ModalDriver::Instance().Boxes().size()) << c.caption;
+        EXPECT_EQ(c.caption, ModalDriver::Instance().Boxes()[0].caption);
+    }
+}
+
+TEST_F(FileCommandTest, TheToolbarsNewButtonOpensAnotherMaximisedDocument) {
+    const std::string first = ControlText(program_->ActiveChild());
+    HWND toolbar = ::GetDlgItem(program_->FrameWnd(), 0xE800);
+    ::SendMessageA(program_->FrameWnd(), WM_COMMAND, MAKEWPARAM(ID_FILE_NEW, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(toolbar));
+    PumpPending();
+    BOOL maximized = FALSE;
+    HWND second = program_->ActiveChild(&maximized);
+    EXPECT_NE(first, ControlText(second));
+    EXPECT_TRUE(maximized);
 }
 
 }  // namespace
