@@ -265,7 +265,7 @@ TEST_F(DockingFrameTest, TheToolbarFloatsInAToolkitFrameAndDocksOnTheSideItIsDro
     EXPECT_FALSE(::IsWindow(floating));
 }
 
-TEST_F(DockingFrameTest, DoubleClickOnTheGripperFloatsTheBarAndOnTheCaptionDocksItBack) {
+TEST_F(DockingFrameTest, DoubleClickOnTheGripperFloatsTheBarWhoseFrameBorderSizesIt) {
     const CRect before = Screen(frame_->barB.m_hWnd);
     testing_harness::MouseDoubleClick(GripPoint(&frame_->barB));
     testing_harness::PumpUntil([&] { return frame_->barB.IsFloating() != FALSE; }, 2000);
@@ -277,6 +277,24 @@ TEST_F(DockingFrameTest, DoubleClickOnTheGripperFloatsTheBarAndOnTheCaptionDocks
     CRect client;
     ::GetClientRect(floating, &client);
     EXPECT_EQ(CSize(220, 120), client.Size());
+
+    // Its frame's right border sizes it, down to the smallest floating frame.
+    CRect window = Screen(floating);
+    const CPoint border(window.right - 2, window.CenterPoint().y);
+    testing_harness::MouseDrag(border, CPoint(border.x + 60, border.y));
+    testing_harness::PumpPending();
+    ASSERT_TRUE(frame_->barB.IsFloating());
+    floating = ::GetAncestor(frame_->barB.m_hWnd, GA_ROOT);
+    ::GetClientRect(floating, &client);
+    EXPECT_EQ(CSize(280, 120), client.Size());
+    EXPECT_EQ(window.left, Screen(floating).left);
+    window = Screen(floating);
+    testing_harness::MouseDrag(CPoint(window.right - 2, window.CenterPoint().y),
+                               CPoint(window.left - 400, window.CenterPoint().y));
+    testing_harness::PumpPending();
+    floating = ::GetAncestor(frame_->barB.m_hWnd, GA_ROOT);
+    EXPECT_GE(Screen(floating).Width(), ::GetSystemMetrics(SM_CXMENUSIZE));
+    EXPECT_LT(Screen(floating).Width(), 280);
 
     // Toggled back, it docks where it was, sharing the row again.
     frame_->barB.m_pDockContext->ToggleDocking();
