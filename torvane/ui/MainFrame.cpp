@@ -55,6 +55,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
         return -1;
     toolBar_.SetBarStyle(toolBar_.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
     toolBar_.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&toolBar_);
     return 0;
 }
 

@@ -111,8 +111,9 @@ TEST_F(AppStartTest, TheFrameHasItsToolbarStatusPanesAndTwoTabbedPanes) {
     ASSERT_TRUE(program.Started());
     HWND frame = program.FrameWnd();
 
-    HWND toolbar = ::GetDlgItem(frame, 0xE800);
+    HWND toolbar = program.Frame()->GetDescendantWindow(0xE800, TRUE)->GetSafeHwnd();
     ASSERT_NE(nullptr, toolbar);
+    EXPECT_TRUE(::IsChild(frame, toolbar));  // docked at the top
     EXPECT_EQ("ToolbarWindow32", ClassOf(toolbar));
     const std::vector<int> expected = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0,
                                        ID_QUICK_ITERATOR, ID_SWEEP, ID_CUSTOM_AIRFLOW, ID_CAM_MATH,

@@ -463,7 +463,7 @@ TEST_F(FileCommandTest, AMissingManualOrProductProgramShowsItsError) {
 
 TEST_F(FileCommandTest, TheToolbarsNewButtonOpensAnotherMaximisedDocument) {
     const std::string first = ControlText(program_->ActiveChild());
-    HWND toolbar = ::GetDlgItem(program_->FrameWnd(), 0xE800);
+    HWND toolbar = program_->Frame()->GetDescendantWindow(0xE800, TRUE)->GetSafeHwnd();
     ::SendMessageA(program_->FrameWnd(), WM_COMMAND, MAKEWPARAM(ID_FILE_NEW, BN_CLICKED),
                    reinterpret_cast<LPARAM>(toolbar));
     PumpPending();
