@@ -1,9 +1,14 @@
 #include "MDIFrame.h"
 
+#include <algorithm>
+
 #include "CmdUI.h"
 #include "ControlBar.h"
 #include "DocTemplate.h"
 #include "DocTemplateUtils.h"
+#include "DockBar.h"
+#include "FloatingMDIChild.h"
+#include "SECControlBar.h"
 #include "View.h"
 #include "WinApp.h"
 #include "WindowMessages.h"
@@ -16,6 +21,7 @@ BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     ON_WM_ACTIVATE()
     ON_WM_ACTIVATEAPP()
     ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+    ON_MESSAGE(WM_SEC_BARCONTEXTMENU, OnBarContextMenu)
 END_MESSAGE_MAP()
 
 SECMDIFrameWnd::SECMDIFrameWnd() : SECFrameFeatureHost(this) {}
@@ -51,6 +57,118 @@ void SECMDIFrameWnd::RecalcLayout(BOOL notify) {
     if (m_lastLayoutRect.IsRectEmpty())
         RedrawWindow(nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
     m_lastLayoutRect = QueryFreeRect();
+}
+
+// Docking
+
+void SECMDIFrameWnd::EnableDocking(DWORD dockStyle) {
+    if (m_pFloatingMDIChildClass == nullptr) m_pFloatingMDIChildClass = RUNTIME_CLASS(SECControlBarMDIChildWnd);
+    CMDIFrameWnd::EnableDocking(dockStyle);
+}
+
+void SECMDIFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect) {
+    if (bar == nullptr) return;
+    DWORD mode = LM_HORZ | LM_MRUWIDTH | LM_LENGTHY;
+    if (dockBarId == AFX_IDW_DOCKBAR_TOP || dockBarId == AFX_IDW_DOCKBAR_BOTTOM) mode = LM_HORZ | LM_HORZDOCK | LM_LENGTHY;
+    else if (dockBarId == AFX_IDW_DOCKBAR_LEFT || dockBarId == AFX_IDW_DOCKBAR_RIGHT) mode = LM_VERTDOCK;
+    bar->CalcDynamicLayout(length, mode | LM_COMMIT);
+    DockControlBar(bar, dockBarId, rect);
+}
+
+namespace {
+
+// Takes a bar out of the MDI child that hosts it (which then goes).
+void LeaveFloatingHost(CControlBar* bar) {
+    if (SECFloatingHostOf(bar) == nullptr) return;
+    if (auto* dockBar = dynamic_cast<CDockBar*>(bar->m_pDockBar)) dockBar->RemoveControlBar(bar);
+    bar->m_pDockBar = nullptr;
+}
+
+CDockBar* FloatingDockBarOf(CWnd* child) {
+    CWnd* found = CWnd::FromHandlePermanent(::GetDlgItem(child->m_hWnd, AFX_IDW_DOCKBAR_FLOAT));
+    return found != nullptr && found->IsKindOf(RUNTIME_CLASS(CDockBar)) ? static_cast<CDockBar*>(found) : nullptr;
+}
+
+}  // namespace
+
+void SECMDIFrameWnd::FloatControlBar(CControlBar* bar, CPoint point, DWORD style) {
+    LeaveFloatingHost(bar);
+    CMDIFrameWnd::FloatControlBar(bar, point, style);
+}
+
+CMDIChildWnd* SECMDIFrameWnd::CreateFloatingMDIChild(DWORD, CControlBar*) {
+    CRuntimeClass* cls =
+        m_pFloatingMDIChildClass != nullptr ? m_pFloatingMDIChildClass : RUNTIME_CLASS(SECControlBarMDIChildWnd);
+    if (!cls->IsDerivedFrom(RUNTIME_CLASS(CMDIChildWnd))) return nullptr;
+    auto* child = static_cast<CMDIChildWnd*>(cls->CreateObject());
+    if (child == nullptr) AfxThrowMemoryException();
+    const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                        WS_MAXIMIZEBOX | FWS_ADDTOTITLE | FWS_SNAPTOBARS;
+    if (!child->LoadFrame(kFloatingChildResource, style, this)) return nullptr;  // the window took its object along
+    return child;
+}
+
+void SECMDIFrameWnd::FloatControlBarInMDIChild(CControlBar* bar, CPoint point, DWORD style) {
+    if (bar == nullptr || m_hWndMDIClient == nullptr) return;
+    CRect client;
+    ::GetClientRect(m_hWndMDIClient, &client);
+    CPoint at = point;
+    if (point.x < 0 || point.y < 0) {
+        at = m_ptCascade;
+        m_ptCascade += CSize(20, 23);
+        if (m_ptCascade.x > client.right - 30) m_ptCascade.x = 30;
+        if (m_ptCascade.y > client.bottom - 30) m_ptCascade.y = 30;
+    } else {
+        ::ScreenToClient(m_hWndMDIClient, &at);
+    }
+    at.x = std::max(0, std::min<int>(at.x, client.Width()));
+    at.y = std::max(0, std::min<int>(at.y, client.Height() - 30));
+
+    CMDIChildWnd* host = SECFloatingHostOf(bar);
+    CDockBar* hostBar = host != nullptr ? FloatingDockBarOf(host) : nullptr;
+    if (hostBar != nullptr && hostBar->GetDockedCount() == 1) {
+        // Alone in its child already: the child moves.
+        host->SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        host->RecalcLayout();
+        host->UpdateWindow();
+        return;
+    }
+    if (bar->GetBarStyle() & CBRS_SIZE_DYNAMIC) style |= CBRS_SIZE_DYNAMIC;
+    if (style & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) style = (style & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_TOP;
+    LeaveFloatingHost(bar);
+    CMDIChildWnd* child = CreateFloatingMDIChild(style, bar);
+    CDockBar* dockBar = child != nullptr ? FloatingDockBarOf(child) : nullptr;
+    if (dockBar == nullptr) return;
+    bar->m_pDockSite = this;
+    AddControlBar(bar);
+    dockBar->DockControlBar(bar, nullptr);
+    // The child is as big as the floating bar.
+    const CSize size = (bar->GetBarStyle() & CBRS_SIZE_DYNAMIC) ? bar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
+                                                                : bar->CalcFixedLayout(FALSE, TRUE);
+    CRect window(0, 0, size.cx, size.cy);
+    ::AdjustWindowRectEx(&window, child->GetStyle() & ~(FWS_ADDTOTITLE | FWS_SNAPTOBARS), FALSE, child->GetExStyle());
+    // Above the documents' children, which keep the activation.
+    child->SetWindowPos(&wndTop, at.x, at.y, window.Width(), window.Height(), SWP_NOACTIVATE);
+    child->RecalcLayout();
+    child->ShowWindow(SW_SHOWNA);
+    child->UpdateWindow();
+    if (auto icon = bar->SendMessage(WM_GETICON, ICON_BIG)) child->SendMessage(WM_SETICON, ICON_BIG, icon);
+    RecalcLayout();
+}
+
+LRESULT SECMDIFrameWnd::OnBarContextMenu(WPARAM wParam, LPARAM lParam) {
+    auto* bar = reinterpret_cast<CControlBar*>(wParam);
+    auto menu = reinterpret_cast<HMENU>(lParam);
+    if (bar == nullptr || menu == nullptr) return 0;
+    const bool inChild = SECFloatingHostOf(bar) != nullptr;
+    if (inChild) ::EnableMenuItem(menu, ID_SEC_ALLOW_DOCKING, MF_BYCOMMAND | MF_GRAYED);
+    auto* toolkitBar = dynamic_cast<SECControlBar*>(bar);
+    if (toolkitBar != nullptr && (toolkitBar->GetExBarStyle() & CBRS_EX_ALLOW_MDI_FLOAT)) {
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuA(menu, MF_STRING | (inChild ? MF_CHECKED : MF_UNCHECKED), ID_SEC_FLOAT_IN_MAIN,
+                      "Float In Main Window");
+    }
+    return 0;
 }
 
 // Messages

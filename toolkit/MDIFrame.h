@@ -27,8 +27,12 @@
 
 #include <windows.h>
 
+#include "ControlBar.h"
 #include "FrameFeatures.h"
 #include "MDIFrameWnd.h"
+
+// Sent by a bar to its frame before it shows its context menu.
+#define WM_SEC_BARCONTEXTMENU 0x38FF
 
 class SECMDIFrameWnd : public CMDIFrameWnd, public SECFrameFeatureHost {
     DECLARE_DYNCREATE(SECMDIFrameWnd)
@@ -44,6 +48,27 @@ public:
     const CRect& GetLastLayoutRect() const { return m_lastLayoutRect; }
     // The client area less the bars, asked of the bars now.
     CRect QueryFreeRect();
+
+    // Docking. The frame's dock bars on the sides in `dockStyle`; bars
+    // floated in the MDI client are hosted by children of
+    // m_pFloatingMDIChildClass (SECControlBarMDIChildWnd unless set).
+    void EnableDocking(DWORD dockStyle);
+    // Docks `bar` in the dock bar `dockBarId` after committing its size for
+    // `length` in that dock bar's layout mode (along the top or bottom, down
+    // a side, else floating).
+    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr);
+    // Floats a bar in a floating frame; a bar hosted by an MDI child leaves it.
+    void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = CBRS_ALIGN_TOP) override;
+    // Floats a bar in an MDI child at `point` (screen; negative: at the next
+    // cascade position), or moves the child that already holds it alone.
+    virtual void FloatControlBarInMDIChild(CControlBar* bar, CPoint point, DWORD style = CBRS_ALIGN_TOP);
+    // A new hosting child (resource kFloatingChildResource); null when it
+    // can't be loaded.
+    virtual CMDIChildWnd* CreateFloatingMDIChild(DWORD style, CControlBar* bar);
+    static const UINT kFloatingChildResource = 20514;
+    CRuntimeClass* m_pFloatingMDIChildClass = nullptr;
+    // Where the next bar floated in the MDI client goes.
+    CPoint m_ptCascade{30, 30};
 
     // Floating MDI children.
     virtual void ActivateFloatingMDIChild(CWnd* child);
@@ -82,6 +107,9 @@ protected:
     afx_msg void OnActivateApp(BOOL active, DWORD threadId);
     afx_msg void OnEnterIdle(UINT reason, CWnd* who);
     afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+    // A bar is about to show its context menu (wParam the bar, lParam the
+    // menu): the items that depend on floating in the MDI client.
+    afx_msg LRESULT OnBarContextMenu(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetMenu(WPARAM id, LPARAM position);
     afx_msg void OnWorkspaceCommand(UINT id);
     afx_msg void OnUpdateWorkspaceCommand(CCmdUI* cmdUI);

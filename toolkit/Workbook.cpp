@@ -5,6 +5,7 @@
 
 #include "CmdUI.h"
 #include "DC.h"
+#include "FloatingMDIChild.h"
 #include "Document.h"
 #include "ResourceModule.h"
 #include "WindowMessages.h"
@@ -64,6 +65,8 @@ BEGIN_MESSAGE_MAP(SECWorkbook, SECMDIFrameWnd)
     ON_WM_DESTROY()
     ON_MESSAGE(WM_WORKBOOK_SHEETCHANGED, OnSheetChanged)
 END_MESSAGE_MAP()
+
+SECWorkbook::SECWorkbook() { m_pFloatingMDIChildClass = RUNTIME_CLASS(SECControlBarWorksheet); }
 
 SECWorkbook::~SECWorkbook() { delete m_toolTip; }
 

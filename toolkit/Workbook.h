@@ -44,7 +44,8 @@ class SECWorkbook : public SECMDIFrameWnd {
     DECLARE_DYNCREATE(SECWorkbook)
 
 public:
-    SECWorkbook() = default;
+    // Bars floated in the MDI client become sheets (SECControlBarWorksheet).
+    SECWorkbook();
     ~SECWorkbook() override;
 
     void SetWorkbookMode(BOOL on);
