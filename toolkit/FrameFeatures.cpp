@@ -1,6 +1,7 @@
 #include "FrameFeatures.h"
 
 #include "ControlBarManager.h"
+#include "DockBar.h"
 #include "WndPlugIn.h"
 
 const UINT WM_SECGETMENU = ::RegisterWindowMessageA("WM_SECGETMENU");
@@ -14,6 +15,22 @@ HMENU SECMenuHandleOf(WPARAM idOrMenu) {
     // Menu ids are 16-bit; anything larger that is a menu is a handle.
     auto menu = reinterpret_cast<HMENU>(idOrMenu);
     return idOrMenu > 0xFFFF && ::IsMenu(menu) ? menu : nullptr;
+}
+
+DWORD SECDockModeForDockBar(UINT dockBarId) {
+    switch (dockBarId) {
+        case AFX_IDW_DOCKBAR_TOP:
+        case AFX_IDW_DOCKBAR_BOTTOM: return LM_HORZ | LM_HORZDOCK | LM_LENGTHY;
+        case AFX_IDW_DOCKBAR_LEFT:
+        case AFX_IDW_DOCKBAR_RIGHT: return LM_VERTDOCK;
+        default: return LM_HORZ | LM_MRUWIDTH | LM_LENGTHY;
+    }
+}
+
+DWORD SECDockModeForBarStyle(DWORD barStyle) {
+    if ((barStyle & CBRS_SIZE_DYNAMIC) && (barStyle & CBRS_FLOATING)) return LM_HORZ | LM_MRUWIDTH | LM_LENGTHY;
+    if (barStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) return LM_HORZ | LM_HORZDOCK | LM_LENGTHY;
+    return LM_VERTDOCK;
 }
 
 SECFrameFeatures::SECFrameFeatures(CFrameWnd* frame) : m_frame(frame) { m_caption.Attach(frame); }

@@ -106,6 +106,13 @@ HMENU SECPopupOf(HMENU menu, LPARAM position);
 // WM_SECGETMENU's wParam when it is a menu handle rather than a menu id.
 HMENU SECMenuHandleOf(WPARAM idOrMenu);
 
+// The layout mode in which a bar docked with a stored length commits it:
+// by the dock bar it goes to (along the top or bottom, down a side, else
+// floating), or by the bar's own style (floating and dynamic, aligned to
+// the top or bottom, else down a side).
+DWORD SECDockModeForDockBar(UINT dockBarId);
+DWORD SECDockModeForBarStyle(DWORD barStyle);
+
 // The part of a toolkit frame's interface that its features give: the
 // frame derives from its framework frame and from this.
 class SECFrameFeatureHost {

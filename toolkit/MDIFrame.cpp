@@ -68,10 +68,7 @@ void SECMDIFrameWnd::EnableDocking(DWORD dockStyle) {
 
 void SECMDIFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect) {
     if (bar == nullptr) return;
-    DWORD mode = LM_HORZ | LM_MRUWIDTH | LM_LENGTHY;
-    if (dockBarId == AFX_IDW_DOCKBAR_TOP || dockBarId == AFX_IDW_DOCKBAR_BOTTOM) mode = LM_HORZ | LM_HORZDOCK | LM_LENGTHY;
-    else if (dockBarId == AFX_IDW_DOCKBAR_LEFT || dockBarId == AFX_IDW_DOCKBAR_RIGHT) mode = LM_VERTDOCK;
-    bar->CalcDynamicLayout(length, mode | LM_COMMIT);
+    bar->CalcDynamicLayout(length, SECDockModeForDockBar(dockBarId) | LM_COMMIT);
     DockControlBar(bar, dockBarId, rect);
 }
 

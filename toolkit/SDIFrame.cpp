@@ -67,6 +67,12 @@ BOOL SECFrameWnd::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handl
     return CFrameWnd::OnCmdMsg(id, code, extra, handlerInfo);
 }
 
+void SECFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect) {
+    if (bar == nullptr) return;
+    bar->CalcDynamicLayout(length, SECDockModeForBarStyle(bar->GetBarStyle()) | LM_COMMIT);
+    DockControlBar(bar, dockBarId, rect);
+}
+
 HMENU SECFrameWnd::GetDefaultMenu() {
     return GetMenuBar() != nullptr ? m_features.GetMenuBarMenu() : m_hMenuDefault;
 }

@@ -30,6 +30,10 @@ public:
     // The menu bar's own menu for the default menu id, else null.
     virtual HMENU GetMenuForId(UINT id);
 
+    // Docks `bar` in the dock bar `dockBarId` after committing its size for
+    // `length` in the layout mode its own style gives.
+    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr);
+
     // While the bars are customised, a dialog's idle time lays out the frame.
     virtual void OnIdleLayout(UINT reason, CWnd* who);
 

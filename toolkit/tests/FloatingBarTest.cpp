@@ -9,6 +9,7 @@
 #include "FloatingMDIChild.h"
 #include "FrameCoreTestResources.h"
 #include "MDIFrame.h"
+#include "SDIFrame.h"
 #include "SECControlBar.h"
 #include "WinApp.h"
 #include "WindowHelpers.h"
@@ -203,4 +204,31 @@ TEST_F(FloatingBarInWorkbook, AFloatingBarIsASheetUntilItDocks) {
     PumpPending();
     EXPECT_EQ(frame_->GetSheetCount(), 0);
     EXPECT_EQ(EditText(), "keep me");
+}
+
+TEST_F(FloatingBarInMDIFrame, DockingWithALengthCommitsItInTheDockBarsMode) {
+    frame_->DockControlBarEx(&bar_, AFX_IDW_DOCKBAR_TOP, 55);
+    EXPECT_EQ(bar_.m_szHorzDocked.cy, 55);
+    EXPECT_EQ(::GetParent(bar_.m_hWnd), TopDockBar());
+    frame_->DockControlBarEx(&bar_, AFX_IDW_DOCKBAR_LEFT, 80);
+    EXPECT_EQ(bar_.m_szVertDocked.cx, 80);
+    EXPECT_EQ(::GetParent(bar_.m_hWnd), frame_->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->m_hWnd);
+}
+
+TEST(FloatingBarInSDIFrame, DockingWithALengthCommitsItInTheBarsMode) {
+    CWinApp app;
+    auto* frame = new SECFrameWnd;
+    ASSERT_TRUE(frame->LoadFrame(IDR_CORE_SDI));
+    frame->EnableDocking(CBRS_ALIGN_ANY);
+    CNotesBar bar;
+    ASSERT_TRUE(bar.Make(frame));
+    // Still aligned to the top: the length is the horizontal docked height,
+    // wherever the bar goes.
+    frame->DockControlBarEx(&bar, AFX_IDW_DOCKBAR_LEFT, 70);
+    EXPECT_EQ(bar.m_szHorzDocked.cy, 70);
+    EXPECT_EQ(::GetParent(bar.m_hWnd), frame->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->m_hWnd);
+    // Now down the left side.
+    frame->DockControlBarEx(&bar, AFX_IDW_DOCKBAR_LEFT, 90);
+    EXPECT_EQ(bar.m_szVertDocked.cx, 90);
+    frame->DestroyWindow();
 }
