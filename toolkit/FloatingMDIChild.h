@@ -16,20 +16,14 @@
 
 #include <windows.h>
 
-#include "DockBar.h"
 #include "MDIFrame.h"
+#include "SECControlBar.h"
+#include "SECDockBar.h"
 #include "Workbook.h"
 
 // A toolkit bar's extended style bit: it may float in the main window (as
 // an MDI child).
-#ifndef CBRS_EX_ALLOW_MDI_FLOAT
 #define CBRS_EX_ALLOW_MDI_FLOAT 0x0020L
-#endif
-
-// The bar context menu's items.
-#define ID_SEC_ALLOW_DOCKING 43040
-#define ID_SEC_HIDE_BAR 43041
-#define ID_SEC_FLOAT_IN_MAIN 43042
 
 // The child frame that hosts `bar` floating in an MDI client, or null.
 CMDIChildWnd* SECFloatingHostOf(const CControlBar* bar);
@@ -40,7 +34,7 @@ class SECFloatingBarHost {
 public:
     explicit SECFloatingBarHost(CFrameWnd* child) : m_child(child), m_dockBar(TRUE) {}
 
-    CDockBar& GetDockBar() { return m_dockBar; }
+    SECDockBar& GetDockBar() { return m_dockBar; }
     // The bar held, or null.
     CControlBar* GetBar() const { return m_dockBar.GetFirstBar(); }
 
@@ -65,7 +59,7 @@ public:
 
 private:
     CFrameWnd* m_child;
-    CDockBar m_dockBar;
+    SECDockBar m_dockBar;
     BOOL m_bLayoutBusy = FALSE;
 };
 
@@ -75,7 +69,7 @@ class SECControlBarMDIChildWnd : public SECMDIChildWnd {
 public:
     SECControlBarMDIChildWnd() : m_host(this) {}
 
-    CDockBar& GetDockBar() { return m_host.GetDockBar(); }
+    SECDockBar& GetDockBar() { return m_host.GetDockBar(); }
     CControlBar* GetBar() const { return m_host.GetBar(); }
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -103,7 +97,7 @@ class SECControlBarWorksheet : public SECWorksheet {
 public:
     SECControlBarWorksheet() : m_host(this) {}
 
-    CDockBar& GetDockBar() { return m_host.GetDockBar(); }
+    SECDockBar& GetDockBar() { return m_host.GetDockBar(); }
     CControlBar* GetBar() const { return m_host.GetBar(); }
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;

@@ -2,6 +2,9 @@
 
 #include "ControlBarManager.h"
 #include "DockBar.h"
+#include "MiniFrameWnd.h"
+#include "SECDockBar.h"
+#include "SECMiniDockFrameWnd.h"
 #include "WndPlugIn.h"
 
 const UINT WM_SECGETMENU = ::RegisterWindowMessageA("WM_SECGETMENU");
@@ -31,6 +34,12 @@ DWORD SECDockModeForBarStyle(DWORD barStyle) {
     if ((barStyle & CBRS_SIZE_DYNAMIC) && (barStyle & CBRS_FLOATING)) return LM_HORZ | LM_MRUWIDTH | LM_LENGTHY;
     if (barStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) return LM_HORZ | LM_HORZDOCK | LM_LENGTHY;
     return LM_VERTDOCK;
+}
+
+void SECUseToolkitDocking(CFrameWnd* frame) {
+    if (frame->m_pDockBarClass == RUNTIME_CLASS(CDockBar)) frame->m_pDockBarClass = RUNTIME_CLASS(SECDockBar);
+    if (frame->m_pFloatingFrameClass == RUNTIME_CLASS(CMiniDockFrameWnd))
+        frame->m_pFloatingFrameClass = RUNTIME_CLASS(SECMiniDockFrameWnd);
 }
 
 SECFrameFeatures::SECFrameFeatures(CFrameWnd* frame) : m_frame(frame) { m_caption.Attach(frame); }

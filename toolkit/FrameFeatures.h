@@ -113,6 +113,10 @@ HMENU SECMenuHandleOf(WPARAM idOrMenu);
 DWORD SECDockModeForDockBar(UINT dockBarId);
 DWORD SECDockModeForBarStyle(DWORD barStyle);
 
+// The toolkit's dock bars and floating frames for `frame`, where it still
+// has the framework's.
+void SECUseToolkitDocking(CFrameWnd* frame);
+
 // The part of a toolkit frame's interface that its features give: the
 // frame derives from its framework frame and from this.
 class SECFrameFeatureHost {

@@ -21,7 +21,8 @@ BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     ON_WM_ACTIVATE()
     ON_WM_ACTIVATEAPP()
     ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-    ON_MESSAGE(WM_SEC_BARCONTEXTMENU, OnBarContextMenu)
+    ON_MESSAGE(WM_SEC_EXTENDCONTEXTMENU, OnBarContextMenu)
+    ON_COMMAND(ID_SEC_FLOAT_IN_MAIN, OnFloatInMainWindow)
 END_MESSAGE_MAP()
 
 SECMDIFrameWnd::SECMDIFrameWnd() : SECFrameFeatureHost(this) {}
@@ -53,15 +54,23 @@ CRect SECMDIFrameWnd::QueryFreeRect() {
 
 void SECMDIFrameWnd::RecalcLayout(BOOL notify) {
     CMDIFrameWnd::RecalcLayout(notify);
-    // The first layout redraws the whole frame with its children.
-    if (m_lastLayoutRect.IsRectEmpty())
+    // The first layout redraws the whole frame with its children; later
+    // ones the toolkit's dock bars (their splitters follow the rows).
+    if (m_lastLayoutRect.IsRectEmpty()) {
         RedrawWindow(nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    } else {
+        for (HWND child = ::GetTopWindow(m_hWnd); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            CWnd* object = FromHandlePermanent(child);
+            if (object != nullptr && object->IsKindOf(RUNTIME_CLASS(SECDockBar))) object->Invalidate();
+        }
+    }
     m_lastLayoutRect = QueryFreeRect();
 }
 
 // Docking
 
 void SECMDIFrameWnd::EnableDocking(DWORD dockStyle) {
+    SECUseToolkitDocking(this);
     if (m_pFloatingMDIChildClass == nullptr) m_pFloatingMDIChildClass = RUNTIME_CLASS(SECControlBarMDIChildWnd);
     CMDIFrameWnd::EnableDocking(dockStyle);
 }
@@ -153,10 +162,21 @@ void SECMDIFrameWnd::FloatControlBarInMDIChild(CControlBar* bar, CPoint point, D
     RecalcLayout();
 }
 
+namespace {
+
+CControlBar* BarOfWindow(HWND wnd) {
+    CWnd* object = CWnd::FromHandlePermanent(wnd);
+    return object != nullptr && object->IsKindOf(RUNTIME_CLASS(CControlBar)) ? static_cast<CControlBar*>(object)
+                                                                              : nullptr;
+}
+
+}  // namespace
+
 LRESULT SECMDIFrameWnd::OnBarContextMenu(WPARAM wParam, LPARAM lParam) {
-    auto* bar = reinterpret_cast<CControlBar*>(wParam);
+    CControlBar* bar = BarOfWindow(reinterpret_cast<HWND>(wParam));
     auto menu = reinterpret_cast<HMENU>(lParam);
-    if (bar == nullptr || menu == nullptr) return 0;
+    if (bar == nullptr || menu == nullptr || !::IsMenu(menu)) return 0;
+    m_hContextMenuBar = bar->m_hWnd;
     const bool inChild = SECFloatingHostOf(bar) != nullptr;
     if (inChild) ::EnableMenuItem(menu, ID_SEC_ALLOW_DOCKING, MF_BYCOMMAND | MF_GRAYED);
     auto* toolkitBar = dynamic_cast<SECControlBar*>(bar);
@@ -166,6 +186,18 @@ LRESULT SECMDIFrameWnd::OnBarContextMenu(WPARAM wParam, LPARAM lParam) {
                       "Float In Main Window");
     }
     return 0;
+}
+
+void SECMDIFrameWnd::OnFloatInMainWindow() {
+    CControlBar* bar = BarOfWindow(m_hContextMenuBar);
+    if (bar == nullptr) return;
+    if (CMDIChildWnd* host = SECFloatingHostOf(bar)) {
+        CRect place;
+        host->GetWindowRect(&place);
+        FloatControlBar(bar, place.TopLeft(), CBRS_ALIGN_TOP);
+    } else {
+        FloatControlBarInMDIChild(bar, CPoint(-1, -1), CBRS_ALIGN_TOP);
+    }
 }
 
 // Messages

@@ -31,9 +31,6 @@
 #include "FrameFeatures.h"
 #include "MDIFrameWnd.h"
 
-// Sent by a bar to its frame before it shows its context menu.
-#define WM_SEC_BARCONTEXTMENU 0x38FF
-
 class SECMDIFrameWnd : public CMDIFrameWnd, public SECFrameFeatureHost {
     DECLARE_DYNCREATE(SECMDIFrameWnd)
 
@@ -49,8 +46,9 @@ public:
     // The client area less the bars, asked of the bars now.
     CRect QueryFreeRect();
 
-    // Docking. The frame's dock bars on the sides in `dockStyle`; bars
-    // floated in the MDI client are hosted by children of
+    // Docking. The frame's dock bars on the sides in `dockStyle`: the
+    // toolkit's dock bars and floating frames unless other classes are set;
+    // bars floated in the MDI client are hosted by children of
     // m_pFloatingMDIChildClass (SECControlBarMDIChildWnd unless set).
     void EnableDocking(DWORD dockStyle);
     // Docks `bar` in the dock bar `dockBarId` after committing its size for
@@ -107,9 +105,12 @@ protected:
     afx_msg void OnActivateApp(BOOL active, DWORD threadId);
     afx_msg void OnEnterIdle(UINT reason, CWnd* who);
     afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
-    // A bar is about to show its context menu (wParam the bar, lParam the
-    // menu): the items that depend on floating in the MDI client.
+    // A bar is about to show its context menu (wParam the bar's window,
+    // lParam the menu): the items that depend on floating in the MDI client.
     afx_msg LRESULT OnBarContextMenu(WPARAM wParam, LPARAM lParam);
+    // "Float In Main Window" of that menu: the bar floats in the MDI client,
+    // or, floating there already, in a floating frame.
+    afx_msg void OnFloatInMainWindow();
     afx_msg LRESULT OnGetMenu(WPARAM id, LPARAM position);
     afx_msg void OnWorkspaceCommand(UINT id);
     afx_msg void OnUpdateWorkspaceCommand(CCmdUI* cmdUI);
@@ -118,6 +119,8 @@ protected:
 private:
     CRect m_lastLayoutRect;
     CMDIChildWnd* m_pActiveFloatingChild = nullptr;
+    // The bar whose context menu is up.
+    HWND m_hContextMenuBar = nullptr;
     BOOL m_bActivatingView = FALSE;
 };
 

@@ -67,6 +67,11 @@ BOOL SECFrameWnd::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handl
     return CFrameWnd::OnCmdMsg(id, code, extra, handlerInfo);
 }
 
+void SECFrameWnd::EnableDocking(DWORD dockStyle) {
+    SECUseToolkitDocking(this);
+    CFrameWnd::EnableDocking(dockStyle);
+}
+
 void SECFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect) {
     if (bar == nullptr) return;
     bar->CalcDynamicLayout(length, SECDockModeForBarStyle(bar->GetBarStyle()) | LM_COMMIT);

@@ -30,6 +30,9 @@ public:
     // The menu bar's own menu for the default menu id, else null.
     virtual HMENU GetMenuForId(UINT id);
 
+    // The frame's dock bars on the sides in `dockStyle`: the toolkit's dock
+    // bars and floating frames unless other classes are set.
+    void EnableDocking(DWORD dockStyle);
     // Docks `bar` in the dock bar `dockBarId` after committing its size for
     // `length` in the layout mode its own style gives.
     virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr);

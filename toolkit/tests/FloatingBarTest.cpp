@@ -145,16 +145,17 @@ TEST_F(FloatingBarInMDIFrame, FloatsInAChildAndDocksBackWithItsContents) {
     HMENU menu = ::CreatePopupMenu();
     ::AppendMenuA(menu, MF_STRING, ID_SEC_ALLOW_DOCKING, "Allow Docking");
     ::AppendMenuA(menu, MF_STRING, ID_SEC_HIDE_BAR, "Hide");
-    frame_->SendMessage(WM_SEC_BARCONTEXTMENU, reinterpret_cast<WPARAM>(static_cast<CControlBar*>(&bar_)),
+    frame_->SendMessage(WM_SEC_EXTENDCONTEXTMENU, reinterpret_cast<WPARAM>(bar_.m_hWnd),
                         reinterpret_cast<LPARAM>(menu));
     EXPECT_TRUE(::GetMenuState(menu, ID_SEC_ALLOW_DOCKING, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_EQ(::GetMenuItemCount(menu), 2);
     bar_.ModifyExBarStyle(0, CBRS_EX_ALLOW_MDI_FLOAT, FALSE);
-    frame_->SendMessage(WM_SEC_BARCONTEXTMENU, reinterpret_cast<WPARAM>(static_cast<CControlBar*>(&bar_)),
+    frame_->SendMessage(WM_SEC_EXTENDCONTEXTMENU, reinterpret_cast<WPARAM>(bar_.m_hWnd),
                         reinterpret_cast<LPARAM>(menu));
     ASSERT_EQ(::GetMenuItemCount(menu), 4);
     EXPECT_TRUE(::GetMenuState(menu, ID_SEC_FLOAT_IN_MAIN, MF_BYCOMMAND) & MF_CHECKED);
     ::DestroyMenu(menu);
+    EXPECT_TRUE(::IsWindow(hostWnd));
 
     // Closing the child hides the bar; showing the bar shows the child.
     host->SendMessage(WM_CLOSE);
@@ -231,4 +232,26 @@ TEST(FloatingBarInSDIFrame, DockingWithALengthCommitsItInTheBarsMode) {
     frame->DockControlBarEx(&bar, AFX_IDW_DOCKBAR_LEFT, 90);
     EXPECT_EQ(bar.m_szVertDocked.cx, 90);
     frame->DestroyWindow();
+}
+
+TEST_F(FloatingBarInMDIFrame, FloatInMainWindowFromTheBarsMenuGoesBackAndForth) {
+    bar_.ModifyExBarStyle(0, CBRS_EX_ALLOW_MDI_FLOAT | CBRS_EX_CONTEXTMENU, FALSE);
+    auto chooseFloatInMain = [&] {
+        HMENU menu = ::CreatePopupMenu();
+        frame_->SendMessage(WM_SEC_EXTENDCONTEXTMENU, reinterpret_cast<WPARAM>(bar_.m_hWnd),
+                            reinterpret_cast<LPARAM>(menu));
+        ::DestroyMenu(menu);
+        // The bar passes its menu's commands to its owner, the frame.
+        bar_.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN);
+        PumpPending();
+    };
+    chooseFloatInMain();
+    CMDIChildWnd* host = SECFloatingHostOf(&bar_);
+    ASSERT_NE(host, nullptr);
+    const HWND hostWnd = host->m_hWnd;
+    chooseFloatInMain();
+    EXPECT_FALSE(::IsWindow(hostWnd));
+    EXPECT_TRUE(bar_.IsFloating());
+    EXPECT_EQ(SECFloatingHostOf(&bar_), nullptr);
+    EXPECT_EQ(EditText(), "keep me");
 }
