@@ -11,6 +11,7 @@
 #include "torvane/services/TorvaneShellServices.h"
 #include "torvane/ui/AppColors.h"
 #include "torvane/ui/ChoiceMenus.h"
+#include "torvane/ui/CompRatioDlg.h"
 #include "torvane/ui/MainFrame.h"
 
 namespace torvane {
@@ -177,6 +178,7 @@ BEGIN_MESSAGE_MAP(CEngineFormView, CFormView)
     ON_BN_CLICKED(kCamButton, OnCamButton)
     ON_BN_CLICKED(kAirFlowButton, OnAirFlowButton)
     ON_BN_CLICKED(kCompressionButton, OnCompressionButton)
+    ON_COMMAND(ID_COMPRESSION_MATH, OnCompressionMath)
 END_MESSAGE_MAP()
 
 CEngineFormView::CEngineFormView() : CFormView(IDD_ENGINE_FORM) {
@@ -505,5 +507,7 @@ void CEngineFormView::OnCamButton() { SendCommand(ID_CAM_MANAGER); }
 void CEngineFormView::OnAirFlowButton() { SendCommand(ID_CUSTOM_AIRFLOW); }
 
 void CEngineFormView::OnCompressionButton() { SendCommand(ID_COMPRESSION_MATH); }
+
+void CEngineFormView::OnCompressionMath() { OpenCompressionCalculator(GetDocument(), this); }
 
 }  // namespace torvane

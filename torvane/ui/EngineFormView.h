@@ -61,6 +61,7 @@ protected:
     afx_msg void OnCamButton();
     afx_msg void OnAirFlowButton();
     afx_msg void OnCompressionButton();
+    afx_msg void OnCompressionMath();
     DECLARE_MESSAGE_MAP()
 
 private:
