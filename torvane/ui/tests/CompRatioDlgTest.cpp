@@ -166,7 +166,8 @@ TEST_F(CompRatioTest, DialogComputesRefusesAndApplies) {
         // Domed piston: the measured row appears and is required (message 95).
         ModalDriver::Instance().Answer("Incomplete Compression Ratio Data", IDOK);
         TypeInto(dialog, IDC_CR_DISTANCE, "0.1");
-        testing_harness::Click(testing_harness::FindControl(dialog, IDC_CR_DOMED));
+        // The button's own click, which no window over the dialog can intercept.
+        ::SendMessage(testing_harness::FindControl(dialog, IDC_CR_DOMED), BM_CLICK, 0, 0);
         PumpPending();
         EXPECT_TRUE(::IsWindowVisible(testing_harness::FindControl(dialog, IDC_CR_MEASURED)));
         EXPECT_EQ("Piston Down From TDC:", TextOf(dialog, IDC_CR_DISTANCE_LABEL));
