@@ -4,8 +4,8 @@
 
 #include "framework/Framework.h"
 #include "toolkit/Workbook.h"
+#include "common/ui/SplitPanes.h"
 #include "torvane/ui/PaneTabs.h"
-#include "torvane/ui/SplitPanes.h"
 
 namespace torvane {
 

@@ -1,11 +1,10 @@
-// The two windows that split a document's child frame: a static splitter
-// that ignores the mouse wheel, and the tabbed window in each of its panes.
+// The two windows that split a document's child frame in both programs: a
+// static splitter that ignores the mouse wheel, and the tabbed window in
+// each of its panes.
 #pragma once
 
 #include "framework/Framework.h"
 #include "toolkit/TabWnd.h"
-
-namespace torvane {
 
 // A static splitter whose panes never scroll by the mouse wheel.
 class CTorvaneSplitterWnd : public CSplitterWnd {
@@ -35,4 +34,3 @@ public:
     CWnd* GetActiveWnd() const;
 };
 
-}  // namespace torvane

@@ -1,8 +1,6 @@
-#include "torvane/ui/SplitPanes.h"
+#include "common/ui/SplitPanes.h"
 
 #include "common/Assertion.h"
-
-namespace torvane {
 
 namespace {
 const char kAssertModule[] = "SplitterPaneTabWnd";
@@ -43,4 +41,3 @@ CWnd* CSplitterPaneTabWnd::GetActiveWnd() const {
     return GetActiveTab(active) ? active : nullptr;
 }
 
-}  // namespace torvane

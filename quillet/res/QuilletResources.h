@@ -1,0 +1,39 @@
+// Resource ids of the drag-race program: its resource script and its code
+// share them. The document's own command ids are in
+// quillet/document/QuilletCommands.h; these are the same numbers for the
+// resource compiler.
+#pragma once
+
+// The framework's standard command and string ids.
+#include "framework/StandardResourceIds.h"
+
+// Frames, menus, toolbar, accelerators and icons.
+#define IDR_MAINFRAME 103
+#define IDR_QUILLET_DOC 104
+
+// Pictures.
+#define IDB_SPLASH 118
+
+// Commands of the application and the main frame.
+#define ID_VIEW_WORKBOOK 32771
+#define ID_HELP_USER_MANUAL 33305
+#define ID_PRODUCT_INFO 33306
+#define ID_TIMER1_COMMAND 33328
+#define ID_CREATE_BEST_RESULT_DOCS 33329
+#define ID_TOOLS_TIME_SLIP 33501
+#define ID_COLORS_QUILLET 33675
+#define ID_COLORS_WINDOWS 33676
+
+// Commands of the document the menus and the toolbar name.
+#define ID_UNITS_ENGLISH 32871
+#define ID_UNITS_METRIC 32872
+#define ID_RUN 32902
+#define ID_AUTO_RUN 32906
+#define ID_EXPORT_OLDER_PROGRAMS 33307
+#define ID_CUSTOM_POWER_CURVE 33471
+#define ID_IMPORT_ENGINE_FILE 33500
+#define ID_EIGHTH_MILE 33677
+#define ID_QUARTER_MILE 33678
+#define ID_QUICK_ITERATOR 33679
+#define ID_PRO_ITERATOR 33680
+#define ID_TRACTION_CALCULATOR 33682

@@ -1,0 +1,39 @@
+// The drag-race program's main window: a workbook frame with the toolbar
+// and the status bar, and the refresh of the active document's views when
+// a document goes away.
+#pragma once
+
+#include "framework/Framework.h"
+#include "toolkit/SECStatusBar.h"
+#include "toolkit/SECToolBar.h"
+#include "toolkit/Workbook.h"
+
+namespace quillet {
+
+class CMainFrame : public SECWorkbook {
+    DECLARE_DYNCREATE(CMainFrame)
+public:
+    BOOL IsWorkbookMode() const { return SECWorkbook::IsWorkbookMode(); }
+    // Maximises the active document window, if there is one.
+    void MaximizeActiveChild();
+
+    SECToolBar& GetToolBar() { return toolBar_; }
+    SECStatusBar& GetStatusBar() { return statusBar_; }
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT cs);
+    afx_msg LRESULT OnDocumentDestroyed(WPARAM, LPARAM);
+    afx_msg LRESULT OnTimeSlipRefresh(WPARAM, LPARAM);
+    afx_msg void OnToggleWorkbook();
+    afx_msg void OnUpdateToggleWorkbook(CCmdUI* cmdUI);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    SECToolBar toolBar_;
+    SECStatusBar statusBar_;
+};
+
+// The program's main frame (asserted to be one).
+CMainFrame* GetMainFrame();
+
+}  // namespace quillet

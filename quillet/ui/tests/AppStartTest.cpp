@@ -1,0 +1,232 @@
+// The drag-race program started as a user starts it: the splash window, the
+// maximised workbook frame with its toolbar and status bar, and one blank
+// vehicle document whose window is split into two tabbed panes, the right
+// one's first tab holding two graphs one above the other.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ModalDriver.h"
+#include "WindowHelpers.h"
+#include "quillet/document/QuilletDoc.h"
+#include "quillet/res/QuilletResources.h"
+#include "quillet/ui/ChildFrame.h"
+#include "quillet/ui/MainFrame.h"
+#include "quillet/ui/QuilletApp.h"
+#include "toolkit/TabWnd.h"
+
+namespace quillet {
+
+namespace {
+
+using testing_harness::ModalDriver;
+
+// When this thread's splash window was made and destroyed.
+class SplashWatch {
+public:
+    SplashWatch() {
+        current_ = this;
+        hook_ = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~SplashWatch() {
+        ::UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    DWORD shown = 0, closed = 0;
+    HBITMAP picture = nullptr;
+    bool seen = false;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        char title[64] = {};
+        if (code == HCBT_CREATEWND) {
+            const char* name = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszName;
+            if (!IS_INTRESOURCE(name) && name != nullptr && lstrcmpA(name, "SECSplashWnd") == 0) {
+                current_->seen = true;
+                current_->shown = ::GetTickCount();
+            }
+        } else if (code == HCBT_DESTROYWND) {
+            ::GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
+            if (lstrcmpA(title, "SECSplashWnd") == 0) current_->closed = ::GetTickCount();
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static SplashWatch* current_;
+    HHOOK hook_ = nullptr;
+};
+SplashWatch* SplashWatch::current_ = nullptr;
+
+// The program started in the test process, closed again at the end.
+class RunningProgram {
+public:
+    RunningProgram() : app_(std::make_unique<CQuilletApp>()) {
+        started_ = app_->InitInstance() != FALSE;
+        testing_harness::PumpPending();
+    }
+    ~RunningProgram() {
+        if (app_->m_pMainWnd != nullptr && ::IsWindow(app_->m_pMainWnd->m_hWnd))
+            ::SendMessageA(app_->m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
+        app_->ExitInstance();
+        MSG msg;  // the main window's end posted the loop's quit
+        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+    bool Started() const { return started_; }
+    CMainFrame* Frame() const { return static_cast<CMainFrame*>(app_->m_pMainWnd); }
+    HWND FrameWnd() const { return Frame()->m_hWnd; }
+    HWND ActiveChild(BOOL* maximized = nullptr) const {
+        return reinterpret_cast<HWND>(::SendMessageA(Frame()->m_hWndMDIClient, WM_MDIGETACTIVE, 0,
+                                                     reinterpret_cast<LPARAM>(maximized)));
+    }
+    CChildFrame* Child() const {
+        return static_cast<CChildFrame*>(CWnd::FromHandlePermanent(ActiveChild()));
+    }
+    void Command(UINT id) const {
+        ::SendMessageA(FrameWnd(), WM_COMMAND, id, 0);
+        testing_harness::PumpPending();
+    }
+
+private:
+    std::unique_ptr<CQuilletApp> app_;
+    bool started_ = false;
+};
+
+std::vector<std::string> TabLabels(const CSplitterPaneTabWnd* pane) {
+    std::vector<std::string> labels;
+    for (int i = 0; i < pane->GetTabCount(); ++i) {
+        LPCSTR label = nullptr;
+        BOOL selected = FALSE;
+        CWnd* wnd = nullptr;
+        void* data = nullptr;
+        int extra = 0;
+        pane->GetTabInfo(i, label, selected, wnd, data, extra);
+        labels.emplace_back(label != nullptr ? label : "");
+    }
+    return labels;
+}
+
+TEST(QuilletStartTest, TheSplashStaysTwoSecondsThenTheMaximisedWorkbookShowsOneBlankVehicle) {
+    SplashWatch splash;
+    RunningProgram program;
+    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(splash.seen);
+    EXPECT_GE(splash.closed - splash.shown, 2000u);
+    EXPECT_EQ(nullptr, ::FindWindowA(nullptr, "SECSplashWnd"));
+
+    EXPECT_TRUE(::IsZoomed(program.FrameWnd()));
+    BOOL maximized = FALSE;
+    HWND child = program.ActiveChild(&maximized);
+    ASSERT_NE(nullptr, child);
+    EXPECT_TRUE(maximized);
+    EXPECT_EQ("Quillet1", testing_harness::ControlText(child));
+    EXPECT_EQ(nullptr, ::GetWindow(child, GW_HWNDNEXT));  // the only document window
+    CDocument* document = program.Child()->GetActiveDocument();
+    ASSERT_NE(nullptr, document);
+    EXPECT_TRUE(document->IsKindOf(RUNTIME_CLASS(CQuilletDoc)));
+    EXPECT_NE(std::string::npos, testing_harness::ControlText(program.FrameWnd()).find("Quillet"));
+    EXPECT_TRUE(ModalDriver::Instance().Boxes().empty());
+
+    const std::string shot = testing_harness::TestOutputPath("quillet-start.png");
+    testing_harness::PumpPending();
+    testing_harness::Pixels::FromWindow(program.FrameWnd()).SavePng(shot);
+}
+
+TEST(QuilletStartTest, TheFrameHasItsToolbarAndStatusPanes) {
+    RunningProgram program;
+    ASSERT_TRUE(program.Started());
+    HWND toolbar = ::GetDlgItem(program.FrameWnd(), 0xE800);
+    ASSERT_NE(nullptr, toolbar);
+    const std::vector<int> expected = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0,
+                                       ID_QUICK_ITERATOR, ID_PRO_ITERATOR, ID_TOOLS_TIME_SLIP,
+                                       ID_TRACTION_CALCULATOR, ID_CUSTOM_POWER_CURVE, ID_IMPORT_ENGINE_FILE, 0,
+                                       ID_FILE_PRINT, ID_APP_ABOUT};
+    ASSERT_EQ(static_cast<LRESULT>(expected.size()), ::SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (size_t i = 0; i < expected.size(); ++i) {
+        TBBUTTON button = {};
+        ::SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        if (expected[i] == 0)
+            EXPECT_TRUE(button.fsStyle & TBSTYLE_SEP) << i;
+        else
+            EXPECT_EQ(expected[i], button.idCommand) << i;
+    }
+    HWND status = ::GetDlgItem(program.FrameWnd(), 0xE801);
+    ASSERT_NE(nullptr, status);
+    EXPECT_EQ(4, ::SendMessageA(status, SB_GETPARTS, 0, 0));
+    // The message pane shows the idle prompt and a command's prompt.
+    char text[128] = {};
+    ::SendMessageA(program.FrameWnd(), WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
+    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ("Ready", text);
+    ::SendMessageA(program.FrameWnd(), WM_SETMESSAGESTRING, ID_TOOLS_TIME_SLIP, 0);
+    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ("Open the Time Slip Tool Window", text);
+}
+
+TEST(QuilletStartTest, TheDocumentWindowHasItsTabbedPanesAndTheTwoGraphRows) {
+    RunningProgram program;
+    ASSERT_TRUE(program.Started());
+    CChildFrame* child = program.Child();
+    ASSERT_NE(nullptr, child);
+    EXPECT_EQ((std::vector<std::string>{"Quillet Specs", "Graph", "Table", "ProData"}),
+              TabLabels(child->GetLeftTabs()));
+    EXPECT_EQ((std::vector<std::string>{"Graph", "Table", "ProData"}), TabLabels(child->GetRightTabs()));
+
+    // The right pane's first tab is the graph splitter, showing.
+    CWnd* active = child->GetRightTabs()->GetActiveWnd();
+    ASSERT_EQ(&child->GetGraphSplitter(), active);
+    EXPECT_TRUE(active->IsWindowVisible());
+    EXPECT_EQ(0xE900, ::GetDlgCtrlID(active->m_hWnd));
+    CSplitterWnd& graphs = child->GetGraphSplitter();
+    ASSERT_EQ(2, graphs.GetRowCount());
+    EXPECT_NE(nullptr, graphs.GetPane(0, 0));
+    EXPECT_NE(nullptr, graphs.GetPane(1, 0));
+    int height = 0, minimum = 0;
+    graphs.GetRowInfo(0, height, minimum);
+    EXPECT_EQ(CChildFrame::UpperGraphHeight(::GetSystemMetrics(SM_CYSCREEN)), height);
+    // The left pane shows its first tab.
+    CWnd* form = child->GetLeftTabs()->GetActiveWnd();
+    ASSERT_NE(nullptr, form);
+    EXPECT_TRUE(form->IsWindowVisible());
+    EXPECT_EQ(child->GetActiveDocument(), static_cast<CView*>(form)->GetDocument());
+}
+
+TEST(QuilletStartTest, TheUpperGraphTakesThirtyEightPercentOfTheScreenButNeverLessThan180) {
+    struct Case {
+        int screen, upper;
+    };
+    for (const Case& c : {Case{1024, 389}, Case{768, 291}, Case{473, 180}, Case{400, 180}})
+        EXPECT_EQ(c.upper, CChildFrame::UpperGraphHeight(c.screen)) << c.screen;
+}
+
+TEST(QuilletStartTest, WorkbookModeOffLeavesTheChildAndOnMaximisesItAgain) {
+    RunningProgram program;
+    ASSERT_TRUE(program.Started());
+    program.Command(ID_VIEW_WORKBOOK);
+    BOOL maximized = FALSE;
+    HWND child = program.ActiveChild(&maximized);
+    ::SendMessageA(program.Frame()->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
+    program.ActiveChild(&maximized);
+    EXPECT_FALSE(maximized);
+    program.Command(ID_VIEW_WORKBOOK);
+    program.ActiveChild(&maximized);
+    EXPECT_TRUE(maximized);
+}
+
+TEST(QuilletStartTest, FileNewAddsASecondMaximisedVehicle) {
+    RunningProgram program;
+    ASSERT_TRUE(program.Started());
+    program.Command(ID_FILE_NEW);
+    BOOL maximized = FALSE;
+    HWND child = program.ActiveChild(&maximized);
+    EXPECT_TRUE(maximized);
+    EXPECT_EQ("Quillet2", testing_harness::ControlText(child));
+}
+
+}  // namespace
+
+}  // namespace quillet
