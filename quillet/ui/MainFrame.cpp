@@ -1,6 +1,7 @@
 #include "quillet/ui/MainFrame.h"
 
 #include "common/Assertion.h"
+#include "common/ui/ProgramStart.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
@@ -10,13 +11,6 @@ namespace quillet {
 namespace {
 
 const char kAssertModule[] = "MainFrm";
-
-const UINT kIndicators[] = {
-    0,  // the message pane
-    ID_INDICATOR_CAPS,
-    ID_INDICATOR_NUM,
-    ID_INDICATOR_SCRL,
-};
 
 }  // namespace
 
@@ -32,23 +26,10 @@ END_MESSAGE_MAP()
 
 int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
     if (SECWorkbook::OnCreate(cs) == -1) return -1;
-    if (!toolBar_.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM, AFX_IDW_TOOLBAR) ||
-        !toolBar_.LoadToolBar(IDR_MAINFRAME))
-        return -1;
-    if (!statusBar_.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, AFX_IDW_STATUS_BAR) ||
-        !statusBar_.SetIndicators(kIndicators, static_cast<int>(sizeof kIndicators / sizeof kIndicators[0])))
-        return -1;
-    toolBar_.SetBarStyle(toolBar_.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
-    toolBar_.EnableDocking(CBRS_ALIGN_ANY);
-    return 0;
+    return CreateFrameBars(*this, toolBar_, statusBar_, IDR_MAINFRAME) ? 0 : -1;
 }
 
-void CMainFrame::MaximizeActiveChild() {
-    CFrameWnd* active = GetActiveFrame();
-    if (active == nullptr || active == this) return;
-    APP_ASSERT(active->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)));
-    ::SendMessageA(m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(active->m_hWnd), 0);
-}
+void CMainFrame::MaximizeActiveChild() { MaximizeActiveMdiChild(*this); }
 
 LRESULT CMainFrame::OnDocumentDestroyed(WPARAM, LPARAM) {
     CMDIChildWnd* child = MDIGetActive();

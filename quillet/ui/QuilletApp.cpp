@@ -1,5 +1,6 @@
 #include "quillet/ui/QuilletApp.h"
 
+#include "common/ui/ProgramStart.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
@@ -7,7 +8,6 @@
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/MainFrame.h"
 #include "quillet/ui/PendingView.h"
-#include "toolkit/SplashWnd.h"
 
 namespace quillet {
 
@@ -22,9 +22,7 @@ CQuilletApp::CQuilletApp() {}
 
 BOOL CQuilletApp::InitInstance() {
     QuilletInstallProgramProfile();
-    auto* splash = new SECSplashWnd(IDB_SPLASH, kSplashDisplayMs);
-    if (!splash->Create()) splash = nullptr;  // it deleted itself
-    DWORD splashStart = ::GetTickCount();
+    CSplashHold splash(IDB_SPLASH, kSplashDisplayMs);
 
     AfxEnableControlContainer();
     Enable3dControls();
@@ -47,17 +45,10 @@ BOOL CQuilletApp::InitInstance() {
     commandLine.m_nShellCommand = CCommandLineInfo::FileNothing;
     if (!ProcessShellCommand(commandLine)) return FALSE;
 
-    HWND splashWindow = splash != nullptr ? splash->m_hWnd : nullptr;
-    if (splashWindow != nullptr) {
-        for (;;) {
-            const DWORD now = ::GetTickCount();
-            if (now < splashStart) splashStart = now;  // the counter wrapped
-            if (now - splashStart >= kMinimumSplashMs) break;
-        }
-    }
+    splash.WaitAtLeast(kMinimumSplashMs);
     mainFrame->MaximizeActiveChild();
     mainFrame->SetWorkbookMode(TRUE);
-    if (splashWindow != nullptr && ::IsWindow(splashWindow)) ::SendMessageA(splashWindow, WM_CLOSE, 0, 0);
+    splash.Close();
 
     OnFileNew();
 

@@ -2,8 +2,8 @@
 
 #include "common/Assertion.h"
 #include "common/ui/FieldHost.h"
+#include "common/ui/ProgramStart.h"
 #include "common/ui/SimSpecEditDlg.h"
-#include "toolkit/SplashWnd.h"
 #include "torvane/document/Iterator.h"
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/TorvaneResources.h"
@@ -67,9 +67,7 @@ BOOL CTorvaneApp::InitInstance() {
     SetFieldEditorResources({IDD_FIELD_EDITOR, IDD_NOTES_EDITOR, IDC_EDITOR_EDIT, IDC_NOTES_EDIT, IDC_EDITOR_CHOICES,
                              IDC_EDITOR_OK, IDB_EDITOR_OK, IDB_EDITOR_CANCEL, IDM_NO_CHOICES});
 
-    auto* splash = new SECSplashWnd(IDB_SPLASH, kSplashDisplayMs);
-    if (!splash->Create()) splash = nullptr;  // it deleted itself
-    DWORD splashStart = ::GetTickCount();
+    CSplashHold splash(IDB_SPLASH, kSplashDisplayMs);
 
     AfxEnableControlContainer();
     Enable3dControls();
@@ -92,17 +90,10 @@ BOOL CTorvaneApp::InitInstance() {
     commandLine.m_nShellCommand = CCommandLineInfo::FileNothing;
     if (!ProcessShellCommand(commandLine)) return FALSE;
 
-    HWND splashWindow = splash != nullptr ? splash->m_hWnd : nullptr;
-    if (splashWindow != nullptr) {
-        for (;;) {
-            const DWORD now = ::GetTickCount();
-            if (now < splashStart) splashStart = now;  // the counter wrapped
-            if (now - splashStart >= kMinimumSplashMs) break;
-        }
-    }
+    splash.WaitAtLeast(kMinimumSplashMs);
     mainFrame->MaximizeActiveChild();
     mainFrame->SetWorkbookMode(TRUE);
-    if (splashWindow != nullptr && ::IsWindow(splashWindow)) ::SendMessageA(splashWindow, WM_CLOSE, 0, 0);
+    splash.Close();
 
     ReadPreferences();
     AppColorsSetScheme(preferences_.colorSchemeLastUsed);
