@@ -139,8 +139,9 @@ TEST(QuilletStartTest, TheSplashStaysTwoSecondsThenTheMaximisedWorkbookShowsOneB
 TEST(QuilletStartTest, TheFrameHasItsToolbarAndStatusPanes) {
     RunningProgram program;
     ASSERT_TRUE(program.Started());
-    HWND toolbar = ::GetDlgItem(program.FrameWnd(), 0xE800);
+    HWND toolbar = program.Frame()->GetDescendantWindow(0xE800, TRUE)->GetSafeHwnd();
     ASSERT_NE(nullptr, toolbar);
+    EXPECT_TRUE(::IsChild(program.FrameWnd(), toolbar));  // docked at the top
     const std::vector<int> expected = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0,
                                        ID_QUICK_ITERATOR, ID_PRO_ITERATOR, ID_TOOLS_TIME_SLIP,
                                        ID_TRACTION_CALCULATOR, ID_CUSTOM_POWER_CURVE, ID_IMPORT_ENGINE_FILE, 0,
