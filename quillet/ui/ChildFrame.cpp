@@ -6,6 +6,7 @@
 #include "common/Assertion.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
+#include "quillet/res/QuilletResources.h"
 #include "quillet/ui/PendingView.h"
 
 namespace quillet {
@@ -55,6 +56,24 @@ IMPLEMENT_DYNCREATE(CChildFrame, SECWorksheet)
 BEGIN_MESSAGE_MAP(CChildFrame, SECWorksheet)
     ON_WM_MDIACTIVATE()
 END_MESSAGE_MAP()
+
+bool CChildFrame::IsWithheldTool(UINT id) {
+    static const UINT kWithheld[] = {kCmdIterator, kCmdQuickIterator, kCmdProIterator,
+                                     kCmdTractionCalculator, ID_CUSTOM_POWER_CURVE};
+    return std::find(std::begin(kWithheld), std::end(kWithheld), id) != std::end(kWithheld);
+}
+
+BOOL CChildFrame::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) {
+    if (IsWithheldTool(id)) {
+        if (code == CN_UPDATE_COMMAND_UI) {
+            if (extra != nullptr) static_cast<CCmdUI*>(extra)->Enable(FALSE);
+            return TRUE;
+        }
+        // Sent, the command is dropped; asked about, it has no handler.
+        if (code == CN_COMMAND) return handlerInfo == nullptr;
+    }
+    return SECWorksheet::OnCmdMsg(id, code, extra, handlerInfo);
+}
 
 CChildFrame::~CChildFrame() {
     // Both pane objects are made with the window; a window that failed to

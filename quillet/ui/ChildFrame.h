@@ -25,6 +25,11 @@ public:
     CSplitterPaneTabWnd* GetRightTabs() const { return rightTabs_; }
     CSplitterWnd& GetGraphSplitter() { return graphSplitter_; }
 
+    // Tool commands whose windows this program does not have yet: greyed,
+    // and never passed on to the document, whose handlers would open them.
+    static bool IsWithheldTool(UINT id);
+    BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;
+
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context) override;
     afx_msg void OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated);

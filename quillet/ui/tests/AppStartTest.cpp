@@ -13,6 +13,7 @@
 
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
+#include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/ui/ChildFrame.h"
@@ -226,6 +227,39 @@ TEST(QuilletStartTest, FileNewAddsASecondMaximisedVehicle) {
     HWND child = program.ActiveChild(&maximized);
     EXPECT_TRUE(maximized);
     EXPECT_EQ("Quillet2", testing_harness::ControlText(child));
+}
+
+// The state of a menu item after its pop-up's command update, as a user
+// opening that menu sees it.
+UINT MenuStateAfterUpdate(HWND frame, UINT id) {
+    HMENU bar = ::GetMenu(frame);
+    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
+        HMENU popup = ::GetSubMenu(bar, i);
+        if (popup == nullptr || ::GetMenuState(popup, id, MF_BYCOMMAND) == static_cast<UINT>(-1)) continue;
+        ::SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(i, FALSE));
+        return ::GetMenuState(popup, id, MF_BYCOMMAND);
+    }
+    return static_cast<UINT>(-1);
+}
+
+TEST(QuilletStartTest, ToolsWithoutTheirWindowsAreGreyedAndTheRestStayEnabled) {
+    RunningProgram program;
+    ASSERT_TRUE(program.Started());
+    struct Case {
+        UINT id;
+        bool greyed;
+    } const cases[] = {
+        {kCmdQuickIterator, true},     {kCmdProIterator, true},         {kCmdTractionCalculator, true},
+        {ID_CUSTOM_POWER_CURVE, true}, {kCmdImportEngineFile, false},   {kCmdRun, false},
+    };
+    for (const Case& c : cases) {
+        UINT state = MenuStateAfterUpdate(program.FrameWnd(), c.id);
+        ASSERT_NE(static_cast<UINT>(-1), state) << c.id;
+        EXPECT_EQ(c.greyed, (state & MF_GRAYED) != 0) << c.id;
+    }
+    // Asked who takes a withheld command, the document window answers nobody.
+    CmdHandlerInfo info;
+    EXPECT_FALSE(program.Child()->OnCmdMsg(kCmdTractionCalculator, CN_COMMAND, nullptr, &info));
 }
 
 }  // namespace
