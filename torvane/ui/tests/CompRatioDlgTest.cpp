@@ -137,7 +137,7 @@ TEST_F(CompRatioTest, DialogComputesRefusesAndApplies) {
         ran = true;
         // Flat top by default: the measured-volume row is hidden.
         EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(dialog, IDC_CR_FLAT_TOP));
-        EXPECT_FALSE(::IsWindowVisible(testing_harness::FindControl(dialog, IDC_CR_MEASURED)));
+        EXPECT_FALSE(::GetWindowLongA(testing_harness::FindControl(dialog, IDC_CR_MEASURED), GWL_STYLE) & WS_VISIBLE);
         EXPECT_EQ("Piston Down Bore @ TDC:", TextOf(dialog, IDC_CR_DISTANCE_LABEL));
 
         // Focus selects the whole text and shows the field's prompt.
@@ -166,10 +166,19 @@ TEST_F(CompRatioTest, DialogComputesRefusesAndApplies) {
         // Domed piston: the measured row appears and is required (message 95).
         ModalDriver::Instance().Answer("Incomplete Compression Ratio Data", IDOK);
         TypeInto(dialog, IDC_CR_DISTANCE, "0.1");
-        // The button's own click, which no window over the dialog can intercept.
-        ::SendMessage(testing_harness::FindControl(dialog, IDC_CR_DOMED), BM_CLICK, 0, 0);
+        // A click on the button: the focus moves to it first, which commits the
+        // typed distance, then the button is checked and tells the dialog.
+        // (The button's own click depends on where the system's pointer is.)
+        HWND domed = testing_harness::FindControl(dialog, IDC_CR_DOMED);
+        ::SetFocus(domed);
         PumpPending();
-        EXPECT_TRUE(::IsWindowVisible(testing_harness::FindControl(dialog, IDC_CR_MEASURED)));
+        ::CheckRadioButton(dialog, IDC_CR_FLAT_TOP, IDC_CR_DOMED, IDC_CR_DOMED);
+        ::SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDC_CR_DOMED, BN_CLICKED), reinterpret_cast<LPARAM>(domed));
+        PumpPending();
+        // The row is shown (its own style: the dialog may not be on screen yet
+        // while the harness drives it).
+        EXPECT_TRUE(::GetWindowLongA(testing_harness::FindControl(dialog, IDC_CR_MEASURED), GWL_STYLE) &
+                    WS_VISIBLE);
         EXPECT_EQ("Piston Down From TDC:", TextOf(dialog, IDC_CR_DISTANCE_LABEL));
         ModalDriver::PressButton(dialog, IDOK);
         PumpPending();
