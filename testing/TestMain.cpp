@@ -2,6 +2,7 @@
 // a listener that gives each test a fresh driver and fails a test that left
 // a scripted answer unused.
 #include <windows.h>
+#include <cstdio>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -33,5 +34,11 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     testing_harness::ModalDriver::Instance().Install();
     ::testing::UnitTest::GetInstance()->listeners().Append(new ModalDriverListener);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Leave at once with the result: a Wine process can hang in its exit-time
+    // clean-up after every test has passed and been reported.
+    fflush(stdout);
+    fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(result));
+    return result;
 }
