@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "BenchTiming.h"
+#include "HostCommand.h"
 #include "chart/Chart.h"
 #include "drawing/Redraw.h"
 #include "zelplot3d.h"
@@ -93,39 +94,12 @@ private:
     double rotation_ = 45.0;
 };
 
-// A Unix path as this program sees it.
-std::string WindowsPath(const std::string& unix_path) {
-    std::string path = "Z:" + unix_path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-// Runs a shell command on the host and waits (up to `seconds`) for it to
-// finish; false when it could not be started or did not finish.
-bool RunOnHost(const std::string& command, const std::string& folder, int seconds) {
-    std::string done = folder + "/done";
-    std::string line = "/bin/sh -c \"" + command + "; touch '" + done + "'\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    for (int waited = 0; waited < seconds * 20; ++waited) {
-        if (GetFileAttributesA(WindowsPath(done).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-        Sleep(50);
-    }
-    return false;
-}
-
 // gnuplot's milliseconds per 800 x 600 png frame of the n x n surface
 // (median of `kRepeats` batches); 0 when gnuplot is not installed, -1 when
 // it failed.
 double GnuplotFrameMs(int n, const std::string& folder) {
     {
-        std::ofstream data(WindowsPath(folder + "/surface.dat"));
+        std::ofstream data(testing_harness::WindowsPathOf(folder + "/surface.dat"));
         for (int i = 0; i < n; ++i) {
             for (int j = 0; j < n; ++j) {
                 double x = 6.0 * i / (n - 1) - 3.0, y = 6.0 * j / (n - 1) - 3.0;
@@ -134,7 +108,7 @@ double GnuplotFrameMs(int n, const std::string& folder) {
             data << '\n';
         }
         int frames = n <= 50 ? 20 : n <= 100 ? 8 : 4;
-        std::ofstream script(WindowsPath(folder + "/frames.gp"));
+        std::ofstream script(testing_harness::WindowsPathOf(folder + "/frames.gp"));
         script << "set terminal png size " << kWidth << "," << kHeight << "\n"
                << "set pm3d depthorder border lw 1 lc rgb 'black'\n"
                << "unset colorbox\nset view 60,45\n"
@@ -152,8 +126,8 @@ double GnuplotFrameMs(int n, const std::string& folder) {
     std::string command = "if command -v gnuplot >/dev/null 2>&1; then gnuplot '" + folder +
                           "/frames.gp' >/dev/null 2>&1 || echo failed > '" + folder +
                           "/times.txt'; else echo absent > '" + folder + "/times.txt'; fi";
-    if (!RunOnHost(command, folder, 600)) return -1;
-    std::ifstream times(WindowsPath(folder + "/times.txt"));
+    if (!testing_harness::RunHostCommand(command, 600000).finished) return -1;
+    std::ifstream times(testing_harness::WindowsPathOf(folder + "/times.txt"));
     std::string first;
     std::vector<double> values;
     while (times >> first) {
@@ -169,12 +143,14 @@ double GnuplotFrameMs(int n, const std::string& folder) {
     return values[values.size() / 2];
 }
 
-// A fresh folder for gnuplot's files on the host.
+// A fresh folder for gnuplot's files, shared with the host; empty when
+// there is none.
 std::string HostFolder(int n) {
-    std::string folder = "/tmp/bench_zelplot3d_gnuplot_" + std::to_string(GetCurrentProcessId()) + "_" +
+    std::string scratch = testing_harness::HostScratchDir();
+    if (scratch.empty()) return "";
+    std::string folder = scratch + "/bench_zelplot3d_gnuplot_" + std::to_string(GetCurrentProcessId()) + "_" +
                          std::to_string(n);
-    CreateDirectoryA(WindowsPath(folder).c_str(), nullptr);
-    DeleteFileA(WindowsPath(folder + "/done").c_str());
+    CreateDirectoryA(testing_harness::WindowsPathOf(folder).c_str(), nullptr);
     return folder;
 }
 
@@ -205,7 +181,8 @@ int main() {
         }
         Zel3dDestroyData(data, 1);
         double ours = 1000.0 / pixels;
-        double gnuplot = GnuplotFrameMs(n, HostFolder(n));
+        std::string folder = HostFolder(n);
+        double gnuplot = folder.empty() ? -1 : GnuplotFrameMs(n, folder);
         char gnuplot_text[64], ratio_text[64];
         if (gnuplot > 0) {
             std::snprintf(gnuplot_text, sizeof gnuplot_text, "%7.2f ms", gnuplot);
