@@ -48,3 +48,8 @@ function(project_output target)
         RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin"
         LIBRARY_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
 endfunction()
+
+# Resource scripts: the preprocessor writes which headers and scripts each
+# one includes, so that a changed header rebuilds the resources that use it.
+set(CMAKE_RC_COMPILE_OBJECT
+    "<CMAKE_RC_COMPILER> -O coff <DEFINES> <INCLUDES> <FLAGS> --preprocessor-arg=-MD --preprocessor-arg=-MF<DEP_FILE> --preprocessor-arg=-MT<OBJECT> <SOURCE> <OBJECT>")
