@@ -8,9 +8,9 @@ namespace {
 const char kAssertModule[] = "FieldEntry";
 }  // namespace
 
-void CFieldEntry::Bind(int id, CSimSpec* field) {
+void CFieldEntry::Bind(int id, CSimSpec* field, bool rewrite) {
     APP_ASSERT(field != nullptr && Find(id) == nullptr);
-    bindings_.push_back({id, field, nullptr, 0, true});
+    bindings_.push_back({id, field, nullptr, 0, rewrite});
 }
 
 void CFieldEntry::BindRounded(int id, CFloatPtSpec* field, int decimals, bool rewrite) {

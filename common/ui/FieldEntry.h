@@ -22,9 +22,9 @@ public:
     // `dialog` owns the controls; `helpId` is its help line (0: none).
     CFieldEntry(CWnd* dialog, int helpId) : dialog_(dialog), helpId_(helpId) {}
 
-    // An edit control bound to a field, parsed with the field's own parse and
-    // rewritten when accepted.
-    void Bind(int id, CSimSpec* field);
+    // An edit control bound to a field, parsed with the field's own parse and,
+    // with `rewrite`, rewritten when accepted.
+    void Bind(int id, CSimSpec* field, bool rewrite = true);
     // Parsed rounded to `decimals`; `rewrite` shows the stored value after.
     void BindRounded(int id, CFloatPtSpec* field, int decimals, bool rewrite = true);
     // Bound to another field (a working copy that was replaced).

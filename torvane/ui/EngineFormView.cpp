@@ -9,6 +9,7 @@
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/TorvaneResources.h"
 #include "torvane/services/TorvaneShellServices.h"
+#include "torvane/ui/AirFlowMathDlg.h"
 #include "torvane/ui/AppColors.h"
 #include "torvane/ui/ChoiceMenus.h"
 #include "torvane/ui/CompRatioDlg.h"
@@ -179,6 +180,7 @@ BEGIN_MESSAGE_MAP(CEngineFormView, CFormView)
     ON_BN_CLICKED(kAirFlowButton, OnAirFlowButton)
     ON_BN_CLICKED(kCompressionButton, OnCompressionButton)
     ON_COMMAND(ID_COMPRESSION_MATH, OnCompressionMath)
+    ON_COMMAND(ID_AIRFLOW_MATH, OnAirflowMath)
 END_MESSAGE_MAP()
 
 CEngineFormView::CEngineFormView() : CFormView(IDD_ENGINE_FORM) {
@@ -509,5 +511,7 @@ void CEngineFormView::OnAirFlowButton() { SendCommand(ID_CUSTOM_AIRFLOW); }
 void CEngineFormView::OnCompressionButton() { SendCommand(ID_COMPRESSION_MATH); }
 
 void CEngineFormView::OnCompressionMath() { OpenCompressionCalculator(GetDocument(), this); }
+
+void CEngineFormView::OnAirflowMath() { OpenAirflowCalculator(GetDocument(), this); }
 
 }  // namespace torvane

@@ -62,6 +62,7 @@ protected:
     afx_msg void OnAirFlowButton();
     afx_msg void OnCompressionButton();
     afx_msg void OnCompressionMath();
+    afx_msg void OnAirflowMath();
     DECLARE_MESSAGE_MAP()
 
 private:
