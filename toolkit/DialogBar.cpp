@@ -3,11 +3,17 @@
 #include <commctrl.h>
 
 #include "FrameWnd.h"
+#include "SECDockState.h"
 
 IMPLEMENT_DYNCREATE(SECDialogBar, SECControlBar)
 
 SECDialogBar::SECDialogBar() = default;
 
+void SECDialogBar::GetBarInfoEx(SECControlBarInfo* info) {
+    if (info == nullptr) return;
+    info->m_nResourceID = static_cast<int>(m_nTemplateId);
+    SECControlBar::GetBarInfoEx(info);
+}
 
 BOOL SECDialogBar::SetOccDialogInfo(void* info) {
     m_pOccDialogInfo = info;

@@ -30,6 +30,8 @@ public:
     // kept (not owned).
     virtual BOOL SetOccDialogInfo(void* info);
     void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
+    // The record also keeps the template id, to create the bar again.
+    void GetBarInfoEx(SECControlBarInfo* info) override;
 
     // The template's resource id (0 for a template named by a string): what
     // a saved bar state records to create the bar again.

@@ -4,7 +4,9 @@
 #include "DockBar.h"
 #include "MiniFrameWnd.h"
 #include "SECDockBar.h"
+#include "SECDockState.h"
 #include "SECMiniDockFrameWnd.h"
+#include "WinApp.h"
 #include "WndPlugIn.h"
 
 const UINT WM_SECGETMENU = ::RegisterWindowMessageA("WM_SECGETMENU");
@@ -161,3 +163,24 @@ void SECFrameFeatures::OnIdleLayout(UINT reason) {
     m_frame->RecalcLayout((flags & CFrameWnd::idleNotify) != 0);
     m_frame->UpdateWindow();
 }
+
+// --- the bars' layout -------------------------------------------------------
+
+void SECFrameFeatureHost::SaveBarState(LPCSTR profileName) {
+    SECDockState state(GetControlBarManager());
+    state.GetState(m_features.GetFrame());
+    state.Normalize();
+    state.SaveState(profileName);
+}
+
+void SECFrameFeatureHost::LoadBarState(LPCSTR profileName) {
+    SECDockState state(GetControlBarManager());
+    state.LoadState(profileName);
+    state.SetState(m_features.GetFrame());
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == nullptr) app->m_pMainWnd = m_features.GetFrame();
+}
+
+void SECFrameFeatureHost::SetDockState(SECDockState& state) { state.SetState(m_features.GetFrame()); }
+
+void SECFrameFeatureHost::GetDockState(SECDockState& state) { state.GetState(m_features.GetFrame()); }

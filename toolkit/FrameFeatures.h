@@ -20,6 +20,7 @@
 class CObject;
 class CRuntimeClass;
 class SECControlBarManager;
+class SECDockState;
 class SECWndPlugIn;
 
 class SECFrameFeatures {
@@ -82,6 +83,7 @@ public:
     void OnIdleLayout(UINT reason);
 
     SECCustomCaption& Caption() { return m_caption; }
+    CFrameWnd* GetFrame() const { return m_frame; }
 
     // Set once the frame starts closing.
     BOOL m_bClosing = FALSE;
@@ -143,6 +145,15 @@ public:
     virtual SECControlBarManager* GetControlBarManager() const { return m_features.GetControlBarManager(); }
     virtual void SetControlBarManager(SECControlBarManager* manager) { m_features.SetControlBarManager(manager); }
     void AdoptObject(CObject* object) { m_features.AdoptObject(object); }
+
+    // The layout of the frame's bars (see SECDockState.h). The profile
+    // form: saved under `profileName`, normalised; loading also makes the
+    // frame the program's main window when it has none yet.
+    virtual void LoadBarState(LPCSTR profileName);
+    virtual void SaveBarState(LPCSTR profileName);
+    // The layout given to or taken from a state object.
+    virtual void SetDockState(SECDockState& state);
+    virtual void GetDockState(SECDockState& state);
 
     // Custom caption (see CustomCaption.h).
     void EnableCustomCaption(BOOL on, BOOL redraw = TRUE) { m_features.Caption().Enable(on, redraw); }

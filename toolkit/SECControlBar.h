@@ -34,6 +34,8 @@
 // Sent to the frame with the bar and its context menu, so it can add items.
 #define WM_SEC_EXTENDCONTEXTMENU 0x38FF
 
+class SECControlBarInfo;
+
 class SECControlBar : public CControlBar {
     DECLARE_DYNAMIC(SECControlBar)
 
@@ -73,6 +75,12 @@ public:
     // The gripper of a docked bar in `rect` (window coordinates): its
     // buttons at the start of the strip, then two grips.
     virtual void DrawGripper(CDC* dc, const CRect& rect);
+    // The bar's saved state (see SECDockState.h): its id, visibility,
+    // place in its dock bar, sizes, styles, docking sides, class, caption
+    // and its kind's own data go into `info`; SetBarInfoEx takes the sizes,
+    // docking sides and the kind's data back (the dock state places it).
+    virtual void GetBarInfoEx(SECControlBarInfo* info);
+    virtual void SetBarInfoEx(SECControlBarInfo* info, CFrameWnd* frame);
     // Items the bar adds to its context menu.
     virtual void OnExtendContextMenu(CMenu*) {}
     virtual BOOL CanClose() const { return TRUE; }

@@ -7,9 +7,16 @@
 #include "CustomToolBar.h"
 #include "CustomToolBarInfo.h"
 #include "DialogBar.h"
+#include "DockBar.h"
+#include "Exceptions.h"
+#include "FloatingMDIChild.h"
 #include "FrameFeatures.h"
 #include "FrameWnd.h"
+#include "MDIFrame.h"
+#include "MiniFrameWnd.h"
 #include "PersistentTree.h"
+#include "SECControlBar.h"
+#include "ToolBarManager.h"
 #include "WinApp.h"
 
 IMPLEMENT_DYNCREATE(SECControlBarInfoEx, CObject)
@@ -347,4 +354,246 @@ SECControlBar* SECDockState::CreateControlBar(LPCSTR className, CFrameWnd* frame
     // The frame keeps what it restored and deletes it with itself.
     if (auto* host = dynamic_cast<SECFrameFeatureHost*>(frame)) host->AdoptObject(made);
     return made;
+}
+
+// --- a frame's layout -------------------------------------------------------
+
+void SECDockState::GetDockBarInfo(CDockBar* dockBar, SECControlBarInfo* info) {
+    info->m_pBar = dockBar;
+    info->m_nBarID = static_cast<UINT>(dockBar->GetDlgCtrlID());
+    info->m_bDockBar = TRUE;
+    info->m_bFloating = dockBar->m_bFloating;
+    info->m_bHorz = (dockBar->GetBarStyle() & CBRS_ORIENT_HORZ) != 0;
+    info->m_dwStyle = dockBar->GetBarStyle();
+    info->m_bVisible = TRUE;
+    info->m_pointPos = CPoint(-1, -1);
+    if (dockBar->m_bFloating) {
+        CWnd* holder = dockBar->GetParent();
+        CRect place;
+        holder->GetWindowRect(&place);
+        // A floating MDI child keeps its place in the MDI client's terms.
+        if (holder->GetStyle() & WS_CHILD) holder->GetParent()->ScreenToClient(&place);
+        info->m_pointPos = place.TopLeft();
+        info->m_bVisible = (holder->GetStyle() & WS_VISIBLE) != 0;
+        if (auto* child = dynamic_cast<CMDIChildWnd*>(holder)) {
+            info->m_bMDIChild = TRUE;
+            child->GetWindowPlacement(&info->m_wpMDIChild);
+        }
+    }
+    info->m_arrBarID.RemoveAll();
+    for (CControlBar* bar : dockBar->m_arrBars) {
+        if (bar == nullptr || bar->m_hWnd == nullptr) {
+            info->m_arrBarID.Add(0);
+            continue;
+        }
+        DWORD id = static_cast<DWORD>(bar->GetDlgCtrlID());
+        if (!bar->IsVisible()) id |= CControlBarInfo::kHiddenBarFlag;
+        info->m_arrBarID.Add(id);
+    }
+}
+
+void SECDockState::GetState(CFrameWnd* frame) {
+    Clear();
+    if (frame == nullptr) return;
+    auto* host = dynamic_cast<SECFrameFeatureHost*>(frame);
+    if (m_pManager == nullptr && host != nullptr) m_pManager = host->GetControlBarManager();
+    m_size = CurrentScreenSize();
+    m_dwVersion = 2;
+    std::vector<CDockBar*> floating;
+    for (CControlBar* bar : frame->m_listControlBars) {
+        if (bar->m_hWnd == nullptr) continue;
+        if (auto* dockBar = dynamic_cast<SECDockBar*>(bar)) {
+            SECControlBarInfo* info = CreateBarInfo(m_pManager);
+            GetDockBarInfo(dockBar, info);
+            Add(info);
+        } else if (auto* toolkitBar = dynamic_cast<SECControlBar*>(bar)) {
+            SECControlBarInfo* info = CreateBarInfo(m_pManager);
+            toolkitBar->GetBarInfoEx(info);
+            if (CMDIChildWnd* child = SECFloatingHostOf(toolkitBar)) {
+                info->m_bMDIChild = TRUE;
+                child->GetWindowPlacement(&info->m_wpMDIChild);
+            }
+            Add(info);
+            auto* holder = dynamic_cast<CDockBar*>(toolkitBar->m_pDockBar);
+            if (holder != nullptr && holder->m_bFloating &&
+                std::find(floating.begin(), floating.end(), holder) == floating.end())
+                floating.push_back(holder);
+        }
+    }
+    for (CDockBar* dockBar : floating) {
+        SECControlBarInfo* info = CreateBarInfo(m_pManager);
+        GetDockBarInfo(dockBar, info);
+        Add(info);
+    }
+}
+
+CControlBar* SECDockState::FindRecordBar(UINT id) const {
+    for (INT_PTR i = 0; i < GetCount(); ++i) {
+        const CControlBarInfo* info = GetBarInfo(i);
+        if (!info->m_bDockBar && info->m_nBarID == id) return info->m_pBar;
+    }
+    return nullptr;
+}
+
+CDockBar* SECDockState::CreateFloatingDockBar(CFrameWnd* frame, SECControlBarInfo* info, BOOL mdiChild) {
+    DWORD style = info->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT;
+    // Floating frames of sizeable bars get a sizing border.
+    for (INT_PTR k = 0; k < info->m_arrBarID.GetSize(); ++k) {
+        const UINT id = info->m_arrBarID[k] & 0xFFFF;
+        for (INT_PTR i = 0; id != 0 && i < GetCount(); ++i) {
+            const CControlBarInfo* bar = GetBarInfo(i);
+            if (!bar->m_bDockBar && bar->m_nBarID == id)
+                style |= static_cast<const SECControlBarInfo*>(bar)->m_dwStyle & CBRS_SIZE_DYNAMIC;
+        }
+    }
+    if (mdiChild) {
+        auto* mdiFrame = dynamic_cast<SECMDIFrameWnd*>(frame);
+        CMDIChildWnd* child = mdiFrame != nullptr ? mdiFrame->CreateFloatingMDIChild(style, nullptr) : nullptr;
+        if (child == nullptr) return nullptr;
+        CWnd* found = CWnd::FromHandlePermanent(::GetDlgItem(child->m_hWnd, AFX_IDW_DOCKBAR_FLOAT));
+        return dynamic_cast<CDockBar*>(found);
+    }
+    try {
+        CMiniDockFrameWnd* floating = frame->CreateFloatingFrame(style);
+        return floating != nullptr ? floating->GetDockBar() : nullptr;
+    } catch (CException* e) {
+        e->Delete();
+        return nullptr;
+    }
+}
+
+void SECDockState::FindOrCreateBars(CFrameWnd* frame, BOOL mdi) {
+    // Bars first: a floating dock bar's frame is styled by its bars' records.
+    for (INT_PTR i = 0; i < GetCount();) {
+        SECControlBarInfo* info = GetInfo(i);
+        CControlBar* bar = nullptr;
+        if (!info->m_bDockBar || !info->m_bFloating) bar = frame->GetControlBar(info->m_nBarID);
+        if (bar == nullptr && !info->m_bDockBar) {
+            if (auto* manager = dynamic_cast<SECToolBarManager*>(m_pManager))
+                for (SECCustomToolBar* known : manager->GetBars())
+                    if (known->m_hWnd != nullptr && static_cast<UINT>(known->GetDlgCtrlID()) == info->m_nBarID)
+                        bar = known;
+            if (bar == nullptr) {
+                bar = CreateControlBar(info->m_strClassName, frame, info);
+                if (bar != nullptr && m_pCreatedBars != nullptr)
+                    m_pCreatedBars->push_back(static_cast<SECControlBar*>(bar));
+            }
+        }
+        // A dock bar's record names a dock bar, a bar's record a bar.
+        if (bar != nullptr && (info->m_bDockBar != (bar->IsKindOf(RUNTIME_CLASS(CDockBar)) != FALSE))) bar = nullptr;
+        if (bar == nullptr && !(info->m_bDockBar && info->m_bFloating)) {
+            RemoveAt(i);
+            continue;
+        }
+        info->m_pBar = bar;
+        if (!info->m_bDockBar) {
+            bar->m_pDockSite = frame;
+            frame->AddControlBar(bar);
+        }
+        ++i;
+    }
+    for (INT_PTR i = 0; i < GetCount();) {
+        SECControlBarInfo* info = GetInfo(i);
+        if (info->m_bDockBar && info->m_bFloating) {
+            info->m_pBar = CreateFloatingDockBar(frame, info, mdi && info->m_bMDIChild);
+            if (info->m_pBar == nullptr) {
+                RemoveAt(i);
+                continue;
+            }
+        }
+        ++i;
+    }
+}
+
+void SECDockState::SetDockBarInfo(SECControlBarInfo* info, std::vector<CControlBar*>& placed) {
+    auto* dockBar = static_cast<CDockBar*>(info->m_pBar);
+    std::vector<CControlBar*> rows;
+    for (INT_PTR k = 0; k < info->m_arrBarID.GetSize(); ++k) {
+        const UINT id = info->m_arrBarID[k] & 0xFFFF;
+        if (id == 0) {
+            if (!rows.empty() && rows.back() != nullptr) rows.push_back(nullptr);
+            continue;
+        }
+        CControlBar* bar = FindRecordBar(id);
+        if (bar == nullptr || std::find(placed.begin(), placed.end(), bar) != placed.end()) continue;
+        if (bar->m_pDockBar != dockBar || dockBar->FindBar(bar) < 0) dockBar->DockControlBar(bar, nullptr);
+        placed.push_back(bar);
+        rows.push_back(bar);
+    }
+    if (!rows.empty() && rows.back() != nullptr) rows.push_back(nullptr);
+    // Bars the state does not name keep a row of their own after the others.
+    for (CControlBar* bar : dockBar->m_arrBars)
+        if (bar != nullptr && std::find(rows.begin(), rows.end(), bar) == rows.end()) {
+            rows.push_back(bar);
+            rows.push_back(nullptr);
+        }
+    dockBar->m_arrBars = rows;
+    if (auto* toolkitDockBar = dynamic_cast<SECDockBar*>(dockBar)) toolkitDockBar->m_pIncoming = nullptr;
+}
+
+void SECDockState::SetState(CFrameWnd* frame) {
+    if (frame == nullptr) return;
+    auto* host = dynamic_cast<SECFrameFeatureHost*>(frame);
+    if (m_pManager == nullptr && host != nullptr) m_pManager = host->GetControlBarManager();
+    FindOrCreateBars(frame, dynamic_cast<SECMDIFrameWnd*>(frame) != nullptr);
+    for (INT_PTR i = 0; i < GetCount(); ++i) {
+        SECControlBarInfo* info = GetInfo(i);
+        if (auto* bar = dynamic_cast<SECControlBar*>(info->m_pBar)) bar->SetBarInfoEx(info, frame);
+    }
+    std::vector<CControlBar*> placed;
+    for (INT_PTR i = 0; i < GetCount(); ++i)
+        if (GetInfo(i)->m_bDockBar) SetDockBarInfo(GetInfo(i), placed);
+    // Each bar at its saved place in its dock bar, with its saved style and
+    // visibility.
+    for (INT_PTR i = 0; i < GetCount(); ++i) {
+        SECControlBarInfo* info = GetInfo(i);
+        CControlBar* bar = info->m_pBar;
+        if (info->m_bDockBar || bar == nullptr) continue;
+        if (dynamic_cast<SECControlBar*>(bar) != nullptr)
+            bar->SetBarStyle((bar->GetBarStyle() & ~CBRS_ALL) | (info->m_dwStyle & CBRS_ALL));
+        if (info->m_pointPos.x != -1 || info->m_pointPos.y != -1)
+            bar->SetWindowPos(nullptr, info->m_pointPos.x, info->m_pointPos.y, 0, 0,
+                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        bar->DelayShow(info->m_bVisible);
+        bar->ShowWindow(info->m_bVisible ? SW_SHOWNA : SW_HIDE);
+    }
+    AfterSetState();
+    frame->RecalcLayout();
+    if (auto* mdiFrame = dynamic_cast<SECMDIFrameWnd*>(frame)) {
+        RestoreMDIChildPlacements(mdiFrame);
+        mdiFrame->DelayRecalcLayout();
+    }
+}
+
+void SECDockState::AfterSetState() {
+    for (INT_PTR i = 0; i < GetCount(); ++i) {
+        SECControlBarInfo* info = GetInfo(i);
+        if (auto* bar = dynamic_cast<SECControlBar*>(info->m_pBar)) {
+            bar->SetExBarStyle(info->m_dwExStyle, FALSE);
+            continue;
+        }
+        auto* dockBar = dynamic_cast<CDockBar*>(info->m_pBar);
+        if (dockBar == nullptr || !info->m_bDockBar || !info->m_bFloating) continue;
+        CWnd* holder = dockBar->GetParent();
+        holder->SetWindowPos(nullptr, info->m_pointPos.x, info->m_pointPos.y, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (auto* floating = dynamic_cast<CFrameWnd*>(holder)) floating->RecalcLayout();
+        if (dockBar->GetDockedVisibleCount() > 0) holder->ShowWindow(SW_SHOWNA);
+    }
+}
+
+void SECDockState::RestoreMDIChildPlacements(CFrameWnd*) {
+    for (INT_PTR i = 0; i < GetCount(); ++i) {
+        SECControlBarInfo* info = GetInfo(i);
+        auto* dockBar = dynamic_cast<CDockBar*>(info->m_pBar);
+        if (dockBar == nullptr || !info->m_bMDIChild) continue;
+        if (auto* child = dynamic_cast<CMDIChildWnd*>(dockBar->GetParent())) {
+            WINDOWPLACEMENT placement = info->m_wpMDIChild;
+            placement.length = sizeof placement;
+            // The child shows only when a bar in it does.
+            if (dockBar->GetDockedVisibleCount() == 0) placement.showCmd = SW_HIDE;
+            else if (placement.showCmd == SW_SHOWNORMAL || placement.showCmd == SW_SHOW) placement.showCmd = SW_SHOWNOACTIVATE;
+            child->SetWindowPlacement(&placement);
+        }
+    }
 }

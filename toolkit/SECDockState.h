@@ -14,12 +14,15 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "DockState.h"
 #include "ObjectModel.h"
 #include "TextString.h"
 
 class CArchive;
+class CControlBar;
+class CDockBar;
 class CFrameWnd;
 class SECControlBar;
 class SECControlBarManager;
@@ -97,6 +100,23 @@ public:
     using CDockState::LoadState;
     using CDockState::SaveState;
 
+    // A frame's layout: a record per toolkit bar and per dock bar (the
+    // frame's sides, and the dock bar of each floating frame or floating
+    // MDI child holding toolkit bars). Plain framework bars are left out.
+    virtual void GetState(CFrameWnd* frame);
+    // Gives a frame the layout: bars found by id, or known to the manager,
+    // or created by class name; each docked into its saved dock bar, row
+    // and place, or floated where it was; sizes, styles and visibility
+    // restored. Records whose bar can't be had are dropped.
+    virtual void SetState(CFrameWnd* frame);
+    // The bar of each record (made for floating dock bars); `mdi` when the
+    // frame can host bars in MDI children.
+    virtual void FindOrCreateBars(CFrameWnd* frame, BOOL mdi);
+    // Ex-styles given again, floating frames placed and shown.
+    virtual void AfterSetState();
+    // Each floating MDI child that holds bars gets its saved placement.
+    virtual void RestoreMDIChildPlacements(CFrameWnd* frame);
+
     // Before saving: a hidden bar's entry stays only in its own most
     // recent dock bar's list; later duplicates become 0; each non-empty
     // list ends in exactly one 0.
@@ -110,4 +130,20 @@ public:
     virtual CRuntimeClass* FindRuntimeClass(LPCSTR className);
 
     SECControlBarManager* m_pManager;
+    // When set, every bar created while restoring is added to it.
+    std::vector<SECControlBar*>* m_pCreatedBars = nullptr;
+
+protected:
+    // The record of a dock bar: its id, floating or not, where its floating
+    // frame is, and its bars in rows (0 ending a row; a hidden bar's id
+    // with kHiddenBarFlag).
+    void GetDockBarInfo(CDockBar* dockBar, SECControlBarInfo* info);
+    // Puts the bars the record lists into its dock bar, row by row, each at
+    // its saved place.
+    void SetDockBarInfo(SECControlBarInfo* info, std::vector<CControlBar*>& placed);
+    // The bar of the record (not a dock bar's) with that id, or null.
+    CControlBar* FindRecordBar(UINT id) const;
+    // A floating frame (or MDI child, with `mdiChild`) for a floating dock
+    // bar's record; its dock bar, or null.
+    CDockBar* CreateFloatingDockBar(CFrameWnd* frame, SECControlBarInfo* info, BOOL mdiChild);
 };

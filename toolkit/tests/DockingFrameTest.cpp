@@ -13,6 +13,7 @@
 #include "DockContext.h"
 #include "FrameWnd.h"
 #include "Menu.h"
+#include "PanelBar.h"
 #include "SECDockBar.h"
 #include "SECMiniDockFrameWnd.h"
 #include "SECStatusBar.h"
@@ -41,32 +42,18 @@ const UINT ID_BAR_B = 0xE811;
 const UINT kIndicators[] = {0, ID_INDICATOR_CAPS};
 
 // A sizeable bar with a gripper, close and expand buttons and a context menu.
-class CSizeBar : public SECControlBar {
+class CSizeBar : public CPanelBar {
 public:
     BOOL Create(CWnd* parent, UINT id, COLORREF colour) {
-        colour_ = colour;
         m_dwStyle = CBRS_ALIGN_BOTTOM | CBRS_SIZE_DYNAMIC;
         m_dwExStyle = CBRS_EX_OWNBORDERS | CBRS_EX_GRIPPER | CBRS_EX_CLOSEBUTTON | CBRS_EX_EXPANDBUTTON |
                       CBRS_EX_CONTEXTMENU;
         m_szHorzDocked = CSize(200, 80);
         m_szVertDocked = CSize(90, 200);
         m_szFloat = CSize(220, 120);
-        LPCSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr);
-        return CWnd::CreateEx(0, cls, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent->m_hWnd,
-                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
+        return CreatePanel(parent, id, colour);
     }
-    afx_msg void OnPaint() {
-        CPaintDC dc(this);
-        CRect area;
-        GetClientRect(&area);
-        dc.FillSolidRect(&area, colour_);
-    }
-    COLORREF colour_ = 0;
-    DECLARE_MESSAGE_MAP()
 };
-BEGIN_MESSAGE_MAP(CSizeBar, SECControlBar)
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
 
 class CDockFrame : public CFrameWnd {
 public:
