@@ -294,33 +294,29 @@ LRESULT SECCustomToolBar::OnDeleteButton(WPARAM index, LPARAM) {
 
 // --- layout -----------------------------------------------------------------
 
-void SECCustomToolBar::GetRows(int width, std::vector<Row>& rows) const {
-    rows.clear();
-    int first = 0;
-    const int count = GetButtonCount();
-    while (first < count) {
-        int sum = 0, lastSeparator = -1, last = count - 1;
-        for (int i = first; i < count; ++i) {
-            const SECStdBtn* button = m_buttons[static_cast<size_t>(i)];
-            if (button->m_nStyle & SEC_TBBS_HIDDEN) continue;
-            sum += button->m_cx;
-            if (sum > width + 2 && i > first) {
-                last = lastSeparator >= first ? lastSeparator : i - 1;
-                break;
-            }
-            if (button->IsSeparator()) lastSeparator = i;
-        }
-        Row row{last, m_buttons[static_cast<size_t>(last)]->IsSeparator(), 0, 0};
-        for (int i = first; i <= last; ++i) {
-            const SECStdBtn* button = m_buttons[static_cast<size_t>(i)];
-            if (button->m_nStyle & SEC_TBBS_HIDDEN) continue;
-            if (!(i == last && row.endsAtSeparator)) row.width += button->m_cx;
-            row.height = std::max(row.height, button->m_cy);
-        }
-        rows.push_back(row);
-        first = last + 1;
-    }
+namespace {
+
+std::vector<custom_rows::Item> RowItems(const std::vector<SECStdBtn*>& buttons) {
+    std::vector<custom_rows::Item> items;
+    items.reserve(buttons.size());
+    for (const SECStdBtn* button : buttons)
+        items.push_back({button->m_cx, button->m_cy, button->IsSeparator() != FALSE,
+                         (button->m_nStyle & SEC_TBBS_HIDDEN) != 0});
+    return items;
 }
+
+}  // namespace
+
+void SECCustomToolBar::GetRows(int width, std::vector<Row>& rows) const {
+    rows = custom_rows::GetRows(RowItems(m_buttons), width);
+}
+
+void SECCustomToolBar::SizeToolBar(int length, BOOL vertical, std::vector<Row>& rows) const {
+    rows = custom_rows::SizeToolBar(RowItems(m_buttons), length, vertical != FALSE,
+                                    SIZE{GetButtonWidth(), GetButtonHeight()}, GetSeparatorWidth());
+}
+
+void SECCustomToolBar::BalanceRows(std::vector<Row>& rows) const { custom_rows::BalanceRows(RowItems(m_buttons), rows); }
 
 CSize SECCustomToolBar::CalcLayout(int length, DWORD mode) {
     CRect inside(0, 0, 0, 0);
@@ -332,15 +328,14 @@ CSize SECCustomToolBar::CalcLayout(int length, DWORD mode) {
         if (mode & LM_STRETCH) size.cx = 32767;
         return size;
     }
-    int width;
-    if (mode & LM_VERTDOCK) width = 0;
-    else if (mode & LM_HORZDOCK) width = (mode & LM_STRETCH) && length > 0 ? length - borders.cx : 32767;
-    else if ((mode & LM_MRUWIDTH) || length == -1) width = m_nMRUWidth - borders.cx;
-    else if (mode & LM_LENGTHY) width = 32767;
-    else width = length - borders.cx;
-
+    // One button a row standing docked; otherwise the rows for the width
+    // (or, resized by its height, the height) asked, evened out.
     std::vector<Row> rows;
-    GetRows(width, rows);
+    if (mode & LM_VERTDOCK) GetRows(0, rows);
+    else if (mode & LM_HORZDOCK) SizeToolBar((mode & LM_STRETCH) && length > 0 ? length - borders.cx : 32767, FALSE, rows);
+    else if ((mode & LM_MRUWIDTH) || length == -1) SizeToolBar(m_nMRUWidth - borders.cx, FALSE, rows);
+    else if (mode & LM_LENGTHY) SizeToolBar(length - borders.cy, TRUE, rows);
+    else SizeToolBar(length - borders.cx, FALSE, rows);
     for (SECStdBtn* button : m_buttons) button->m_nStyle &= ~SEC_TBBS_WRAPPED;
     for (size_t r = 0; r + 1 < rows.size(); ++r) m_buttons[static_cast<size_t>(rows[r].last)]->m_nStyle |= SEC_TBBS_WRAPPED;
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "CmdUI.h"
+#include "CustomRowLayout.h"
 #include "RectTracker.h"
 #include "SECControlBar.h"
 #include "StdBtn.h"
@@ -51,12 +52,7 @@ public:
 
     // A row of buttons: its last index, whether it ends at a separator, its
     // width (the ending separator excluded) and height.
-    struct Row {
-        int last;
-        BOOL endsAtSeparator;
-        int width;
-        int height;
-    };
+    using Row = custom_rows::Row;
 
     SECCustomToolBar();
     ~SECCustomToolBar() override;
@@ -108,6 +104,12 @@ public:
     // separator before the button that overflows, else before that button;
     // a row always holds at least one button.
     virtual void GetRows(int width, std::vector<Row>& rows) const;
+    // The rows for a length along the bar, or (`vertical`) the height it
+    // stands in, evened out by BalanceRows.
+    virtual void SizeToolBar(int length, BOOL vertical, std::vector<Row>& rows) const;
+    // Evens the rows: the widest passes buttons on to the next while that
+    // row stays no wider.
+    virtual void BalanceRows(std::vector<Row>& rows) const;
     void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
     void DoPaint(CDC* dc) override;
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* info) const override;

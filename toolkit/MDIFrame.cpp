@@ -321,9 +321,15 @@ void SECMDIFrameWnd::OnActivate(UINT state, CWnd* other, BOOL minimized) {
 void SECMDIFrameWnd::ActivateFrameView(UINT state, CWnd* /*other*/, BOOL /*minimized*/) {
     if (m_bActivatingView) return;
     m_bActivatingView = TRUE;
+    const HWND foreground = ::GetForegroundWindow();
     CFrameWnd* active = GetActiveFrame();
     CView* view = active != nullptr ? active->GetActiveView() : nullptr;
     if (view != nullptr) view->OnActivateFrame(state, active);
+    // Telling the view must not leave another window in front of the one
+    // the user just activated.
+    if (state != WA_INACTIVE && foreground != nullptr && ::IsWindow(foreground) &&
+        ::GetForegroundWindow() != foreground)
+        ::SetForegroundWindow(foreground);
     m_bActivatingView = FALSE;
 }
 

@@ -87,7 +87,8 @@ public:
     virtual void UpdateMenuBarMenu();
 
     // Tells the active view of the active frame that this frame was
-    // activated or deactivated (guarded against re-entry).
+    // activated or deactivated (guarded against re-entry); when that moved
+    // the foreground elsewhere, the window that was in front comes back.
     virtual void ActivateFrameView(UINT state, CWnd* other, BOOL minimized);
     // While the bars are customised, a dialog's idle time lays out the frame.
     virtual void OnIdleLayout(UINT reason, CWnd* who);

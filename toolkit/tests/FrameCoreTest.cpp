@@ -4,6 +4,7 @@
 // and the menu-bar hooks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,10 @@ public:
     void OnActivateFrame(UINT state, CFrameWnd* frame) override {
         Log("frame activation " + std::to_string(state) + " told to " + TitleOf(GetDocument()));
         CView::OnActivateFrame(state, frame);
+        if (state != WA_INACTIVE && bringToFront != nullptr) ::SetForegroundWindow(bringToFront);
     }
+    // A window the view brings to the front when told of the activation.
+    static HWND bringToFront;
     afx_msg BOOL OnRoute(UINT) {
         Log("view " + TitleOf(GetDocument()));
         return FALSE;
@@ -64,6 +68,7 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(CCoreView, CView)
+HWND CCoreView::bringToFront = nullptr;
 BEGIN_MESSAGE_MAP(CCoreView, CView)
     ON_COMMAND_EX(ID_CORE_ROUTE, OnRoute)
 END_MESSAGE_MAP()
@@ -322,6 +327,25 @@ TEST_F(ToolkitMDIFrameTest, CommandsReachViewDocumentChildFramePlugInFrameAndApp
     EXPECT_EQ(frame_->MDIGetActive(), secondChild);
     EXPECT_EQ(Route(),
               (Log_{"view Engine2", "document Engine2", "child Engine2", "plug-in", "main frame", "application"}));
+}
+
+TEST_F(ToolkitMDIFrameTest, AViewToldOfTheActivationLeavesTheFrameInFront) {
+    Load();
+    ASSERT_NE(engine_->OpenDocumentFile(nullptr), nullptr);
+    HWND other = testing_harness::CreateTestWindow(200, 100, nullptr, "Other window");
+    ASSERT_NE(other, nullptr);
+    ::SetForegroundWindow(other);
+    testing_harness::PumpPending();
+    ASSERT_EQ(::GetForegroundWindow(), other);
+    CCoreView::bringToFront = other;
+    routeLog.clear();
+    ::SetForegroundWindow(mainWnd_);
+    testing_harness::PumpPending();
+    CCoreView::bringToFront = nullptr;
+    EXPECT_EQ(::GetForegroundWindow(), mainWnd_);
+    // Told once, though the activation went away and came back meanwhile.
+    EXPECT_EQ(std::count(routeLog.begin(), routeLog.end(), "frame activation 1 told to Engine1"), 1);
+    ::DestroyWindow(other);
 }
 
 TEST_F(ToolkitMDIFrameTest, MenuPlugInSeesMessagesFirstAndMayEatThem) {
