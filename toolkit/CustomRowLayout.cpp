@@ -99,6 +99,7 @@ void BalanceRows(const std::vector<Item>& items, std::vector<Row>& rows) {
 
 std::vector<Row> SizeToolBar(const std::vector<Item>& items, int length, bool vertical, SIZE button,
                              int separatorWidth) {
+    const int buttonCx = static_cast<int>(button.cx), buttonCy = static_cast<int>(button.cy);
     int narrowest = 0, widest = 0, count = 0;
     for (const Item& item : items) {
         if (item.hidden) continue;
@@ -106,16 +107,16 @@ std::vector<Row> SizeToolBar(const std::vector<Item>& items, int length, bool ve
         widest = std::max(widest, item.cx);
         ++count;
     }
-    if (count == 0) narrowest = widest = button.cx;
+    if (count == 0) narrowest = widest = buttonCx;
     std::vector<Row> rows;
     if (vertical) {
-        const int fit = button.cy > 0 ? length / button.cy : 0;
-        int width = fit > 0 ? std::max(narrowest, count * button.cx / fit) : 32767;
+        const int fit = buttonCy > 0 ? length / buttonCy : 0;
+        int width = fit > 0 ? std::max(narrowest, count * buttonCx / fit) : 32767;
         auto height = [&](int w) { return RowsSize(GetRows(items, w), separatorWidth).cy; };
         if (height(width) < length) {
-            while (width - button.cx >= narrowest && height(width - button.cx) <= length) width -= button.cx;
+            while (width - buttonCx >= narrowest && height(width - buttonCx) <= length) width -= buttonCx;
         } else {
-            while (height(width) > length && height(width) > button.cy && width < 32767) width += button.cx;
+            while (height(width) > length && height(width) > buttonCy && width < 32767) width += buttonCx;
         }
         rows = GetRows(items, width);
     } else {
