@@ -11,6 +11,10 @@
 #define IDR_MAINFRAME 103
 #define IDR_QUILLET_DOC 104
 
+// Dialogs.
+#define IDD_ABOUT 100
+#define IDD_LOW_COLOR_NOTICE 135
+
 // Pictures.
 #define IDB_SPLASH 118
 
@@ -37,3 +41,13 @@
 #define ID_QUICK_ITERATOR 33679
 #define ID_PRO_ITERATOR 33680
 #define ID_TRACTION_CALCULATOR 33682
+
+// Controls of the about box and the low-colour notice.
+#define IDC_ABOUT_VERSION 1327
+#define IDC_ABOUT_DATE 1611
+#define IDC_ABOUT_COPY_WARNING 1613
+#define IDC_ABOUT_CONTRIBUTORS 1614
+#define IDC_ABOUT_COPYRIGHT 1615
+#define IDC_ABOUT_DISCLAIMER 1616
+#define IDC_DONT_SHOW_AGAIN 1686
+#define IDC_NOTICE_ICON 1687

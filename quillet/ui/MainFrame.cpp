@@ -5,6 +5,8 @@
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
+#include "quillet/services/ErrCode.h"
+#include "quillet/ui/AppColors.h"
 
 namespace quillet {
 
@@ -12,16 +14,24 @@ namespace {
 
 const char kAssertModule[] = "MainFrm";
 
+// The warning that the display went to a low colour mode.
+const unsigned short kWarningLowColorDisplay = 105;
+
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CMainFrame, SECWorkbook)
 
 BEGIN_MESSAGE_MAP(CMainFrame, SECWorkbook)
     ON_WM_CREATE()
+    ON_WM_SYSCOLORCHANGE()
     ON_MESSAGE(kMsgDocumentDestroyed, OnDocumentDestroyed)
     ON_MESSAGE(kMsgRepaintTimeSlip, OnTimeSlipRefresh)
     ON_COMMAND(ID_VIEW_WORKBOOK, OnToggleWorkbook)
     ON_UPDATE_COMMAND_UI(ID_VIEW_WORKBOOK, OnUpdateToggleWorkbook)
+    ON_COMMAND(ID_COLORS_WINDOWS, OnWindowsColors)
+    ON_COMMAND(ID_COLORS_QUILLET, OnQuilletColors)
+    ON_UPDATE_COMMAND_UI(ID_COLORS_WINDOWS, OnUpdateWindowsColors)
+    ON_UPDATE_COMMAND_UI(ID_COLORS_QUILLET, OnUpdateQuilletColors)
 END_MESSAGE_MAP()
 
 int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
@@ -50,6 +60,19 @@ void CMainFrame::OnToggleWorkbook() {
 }
 
 void CMainFrame::OnUpdateToggleWorkbook(CCmdUI* cmdUI) { OnUpdateWorkbookMode(cmdUI); }
+
+void CMainFrame::OnWindowsColors() { AppColorsChooseScheme(0); }
+
+void CMainFrame::OnQuilletColors() { AppColorsChooseScheme(1); }
+
+void CMainFrame::OnUpdateWindowsColors(CCmdUI* cmdUI) { AppColorsUpdateSchemeCommand(cmdUI, 0); }
+
+void CMainFrame::OnUpdateQuilletColors(CCmdUI* cmdUI) { AppColorsUpdateSchemeCommand(cmdUI, 1); }
+
+void CMainFrame::OnSysColorChange() {
+    SECWorkbook::OnSysColorChange();
+    if (AppColorsFollowDisplay()) ErrCodeShowWarning(kWarningLowColorDisplay);
+}
 
 CMainFrame* GetMainFrame() {
     CWnd* main = AfxGetMainWnd();

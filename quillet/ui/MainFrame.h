@@ -1,6 +1,7 @@
 // The drag-race program's main window: a workbook frame with the toolbar
-// and the status bar, and the refresh of the active document's views when
-// a document goes away.
+// and the status bar, the colour-scheme commands, the warning when the
+// display goes to low colour, and the refresh of the active document's
+// views when a document goes away.
 #pragma once
 
 #include "framework/Framework.h"
@@ -26,6 +27,11 @@ protected:
     afx_msg LRESULT OnTimeSlipRefresh(WPARAM, LPARAM);
     afx_msg void OnToggleWorkbook();
     afx_msg void OnUpdateToggleWorkbook(CCmdUI* cmdUI);
+    afx_msg void OnWindowsColors();
+    afx_msg void OnQuilletColors();
+    afx_msg void OnUpdateWindowsColors(CCmdUI* cmdUI);
+    afx_msg void OnUpdateQuilletColors(CCmdUI* cmdUI);
+    afx_msg void OnSysColorChange();
     DECLARE_MESSAGE_MAP()
 
 private:

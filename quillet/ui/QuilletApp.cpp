@@ -1,9 +1,9 @@
 #include "quillet/ui/QuilletApp.h"
 
-#include "common/ui/ProgramStart.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
+#include "quillet/services/ErrCode.h"
 #include "quillet/services/QuilletProfile.h"
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/MainFrame.h"
@@ -11,67 +11,37 @@
 
 namespace quillet {
 
-BEGIN_MESSAGE_MAP(CQuilletApp, CWinApp)
-    ON_COMMAND(ID_FILE_NEW, OnFileNew)
-    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+namespace {
+
+const unsigned short kErrorManual = 100;
+const unsigned short kErrorProductInfo = 101;
+
+const ProgramAppValues kAppValues = {
+    IDB_SPLASH,
+    IDR_MAINFRAME,
+    {IDD_ABOUT, IDC_ABOUT_VERSION, IDC_ABOUT_DATE, IDC_ABOUT_CONTRIBUTORS, IDC_ABOUT_COPYRIGHT, IDC_ABOUT_DISCLAIMER,
+     IDC_ABOUT_COPY_WARNING},
+    {IDD_LOW_COLOR_NOTICE, IDC_DONT_SHOW_AGAIN, IDC_NOTICE_ICON},
+    "Quillet-UsersManual.pdf",
+    ErrCodeShowError,
+    kErrorManual,
+    kErrorProductInfo,
+};
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CQuilletApp, CSimulatorApp)
     ON_COMMAND(ID_TIMER1_COMMAND, OnNothing)
     ON_COMMAND(kCmdIteratorNoOp, OnNothing)
 END_MESSAGE_MAP()
 
-CQuilletApp::CQuilletApp() {}
+CQuilletApp::CQuilletApp() : CSimulatorApp(kAppValues) {}
 
 BOOL CQuilletApp::InitInstance() {
     QuilletInstallProgramProfile();
-    CSplashHold splash(IDB_SPLASH, kSplashDisplayMs);
-
-    AfxEnableControlContainer();
-    Enable3dControls();
-    SetRegistryKey("Halvern");
-    LoadStdProfileSettings(4);
-
-    AddDocTemplate(new CMultiDocTemplate(IDR_QUILLET_DOC, RUNTIME_CLASS(CQuilletDoc), RUNTIME_CLASS(CChildFrame),
-                                         RUNTIME_CLASS(CPendingView)));
-
-    auto* mainFrame = new CMainFrame;
-    if (!mainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
-        delete mainFrame;
-        return FALSE;
-    }
-    m_pMainWnd = mainFrame;
-
-    // A file named on the command line is not opened.
-    CCommandLineInfo commandLine;
-    ParseCommandLine(commandLine);
-    commandLine.m_nShellCommand = CCommandLineInfo::FileNothing;
-    if (!ProcessShellCommand(commandLine)) return FALSE;
-
-    splash.WaitAtLeast(kMinimumSplashMs);
-    mainFrame->MaximizeActiveChild();
-    mainFrame->SetWorkbookMode(TRUE);
-    splash.Close();
-
-    OnFileNew();
-
-    mainFrame->ShowWindow(SW_SHOWMAXIMIZED);
-    mainFrame->UpdateWindow();
-    return TRUE;
+    return StartProgram(new CMultiDocTemplate(IDR_QUILLET_DOC, RUNTIME_CLASS(CQuilletDoc), RUNTIME_CLASS(CChildFrame),
+                                              RUNTIME_CLASS(CPendingView)),
+                        new CMainFrame);
 }
-
-void CQuilletApp::MaximizeInWorkbookMode() {
-    CMainFrame* frame = GetMainFrame();
-    if (frame->IsWorkbookMode()) frame->MaximizeActiveChild();
-}
-
-void CQuilletApp::OnFileNew() {
-    CWinApp::OnFileNew();
-    MaximizeInWorkbookMode();
-}
-
-void CQuilletApp::OnFileOpen() {
-    CWinApp::OnFileOpen();
-    MaximizeInWorkbookMode();
-}
-
-void CQuilletApp::OnNothing() {}
 
 }  // namespace quillet

@@ -1,31 +1,20 @@
-// The drag-race program's application object: start-up (splash window, the
-// document template, the main frame, one blank vehicle document) and the
-// application's File New and Open.
+// The drag-race program's application object: the shared start-up steps
+// with the vehicle document template and the drag-race main frame, the
+// program's about box, low-colour notice, manual and error numbers.
 #pragma once
 
-#include "framework/Framework.h"
+#include "common/ui/SimulatorApp.h"
 
 namespace quillet {
 
-class CQuilletApp : public CWinApp {
+class CQuilletApp : public CSimulatorApp {
 public:
     CQuilletApp();
 
     BOOL InitInstance() override;
 
-    // How long start-up keeps the splash window at least, in ms.
-    static constexpr DWORD kMinimumSplashMs = 2000;
-    static constexpr UINT kSplashDisplayMs = 2500;
-
-    afx_msg void OnFileNew();
-    afx_msg void OnFileOpen();
-    afx_msg void OnNothing();
-
 protected:
     DECLARE_MESSAGE_MAP()
-
-private:
-    void MaximizeInWorkbookMode();
 };
 
 }  // namespace quillet

@@ -1,7 +1,7 @@
 #include "torvane/services/FileBrowser.h"
 
 #include "common/Util.h"
-#include "torvane/services/ProgramFolder.h"
+#include "common/ProgramFolder.h"
 
 namespace torvane {
 

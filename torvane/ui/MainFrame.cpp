@@ -16,9 +16,6 @@ const char kAssertModule[] = "MainFrm";
 // The warning that the display went to a low colour mode.
 const unsigned short kWarningLowColorDisplay = 106;
 
-// Every window of the desktop repaints in the new colours.
-void RepaintEverything() { ::InvalidateRect(nullptr, nullptr, TRUE); }
-
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CMainFrame, SECWorkbook)
@@ -75,35 +72,17 @@ void CMainFrame::OnToggleWorkbook() {
 
 void CMainFrame::OnUpdateToggleWorkbook(CCmdUI* cmdUI) { OnUpdateWorkbookMode(cmdUI); }
 
-void CMainFrame::OnWindowsColors() {
-    AppColorsSetScheme(0);
-    RepaintEverything();
-}
+void CMainFrame::OnWindowsColors() { AppColorsChooseScheme(0); }
 
-void CMainFrame::OnTorvaneColors() {
-    AppColorsSetScheme(1);
-    RepaintEverything();
-}
+void CMainFrame::OnTorvaneColors() { AppColorsChooseScheme(1); }
 
-void CMainFrame::OnUpdateWindowsColors(CCmdUI* cmdUI) {
-    cmdUI->Enable(AppColorsIsHighColorMode());
-    cmdUI->SetCheck(AppColorsGetScheme() == 0);
-}
+void CMainFrame::OnUpdateWindowsColors(CCmdUI* cmdUI) { AppColorsUpdateSchemeCommand(cmdUI, 0); }
 
-void CMainFrame::OnUpdateTorvaneColors(CCmdUI* cmdUI) {
-    cmdUI->Enable(AppColorsIsHighColorMode());
-    cmdUI->SetCheck(AppColorsGetScheme() == 1);
-}
+void CMainFrame::OnUpdateTorvaneColors(CCmdUI* cmdUI) { AppColorsUpdateSchemeCommand(cmdUI, 1); }
 
 void CMainFrame::OnSysColorChange() {
     SECWorkbook::OnSysColorChange();
-    if (!AppColorsIsLowColorDisplay()) {
-        AppColorsEnterHighColorMode();
-        return;
-    }
-    AppColorsEnterLowColorMode();
-    AppColorsSetScheme(0);
-    ErrCodeShowWarning(kWarningLowColorDisplay);
+    if (AppColorsFollowDisplay()) ErrCodeShowWarning(kWarningLowColorDisplay);
 }
 
 void CMainFrame::OnTimerCommand() {}

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "ModalDriver.h"
+#include "RunningProgram.h"
+#include "SplashWatch.h"
 #include "WindowHelpers.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
@@ -26,75 +28,12 @@ namespace quillet {
 namespace {
 
 using testing_harness::ModalDriver;
-
-// When this thread's splash window was made and destroyed.
-class SplashWatch {
-public:
-    SplashWatch() {
-        current_ = this;
-        hook_ = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
-    }
-    ~SplashWatch() {
-        ::UnhookWindowsHookEx(hook_);
-        current_ = nullptr;
-    }
-    DWORD shown = 0, closed = 0;
-    HBITMAP picture = nullptr;
-    bool seen = false;
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        char title[64] = {};
-        if (code == HCBT_CREATEWND) {
-            const char* name = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszName;
-            if (!IS_INTRESOURCE(name) && name != nullptr && lstrcmpA(name, "SECSplashWnd") == 0) {
-                current_->seen = true;
-                current_->shown = ::GetTickCount();
-            }
-        } else if (code == HCBT_DESTROYWND) {
-            ::GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
-            if (lstrcmpA(title, "SECSplashWnd") == 0) current_->closed = ::GetTickCount();
-        }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static SplashWatch* current_;
-    HHOOK hook_ = nullptr;
-};
-SplashWatch* SplashWatch::current_ = nullptr;
+using testing_harness::SplashWatch;
 
 // The program started in the test process, closed again at the end.
-class RunningProgram {
+class RunningProgram : public testing_harness::RunningProgram<CQuilletApp, CMainFrame> {
 public:
-    RunningProgram() : app_(std::make_unique<CQuilletApp>()) {
-        started_ = app_->InitInstance() != FALSE;
-        testing_harness::PumpPending();
-    }
-    ~RunningProgram() {
-        if (app_->m_pMainWnd != nullptr && ::IsWindow(app_->m_pMainWnd->m_hWnd))
-            ::SendMessageA(app_->m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
-        app_->ExitInstance();
-        MSG msg;  // the main window's end posted the loop's quit
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
-    bool Started() const { return started_; }
-    CMainFrame* Frame() const { return static_cast<CMainFrame*>(app_->m_pMainWnd); }
-    HWND FrameWnd() const { return Frame()->m_hWnd; }
-    HWND ActiveChild(BOOL* maximized = nullptr) const {
-        return reinterpret_cast<HWND>(::SendMessageA(Frame()->m_hWndMDIClient, WM_MDIGETACTIVE, 0,
-                                                     reinterpret_cast<LPARAM>(maximized)));
-    }
-    CChildFrame* Child() const {
-        return static_cast<CChildFrame*>(CWnd::FromHandlePermanent(ActiveChild()));
-    }
-    void Command(UINT id) const {
-        ::SendMessageA(FrameWnd(), WM_COMMAND, id, 0);
-        testing_harness::PumpPending();
-    }
-
-private:
-    std::unique_ptr<CQuilletApp> app_;
-    bool started_ = false;
+    CChildFrame* Child() const { return static_cast<CChildFrame*>(CWnd::FromHandlePermanent(ActiveChild())); }
 };
 
 std::vector<std::string> TabLabels(const CSplitterPaneTabWnd* pane) {

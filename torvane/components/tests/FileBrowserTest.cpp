@@ -9,7 +9,7 @@
 #include "testing/ModalDriver.h"
 #include "torvane/components/Cam.h"
 #include "torvane/components/CylHeadFlow.h"
-#include "torvane/services/ProgramFolder.h"
+#include "common/ProgramFolder.h"
 #include "torvane/services/tests/TorvaneTestProfile.h"
 
 namespace torvane {

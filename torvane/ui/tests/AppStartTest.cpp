@@ -11,6 +11,7 @@
 
 #include "AppTestSupport.h"
 #include "ModalDriver.h"
+#include "SplashWatch.h"
 #include "WindowHelpers.h"
 #include "toolkit/TabWnd.h"
 #include "torvane/document/TorvaneDoc.h"
@@ -24,41 +25,7 @@ namespace torvane {
 namespace {
 
 using testing_harness::ModalDriver;
-
-// Watches this thread's window creation for the splash window.
-class SplashWatch {
-public:
-    SplashWatch() {
-        current_ = this;
-        hook_ = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
-    }
-    ~SplashWatch() {
-        ::UnhookWindowsHookEx(hook_);
-        current_ = nullptr;
-    }
-    DWORD shown = 0, closed = 0;
-    bool seen = false;
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HCBT_CREATEWND) {
-            auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam);
-            const char* name = create->lpcs->lpszName;
-            if (!IS_INTRESOURCE(name) && name != nullptr && lstrcmpA(name, "SECSplashWnd") == 0) {
-                current_->seen = true;
-                current_->shown = ::GetTickCount();
-            }
-        } else if (code == HCBT_DESTROYWND) {
-            char title[64] = {};
-            ::GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
-            if (lstrcmpA(title, "SECSplashWnd") == 0) current_->closed = ::GetTickCount();
-        }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static SplashWatch* current_;
-    HHOOK hook_ = nullptr;
-};
-SplashWatch* SplashWatch::current_ = nullptr;
+using testing_harness::SplashWatch;
 
 std::string ClassOf(HWND wnd) {
     char name[64] = {};

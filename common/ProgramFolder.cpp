@@ -1,6 +1,4 @@
-#include "torvane/services/ProgramFolder.h"
-
-namespace torvane {
+#include "common/ProgramFolder.h"
 
 namespace {
 
@@ -25,5 +23,3 @@ void ProgramFolderGet(CString& out) {
     if (!g_recorded) ProgramFolderRecord();
     out = g_programFolder;
 }
-
-}  // namespace torvane

@@ -1,8 +1,4 @@
-#include "torvane/ui/AppDialogs.h"
-
-#include "torvane/res/TorvaneResources.h"
-
-namespace torvane {
+#include "common/ui/AppDialogs.h"
 
 namespace {
 
@@ -21,36 +17,32 @@ const char kCopyWarning[] =
 
 }  // namespace
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUT) {}
+CAboutDlg::CAboutDlg(const AboutBoxIds& ids) : CDialog(ids.dialog), ids_(ids) {}
 
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetDlgItemText(IDC_ABOUT_VERSION, kVersion);
-    SetDlgItemText(IDC_ABOUT_DATE, kReleaseDate);
-    SetDlgItemText(IDC_ABOUT_CONTRIBUTORS, kContributors);
-    SetDlgItemText(IDC_ABOUT_COPYRIGHT, kCopyright);
-    SetDlgItemText(IDC_ABOUT_DISCLAIMER, kDisclaimer);
-    SetDlgItemText(IDC_ABOUT_COPY_WARNING, kCopyWarning);
+    SetDlgItemText(ids_.version, kVersion);
+    SetDlgItemText(ids_.date, kReleaseDate);
+    SetDlgItemText(ids_.contributors, kContributors);
+    SetDlgItemText(ids_.copyright, kCopyright);
+    SetDlgItemText(ids_.disclaimer, kDisclaimer);
+    SetDlgItemText(ids_.copyWarning, kCopyWarning);
     return TRUE;
 }
 
-BEGIN_MESSAGE_MAP(CLowColorDlg, CDialog)
-    ON_BN_CLICKED(IDC_DONT_SHOW_AGAIN, OnDontShowAgain)
-END_MESSAGE_MAP()
-
-CLowColorDlg::CLowColorDlg() : CDialog(IDD_LOW_COLOR_NOTICE) {}
+CLowColorDlg::CLowColorDlg(const LowColorNoticeIds& ids) : CDialog(ids.dialog), ids_(ids) {}
 
 BOOL CLowColorDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     HICON information = ::LoadIconA(nullptr, IDI_INFORMATION);
-    HWND icon = ::GetDlgItem(m_hWnd, IDC_NOTICE_ICON);
+    HWND icon = ::GetDlgItem(m_hWnd, ids_.icon);
     ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(information), 0);
     ::ShowWindow(icon, SW_SHOW);
     return TRUE;
 }
 
-void CLowColorDlg::OnDontShowAgain() {
-    dontShowAgain_ = ::SendDlgItemMessageA(m_hWnd, IDC_DONT_SHOW_AGAIN, BM_GETCHECK, 0, 0) == BST_CHECKED;
+BOOL CLowColorDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == ids_.dontShowAgain && HIWORD(wParam) == BN_CLICKED)
+        dontShowAgain_ = ::SendDlgItemMessageA(m_hWnd, ids_.dontShowAgain, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return CDialog::OnCommand(wParam, lParam);
 }
-
-}  // namespace torvane
