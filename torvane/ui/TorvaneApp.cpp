@@ -10,6 +10,7 @@
 #include "torvane/services/ErrCode.h"
 #include "torvane/services/TorvaneProfile.h"
 #include "torvane/services/TorvaneShellServices.h"
+#include "torvane/ui/AirFlowDlg.h"
 #include "torvane/ui/AppColors.h"
 #include "torvane/ui/ChildFrame.h"
 #include "torvane/ui/EngineFormView.h"
@@ -62,6 +63,9 @@ BOOL CTorvaneApp::InitInstance() {
     SetFieldHoverSound(IDW_HOVER);
     SetFieldEditorResources({IDD_FIELD_EDITOR, IDD_NOTES_EDITOR, IDC_EDITOR_EDIT, IDC_NOTES_EDIT, IDC_EDITOR_CHOICES,
                              IDC_EDITOR_OK, IDB_EDITOR_OK, IDB_EDITOR_CANCEL, IDM_NO_CHOICES});
+    ComponentDialogs dialogs;
+    dialogs.editAirflow = EditAirflowData;
+    InstallComponentDialogs(dialogs);
     return StartProgram(new CMultiDocTemplate(IDR_TORVANE_DOC, RUNTIME_CLASS(CTorvaneDoc), RUNTIME_CLASS(CChildFrame),
                                               RUNTIME_CLASS(CEngineFormView)),
                         new CMainFrame);
