@@ -41,3 +41,10 @@ CWnd* CSplitterPaneTabWnd::GetActiveWnd() const {
     return GetActiveTab(active) ? active : nullptr;
 }
 
+
+CScrollBar* TabWndScrollBarOf(const CWnd* view, int bar) {
+    CWnd* parent = view->GetParent();
+    if (parent != nullptr && parent->IsKindOf(RUNTIME_CLASS(SECTabWnd)))
+        return static_cast<SECTabWnd*>(parent)->GetScrollBar(bar, view);
+    return nullptr;
+}

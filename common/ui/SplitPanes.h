@@ -34,3 +34,7 @@ public:
     CWnd* GetActiveWnd() const;
 };
 
+
+// The shared scroll bar `bar` of the tabbed window that holds `view`, or
+// null when the view is not a tab.
+CScrollBar* TabWndScrollBarOf(const CWnd* view, int bar);

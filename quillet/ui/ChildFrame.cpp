@@ -8,6 +8,7 @@
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/ui/PendingView.h"
+#include "quillet/ui/ResultsTableView.h"
 
 namespace quillet {
 
@@ -31,13 +32,13 @@ struct PaneTab {
 const PaneTab kLeftTabs[] = {
     {"Quillet Specs", RUNTIME_CLASS(CPendingView), true},
     {"Graph", RUNTIME_CLASS(CPendingView), false},
-    {"Table", RUNTIME_CLASS(CPendingView), true},
-    {"ProData", RUNTIME_CLASS(CPendingView), true},
+    {"Table", RUNTIME_CLASS(CResultsTableView), true},
+    {"ProData", RUNTIME_CLASS(CProResultsTableView), true},
 };
 CRuntimeClass* const kGraphClass = RUNTIME_CLASS(CPendingView);
 const PaneTab kRightTables[] = {
-    {"Table", RUNTIME_CLASS(CPendingView), true},
-    {"ProData", RUNTIME_CLASS(CPendingView), true},
+    {"Table", RUNTIME_CLASS(CResultsTableView), true},
+    {"ProData", RUNTIME_CLASS(CProResultsTableView), true},
 };
 
 // Adds `tabs` to `pane` after its first `offset` tabs.

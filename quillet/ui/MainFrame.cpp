@@ -7,6 +7,7 @@
 #include "quillet/res/QuilletResources.h"
 #include "quillet/services/ErrCode.h"
 #include "quillet/ui/AppColors.h"
+#include "quillet/ui/TimeSlipWnd.h"
 
 namespace quillet {
 
@@ -27,6 +28,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, SECWorkbook)
     ON_MESSAGE(kMsgDocumentDestroyed, OnDocumentDestroyed)
     ON_MESSAGE(kMsgRepaintTimeSlip, OnTimeSlipRefresh)
     ON_COMMAND(ID_VIEW_WORKBOOK, OnToggleWorkbook)
+    ON_COMMAND(ID_TOOLS_TIME_SLIP, OnToolsTimeSlip)
     ON_UPDATE_COMMAND_UI(ID_VIEW_WORKBOOK, OnUpdateToggleWorkbook)
     ON_COMMAND(ID_COLORS_WINDOWS, OnWindowsColors)
     ON_COMMAND(ID_COLORS_QUILLET, OnQuilletColors)
@@ -51,8 +53,17 @@ LRESULT CMainFrame::OnDocumentDestroyed(WPARAM, LPARAM) {
     return 0;
 }
 
-// There is no time-slip window to repaint yet.
-LRESULT CMainFrame::OnTimeSlipRefresh(WPARAM, LPARAM) { return 0; }
+LRESULT CMainFrame::OnTimeSlipRefresh(WPARAM, LPARAM) {
+    TimeSlipWndInvalidate();
+    return 0;
+}
+
+void CMainFrame::OnToolsTimeSlip() {
+    if (TimeSlipWndGetInstance() != nullptr) return;
+    // The window owns itself once made.
+    auto* slip = new CTimeSlipWnd(this);
+    APP_ASSERT(slip->m_hWnd != nullptr);
+}
 
 void CMainFrame::OnToggleWorkbook() {
     ToggleWorkbookMode();

@@ -1,7 +1,7 @@
 // The drag-race program's main window: a workbook frame with the toolbar
 // and the status bar, the colour-scheme commands, the warning when the
 // display goes to low colour, and the refresh of the active document's
-// views when a document goes away.
+// views when a document goes away, and the time-slip window.
 #pragma once
 
 #include "framework/Framework.h"
@@ -26,6 +26,8 @@ protected:
     afx_msg LRESULT OnDocumentDestroyed(WPARAM, LPARAM);
     afx_msg LRESULT OnTimeSlipRefresh(WPARAM, LPARAM);
     afx_msg void OnToggleWorkbook();
+    // Opens the time slip unless it is open.
+    afx_msg void OnToolsTimeSlip();
     afx_msg void OnUpdateToggleWorkbook(CCmdUI* cmdUI);
     afx_msg void OnWindowsColors();
     afx_msg void OnQuilletColors();
