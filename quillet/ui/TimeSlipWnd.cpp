@@ -60,7 +60,12 @@ void TimeSlipWndInvalidate() {
 }
 
 void CTimeSlipWnd::OnPaint() {
-    CPaintDC dc(this);
+    CPaintDC paint(this);
+    DrawSlip(&paint);
+}
+
+void CTimeSlipWnd::DrawSlip(CDC* target) {
+    CDC& dc = *target;
     dc.SetMapMode(MM_TEXT);
     dc.SetBkMode(TRANSPARENT);
     CPen pen(PS_SOLID, 1, RGB(0, 0, 0));

@@ -15,6 +15,10 @@ public:
     explicit CTimeSlipWnd(CWnd* parent);
     ~CTimeSlipWnd() override;
 
+    // The slip of the active document (labels only without one), and the
+    // caption of its race length.
+    void DrawSlip(CDC* dc);
+
 protected:
     void PostNcDestroy() override;
     afx_msg void OnPaint();

@@ -1,0 +1,312 @@
+// The drag-race program's result windows after a run, in the running
+// program: the results and Pro Data tables, the time slip and the export to
+// the older program through its save dialog.
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DrawnText.h"
+#include "ModalDriver.h"
+#include "WindowHelpers.h"
+#include "quillet/document/QuilletCommands.h"
+#include "quillet/document/QuilletDoc.h"
+#include "quillet/document/tests/QuilletDocTestSupport.h"
+#include "quillet/res/QuilletResources.h"
+#include "quillet/ui/ChildFrame.h"
+#include "quillet/ui/MainFrame.h"
+#include "quillet/ui/QuilletApp.h"
+#include "quillet/ui/ResultsTableView.h"
+#include "quillet/ui/TimeSlipWnd.h"
+
+namespace quillet {
+
+namespace {
+
+using testing_harness::DrawnText;
+using testing_harness::ModalDriver;
+
+// The program started once for the whole test program.
+class RaceViewsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        app_ = new CQuilletApp;
+        started_ = app_->InitInstance() != FALSE;
+        testing_harness::PumpPending();
+    }
+    static void TearDownTestSuite() {
+        if (app_->m_pMainWnd != nullptr && ::IsWindow(app_->m_pMainWnd->m_hWnd))
+            ::SendMessageA(app_->m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
+        app_->ExitInstance();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        delete app_;
+        app_ = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(started_);
+        ASSERT_NE(nullptr, Child());
+        doc_ = static_cast<CQuilletDoc*>(Child()->GetActiveDocument());
+        ASSERT_NE(nullptr, doc_);
+    }
+
+    static CMainFrame* Frame() { return static_cast<CMainFrame*>(app_->m_pMainWnd); }
+    static CChildFrame* Child() {
+        return static_cast<CChildFrame*>(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(
+            ::SendMessageA(Frame()->m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0))));
+    }
+    static void FrameCommand(UINT id) {
+        ::SendMessageA(Frame()->m_hWnd, WM_COMMAND, id, 0);
+        testing_harness::PumpPending();
+    }
+    // The street car of the document tests, run through the Run command.
+    void RunStreetCar(int raceLength) {
+        doc_->SetAutoRun(false);
+        ChooseStreetCar(*doc_);
+        FrameCommand(raceLength == 660 ? kCmdEighthMile : kCmdQuarterMile);
+        FrameCommand(kCmdRun);
+        ASSERT_GT(doc_->GetResults().elapsedTime, 0.0f);
+        ASSERT_EQ(raceLength, doc_->GetRaceLength());
+    }
+    template <class View>
+    View* ViewOf(int slot) const {
+        CView* view = doc_->GetTableView(slot);
+        EXPECT_NE(nullptr, view);
+        return static_cast<View*>(view);
+    }
+    // Activates the right pane's tab `index` and saves a picture of it.
+    void ShowRightTab(int index, const char* picture) {
+        Child()->GetRightTabs()->ActivateTabAt(index);
+        testing_harness::PumpPending();
+        CWnd* shown = Child()->GetRightTabs()->GetActiveWnd();
+        ASSERT_NE(nullptr, shown);
+        shown->UpdateWindow();
+        testing_harness::PumpPending();
+        EXPECT_TRUE(testing_harness::Pixels::FromWindow(shown->m_hWnd)
+                        .SavePng(testing_harness::TestOutputPath(picture)));
+    }
+    template <class View>
+    static std::vector<DrawnText> Texts(View* view) {
+        return testing_harness::TextsDrawnBy([view](HDC hdc) {
+            CDC dc;
+            dc.Attach(hdc);
+            view->OnDraw(&dc);
+            dc.Detach();
+        });
+    }
+    static std::vector<DrawnText> SlipTexts(CTimeSlipWnd* slip) {
+        return testing_harness::TextsDrawnBy([slip](HDC hdc) {
+            CDC dc;
+            dc.Attach(hdc);
+            slip->DrawSlip(&dc);
+            dc.Detach();
+        });
+    }
+    // The texts drawn on the line of the first text `label` (same top),
+    // from it rightwards; with `x`, only a label drawn at that x counts.
+    static std::vector<std::string> LineOf(const std::vector<DrawnText>& texts, const std::string& label,
+                                           int occurrence = 0, int x = -1) {
+        std::vector<std::string> line;
+        for (const DrawnText& t : texts) {
+            if (t.text != label || (x >= 0 && t.at.x != x) || occurrence-- > 0) continue;
+            for (const DrawnText& u : texts)
+                if (u.at.y == t.at.y && u.at.x >= t.at.x) line.push_back(u.text);
+            break;
+        }
+        return line;
+    }
+    static std::string Format(const char* format, double value) {
+        char text[64];
+        snprintf(text, sizeof text, format, value);
+        return text;
+    }
+    static bool Has(const std::vector<DrawnText>& texts, const std::string& text) {
+        return std::any_of(texts.begin(), texts.end(), [&](const DrawnText& t) { return t.text == text; });
+    }
+
+    static CQuilletApp* app_;
+    static bool started_;
+    CQuilletDoc* doc_ = nullptr;
+};
+
+CQuilletApp* RaceViewsTest::app_ = nullptr;
+bool RaceViewsTest::started_ = false;
+
+TEST_F(RaceViewsTest, TheTablesShowTheQuarterMileRunOfTheDocument) {
+    RunStreetCar(1320);
+    auto* table = ViewOf<CResultsTableView>(2);
+    auto* pro = ViewOf<CProResultsTableView>(3);
+    ASSERT_TRUE(table && pro);
+    const CRaceResults& results = doc_->GetResults();
+
+    const std::vector<DrawnText> texts = Texts(table);
+    EXPECT_TRUE(Has(texts, "Vehicle Performance - 1/4 Mile"));
+    EXPECT_EQ((std::vector<std::string>{"Elapsed Time", Format("%.3f secs", results.elapsedTime), "1st",
+                                        Format("%.3f", results.timeInGear[0])}),
+              LineOf(texts, "Elapsed Time"));
+    EXPECT_EQ(Format("%.1f mph", results.trapSpeed), LineOf(texts, "Trap Speed").at(1));
+    // The street car passes 60 but not 100 mph: only 0-60 has a time.
+    ASSERT_LT(results.trapSpeed, 100.0f);
+    ASSERT_GE(results.trapSpeed, 60.0f);
+    EXPECT_EQ(Format("%.3f secs", results.time0To60), LineOf(texts, "0-60 mph").at(1));
+    EXPECT_EQ("6th", LineOf(texts, "0-100 mph").at(1));
+    // Track data: the rollout row and the 1320 ft row with its values.
+    const TrackRow& last = results.GetTrackRow(5);
+    EXPECT_EQ((std::vector<std::string>{"1320", Format("%.3f", last.time), Format("%.1f", last.speed),
+                                        Format("%.0f", last.engineRpm), Format("%.2f", last.acceleration),
+                                        Format("%.1f", last.tyreSpeed), Format("%.1f", last.resistance),
+                                        Format("%.0f", last.clutchRpm)}),
+              LineOf(texts, "1320"));
+    EXPECT_EQ(8u, LineOf(texts, "Rollout").size());
+    // The power curve: rows j and j + 13 side by side.
+    const CPowerCurve& curve = doc_->m_powerCurve;
+    const std::string firstRpm = Format("%.0f", curve.GetRpm(0));
+    const std::vector<std::string> powerRow = LineOf(texts, firstRpm, 0);
+    ASSERT_EQ(6u, powerRow.size());
+    EXPECT_EQ(Format("%.0f", curve.GetPower(0)), powerRow[1]);
+    EXPECT_EQ(Format("%.0f", curve.GetTorque(0)), powerRow[2]);
+    EXPECT_EQ(Format("%.0f", curve.GetRpm(13)), powerRow[3]);
+
+    // Pro Data: 102 distance rows, 400 twice with equal values, the marks
+    // from the track rows, the gear climbing one at a time.
+    const std::vector<DrawnText> proTexts = Texts(pro);
+    EXPECT_TRUE(Has(proTexts, "Pro Data"));
+    const int* distances = CProResultsTableView::ReportDistances();
+    const int firstColumn = pro->GetBlock().ColumnLeft(0) + pro->GetColumnUnit();
+    const int rows = static_cast<int>(std::count_if(proTexts.begin(), proTexts.end(), [&](const DrawnText& t) {
+        return t.at.x == firstColumn && t.at.y >= pro->GetBlock().RowTop(2);
+    }));
+    EXPECT_EQ(102, rows);
+    EXPECT_EQ(LineOf(proTexts, "400", 0, firstColumn), LineOf(proTexts, "400", 1, firstColumn));
+    const TrackRow& sixty = results.GetTrackRow(1);
+    std::vector<std::string> sixtyRow = LineOf(proTexts, "60", 0, firstColumn);
+    ASSERT_EQ(8u, sixtyRow.size());
+    sixtyRow.resize(4);
+    EXPECT_EQ((std::vector<std::string>{"60", Format("%.3f", sixty.time), Format("%.1f", sixty.speed),
+                                        Format("%.1f", sixty.tyreSpeed)}),
+              sixtyRow);
+    int gear = 1;
+    for (int r = 0; r < CProResultsTableView::kDistanceCount; ++r) {
+        const int repeat = r > 0 && distances[r] == distances[r - 1];
+        const std::vector<std::string> line = LineOf(proTexts, std::to_string(distances[r]), repeat, firstColumn);
+        ASSERT_EQ(8u, line.size()) << distances[r];
+        const int shown = std::stoi(line[7]);
+        EXPECT_TRUE(shown == gear || shown == gear + 1) << distances[r];
+        gear = shown;
+    }
+    EXPECT_EQ(doc_->m_gearCount.GetValue(), gear);
+
+    ShowRightTab(1, "quillet-table.png");
+    ShowRightTab(2, "quillet-prodata.png");
+    ShowRightTab(0, "quillet-graph-tab.png");
+}
+
+TEST_F(RaceViewsTest, AnEighthMileRunLeavesTheFartherMarksAndRowsEmpty) {
+    RunStreetCar(660);
+    auto* table = ViewOf<CResultsTableView>(2);
+    auto* pro = ViewOf<CProResultsTableView>(3);
+    ASSERT_TRUE(table && pro);
+    const std::vector<DrawnText> texts = Texts(table);
+    EXPECT_TRUE(Has(texts, "Vehicle Performance - 1/8 Mile"));
+    for (const char* mark : {"1000", "1320"}) {
+        const std::vector<std::string> line = LineOf(texts, mark);
+        ASSERT_EQ(8u, line.size()) << mark;
+        for (int c = 1; c < 8; ++c) EXPECT_EQ("- - - - -", line[c]) << mark;
+    }
+    EXPECT_NE("- - - - -", LineOf(texts, "660").at(1));
+    const std::vector<DrawnText> proTexts = Texts(pro);
+    const int firstColumn = pro->GetBlock().ColumnLeft(0) + pro->GetColumnUnit();
+    EXPECT_NE("- - - - -", LineOf(proTexts, "660", 0, firstColumn).at(1));
+    EXPECT_EQ("- - - - -", LineOf(proTexts, "680", 0, firstColumn).at(1));
+    EXPECT_EQ("- - - - -", LineOf(proTexts, "1320", 0, firstColumn).at(7));
+    FrameCommand(kCmdQuarterMile);
+}
+
+TEST_F(RaceViewsTest, TheTimeSlipShowsTheRunAndStaysOneWindow) {
+    RunStreetCar(1320);
+    ASSERT_EQ(nullptr, TimeSlipWndGetInstance());
+    FrameCommand(ID_TOOLS_TIME_SLIP);
+    CTimeSlipWnd* slip = TimeSlipWndGetInstance();
+    ASSERT_NE(nullptr, slip);
+    FrameCommand(ID_TOOLS_TIME_SLIP);
+    EXPECT_EQ(slip, TimeSlipWndGetInstance());
+    EXPECT_EQ(Frame(), slip->GetParent());
+    CRect place;
+    slip->GetWindowRect(&place);
+    Frame()->ScreenToClient(&place);
+    EXPECT_EQ(CRect(100, 100, 230, 280), place);
+    EXPECT_EQ("1/4 Mile TimeSlip", testing_harness::ControlText(slip->m_hWnd));
+
+    const CRaceResults& results = doc_->GetResults();
+    const std::vector<DrawnText> texts = SlipTexts(slip);
+    EXPECT_EQ((std::vector<std::string>{"E.T.", Format("%.3f", results.elapsedTime)}), LineOf(texts, "E.T."));
+    EXPECT_EQ((std::vector<std::string>{"MPH", Format("%.1f", results.trapSpeed)}), LineOf(texts, "MPH"));
+    EXPECT_EQ(Format("%.3f", results.GetTrackRow(1).time), LineOf(texts, "60'").at(1));
+    EXPECT_EQ(Format("%.1f", results.GetTrackRow(3).speed), LineOf(texts, "660 mph").at(1));
+    EXPECT_EQ(Format("%.3f", results.GetTrackRow(4).time), LineOf(texts, "1000'").at(1));
+    CString barometer;
+    doc_->FormatBarometer(barometer);
+    EXPECT_EQ(std::string(barometer), LineOf(texts, "Barometer").at(1));
+    testing_harness::PumpPending();
+    slip->UpdateWindow();
+    EXPECT_TRUE(testing_harness::Pixels::FromWindow(slip->m_hWnd)
+                    .SavePng(testing_harness::TestOutputPath("quillet-time-slip.png")));
+    // The slip is yellow where nothing is written.
+    EXPECT_EQ(0xFFFF00u, testing_harness::Pixels::FromWindow(slip->m_hWnd).At(2, 2));
+
+    // An eighth-mile run: no 1000 ft row, the caption follows at the next
+    // repaint the run asks for.
+    FrameCommand(kCmdEighthMile);
+    FrameCommand(kCmdRun);
+    slip->UpdateWindow();
+    EXPECT_EQ("1/8 Mile TimeSlip", testing_harness::ControlText(slip->m_hWnd));
+    EXPECT_FALSE(Has(SlipTexts(slip), "1000'"));
+    FrameCommand(kCmdQuarterMile);
+
+    // Closed by its caption button, the object goes; the command makes a new one.
+    ::SendMessageA(slip->m_hWnd, WM_CLOSE, 0, 0);
+    testing_harness::PumpPending();
+    EXPECT_EQ(nullptr, TimeSlipWndGetInstance());
+    FrameCommand(ID_TOOLS_TIME_SLIP);
+    ASSERT_NE(nullptr, TimeSlipWndGetInstance());
+    ::SendMessageA(TimeSlipWndGetInstance()->m_hWnd, WM_CLOSE, 0, 0);
+    testing_harness::PumpPending();
+}
+
+TEST_F(RaceViewsTest, TheExportGoesThroughItsSaveDialogIntoTheOlderProgramsRecord) {
+    RunStreetCar(1320);
+    char folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "\\expcar.qlt";
+    ::DeleteFileA(path.c_str());
+    std::string title;
+    ModalDriver::Instance().Handle("Export", [&](HWND box) {
+        title = testing_harness::ControlText(box);
+        ::SendMessageA(box, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(path.c_str()));
+        ModalDriver::PressButton(box, IDOK);
+    });
+    FrameCommand(kCmdExportFile);
+    EXPECT_EQ(0u, ModalDriver::Instance().PendingScripts());
+    EXPECT_EQ("Export for the Quillet DOS 2.8.7 Program", title);
+    std::ifstream file(path, std::ios::binary);
+    ASSERT_TRUE(file.good());
+    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(922u, bytes.size());
+    EXPECT_EQ(std::string("KOVA/02.08.07/"), std::string(bytes.data()));
+    EXPECT_EQ(std::string("'69 Dodge Charger"), std::string(&bytes[194]));
+    file.close();
+    ::DeleteFileA(path.c_str());
+}
+
+}  // namespace
+
+}  // namespace quillet
