@@ -572,6 +572,12 @@ void CQuilletDoc::UnregisterChartView(CQuilletChartViewLink* view) {
     }
 }
 
+int CQuilletDoc::GetChartViewPlace(const CQuilletChartViewLink* view) const {
+    for (int place = 0; place < 3; ++place)
+        if (view != nullptr && chartViews_[place] == view) return place;
+    return -1;
+}
+
 void CQuilletDoc::RefreshAllViews() {
     UpdateAllViews(nullptr, 0);
     QuilletDocHost().PostToMainFrame(kMsgRepaintTimeSlip, 0);

@@ -205,6 +205,8 @@ public:
     // Takes the first free one of the three chart-view slots.
     void RegisterChartView(CQuilletChartViewLink* view);
     void UnregisterChartView(CQuilletChartViewLink* view);
+    // The slot (0..2) a chart view holds, -1 when it holds none.
+    int GetChartViewPlace(const CQuilletChartViewLink* view) const;
     CIterator* GetCoarseIterator() const { return coarseIterator_; }
     CIterator* GetFineIterator() const { return fineIterator_; }
     bool GetBaselineFlag() const { return baseline_; }

@@ -7,6 +7,7 @@
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
+#include "quillet/ui/Chart2dView.h"
 #include "quillet/ui/PendingView.h"
 #include "quillet/ui/ResultsTableView.h"
 
@@ -31,11 +32,11 @@ struct PaneTab {
 // the two tables.
 const PaneTab kLeftTabs[] = {
     {"Quillet Specs", RUNTIME_CLASS(CPendingView), true},
-    {"Graph", RUNTIME_CLASS(CPendingView), false},
+    {"Graph", RUNTIME_CLASS(CChart2dView), false},
     {"Table", RUNTIME_CLASS(CResultsTableView), true},
     {"ProData", RUNTIME_CLASS(CProResultsTableView), true},
 };
-CRuntimeClass* const kGraphClass = RUNTIME_CLASS(CPendingView);
+CRuntimeClass* const kGraphClass = RUNTIME_CLASS(CChart2dView);
 const PaneTab kRightTables[] = {
     {"Table", RUNTIME_CLASS(CResultsTableView), true},
     {"ProData", RUNTIME_CLASS(CProResultsTableView), true},

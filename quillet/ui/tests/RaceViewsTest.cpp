@@ -21,9 +21,12 @@
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/document/tests/QuilletDocTestSupport.h"
 #include "quillet/res/QuilletResources.h"
+#include "quillet/ui/AppColors.h"
+#include "quillet/ui/Chart2dView.h"
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/MainFrame.h"
 #include "quillet/ui/QuilletApp.h"
+#include "quillet/ui/ResultCurveCatalogue.h"
 #include "quillet/ui/ResultsTableView.h"
 #include "quillet/ui/TimeSlipWnd.h"
 
@@ -133,6 +136,48 @@ protected:
         return std::any_of(texts.begin(), texts.end(), [&](const DrawnText& t) { return t.text == text; });
     }
 
+    // The document's three graphs: the left pane's, then the two rows of
+    // the right pane's graph tab.
+    std::vector<CChart2dView*> Graphs() const {
+        LPCSTR label = nullptr;
+        BOOL selected = FALSE;
+        CWnd* left = nullptr;
+        void* data = nullptr;
+        int extra = 0;
+        Child()->GetLeftTabs()->GetTabInfo(1, label, selected, left, data, extra);
+        CSplitterWnd& rows = Child()->GetGraphSplitter();
+        std::vector<CChart2dView*> graphs;
+        for (CWnd* wnd : {left, rows.GetPane(0, 0), rows.GetPane(1, 0)}) {
+            EXPECT_TRUE(wnd != nullptr && wnd->IsKindOf(RUNTIME_CLASS(CChart2dView)));
+            graphs.push_back(static_cast<CChart2dView*>(wnd));
+        }
+        return graphs;
+    }
+    // Samples of `yCurve` over `xCurve` drawn in `colour` or `under` (the
+    // colour of a curve drawn later over it), every tenth.
+    int DrawnSamples(CChart2dView* graph, const testing_harness::Pixels& pixels, int xCurve, int yCurve,
+                     COLORREF colour, COLORREF under, int axis, int& tried) const {
+        const float* xs = doc_->GetCurve(xCurve);
+        const float* ys = doc_->GetCurve(yCurve);
+        const unsigned rgb = testing_harness::Rgb(colour), rgbUnder = testing_harness::Rgb(under);
+        int drawn = 0;
+        tried = 0;
+        for (int i = 0; i < doc_->GetNumCurvePoints(); i += 10) {
+            POINT p = {-1, -1};
+            ZelUnmap(graph->GetChart().m_chart, axis, xs[i], ys[i], &p);
+            if (p.x < 2 || p.y < 2 || p.x >= pixels.width() - 2 || p.y >= pixels.height() - 2) continue;
+            ++tried;
+            bool ink = false;
+            for (int dy = -2; dy <= 2 && !ink; ++dy)
+                for (int dx = -2; dx <= 2 && !ink; ++dx) {
+                    const unsigned at = pixels.At(p.x + dx, p.y + dy);
+                    ink = at == rgb || at == rgbUnder;
+                }
+            drawn += ink;
+        }
+        return drawn;
+    }
+
     static CQuilletApp* app_;
     static bool started_;
     CQuilletDoc* doc_ = nullptr;
@@ -210,6 +255,120 @@ TEST_F(RaceViewsTest, TheTablesShowTheQuarterMileRunOfTheDocument) {
     ShowRightTab(0, "quillet-graph-tab.png");
 }
 
+TEST_F(RaceViewsTest, TheThreeGraphsHoldTheRunsChannels) {
+    RunStreetCar(1320);
+    const std::vector<CChart2dView*> graphs = Graphs();
+    ASSERT_EQ(3u, graphs.size());
+    EXPECT_TRUE(graphs[0]->IsFirstChartView());
+    EXPECT_TRUE(graphs[1]->IsSecondChartView());
+    EXPECT_TRUE(graphs[2]->IsThirdChartView());
+    const int samples = doc_->GetNumCurvePoints();
+    ASSERT_GT(samples, 100);
+
+    // The first place compares: speed and tyre speed over the first 60 ft.
+    const ChartSettings& first = graphs[0]->GetSettings();
+    EXPECT_EQ(kChartCompare, first.mode);
+    EXPECT_EQ(2, first.x.curveIndex);
+    EXPECT_EQ(60, first.x.presetMax);
+    EXPECT_EQ(4, first.y.curveIndex);
+    EXPECT_EQ(11, first.y2.curveIndex);
+    // The second and third combine: acceleration with both speeds, drag
+    // with both rpms, over the whole track.
+    const struct {
+        int yRow, y2Row;
+    } combined[2] = {{3, kSpeedsComboRow}, {5, kRpmsComboRow}};
+    for (int k = 0; k < 2; ++k) {
+        const ChartSettings& settings = graphs[k + 1]->GetSettings();
+        EXPECT_EQ(kChartCombine, settings.mode);
+        EXPECT_EQ(1320, settings.x.presetMax);
+        EXPECT_EQ(combined[k].yRow, settings.y.curveIndex);
+        EXPECT_EQ(combined[k].y2Row, settings.y2.curveIndex);
+    }
+    // Every data set holds the run's samples.
+    const int sets[3][2] = {{1, 1}, {1, 2}, {1, 2}};
+    for (int g = 0; g < 3; ++g) {
+        for (int axis = 0; axis < 2; ++axis) {
+            ZELDATA data = axis == 0 ? graphs[g]->GetYData() : graphs[g]->GetY2Data();
+            ASSERT_NE(nullptr, data);
+            ASSERT_EQ(sets[g][axis], ZelDataGetNSets(data)) << g << axis;
+            for (int set = 0; set < sets[g][axis]; ++set) {
+                EXPECT_EQ(kRaceMaxSamples, ZelDataGetNPoints(data, set));
+                EXPECT_EQ(0, ZelDataGetFirstPoint(data, set));
+                EXPECT_EQ(samples - 1, ZelDataGetLastPoint(data, set));
+                EXPECT_EQ(ZEL2D_DISPLAY_SHOW, ZelDataGetDisplay(data, set));
+            }
+        }
+    }
+
+    // The upper right graph as it shows: acceleration in slot 19's colour,
+    // the two speeds in slots 23 and 24 where the chart puts the samples
+    // (the speed runs under the tyre speed where the tyres do not slip).
+    Child()->GetRightTabs()->ActivateTabAt(0);
+    testing_harness::PumpPending();
+    CChart2dView* upper = graphs[1];
+    upper->RefreshChart();
+    upper->GetChart().Invalidate(FALSE);
+    upper->GetChart().UpdateWindow();
+    testing_harness::PumpPending();
+    const testing_harness::Pixels pixels = testing_harness::Pixels::FromWindow(upper->GetChart().m_hWnd);
+    EXPECT_TRUE(pixels.SavePng(testing_harness::TestOutputPath("quillet-graph-upper.png")));
+    const struct {
+        int curve;
+        int slot, slotOver;
+        int axis;
+    } curves[] = {{kCurveAcceleration, 19, 19, 1}, {kCurveSpeed, 23, 24, 2}, {kCurveTyreSpeed, 24, 24, 2}};
+    for (const auto& c : curves) {
+        int tried = 0;
+        const int drawn = DrawnSamples(upper, pixels, kCurveDistance, c.curve, AppColorsGetColor(c.slot),
+                                       AppColorsGetColor(c.slotOver), c.axis, tried);
+        EXPECT_GT(tried, samples / 20) << c.curve;
+        EXPECT_GE(drawn, tried * 9 / 10) << c.curve;
+    }
+    ShowRightTab(0, "quillet-graphs.png");
+    Child()->GetLeftTabs()->ActivateTabAt(1);
+    testing_harness::PumpPending();
+    graphs[0]->UpdateWindow();
+    testing_harness::PumpPending();
+    EXPECT_TRUE(testing_harness::Pixels::FromWindow(graphs[0]->GetChart().m_hWnd)
+                    .SavePng(testing_harness::TestOutputPath("quillet-graph-left.png")));
+    Child()->GetLeftTabs()->ActivateTabAt(0);
+}
+
+TEST_F(RaceViewsTest, TheVehicleFileKeepsEachGraphsSettings) {
+    const std::vector<CChart2dView*> graphs = Graphs();
+    ASSERT_EQ(3u, graphs.size());
+    ChartSettings changed = graphs[1]->GetSettings();
+    changed.y.Select(8, 2);  // engine power on its middle range
+    changed.y2.Select(0, 0);
+    graphs[1]->SetSettings(changed);
+    RunStreetCar(1320);
+    const std::string path = testing_harness::TestOutputPath("graphs.qlt");
+    ASSERT_TRUE(doc_->WriteVehicleFile(path.c_str()));
+    for (CChart2dView* graph : graphs) graph->ResetChartSettings();
+    EXPECT_EQ(3, graphs[1]->GetSettings().y.curveIndex);
+    ASSERT_TRUE(doc_->ReadVehicleFile(path.c_str()));
+    EXPECT_EQ(8, graphs[1]->GetSettings().y.curveIndex);
+    EXPECT_EQ(1000, graphs[1]->GetSettings().y.presetMax);
+    EXPECT_EQ(0, graphs[1]->GetSettings().y2.curveIndex);
+    EXPECT_EQ(5, graphs[2]->GetSettings().y.curveIndex);
+    // A block the graph cannot show (a combination on the compare graph's
+    // y axis) fails with the value code and leaves every graph as it was.
+    std::ifstream in(path);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    const std::string firstBlock = "1\n2 1\n4 1\n11 1\n";
+    const size_t at = text.find(firstBlock);
+    ASSERT_NE(std::string::npos, at);
+    text.replace(at, firstBlock.size(), "1\n2 1\n13 1\n11 1\n");
+    std::ofstream(path, std::ios::trunc) << text;
+    ModalDriver::Instance().Answer("", IDOK);
+    EXPECT_FALSE(doc_->ReadVehicleFile(path.c_str()));
+    EXPECT_EQ(4, graphs[0]->GetSettings().y.curveIndex);
+    EXPECT_EQ(8, graphs[1]->GetSettings().y.curveIndex);
+    graphs[1]->ResetChartSettings();
+    ::DeleteFileA(path.c_str());
+}
+
 TEST_F(RaceViewsTest, AnEighthMileRunLeavesTheFartherMarksAndRowsEmpty) {
     RunStreetCar(660);
     auto* table = ViewOf<CResultsTableView>(2);
@@ -284,9 +443,8 @@ TEST_F(RaceViewsTest, TheTimeSlipShowsTheRunAndStaysOneWindow) {
 
 TEST_F(RaceViewsTest, TheExportGoesThroughItsSaveDialogIntoTheOlderProgramsRecord) {
     RunStreetCar(1320);
-    char folder[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(MAX_PATH, folder);
-    const std::string path = std::string(folder) + "\\expcar.qlt";
+    // A name of at most 8.3 characters is written as it is.
+    const std::string path = testing_harness::TestOutputPath("expcar.qlt");
     ::DeleteFileA(path.c_str());
     std::string title;
     ModalDriver::Instance().Handle("Export", [&](HWND box) {
