@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "HostCommand.h"
@@ -66,6 +68,45 @@ std::vector<std::string> PdfPageTexts(const std::string& pdf) {
     std::stringstream in(text.output);
     for (std::string page; std::getline(in, page, '\f');) pages.push_back(page);
     return pages;
+}
+
+Pixels PdfPagePixels(const std::string& pdf, int page, int dpi) {
+    const std::string scratch = HostScratchDir();
+    if (scratch.empty()) {
+        ADD_FAILURE() << "no folder shared with the host";
+        return Pixels();
+    }
+    const std::string base = scratch + "/" + UniqueJobName("page");
+    const HostCommandResult drawn =
+        RunHostCommand("pdftoppm -r " + std::to_string(dpi) + " -f " + std::to_string(page) + " -l " +
+                           std::to_string(page) + " -singlefile '" + pdf + "' '" + base + "'",
+                       30000);
+    if (!drawn.Succeeded()) {
+        ADD_FAILURE() << "pdftoppm " << pdf << ": " << drawn.output;
+        return Pixels();
+    }
+    // A binary PPM: "P6", width, height, 255, then RGB triples.
+    const std::string windowsPath = WindowsPathOf(base + ".ppm");
+    std::ifstream in(windowsPath, std::ios::binary);
+    std::string magic;
+    int width = 0, height = 0, maxValue = 0;
+    in >> magic >> width >> height >> maxValue;
+    in.get();
+    if (magic != "P6" || width <= 0 || height <= 0 || maxValue != 255) {
+        ADD_FAILURE() << "not a picture from pdftoppm: " << windowsPath;
+        return Pixels();
+    }
+    std::vector<unsigned char> bytes(static_cast<size_t>(width) * height * 3);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    in.close();
+    ::DeleteFileA(windowsPath.c_str());
+    Pixels pixels(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* rgb = &bytes[(static_cast<size_t>(y) * width + x) * 3];
+            pixels.At(x, y) = (unsigned(rgb[0]) << 16) | (unsigned(rgb[1]) << 8) | rgb[2];
+        }
+    return pixels;
 }
 
 }  // namespace testing_harness

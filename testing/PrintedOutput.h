@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "WindowHelpers.h"
+
 namespace testing_harness {
 
 // The folder the PDF printer writes to (a Unix path), or empty.
@@ -28,5 +30,8 @@ std::string PdfInfo(const std::string& pdf);
 int PdfPageCount(const std::string& info);
 // The text of each page of a PDF (pdftotext -layout), or nothing on failure.
 std::vector<std::string> PdfPageTexts(const std::string& pdf);
+// Page `page` (1-based) of a PDF drawn at `dpi` dots per inch (pdftoppm),
+// or an empty picture on failure, which is reported.
+Pixels PdfPagePixels(const std::string& pdf, int page, int dpi);
 
 }  // namespace testing_harness

@@ -578,6 +578,11 @@ int CQuilletDoc::GetChartViewPlace(const CQuilletChartViewLink* view) const {
     return -1;
 }
 
+CQuilletChartViewLink* CQuilletDoc::GetChartView(int place) const {
+    APP_ASSERT(place >= 0 && place < 3);
+    return chartViews_[place];
+}
+
 void CQuilletDoc::RefreshAllViews() {
     UpdateAllViews(nullptr, 0);
     QuilletDocHost().PostToMainFrame(kMsgRepaintTimeSlip, 0);

@@ -207,6 +207,8 @@ public:
     void UnregisterChartView(CQuilletChartViewLink* view);
     // The slot (0..2) a chart view holds, -1 when it holds none.
     int GetChartViewPlace(const CQuilletChartViewLink* view) const;
+    // The chart view in slot 0..2, or null.
+    CQuilletChartViewLink* GetChartView(int place) const;
     CIterator* GetCoarseIterator() const { return coarseIterator_; }
     CIterator* GetFineIterator() const { return fineIterator_; }
     bool GetBaselineFlag() const { return baseline_; }

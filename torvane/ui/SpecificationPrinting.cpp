@@ -1,8 +1,5 @@
 #include "torvane/ui/SpecificationPrinting.h"
 
-#include <cstdio>
-#include <algorithm>
-#include <cstring>
 #include <iterator>
 
 #include "common/Assertion.h"
@@ -17,63 +14,8 @@ static const char kAssertModule[] = "SpecificationPrinting.cpp";
 
 namespace {
 
-const char kProgramVersion[] = "4.05";
 // The form's buttons, which are not printed.
 const UINT kUnprintedButtons[] = {2127, 2128, 2129};
-
-// Screen pixels per inch of `wnd`'s client DC, times two thirds.
-CSize ScreenUnitsPerInch(CWnd* wnd) {
-    CClientDC screen(wnd);
-    return CSize(static_cast<int>(float(screen.GetDeviceCaps(LOGPIXELSX)) * 2 / 3),
-                 static_cast<int>(float(screen.GetDeviceCaps(LOGPIXELSY)) * 2 / 3));
-}
-
-void PrintForm(CDC* dc, CWnd* form, POINT scroll, const FormControlText& controlText) {
-    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
-    CPen* oldPen = dc->SelectObject(&pen);
-    const int oldMode = dc->SetBkMode(TRANSPARENT);
-    TEXTMETRIC metrics = {};
-    dc->GetTextMetrics(&metrics);
-    const int h = metrics.tmHeight;
-    for (HWND child = ::GetWindow(form->m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        const UINT id = static_cast<UINT>(::GetDlgCtrlID(child));
-        if (std::find(std::begin(kUnprintedButtons), std::end(kUnprintedButtons), id) != std::end(kUnprintedButtons))
-            continue;
-        CRect rect;
-        ::GetWindowRect(child, &rect);
-        ::MapWindowPoints(nullptr, form->m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-        rect.OffsetRect(scroll);
-        char className[57] = "";
-        ::GetClassNameA(child, className, sizeof className);
-        const LONG style = ::GetWindowLongA(child, GWL_STYLE);
-        CWnd* control = CWnd::FromHandle(child);
-        if (lstrcmpiA(className, "button") == 0) {
-            // A panel frame: its caption, and the outline below it.
-            CString text;
-            control->GetWindowText(text);
-            dc->TextOut(rect.left, rect.top, text);
-            dc->MoveTo(rect.left, rect.top + h);
-            dc->LineTo(rect.right, rect.top + h);
-            dc->LineTo(rect.right, rect.bottom);
-            dc->LineTo(rect.left, rect.bottom);
-            dc->LineTo(rect.left, rect.top + h);
-        } else if (lstrcmpiA(className, "static") == 0) {
-            const LONG type = style & SS_TYPEMASK;
-            if (type == SS_ETCHEDHORZ) {
-                dc->MoveTo(rect.left, rect.top);
-                dc->LineTo(rect.right, rect.top);
-            } else if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP) {
-                CString text;
-                if (controlText) text = controlText(control);
-                else control->GetWindowText(text);
-                const UINT align = type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT;
-                dc->DrawText(text, &rect, DT_WORDBREAK | align);
-            }
-        }
-    }
-    dc->SetBkMode(oldMode);
-    dc->SelectObject(oldPen);
-}
 
 CView* DocView(CTorvaneDoc& doc, DocViewSlot slot) {
     CView* view = doc.GetViewPointer(slot);
@@ -83,90 +25,35 @@ CView* DocView(CTorvaneDoc& doc, DocViewSlot slot) {
 
 }  // namespace
 
-void SpecificationPreparePrinting(CPrintInfo* info) {
-    APP_ASSERT(info != nullptr);
-    info->m_pPD->m_pd.Flags |= PD_HIDEPRINTTOFILE | PD_NOSELECTION;
-    info->SetMaxPage(kSpecificationPageCount);
-}
-
-void SetPrintScale(CDC* dc, int percent, CWnd* screenWnd) {
-    APP_ASSERT(dc != nullptr && dc->IsPrinting());
-    const CSize screen = ScreenUnitsPerInch(screenWnd);
-    dc->SetMapMode(MM_ANISOTROPIC);
-    dc->SetWindowExt(screen.cx, screen.cy);
-    dc->SetViewportExt(percent * dc->GetDeviceCaps(LOGPIXELSX) / 100, percent * dc->GetDeviceCaps(LOGPIXELSY) / 100);
-}
-
-void PrintPageHeader(CDC* dc, const char* title, UINT page, UINT pageCount, CWnd* screenWnd) {
-    const CSize units = ScreenUnitsPerInch(screenWnd);
-    const double ppiX = dc->GetDeviceCaps(LOGPIXELSX), ppiY = dc->GetDeviceCaps(LOGPIXELSY);
-    const double width = dc->GetDeviceCaps(PHYSICALWIDTH) / ppiX;
-    const double offsetX = dc->GetDeviceCaps(PHYSICALOFFSETX) / ppiX;
-    const double offsetY = dc->GetDeviceCaps(PHYSICALOFFSETY) / ppiY;
-    // Half an inch inside the paper's edges, whatever the printable area.
-    const int left = static_cast<int>(units.cx * (0.5 - offsetX));
-    const int right = left + static_cast<int>(units.cx * (width - 1));
-    const int y = static_cast<int>(units.cy * (0.5 - offsetY));
-    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
-    CPen* oldPen = dc->SelectObject(&pen);
-    dc->MoveTo(left, y);
-    dc->LineTo(right, y);
-    dc->SelectObject(oldPen);
-
-    TEXTMETRIC metrics = {};
-    dc->GetTextMetrics(&metrics);
-    const int textY = y - 5 * metrics.tmHeight / 4;
-    const UINT oldAlign = dc->SetTextAlign(TA_LEFT | TA_TOP);
-    dc->TextOut(left, textY, title, lstrlenA(title));
-    char text[128];
-    int length = snprintf(text, sizeof text, "%s  Version %s", TorvaneProgramProfile().name, kProgramVersion);
-    dc->SetTextAlign(TA_CENTER | TA_TOP);
-    dc->TextOut((left + right) / 2, textY, text, length);
-    length = snprintf(text, sizeof text, " Page %u of %u", page, pageCount);
-    dc->SetTextAlign(TA_RIGHT | TA_TOP);
-    dc->TextOut(right, textY, text, length);
-    dc->SetTextAlign(oldAlign);
-}
+void SpecificationPreparePrinting(CPrintInfo* info) { PrintoutPreparePrinting(info, kSpecificationPageCount); }
 
 void PrintSpecificationPage(CDC* dc, UINT page, CWnd* form, POINT scroll, CTorvaneDoc& doc,
                             const FormControlText& controlText) {
     APP_ASSERT(dc != nullptr && form != nullptr);
     APP_ASSERT(page >= 1 && page <= kSpecificationPageCount);
-    // Each page starts from the printable area's corner: a printer DC keeps
-    // the last page's origin.
-    dc->SetViewportOrg(0, 0);
-    SetPrintScale(dc, 100, form);
-    CFont font;
-    if (!font.CreatePointFont(100, "Arial", dc)) font.Attach(::GetStockObject(SYSTEM_FONT));
-    CFont* oldFont = dc->SelectObject(&font);
-    dc->SetViewportOrg(dc->GetDeviceCaps(LOGPIXELSX) / 2, dc->GetDeviceCaps(LOGPIXELSY) / 2);
-    switch (page) {
-    case 1:
-        SetPrintScale(dc, 75, form);
-        PrintForm(dc, form, scroll, controlText);
-        break;
-    case 2: doc.headFlow.PrintReport(dc); break;
-    case 3:
-    case 4: {
-        SetPrintScale(dc, page == 3 ? 100 : 75, form);
-        CView* table = DocView(doc, page == 3 ? kResultsTableSlot1 : kResultsTableSlot2);
-        APP_ASSERT(table->IsKindOf(RUNTIME_CLASS(CResultsTableView)));
-        static_cast<CResultsTableView*>(table)->PrintTable(dc);
-        break;
-    }
-    default: {
-        CView* graph = DocView(doc, page == 5 ? kChartViewSlot1 : kChartViewSlot2);
-        APP_ASSERT(graph->IsKindOf(RUNTIME_CLASS(CChart2dView)));
-        static_cast<CChart2dView*>(graph)->PrintChart(dc);
-        break;
-    }
-    }
-    // The header goes over the body: a graph's picture is opaque.
-    dc->SetViewportOrg(0, 0);
-    SetPrintScale(dc, 100, form);
-    dc->SelectObject(&font);
-    PrintPageHeader(dc, doc.GetTitle(), page, kSpecificationPageCount, form);
-    dc->SelectObject(oldFont);
+    PrintPage(dc, form, doc.GetTitle(), TorvaneProgramProfile().name, page, kSpecificationPageCount, [&] {
+        switch (page) {
+        case 1:
+            SetPrintScale(dc, 75, form);
+            PrintFormControls(dc, form, scroll, kUnprintedButtons, std::size(kUnprintedButtons), controlText);
+            break;
+        case 2: doc.headFlow.PrintReport(dc); break;
+        case 3:
+        case 4: {
+            SetPrintScale(dc, page == 3 ? 100 : 75, form);
+            CView* table = DocView(doc, page == 3 ? kResultsTableSlot1 : kResultsTableSlot2);
+            APP_ASSERT(table->IsKindOf(RUNTIME_CLASS(CResultsTableView)));
+            static_cast<CResultsTableView*>(table)->PrintTable(dc);
+            break;
+        }
+        default: {
+            CView* graph = DocView(doc, page == 5 ? kChartViewSlot1 : kChartViewSlot2);
+            APP_ASSERT(graph->IsKindOf(RUNTIME_CLASS(CChart2dView)));
+            static_cast<CChart2dView*>(graph)->PrintChart(dc);
+            break;
+        }
+        }
+    });
 }
 
 }  // namespace torvane
