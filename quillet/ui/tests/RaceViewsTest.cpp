@@ -19,16 +19,15 @@
 #include "WindowHelpers.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
-#include "quillet/document/tests/QuilletDocTestSupport.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/ui/AppColors.h"
 #include "quillet/ui/Chart2dView.h"
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/MainFrame.h"
-#include "quillet/ui/QuilletApp.h"
 #include "quillet/ui/ResultCurveCatalogue.h"
 #include "quillet/ui/ResultsTableView.h"
 #include "quillet/ui/TimeSlipWnd.h"
+#include "quillet/ui/tests/RunningQuilletTest.h"
 
 namespace quillet {
 
@@ -37,49 +36,8 @@ namespace {
 using testing_harness::DrawnText;
 using testing_harness::ModalDriver;
 
-// The program started once for the whole test program.
-class RaceViewsTest : public ::testing::Test {
+class RaceViewsTest : public RunningQuilletTest {
 protected:
-    static void SetUpTestSuite() {
-        app_ = new CQuilletApp;
-        started_ = app_->InitInstance() != FALSE;
-        testing_harness::PumpPending();
-    }
-    static void TearDownTestSuite() {
-        if (app_->m_pMainWnd != nullptr && ::IsWindow(app_->m_pMainWnd->m_hWnd))
-            ::SendMessageA(app_->m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
-        app_->ExitInstance();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        delete app_;
-        app_ = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_TRUE(started_);
-        ASSERT_NE(nullptr, Child());
-        doc_ = static_cast<CQuilletDoc*>(Child()->GetActiveDocument());
-        ASSERT_NE(nullptr, doc_);
-    }
-
-    static CMainFrame* Frame() { return static_cast<CMainFrame*>(app_->m_pMainWnd); }
-    static CChildFrame* Child() {
-        return static_cast<CChildFrame*>(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(
-            ::SendMessageA(Frame()->m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0))));
-    }
-    static void FrameCommand(UINT id) {
-        ::SendMessageA(Frame()->m_hWnd, WM_COMMAND, id, 0);
-        testing_harness::PumpPending();
-    }
-    // The street car of the document tests, run through the Run command.
-    void RunStreetCar(int raceLength) {
-        doc_->SetAutoRun(false);
-        ChooseStreetCar(*doc_);
-        FrameCommand(raceLength == 660 ? kCmdEighthMile : kCmdQuarterMile);
-        FrameCommand(kCmdRun);
-        ASSERT_GT(doc_->GetResults().elapsedTime, 0.0f);
-        ASSERT_EQ(raceLength, doc_->GetRaceLength());
-    }
     template <class View>
     View* ViewOf(int slot) const {
         CView* view = doc_->GetTableView(slot);
@@ -178,13 +136,7 @@ protected:
         return drawn;
     }
 
-    static CQuilletApp* app_;
-    static bool started_;
-    CQuilletDoc* doc_ = nullptr;
 };
-
-CQuilletApp* RaceViewsTest::app_ = nullptr;
-bool RaceViewsTest::started_ = false;
 
 TEST_F(RaceViewsTest, TheTablesShowTheQuarterMileRunOfTheDocument) {
     RunStreetCar(1320);

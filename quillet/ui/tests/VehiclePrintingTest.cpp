@@ -13,13 +13,9 @@
 #include "ModalDriver.h"
 #include "PrintedOutput.h"
 #include "WindowHelpers.h"
-#include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
-#include "quillet/document/tests/QuilletDocTestSupport.h"
-#include "quillet/ui/ChildFrame.h"
-#include "quillet/ui/MainFrame.h"
-#include "quillet/ui/QuilletApp.h"
 #include "quillet/ui/VehiclePrinting.h"
+#include "quillet/ui/tests/RunningQuilletTest.h"
 
 namespace quillet {
 
@@ -67,35 +63,11 @@ BEGIN_MESSAGE_MAP(CPrintoutView, CView)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-class VehiclePrintingTest : public ::testing::Test {
+class VehiclePrintingTest : public RunningQuilletTest {
 protected:
-    static void SetUpTestSuite() {
-        app_ = new CQuilletApp;
-        started_ = app_->InitInstance() != FALSE;
-        testing_harness::PumpPending();
-    }
-    static void TearDownTestSuite() {
-        if (app_->m_pMainWnd != nullptr && ::IsWindow(app_->m_pMainWnd->m_hWnd))
-            ::SendMessageA(app_->m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
-        app_->ExitInstance();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        delete app_;
-        app_ = nullptr;
-    }
     void SetUp() override {
-        ASSERT_TRUE(started_);
-        auto* main = static_cast<CMainFrame*>(app_->m_pMainWnd);
-        auto* child = static_cast<CChildFrame*>(CWnd::FromHandlePermanent(
-            reinterpret_cast<HWND>(::SendMessageA(main->m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0))));
-        ASSERT_NE(nullptr, child);
-        doc_ = static_cast<CQuilletDoc*>(child->GetActiveDocument());
-        ASSERT_NE(nullptr, doc_);
-        doc_->SetAutoRun(false);
-        ChooseStreetCar(*doc_);
-        ASSERT_TRUE(doc_->RunSimulation(true, true));
-        doc_->RefreshAllViews();
+        RunningQuilletTest::SetUp();
+        RunStreetCar(1320);
         // A job name of letters and digits, which the PDF's text keeps as it is.
         title_ = "Vehicle" + std::to_string(::GetCurrentProcessId()) + "x" + std::to_string(::GetTickCount());
         doc_->SetTitle(title_.c_str());
@@ -116,16 +88,10 @@ protected:
         testing_harness::PumpPending();
     }
 
-    static CQuilletApp* app_;
-    static bool started_;
-    CQuilletDoc* doc_ = nullptr;
     std::string title_;
     CFrameWnd* printFrame_ = nullptr;
     CPrintoutView* form_ = nullptr;
 };
-
-CQuilletApp* VehiclePrintingTest::app_ = nullptr;
-bool VehiclePrintingTest::started_ = false;
 
 TEST_F(VehiclePrintingTest, FivePagesComeOutOfThePdfPrinterEachWithItsHeader) {
     const std::string outputDir = testing_harness::PrinterOutputDir();
