@@ -8,6 +8,7 @@
 #include "common/tests/ScratchFile.h"
 #include "testing/ModalDriver.h"
 #include "torvane/components/Cam.h"
+#include "torvane/components/tests/CamTestSupport.h"
 #include "torvane/document/tests/RefusedLoad.h"
 #include "torvane/services/tests/TorvaneTestProfile.h"
 
@@ -16,13 +17,6 @@ namespace torvane {
 using testing_harness::ModalDriver;
 
 namespace {
-
-void SetEvents(CamTimingSet& set, float ivo, float ivc, float evo, float evc) {
-    set.ivo.SetValue(ivo);
-    set.ivc.SetValue(ivc);
-    set.evo.SetValue(evo);
-    set.evc.SetValue(evc);
-}
 
 class CamTest : public WithTorvaneProfile, public ::testing::Test {
 protected:

@@ -1,0 +1,252 @@
+// The cam-file search without windows, over a tree of .cam files written by
+// the cam's own writer: name, phrase and event-range criteria, unreadable
+// files, Stop, and a folder link that leads back up the tree.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "HostCommand.h"
+#include "ModalDriver.h"
+#include "torvane/components/tests/CamTestSupport.h"
+#include "torvane/document/tests/TorvaneDocTestSupport.h"
+#include "torvane/ui/CamSearch.h"
+
+using testing_harness::ModalDriver;
+using namespace torvane;
+
+namespace {
+
+void WriteText(const std::string& path, const char* text) {
+    FILE* file = std::fopen(path.c_str(), "wt");
+    ASSERT_NE(nullptr, file) << path;
+    std::fputs(text, file);
+    std::fclose(file);
+}
+
+// root\a_b.CAM       seat-to-seat only, IVO 20
+// root\street.cam    0.050-inch IVO 4, and a seat-to-seat set with IVO 30; "Hydraulic Flat Tappet"
+// root\sub\race.cam  0.050-inch only, IVO 12; "Solid Grind"
+// root\sub\old.cam   a version the program does not know
+// root\sub\notes.txt mentions a hydraulic flat tappet too
+// root\sub\loop      a link to root
+class CamSearchTest : public TorvaneDocTest {
+protected:
+    void SetUp() override {
+        const std::string unixRoot = testing_harness::HostScratchDir() + "/cam_search_tree";
+        ASSERT_TRUE(testing_harness::RunHostCommand("rm -rf '" + unixRoot + "' && mkdir -p '" + unixRoot +
+                                                    "/sub'")
+                        .Succeeded());
+        root_ = testing_harness::WindowsPathOf(unixRoot);
+
+        CTorvaneDoc doc;
+        BuildChevy350(doc);
+        Cam seatToSeat = doc.cam;
+        SetEvents(seatToSeat.primary, 20.0f, 60.0f, 64.0f, 24.0f);
+        seatToSeat.alternate.method.Clear();
+        ASSERT_TRUE(seatToSeat.SaveToFile((root_ + "\\a_b.CAM").c_str()));
+
+        Cam street = seatToSeat;
+        SetEvents(street.primary, 30.0f, 70.0f, 74.0f, 34.0f);
+        street.alternate = street.primary;
+        street.SetTiming050Inch();
+        street.Set050InchLimits();
+        SetEvents(street.primary, 4.0f, 30.0f, 40.0f, 2.0f);
+        street.SetText(0, "Hydraulic Flat Tappet");
+        ASSERT_TRUE(street.SaveToFile((root_ + "\\street.cam").c_str()));
+
+        Cam race = street;
+        SetEvents(race.primary, 12.0f, 40.0f, 50.0f, 10.0f);
+        race.alternate.method.Clear();
+        for (CFloatPtSpec* event : {&race.alternate.ivo, &race.alternate.ivc, &race.alternate.evo, &race.alternate.evc})
+            event->Clear();
+        race.SetText(0, "Solid grind");
+        ASSERT_TRUE(race.SaveToFile((root_ + "\\sub\\race.cam").c_str()));
+
+        WriteText(root_ + "\\sub\\old.cam", "9.99\n0\n");
+        WriteText(root_ + "\\sub\\notes.txt", "a hydraulic flat tappet\n");
+        ASSERT_TRUE(testing_harness::RunHostCommand("ln -s '" + unixRoot + "' '" + unixRoot + "/sub/loop'")
+                        .Succeeded());
+        unixRoot_ = unixRoot;
+    }
+    void TearDown() override { testing_harness::RunHostCommand("rm -rf '" + unixRoot_ + "'"); }
+
+    // Runs the search and gives the names found.
+    std::set<std::string> Found(CCamSearch& search) {
+        std::set<std::string> names;
+        search.onMatch = [&names](const CString& name, const CString&) { names.insert(name.GetString()); };
+        search.Run(root_.c_str());
+        return names;
+    }
+
+    std::string root_, unixRoot_;
+};
+
+TEST_F(CamSearchTest, EveryCamOnceThroughSubfoldersAndPastALinkBackUp) {
+    CCamSearch search;
+    std::set<std::string> folders;
+    search.onMatch = [&folders](const CString&, const CString& folder) { folders.insert(folder.GetString()); };
+    int entries = 0;
+    search.onEntry = [&entries, &search] {
+        // A walk that went round the link would never end: stop it anyway.
+        if (++entries > 200) search.Stop();
+    };
+    search.Run(root_.c_str());
+    EXPECT_LT(entries, 200);
+    EXPECT_EQ(5, search.GetFilesSearched());
+    EXPECT_EQ(4, search.GetMatchesFound());
+    EXPECT_EQ((std::set<std::string>{root_, root_ + "\\sub"}), folders);
+    EXPECT_FALSE(search.IsRunning());
+}
+
+TEST_F(CamSearchTest, NameAndPhraseCriteriaMatchEveryWordInAnyOrderAndCase) {
+    struct Case {
+        const char* pattern;
+        const char* phrase;
+        std::set<std::string> found;
+    };
+    const Case cases[] = {
+        {"b a", "", {"a_b.CAM"}},
+        {"  STREET ", "", {"street.cam"}},
+        {"street race", "", {}},
+        {"", "flat HYDRAULIC", {"street.cam"}},
+        {"", "GRIND", {"race.cam"}},
+        {"cam", "tappet", {"street.cam"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.pattern) + " / " + c.phrase);
+        CCamSearch search;
+        search.namePattern = c.pattern;
+        search.phrase = c.phrase;
+        EXPECT_EQ(c.found, Found(search));
+        EXPECT_EQ(5, search.GetFilesSearched());
+    }
+}
+
+TEST_F(CamSearchTest, EventRangesUseTheSetOfTheirTimingMethod) {
+    struct Case {
+        int type;
+        float minimum, maximum;
+        std::set<std::string> found;
+    };
+    const Case cases[] = {
+        {1, 18.0f, 22.0f, {"a_b.CAM"}},     // seat-to-seat IVO 20
+        {1, 28.0f, 32.0f, {"street.cam"}},  // its second set; race.cam has none
+        {5, 2.0f, 14.0f, {"street.cam", "race.cam"}},
+        {5, 12.0f, 12.0f, {"race.cam"}},
+        {8, 9.0f, 11.0f, {"race.cam"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        CCamSearch search;
+        search.specsOn = true;
+        search.criteria[0].SetType(c.type, nullptr);
+        search.criteria[0].minimum.SetValue(c.minimum);
+        search.criteria[0].maximum.SetValue(c.maximum);
+        ModalDriver::Instance().Answer("", IDOK);  // the unreadable file: go on
+        EXPECT_EQ(c.found, Found(search));
+        EXPECT_EQ(5, search.GetFilesSearched());
+        EXPECT_EQ(0u, ModalDriver::Instance().PendingScripts());
+        ASSERT_FALSE(ModalDriver::Instance().Boxes().empty());
+        EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes().back().text.find("old.cam"));
+        ModalDriver::Instance().Reset();
+    }
+    // Ranges are ignored while the specs box is off.
+    CCamSearch off;
+    off.criteria[0].SetType(1, nullptr);
+    EXPECT_EQ(4u, Found(off).size());
+}
+
+TEST_F(CamSearchTest, CancelOnAnUnreadableFileOrStopEndsTheWalk) {
+    CCamSearch search;
+    search.specsOn = true;
+    search.criteria[0].SetType(5, nullptr);
+    search.criteria[0].minimum.SetValue(-25.0f);
+    search.criteria[0].maximum.SetValue(50.0f);
+    ModalDriver::Instance().Answer("", IDCANCEL);
+    Found(search);
+    EXPECT_TRUE(search.IsStopped());
+    EXPECT_LT(search.GetFilesSearched(), 5 + 1);
+    EXPECT_EQ(1u, ModalDriver::Instance().Boxes().size());
+
+    // Stop from the entry hook ends the walk after that entry; the matches stay.
+    CCamSearch stopped;
+    int matches = 0;
+    stopped.onMatch = [&](const CString&, const CString&) { ++matches; };
+    stopped.onEntry = [&] {
+        if (stopped.GetMatchesFound() == 1) stopped.Stop();
+    };
+    stopped.Run(root_.c_str());
+    EXPECT_EQ(1, stopped.GetMatchesFound());
+    EXPECT_EQ(1, matches);
+    EXPECT_LT(stopped.GetFilesSearched(), 5);
+    EXPECT_FALSE(stopped.IsRunning());
+}
+
+TEST(CamSearchCriteria, WordMatchTable) {
+    struct Case {
+        const char* pattern;
+        const char* text;
+        bool matches;
+    };
+    const std::string longPattern = std::string(255, 'a') + " zzz";
+    const std::string longText(300, 'a');
+    const Case cases[] = {
+        {"b a", "a_b.cam", true},   {"a b", "a_b.cam", true},   {"ab", "a_b.cam", false},
+        {"", "a_b.cam", false},     {"   ", "a_b.cam", false},  {"CAM", "a_b.cam", true},
+        {"x", "a_b.cam", false},    {longPattern.c_str(), longText.c_str(), true},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.matches, CCamSearch::WordMatch(c.pattern, c.text)) << c.pattern;
+}
+
+TEST_F(CamSearchTest, PresetsStayWithinTheLimitsAndCriteriaAreChecked) {
+    struct Case {
+        int type;
+        float event;
+        float minimum, maximum;
+    };
+    // Events at or near the ends of their fields' limits.
+    const Case cases[] = {
+        {1, 0.0f, 0.0f, 2.0f},      {1, 1.0f, 0.0f, 3.0f},     {4, 79.0f, 77.0f, 80.0f},
+        {4, 80.0f, 78.0f, 80.0f},   {5, -25.0f, -25.0f, -23.0f}, {5, -24.0f, -25.0f, -22.0f},
+        {7, 104.5f, 102.5f, 105.0f}, {2, 60.0f, 58.0f, 62.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type * 1000 + c.event);
+        CFloatPtSpec event("event", kUnitDegree, -100.0f, 200.0f, kUnitDegree, 1.0f);
+        event.SetValue(c.event);
+        CamRangeCriterion criterion;
+        criterion.SetType(c.type, &event);
+        EXPECT_FLOAT_EQ(c.minimum, criterion.minimum.GetValue());
+        EXPECT_FLOAT_EQ(c.maximum, criterion.maximum.GetValue());
+    }
+    CamRangeCriterion named;
+    named.SetType(3, nullptr);
+    EXPECT_STREQ("Minimum Exhaust Valve Opening (Seat-to-Seat)", named.minimum.GetName());
+    EXPECT_STREQ("Maximum Exhaust Valve Opening (Seat-to-Seat)", named.maximum.GetName());
+    EXPECT_FALSE(named.minimum.IsSet());
+    EXPECT_STREQ("EVO (SeatToSeat)", CamRangeCriterion::ListText(3));
+    named.SetType(0, nullptr);
+    EXPECT_STREQ("Min Value", named.minimum.GetName());
+
+    CCamSearch search;
+    unsigned short code = 0;
+    EXPECT_FALSE(search.Validate("", code));
+    EXPECT_EQ(102, code);
+    search.criteria[1].SetType(2, nullptr);
+    EXPECT_TRUE(search.Validate("C:\\", code));  // specs off: ranges not checked
+    search.specsOn = true;
+    EXPECT_FALSE(search.Validate("C:\\", code));
+    EXPECT_EQ(103, code);
+    search.criteria[1].minimum.SetValue(50.0f);
+    search.criteria[1].maximum.SetValue(40.0f);
+    EXPECT_FALSE(search.Validate("C:\\", code));
+    EXPECT_EQ(104, code);
+    search.criteria[1].maximum.SetValue(50.0f);
+    EXPECT_TRUE(search.Validate("C:\\", code));
+}
+
+}  // namespace
