@@ -139,9 +139,6 @@ void CAirFlowDlg::Refresh() {
     }
     // Unset grid points show empty.
     entry_.ShowAll();
-    for (int first : kGridFirstIds)
-        for (int i = 0; i < kPoints; ++i)
-            if (!CellField(flow_, first, i).IsSet()) UtilSetItemText(this, first + i, "");
     UtilSetItemTextString(this, IDC_AF_NOTES, flow_.GetNotes());
 }
 
