@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/Assertion.h"
+#include "common/ui/GraphViewDrawing.h"
 #include "common/ui/SplitPanes.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/ui/AppColors.h"
@@ -24,7 +25,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kStylesPerAxis = 4;
 
 // The document curves of a row, with the rows that name them.
@@ -206,100 +206,29 @@ void CChart2dView::LayOut(CDC* dc) {
     ZELCHART chart = chart_.m_chart;
     using namespace zel2d;
     SetValues(chart, DRAWING(0), DATA(yData_), DATA2(y2Data_));
-
     CRect rect = printRect_;
     if (!dc->IsPrinting()) GetClientRect(&rect);
-    HFONT legendFont = GetValue(chart, LEGEND_FONT);
-    HGDIOBJ oldFont = ::SelectObject(dc->m_hDC, legendFont ? HGDIOBJ(legendFont) : ::GetStockObject(SYSTEM_FONT));
-    TEXTMETRIC metrics = {};
-    ::GetTextMetrics(dc->m_hDC, &metrics);
-    ::SelectObject(dc->m_hDC, oldFont);
+    LayOutLegendAndGraph(chart, dc, rect);
+    SetValues(chart, AUTO_MARGIN_TOP(1), AUTO_MARGIN_RIGHT(1));
 
-    // The legend centred along the bottom, the graph above it.
-    const int width = rect.Width(), height = rect.Height();
-    const int legendWidth = GetValue(chart, LEGEND_WIDTH), legendHeight = GetValue(chart, LEGEND_HEIGHT);
-    const int legendX = std::max(0, (width - legendWidth) / 2);
-    const int legendY = std::max(0, height - int(metrics.tmHeight) / 2 - legendHeight);
-    SetValues(chart, LEGEND_X(legendX), LEGEND_Y(legendY), GRAPH_X(2), GRAPH_Y(2), GRAPH_WIDTH(std::max(0, width - 4)),
-              GRAPH_HEIGHT(std::max(0, legendY - 4)), AUTO_MARGIN_TOP(1), AUTO_MARGIN_RIGHT(1), X_AXIS_SHOW(1),
-              Y_AXIS_SHOW(1));
-
-    // Fixed ranges from the presets, else the library's own.
     const ChartAxisSetting& x = settings_.x;
     const ChartAxisSetting& y = settings_.y;
     const ChartAxisSetting& y2 = settings_.y2;
-    if (x.scalePreset) SetValues(chart, X_MIN(double(x.presetMin)), X_MAX(double(x.presetMax)));
-    else SetValues(chart, X_AUTO_MIN(1), X_AUTO_MAX(1));
-    if (y.scalePreset) SetValues(chart, Y_MIN(double(y.presetMin)), Y_MAX(double(y.presetMax)));
-    else SetValues(chart, Y_AUTO_MIN(1), Y_AUTO_MAX(1));
     const bool hasY2 = y2.curveIndex != 0;
-    SetValues(chart, Y2_AXIS_SHOW(hasY2 ? 1 : 0));
-    if (hasY2) {
-        if (y2.scalePreset) SetValues(chart, Y2_MIN(double(y2.presetMin)), Y2_MAX(double(y2.presetMax)));
-        else SetValues(chart, Y2_AUTO_MIN(1), Y2_AUTO_MAX(1));
-    }
+    if (!hasY2) SetValues(chart, Y2_AXIS_SHOW(0));
     // Curves in one unit share one automatic scale.
-    if (hasY2 && y.scalePreset == 0 && y2.scalePreset == 0 && std::strcmp(y.unit, y2.unit) == 0) {
-        const double min = std::min(GetValue(chart, Y_MIN), GetValue(chart, Y2_MIN));
-        const double max = std::max(GetValue(chart, Y_MAX), GetValue(chart, Y2_MAX));
-        SetValues(chart, Y_MIN(min), Y_MAX(max), Y2_MIN(min), Y2_MAX(max));
-    }
-    SetValues(chart, X_GRID_SPACING(GetValue(chart, X_MINOR_SPACING)),
-              Y_GRID_SPACING(GetValue(chart, Y_MINOR_SPACING)), Y2_GRID_SPACING(GetValue(chart, Y2_MINOR_SPACING)));
-
-    // Unit captions: x under the axis, the y units at the top corners.
-    const double xMin = GetValue(chart, X_MIN), xMax = GetValue(chart, X_MAX);
-    const double yMin = GetValue(chart, Y_MIN), yMax = GetValue(chart, Y_MAX);
-    const char* units[3] = {x.unit, y.unit, y2.unit};
-    const double anchors[3][2] = {{0.55 * xMax, yMin}, {xMin, yMax}, {xMax, yMax}};
-    for (int i = 0; i < 3; ++i) {
-        captionLines_[i][0] = units[i];
-        captionLines_[i][1] = nullptr;
-        TextAreaSetValues(captions_[i], AREA_X(anchors[i][0]), AREA_Y(anchors[i][1]), AREA_LINES(captionLines_[i]));
-    }
-    TextAreaSetValues(captions_[2], AREA_SHOW(hasY2 ? 1 : 0));
+    SetGraphRanges(chart, {x.scalePreset, x.presetMin, x.presetMax}, {y.scalePreset, y.presetMin, y.presetMax},
+                   {y2.scalePreset, y2.presetMin, y2.presetMax}, hasY2, std::strcmp(y.unit, y2.unit) == 0);
+    const char* const units[3] = {x.unit, y.unit, y2.unit};
+    PlaceUnitCaptions(captions_, captionLines_, units, chart, hasY2);
 
     if (AppColorsGetScheme() != appliedScheme_) ApplySchemeColors();
     SetValues(chart, DRAWING(1));
 }
 
 void CChart2dView::PrintChart(CDC* dc) {
-    APP_ASSERT(dc != nullptr && dc->IsPrinting());
-    ZELCHART chart = chart_.m_chart;
-    if (chart == nullptr) return;
-    // Hidden while the chart takes the printer's layout; shown again only if
-    // it was visible.
-    const bool wasVisible = (GetStyle() & WS_VISIBLE) != 0;
-    if (wasVisible) ShowWindow(SW_HIDE);
-    HFONT printFont = HFONT(::GetCurrentObject(dc->m_hDC, OBJ_FONT));
-    if (printFont == nullptr) printFont = HFONT(::GetStockObject(SYSTEM_FONT));
-    using namespace zel2d;
-    SetValues(chart, FONT(printFont), LEGEND_FONT(printFont));
-    for (ZELTEXT caption : captions_) TextAreaSetValues(caption, AREA_FONT(printFont));
-
-    // A square of the printable area, in screen pixels at two thirds of an
-    // inch of paper per screen inch.
-    const int ppiX = dc->GetDeviceCaps(LOGPIXELSX), ppiY = dc->GetDeviceCaps(LOGPIXELSY);
-    const int printableX = dc->GetDeviceCaps(PHYSICALWIDTH) - 2 * (dc->GetDeviceCaps(PHYSICALOFFSETX) + ppiX);
-    const int printableY = dc->GetDeviceCaps(PHYSICALHEIGHT) - 2 * (dc->GetDeviceCaps(PHYSICALOFFSETY) + ppiY);
-    const int side = std::min(printableX, printableY);
-    CClientDC screen(this);
-    const double screenX = screen.GetDeviceCaps(LOGPIXELSX), screenY = screen.GetDeviceCaps(LOGPIXELSY);
-    printRect_.SetRect(0, 0, static_cast<int>(double(side) / ppiX * screenX * 2 / 3),
-                       static_cast<int>(double(side) / ppiY * screenY * 2 / 3));
-
-    const int saved[6] = {GetValue(chart, CHART_BACKGROUND), GetValue(chart, GRAPH_BACKGROUND),
-                          GetValue(chart, PLOT_BACKGROUND),  GetValue(chart, LEGEND_BACKGROUND),
-                          GetValue(chart, TEXT_COLOR),       GetValue(chart, AXIS_COLOR)};
-    SetValues(chart, CHART_BACKGROUND(kWhite), GRAPH_BACKGROUND(kWhite), PLOT_BACKGROUND(kWhite),
-              LEGEND_BACKGROUND(kWhite), TEXT_COLOR(0), AXIS_COLOR(0));
-    OnDraw(dc);
-    SetValues(chart, CHART_BACKGROUND(saved[0]), GRAPH_BACKGROUND(saved[1]), PLOT_BACKGROUND(saved[2]),
-              LEGEND_BACKGROUND(saved[3]), TEXT_COLOR(saved[4]), AXIS_COLOR(saved[5]));
-    HFONT font = HFONT(font_.GetSafeHandle());
-    SetValues(chart, FONT(font), LEGEND_FONT(font));
-    for (ZELTEXT caption : captions_) TextAreaSetValues(caption, AREA_FONT(font));
-    if (wasVisible) ShowWindow(SW_SHOW);
+    PrintGraphView(dc, this, chart_.m_chart, captions_, HFONT(font_.GetSafeHandle()), printRect_,
+                   [&] { OnDraw(dc); });
 }
 
 void CChart2dView::OnPrint(CDC* dc, CPrintInfo*) { PrintChart(dc); }

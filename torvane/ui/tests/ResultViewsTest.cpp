@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "DrawnText.h"
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
 #include "common/tests/ScratchFile.h"
@@ -262,38 +263,14 @@ TEST_F(ResultViewsTest, TheContextMenuChecksTheAxesAndGreysCombinationsInCompare
     EXPECT_FALSE(state(yData, ID_GRAPH_Y_FIRST + 17) & MF_GRAYED);
 }
 
-// Text drawn into a metafile, with its position.
-struct TextRecord {
-    std::string text;
-    POINT at;
-};
-
-int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
-    if (record->iType == EMR_EXTTEXTOUTA || record->iType == EMR_EXTTEXTOUTW) {
-        const auto* text = reinterpret_cast<const EMREXTTEXTOUTA*>(record);
-        const char* chars = reinterpret_cast<const char*>(record) + text->emrtext.offString;
-        std::string value;
-        for (DWORD i = 0; i < text->emrtext.nChars; ++i)
-            value += record->iType == EMR_EXTTEXTOUTA ? chars[i] : char(reinterpret_cast<const WCHAR*>(chars)[i]);
-        reinterpret_cast<std::vector<TextRecord>*>(data)->push_back(
-            {value, {text->emrtext.ptlReference.x, text->emrtext.ptlReference.y}});
-    }
-    return 1;
-}
-
-std::vector<TextRecord> TableTexts(CResultsTableView* view) {
-    HDC screen = ::GetDC(nullptr);
-    HDC metafile = ::CreateEnhMetaFileA(screen, nullptr, nullptr, nullptr);
-    ::ReleaseDC(nullptr, screen);
-    CDC dc;
-    dc.Attach(metafile);
-    view->OnDraw(&dc);
-    dc.Detach();
-    HENHMETAFILE picture = ::CloseEnhMetaFile(metafile);
-    std::vector<TextRecord> texts;
-    ::EnumEnhMetaFile(nullptr, picture, CollectText, &texts, nullptr);
-    ::DeleteEnhMetaFile(picture);
-    return texts;
+// The texts a table draws, with their positions.
+std::vector<testing_harness::DrawnText> TableTexts(CResultsTableView* view) {
+    return testing_harness::TextsDrawnBy([view](HDC metafile) {
+        CDC dc;
+        dc.Attach(metafile);
+        view->OnDraw(&dc);
+        dc.Detach();
+    });
 }
 
 TEST_F(ResultViewsTest, TheTablesShowTheNineteenRowsWithTheDocumentValues) {
@@ -311,7 +288,7 @@ TEST_F(ResultViewsTest, TheTablesShowTheNineteenRowsWithTheDocumentValues) {
                         {frame->proTable, 12, kCurveAirflow, "%.1f", "Induction"},
                         {frame->proTable, 12, kCurvePmep, "%.1f", "PMEP"}};
     for (const Check& check : checks) {
-        const std::vector<TextRecord> texts = TableTexts(check.view);
+        const std::vector<testing_harness::DrawnText> texts = TableTexts(check.view);
         ASSERT_FALSE(texts.empty());
         EXPECT_EQ("CALCULATED POWER AND ENGINE PRESSURES", texts[0].text);
         // Two header lines per column, then 19 rows of values.
@@ -324,7 +301,7 @@ TEST_F(ResultViewsTest, TheTablesShowTheNineteenRowsWithTheDocumentValues) {
         for (int row = 0; row < kResultPointCount; ++row) {
             char expected[32];
             snprintf(expected, sizeof expected, check.format, double(doc_->GetCurvePoint(check.curve, row)));
-            const TextRecord& cell = texts[1 + 2 * check.columns + row * check.columns + column];
+            const testing_harness::DrawnText& cell = texts[1 + 2 * check.columns + row * check.columns + column];
             EXPECT_EQ(expected, cell.text) << row;
             EXPECT_GT(cell.at.y, previousY);
             previousY = cell.at.y;
