@@ -96,3 +96,21 @@ void PrintGraphView(CDC* dc, CWnd* view, ZELCHART chart, ZELTEXT (&captions)[3],
     for (ZELTEXT caption : captions) TextAreaSetValues(caption, AREA_FONT(screenFont));
     if (wasVisible) view->ShowWindow(SW_SHOW);
 }
+
+void TrackGraphContextMenu(CWnd* view, UINT menuId, CPoint point) {
+    CMenu menu;
+    if (!menu.LoadMenu(menuId)) return;
+    if (point.x == -1 && point.y == -1) {
+        CRect client;
+        view->GetClientRect(&client);
+        point = client.CenterPoint();
+        view->ClientToScreen(&point);
+    }
+    ::TrackPopupMenu(::GetSubMenu(menu.m_hMenu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
+                     view->m_hWnd, nullptr);
+}
+
+void CheckOneCommand(CMenu* popup, UINT first, UINT last, UINT checked) {
+    for (UINT id = first; id <= last; ++id)
+        popup->CheckMenuItem(id, MF_BYCOMMAND | (id == checked ? MF_CHECKED : MF_UNCHECKED));
+}

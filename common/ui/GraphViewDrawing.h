@@ -40,3 +40,9 @@ void PlaceUnitCaptions(ZELTEXT (&captions)[3], const char* (&lines)[3][2], const
 // come back afterwards.
 void PrintGraphView(CDC* dc, CWnd* view, ZELCHART chart, ZELTEXT (&captions)[3], HFONT screenFont,
                     CRect& printRect, const std::function<void()>& draw);
+
+// Sub-menu 0 of menu `menuId` as a pop-up at `point` (screen), owned by
+// `view`; the keyboard's (-1, -1) opens it at the view's centre.
+void TrackGraphContextMenu(CWnd* view, UINT menuId, CPoint point);
+// Checks `checked` and unchecks the other commands first..last of `popup`.
+void CheckOneCommand(CMenu* popup, UINT first, UINT last, UINT checked);

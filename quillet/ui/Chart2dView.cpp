@@ -7,6 +7,7 @@
 #include "common/ui/GraphViewDrawing.h"
 #include "common/ui/SplitPanes.h"
 #include "quillet/document/QuilletDoc.h"
+#include "quillet/res/GraphResources.h"
 #include "quillet/ui/AppColors.h"
 #include "quillet/ui/ResultCurveCatalogue.h"
 
@@ -21,11 +22,26 @@ BEGIN_MESSAGE_MAP(CChart2dView, CView)
     ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
+    ON_WM_CONTEXTMENU()
+    ON_WM_INITMENUPOPUP()
+    ON_COMMAND_RANGE(ID_RACE_GRAPH_X_FIRST, ID_RACE_GRAPH_X_LAST, OnXCurve)
+    ON_COMMAND_RANGE(ID_RACE_GRAPH_Y_FIRST, ID_RACE_GRAPH_Y_LAST, OnYCurve)
+    ON_COMMAND_RANGE(ID_RACE_GRAPH_Y2_FIRST, ID_RACE_GRAPH_Y2_LAST, OnY2Curve)
+    ON_COMMAND_RANGE(ID_RACE_GRAPH_X_SCALE_FIRST, ID_RACE_GRAPH_SCALE_LAST, OnScale)
 END_MESSAGE_MAP()
 
 namespace {
 
 constexpr int kStylesPerAxis = 4;
+
+// The menu lists are runs of consecutive command ids.
+static_assert(ID_RACE_GRAPH_X_LAST - ID_RACE_GRAPH_X_FIRST == 11, "x curves: rows 1-12");
+static_assert(ID_RACE_GRAPH_Y_LAST - ID_RACE_GRAPH_Y_FIRST == 13, "y curves: rows 1-14");
+static_assert(ID_RACE_GRAPH_Y2_LAST - ID_RACE_GRAPH_Y2_FIRST == 14, "second-y curves: rows 0-14");
+static_assert(ID_RACE_GRAPH_Y_SCALE_FIRST == ID_RACE_GRAPH_X_SCALE_FIRST + 5 &&
+                  ID_RACE_GRAPH_Y2_SCALE_FIRST == ID_RACE_GRAPH_Y_SCALE_FIRST + 5 &&
+                  ID_RACE_GRAPH_SCALE_LAST == ID_RACE_GRAPH_Y2_SCALE_FIRST + 3,
+              "four scale presets per axis, five ids apart");
 
 // The document curves of a row, with the rows that name them.
 struct RowCurves {
@@ -259,6 +275,65 @@ BOOL CChart2dView::OnEraseBkgnd(CDC* dc) {
     GetClientRect(&client);
     dc->FillSolidRect(&client, AppColorsGetColor(13));
     return TRUE;
+}
+
+void CChart2dView::OnContextMenu(CWnd*, CPoint point) { TrackGraphContextMenu(this, IDR_RACE_GRAPH_MENU, point); }
+
+void CChart2dView::OnInitMenuPopup(CMenu* popup, UINT, BOOL sysMenu) {
+    if (sysMenu || popup == nullptr || popup->GetMenuItemCount() == 0) return;
+    const UINT first = popup->GetMenuItemID(0);
+    // The combination rows only in combination mode.
+    const UINT comboState = MF_BYCOMMAND | (settings_.mode == kChartCompare ? MF_GRAYED : MF_ENABLED);
+    if (first == ID_RACE_GRAPH_X_FIRST) {
+        CheckOneCommand(popup, ID_RACE_GRAPH_X_FIRST, ID_RACE_GRAPH_X_LAST,
+                        ID_RACE_GRAPH_X_FIRST + settings_.x.curveIndex - 1);
+    } else if (first == ID_RACE_GRAPH_Y_FIRST) {
+        CheckOneCommand(popup, ID_RACE_GRAPH_Y_FIRST, ID_RACE_GRAPH_Y_LAST,
+                        ID_RACE_GRAPH_Y_FIRST + settings_.y.curveIndex - 1);
+        for (int row : {kSpeedsComboRow, kRpmsComboRow}) popup->EnableMenuItem(ID_RACE_GRAPH_Y_FIRST + row - 1, comboState);
+    } else if (first == ID_RACE_GRAPH_Y2_FIRST) {
+        CheckOneCommand(popup, ID_RACE_GRAPH_Y2_FIRST, ID_RACE_GRAPH_Y2_LAST,
+                        ID_RACE_GRAPH_Y2_FIRST + settings_.y2.curveIndex);
+        for (int row : {kSpeedsComboRow, kRpmsComboRow}) popup->EnableMenuItem(ID_RACE_GRAPH_Y2_FIRST + row, comboState);
+    } else if (first == ID_RACE_GRAPH_X_SCALE_FIRST || first == ID_RACE_GRAPH_Y_SCALE_FIRST ||
+               first == ID_RACE_GRAPH_Y2_SCALE_FIRST) {
+        const ChartAxisSetting& axis = first == ID_RACE_GRAPH_X_SCALE_FIRST   ? settings_.x
+                                       : first == ID_RACE_GRAPH_Y_SCALE_FIRST ? settings_.y
+                                                                              : settings_.y2;
+        CheckOneCommand(popup, first, first + 3, first + axis.scalePreset);
+    } else {
+        // The top pop-up: the chart's property sheet is not part of this
+        // program's graph yet.
+        popup->EnableMenuItem(ID_RACE_GRAPH_PROPERTIES, MF_BYCOMMAND | MF_GRAYED);
+    }
+}
+
+void CChart2dView::AfterMenuEdit() {
+    if (CDocument* doc = GetDocument()) doc->SetModifiedFlag(TRUE);
+    OnUpdate(nullptr, 0, nullptr);
+}
+
+void CChart2dView::OnXCurve(UINT id) {
+    settings_.x.Select(static_cast<int>(id - ID_RACE_GRAPH_X_FIRST) + 1, settings_.x.scalePreset);
+    AfterMenuEdit();
+}
+
+void CChart2dView::OnYCurve(UINT id) {
+    settings_.y.Select(static_cast<int>(id - ID_RACE_GRAPH_Y_FIRST) + 1, settings_.y.scalePreset);
+    AfterMenuEdit();
+}
+
+void CChart2dView::OnY2Curve(UINT id) {
+    settings_.y2.Select(static_cast<int>(id - ID_RACE_GRAPH_Y2_FIRST), settings_.y2.scalePreset);
+    AfterMenuEdit();
+}
+
+void CChart2dView::OnScale(UINT id) {
+    const int index = static_cast<int>(id - ID_RACE_GRAPH_X_SCALE_FIRST);
+    ChartAxisSetting* axes[3] = {&settings_.x, &settings_.y, &settings_.y2};
+    ChartAxisSetting& axis = *axes[index / 5];
+    axis.Select(axis.curveIndex, index % 5);
+    AfterMenuEdit();
 }
 
 CScrollBar* CChart2dView::GetScrollBarCtrl(int bar) const {

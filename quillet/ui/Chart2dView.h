@@ -60,6 +60,12 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT type, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
+    afx_msg void OnContextMenu(CWnd* wnd, CPoint point);
+    afx_msg void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
+    afx_msg void OnXCurve(UINT id);
+    afx_msg void OnYCurve(UINT id);
+    afx_msg void OnY2Curve(UINT id);
+    afx_msg void OnScale(UINT id);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -71,6 +77,8 @@ private:
     // The axis's curves (one, or the two of a combination row) over x.
     void FillAxis(ZELDATA& data, const char** legends, const ChartAxisSetting& axis, bool shown);
     void LayOut(CDC* dc);
+    // A menu edit: the document modified and the chart fed again.
+    void AfterMenuEdit();
 
     int place_ = -1;
     ChartSettings settings_;

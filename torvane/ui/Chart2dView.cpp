@@ -82,11 +82,6 @@ bool IsPowerRow(int row) {
     return std::find(std::begin(rows), std::end(rows), row) != std::end(rows);
 }
 
-void PutCommandCheck(CMenu* popup, UINT first, UINT last, UINT checked) {
-    for (UINT id = first; id <= last; ++id)
-        popup->CheckMenuItem(id, MF_BYCOMMAND | (id == checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
 }  // namespace
 
 CChart2dView::CChart2dView() {
@@ -456,18 +451,7 @@ LRESULT CChart2dView::OnChartPainted(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CChart2dView::OnContextMenu(CWnd*, CPoint point) {
-    CMenu menu;
-    if (!menu.LoadMenu(IDR_GRAPH_MENU)) return;
-    if (point.x == -1 && point.y == -1) {
-        CRect client;
-        GetClientRect(&client);
-        point = client.CenterPoint();
-        ClientToScreen(&point);
-    }
-    ::TrackPopupMenu(::GetSubMenu(menu.m_hMenu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd,
-                     nullptr);
-}
+void CChart2dView::OnContextMenu(CWnd*, CPoint point) { TrackGraphContextMenu(this, IDR_GRAPH_MENU, point); }
 
 void CChart2dView::OnInitMenuPopup(CMenu* popup, UINT, BOOL sysMenu) {
     if (sysMenu || popup == nullptr || popup->GetMenuItemCount() == 0) return;
@@ -479,17 +463,17 @@ void CChart2dView::OnInitMenuPopup(CMenu* popup, UINT, BOOL sysMenu) {
             popup->EnableMenuItem(base + row - rowOffset, MF_BYCOMMAND | (compare ? MF_GRAYED : MF_ENABLED));
     };
     if (first == ID_GRAPH_X_FIRST) {
-        PutCommandCheck(popup, ID_GRAPH_X_FIRST, ID_GRAPH_X_LAST, XCommandOfRow(settings.x.curveIndex));
+        CheckOneCommand(popup, ID_GRAPH_X_FIRST, ID_GRAPH_X_LAST, XCommandOfRow(settings.x.curveIndex));
     } else if (first == ID_GRAPH_Y_FIRST) {
-        PutCommandCheck(popup, ID_GRAPH_Y_FIRST, ID_GRAPH_Y_LAST, ID_GRAPH_Y_FIRST + settings.y.curveIndex - 1);
+        CheckOneCommand(popup, ID_GRAPH_Y_FIRST, ID_GRAPH_Y_LAST, ID_GRAPH_Y_FIRST + settings.y.curveIndex - 1);
         greyCombos(ID_GRAPH_Y_FIRST, 1);
     } else if (first == ID_GRAPH_Y2_FIRST) {
-        PutCommandCheck(popup, ID_GRAPH_Y2_FIRST, ID_GRAPH_Y2_LAST, ID_GRAPH_Y2_FIRST + settings.y2.curveIndex);
+        CheckOneCommand(popup, ID_GRAPH_Y2_FIRST, ID_GRAPH_Y2_LAST, ID_GRAPH_Y2_FIRST + settings.y2.curveIndex);
         greyCombos(ID_GRAPH_Y2_FIRST, 0);
     } else if (first == ID_GRAPH_X_SCALE_FIRST || first == ID_GRAPH_Y_SCALE_FIRST || first == ID_GRAPH_Y2_SCALE_FIRST) {
         const ChartAxisSetting& axis =
             first == ID_GRAPH_X_SCALE_FIRST ? settings.x : first == ID_GRAPH_Y_SCALE_FIRST ? settings.y : settings.y2;
-        PutCommandCheck(popup, first, first + 3, first + axis.scalePreset);
+        CheckOneCommand(popup, first, first + 3, first + axis.scalePreset);
     }
 }
 

@@ -19,6 +19,7 @@
 #include "WindowHelpers.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
+#include "quillet/res/GraphResources.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/ui/AppColors.h"
 #include "quillet/ui/Chart2dView.h"
@@ -284,6 +285,63 @@ TEST_F(RaceViewsTest, TheThreeGraphsHoldTheRunsChannels) {
     EXPECT_TRUE(testing_harness::Pixels::FromWindow(graphs[0]->GetChart().m_hWnd)
                     .SavePng(testing_harness::TestOutputPath("quillet-graph-left.png")));
     Child()->GetLeftTabs()->ActivateTabAt(0);
+}
+
+TEST_F(RaceViewsTest, TheGraphMenuChecksTheAxesAndItsCommandsChangeThem) {
+    RunStreetCar(1320);
+    CChart2dView* graph = Graphs()[0];  // compare mode
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_RACE_GRAPH_MENU));
+    HMENU top = ::GetSubMenu(menu.m_hMenu, 0);
+    ASSERT_EQ(8, ::GetMenuItemCount(top));  // six lists, a separator, Properties
+    const auto opened = [&](int index) {
+        HMENU popup = index < 0 ? top : ::GetSubMenu(top, index);
+        graph->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), index < 0 ? 0 : index);
+        return popup;
+    };
+    const auto state = [](HMENU popup, UINT id) { return ::GetMenuState(popup, id, MF_BYCOMMAND); };
+    // The checks follow the axes: distance, speed, tyre speed, presets 1.
+    HMENU xData = opened(0), yData = opened(1), y2Data = opened(2), yRange = opened(4);
+    EXPECT_EQ(12, ::GetMenuItemCount(xData));
+    EXPECT_TRUE(state(xData, ID_RACE_GRAPH_X_FIRST + 1) & MF_CHECKED);
+    EXPECT_FALSE(state(xData, ID_RACE_GRAPH_X_FIRST) & MF_CHECKED);
+    EXPECT_TRUE(state(yData, ID_RACE_GRAPH_Y_FIRST + 3) & MF_CHECKED);
+    EXPECT_TRUE(state(y2Data, ID_RACE_GRAPH_Y2_FIRST + 11) & MF_CHECKED);
+    EXPECT_TRUE(state(yRange, ID_RACE_GRAPH_Y_SCALE_FIRST + 1) & MF_CHECKED);
+    // The combination rows are greyed in compare mode; Properties is not built.
+    for (UINT id : {ID_RACE_GRAPH_Y_FIRST + 12, ID_RACE_GRAPH_Y_FIRST + 13})
+        EXPECT_TRUE(state(yData, id) & MF_GRAYED) << id;
+    for (UINT id : {ID_RACE_GRAPH_Y2_FIRST + 13, ID_RACE_GRAPH_Y2_FIRST + 14})
+        EXPECT_TRUE(state(y2Data, id) & MF_GRAYED) << id;
+    EXPECT_FALSE(state(yData, ID_RACE_GRAPH_Y_FIRST + 4) & MF_GRAYED);
+    EXPECT_TRUE(state(opened(-1), ID_RACE_GRAPH_PROPERTIES) & MF_GRAYED);
+    // ... and enabled in combination mode.
+    HMENU combined = ::GetSubMenu(top, 1);
+    Graphs()[1]->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(combined), 1);
+    EXPECT_FALSE(state(combined, ID_RACE_GRAPH_Y_FIRST + 12) & MF_GRAYED);
+
+    // Commands: engine rpm on y at its middle range, no second y, time on x.
+    doc_->SetModifiedFlag(FALSE);
+    graph->SendMessage(WM_COMMAND, ID_RACE_GRAPH_Y_FIRST + 8);
+    graph->SendMessage(WM_COMMAND, ID_RACE_GRAPH_Y_SCALE_FIRST + 2);
+    graph->SendMessage(WM_COMMAND, ID_RACE_GRAPH_Y2_FIRST);
+    graph->SendMessage(WM_COMMAND, ID_RACE_GRAPH_X_FIRST);
+    graph->SendMessage(WM_COMMAND, ID_RACE_GRAPH_X_SCALE_FIRST);
+    EXPECT_TRUE(doc_->IsModified());
+    const ChartSettings& settings = graph->GetSettings();
+    EXPECT_EQ(9, settings.y.curveIndex);
+    EXPECT_EQ(8000, settings.y.presetMax);
+    EXPECT_EQ(0, settings.y2.curveIndex);
+    EXPECT_EQ(1, settings.x.curveIndex);
+    EXPECT_EQ(0, settings.x.scalePreset);
+    ZELCHART chart = graph->GetChart().m_chart;
+    EXPECT_EQ(8000.0, zel2d::GetValue(chart, zel2d::Y_MAX));
+    EXPECT_EQ(ZEL2D_DISPLAY_EXCLUDE, ZelDataGetDisplay(graph->GetY2Data(), 0));
+    // Time runs to the elapsed time (plus the time to the start line).
+    EXPECT_GE(zel2d::GetValue(chart, zel2d::X_MAX), doc_->GetResults().elapsedTime);
+    graph->ResetChartSettings();
+    graph->RefreshChart();
+    doc_->SetModifiedFlag(FALSE);
 }
 
 TEST_F(RaceViewsTest, TheVehicleFileKeepsEachGraphsSettings) {
