@@ -451,6 +451,59 @@ TEST_F(RaceViewsTest, TheTimeSlipShowsTheRunAndStaysOneWindow) {
     testing_harness::PumpPending();
 }
 
+TEST_F(RaceViewsTest, AVehicleFileOpensWithItsGraphsAndTheSlipFollowsTheActiveDocument) {
+    RunStreetCar(1320);
+    FrameCommand(ID_TOOLS_TIME_SLIP);
+    CTimeSlipWnd* slip = TimeSlipWndGetInstance();
+    ASSERT_NE(nullptr, slip);
+    CQuilletDoc* first = doc_;
+    HWND firstChild = Child()->m_hWnd;
+
+    // The vehicle file of a two-speed car over the eighth mile, whose second
+    // graph shows engine power on its middle range.
+    char folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    CDocument* opened = program_->App().OpenDocumentFile((std::string(folder) + "\\data\\powerglide-eighth.qlt").c_str());
+    ASSERT_TRUE(opened != nullptr && opened->IsKindOf(RUNTIME_CLASS(CQuilletDoc)));
+    testing_harness::PumpPending();
+    auto* vehicle = static_cast<CQuilletDoc*>(opened);
+    ASSERT_EQ(vehicle, Child()->GetActiveDocument());
+    doc_ = vehicle;
+    EXPECT_EQ(660, vehicle->GetRaceLength());
+    const std::vector<CChart2dView*> graphs = Graphs();
+    EXPECT_EQ(8, graphs[1]->GetSettings().y.curveIndex);
+    EXPECT_EQ(1000, graphs[1]->GetSettings().y.presetMax);
+    EXPECT_EQ(kRpmsComboRow, graphs[1]->GetSettings().y2.curveIndex);
+
+    FrameCommand(kCmdRun);
+    ASSERT_GT(vehicle->GetResults().elapsedTime, 0.0f);
+    EXPECT_EQ(vehicle->GetNumCurvePoints() - 1, ZelDataGetLastPoint(graphs[1]->GetYData(), 0));
+    ASSERT_EQ(2, ZelDataGetNSets(graphs[1]->GetY2Data()));
+    slip->UpdateWindow();
+    EXPECT_EQ("1/8 Mile TimeSlip", testing_harness::ControlText(slip->m_hWnd));
+    std::vector<DrawnText> texts = SlipTexts(slip);
+    EXPECT_FALSE(Has(texts, "1000'"));
+    EXPECT_EQ(Format("%.3f", vehicle->GetResults().elapsedTime), LineOf(texts, "E.T.").at(1));
+    testing_harness::PumpPending();
+    EXPECT_TRUE(testing_harness::Pixels::FromWindow(Frame()->m_hWnd)
+                    .SavePng(testing_harness::TestOutputPath("quillet-opened-vehicle.png")));
+
+    // Back to the first document: the slip shows its quarter-mile run.
+    ::SendMessageA(Frame()->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(firstChild), 0);
+    testing_harness::PumpPending();
+    slip->UpdateWindow();
+    EXPECT_EQ("1/4 Mile TimeSlip", testing_harness::ControlText(slip->m_hWnd));
+    doc_ = first;
+    texts = SlipTexts(slip);
+    EXPECT_EQ(Format("%.3f", first->GetResults().elapsedTime), LineOf(texts, "E.T.").at(1));
+
+    vehicle->SetModifiedFlag(FALSE);
+    vehicle->OnCloseDocument();
+    testing_harness::PumpPending();
+    ::SendMessageA(slip->m_hWnd, WM_CLOSE, 0, 0);
+    testing_harness::PumpPending();
+}
+
 TEST_F(RaceViewsTest, TheExportGoesThroughItsSaveDialogIntoTheOlderProgramsRecord) {
     RunStreetCar(1320);
     // A name of at most 8.3 characters is written as it is.
