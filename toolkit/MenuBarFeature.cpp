@@ -1,5 +1,7 @@
 #include "MenuBarFeature.h"
 
+#include <algorithm>
+
 #include "FrameWnd.h"
 #include "MenuBar.h"
 #include "MenuBarLink.h"
@@ -13,6 +15,7 @@ BEGIN_MESSAGE_MAP(SECMenuBarFeature, SECBmpMenuPlugIn)
     ON_REGISTERED_MESSAGE(WM_SEC_MENUPROD, OnMenuProd)
     ON_MESSAGE(WM_SYSCOMMAND, OnSysCommandMsg)
     ON_MESSAGE(WM_NCACTIVATE, OnNcActivateMsg)
+    ON_MESSAGE(WM_MENUSELECT, OnMenuSelectMsg)
 END_MESSAGE_MAP()
 
 namespace {
@@ -133,6 +136,15 @@ LRESULT CALLBACK SECMenuBarFeature::FilterHook(int code, WPARAM wParam, LPARAM l
     switch (msg->message) {
     case WM_KEYDOWN:
         if (msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT) {
+            // Right on an item with a sub-menu opens it, and Left in a
+            // sub-menu closes it (the selection goes back to the item that
+            // opened it): the menu's own handling.
+            if (msg->wParam == VK_RIGHT && self->m_bSelectionOpensPopup) break;
+            if (msg->wParam == VK_LEFT && self->m_menuPath.size() > 1) {
+                self->m_menuPath.pop_back();
+                self->m_bSelectionOpensPopup = TRUE;
+                break;
+            }
             // Move to the neighbouring menu once this pop-up has closed.
             self->m_nMoveDirection = msg->wParam == VK_LEFT ? -1 : 1;
             ::EndMenu();
@@ -205,6 +217,8 @@ void SECMenuBarFeature::TrackButtonPopup(int index, BOOL byKeyboard) {
         ::ClientToScreen(m_pBar->m_hWnd, &corner);
 
         m_bOpenedByKeyboard = byKeyboard;
+        m_menuPath.assign(1, popup);
+        m_bSelectionOpensPopup = FALSE;
         m_nMoveDirection = 0;
         m_nMoveTo = -1;
         ::GetCursorPos(&m_lastMouse);
@@ -328,6 +342,25 @@ LRESULT SECMenuBarFeature::OnSysCommandMsg(WPARAM command, LPARAM lParam) {
         m_bHandled = TRUE;
         TrackSystemMenu();
     }
+    return 0;
+}
+
+LRESULT SECMenuBarFeature::OnMenuSelectMsg(WPARAM wParam, LPARAM lParam) {
+    // The item the arrows act on: which menu holds it, and whether it opens
+    // a sub-menu. The frame goes on to handle the message as well.
+    const UINT flags = HIWORD(wParam);
+    const auto menu = reinterpret_cast<HMENU>(lParam);
+    if (flags == 0xFFFF && menu == nullptr) {
+        m_menuPath.clear();
+        m_bSelectionOpensPopup = FALSE;
+        return 0;
+    }
+    // The chain of open menus, from the menu button's pop-up to the one
+    // holding the selection.
+    const auto open = std::find(m_menuPath.begin(), m_menuPath.end(), menu);
+    if (open != m_menuPath.end()) m_menuPath.erase(open + 1, m_menuPath.end());
+    else m_menuPath.push_back(menu);
+    m_bSelectionOpensPopup = (flags & MF_POPUP) != 0;
     return 0;
 }
 

@@ -18,6 +18,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "BmpMenuPlugIn.h"
 
 class SECMenuBar;
@@ -53,6 +55,7 @@ protected:
     afx_msg LRESULT OnMenuProd(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSysCommandMsg(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnNcActivateMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMenuSelectMsg(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -73,5 +76,9 @@ private:
     BOOL m_bTracking = FALSE;
     int m_nMoveDirection = 0;   // a pop-up was left with Left (-1) or Right (+1)
     int m_nMoveTo = -1;         // the mouse moved onto another menu button
+    // The open menus, from the menu button's pop-up to the one holding the
+    // selection, and whether the selected item opens a sub-menu.
+    std::vector<HMENU> m_menuPath;
+    BOOL m_bSelectionOpensPopup = FALSE;
     POINT m_lastMouse{-1, -1};
 };

@@ -4,6 +4,7 @@
 
 #include "BmpMgr.h"
 #include "CustomToolBar.h"
+#include "DockBar.h"
 #include "FrameWnd.h"
 #include "MenuBar.h"
 #include "ToolBarsDialog.h"
@@ -33,11 +34,15 @@ BOOL SECToolBarManager::IsUserBarId(UINT id) { return id >= SEC_IDW_USERBAR_FIRS
 std::vector<SECCustomToolBar*> SECToolBarManager::GetBars() const {
     std::vector<SECCustomToolBar*> bars;
     if (m_pFrame == nullptr || m_pFrame->m_hWnd == nullptr) return bars;
-    for (HWND child = ::GetTopWindow(m_pFrame->m_hWnd); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        CWnd* object = CWnd::FromHandlePermanent(child);
-        if (object != nullptr && object->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)))
+    auto take = [&bars](CWnd* object) {
+        if (object != nullptr && object->m_hWnd != nullptr && object->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)) &&
+            std::find(bars.begin(), bars.end(), object) == bars.end())
             bars.push_back(static_cast<SECCustomToolBar*>(object));
-    }
+    };
+    // Bars placed by the frame itself, and those docked or floating.
+    for (HWND child = ::GetTopWindow(m_pFrame->m_hWnd); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        take(CWnd::FromHandlePermanent(child));
+    for (CControlBar* bar : m_pFrame->m_listControlBars) take(bar);
     std::sort(bars.begin(), bars.end(),
               [](const SECCustomToolBar* a, const SECCustomToolBar* b) { return a->GetBarId() < b->GetBarId(); });
     return bars;
@@ -100,6 +105,32 @@ CPoint SECToolBarManager::NewToolBarPoint(CPoint anchor, CSize barSize) {
     point.x = std::max(work.left, std::min(point.x, work.right - std::max(barSize.cx, 1L)));
     point.y = std::max(work.top, std::min(point.y, work.bottom - std::max(barSize.cy, 1L)));
     return point;
+}
+
+void SECToolBarManager::FloatNewToolBar(SECCustomToolBar* bar) {
+    if (bar == nullptr || m_pFrame == nullptr) return;
+    CPoint anchor;
+    CControlBar* top = m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP);
+    if (top != nullptr && top->IsKindOf(RUNTIME_CLASS(CDockBar))) {
+        CRect rect;
+        top->GetWindowRect(&rect);
+        anchor = CPoint(rect.left, rect.bottom);
+    } else {
+        CRect client;
+        m_pFrame->GetClientRect(&client);
+        m_pFrame->ClientToScreen(&client);
+        anchor = client.BottomRight();
+    }
+    const CSize size = bar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH);
+    m_pFrame->FloatControlBar(bar, NewToolBarPoint(anchor, size), CBRS_ALIGN_TOP);
+    // The floating frame is larger than the bar: it too stays on the screen.
+    CFrameWnd* floating = bar->IsFloating() ? bar->GetParentFrame() : nullptr;
+    if (floating == nullptr) return;
+    CRect outer;
+    floating->GetWindowRect(&outer);
+    const CPoint kept = NewToolBarPoint(anchor, outer.Size());
+    if (kept != outer.TopLeft())
+        floating->SetWindowPos(nullptr, kept.x, kept.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SECToolBarManager::SetDefaultButtons(UINT barId, const UINT* ids, int count) {

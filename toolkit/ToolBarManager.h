@@ -55,6 +55,10 @@ public:
     // Where a new toolbar goes: just right of and below `anchor` (a screen
     // point), kept inside the work area of the monitor.
     static CPoint NewToolBarPoint(CPoint anchor, CSize barSize);
+    // Floats a new toolbar just below the start of the top dock bar, or,
+    // without one, beyond the frame's client area's bottom-right corner;
+    // its floating frame is kept on the screen.
+    void FloatNewToolBar(SECCustomToolBar* bar);
 
     void SetDefaultButtons(UINT barId, const UINT* ids, int count);
     BOOL GetDefaultButtons(UINT barId, std::vector<UINT>& ids) const;

@@ -151,6 +151,7 @@ void SECToolBarsDialog::OnNew() {
     m_pManager->EnterCustomise();
     if (result != IDOK) return;
     if (SECCustomToolBar* bar = m_pManager->CreateUserToolBar(dialog.m_strName)) {
+        m_pManager->FloatNewToolBar(bar);
         const int at = FindEntry(bar->GetBarId());
         if (at >= 0) m_barList.SetCurSel(at);
         RefreshSelection();

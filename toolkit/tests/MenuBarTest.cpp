@@ -1,8 +1,9 @@
 // The menu bar in a toolkit frame, driven by real keyboard input: Alt
 // enters and leaves menu mode, arrows move between the menus, Alt with a
 // letter opens that menu, arrows in an open pop-up move to the next menu's
-// pop-up, a letter chooses an item (its command reaches the frame), Escape
-// closes; a click on a menu button opens its pop-up.
+// pop-up unless the item opens (or is in) a sub-menu, a letter chooses an
+// item (its command reaches the frame), Escape closes; a click on a menu
+// button opens its pop-up.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -25,6 +26,7 @@ public:
     SECMenuBar menuBar;
     int saves = 0;
     int setups = 0;
+    int pascals = 0;
 
     afx_msg int OnCreate(LPCREATESTRUCT cs) {
         if (SECFrameWnd::OnCreate(cs) == -1) return -1;
@@ -32,6 +34,7 @@ public:
     }
     afx_msg void OnSave() { ++saves; }
     afx_msg void OnSetup() { ++setups; }
+    afx_msg void OnPascal() { ++pascals; }
     afx_msg void OnAnything() {}
     DECLARE_MESSAGE_MAP()
 };
@@ -39,6 +42,7 @@ BEGIN_MESSAGE_MAP(CMenuBarFrame, SECFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND(ID_MENU_SAVE, OnSave)
     ON_COMMAND(ID_MENU_SETUP, OnSetup)
+    ON_COMMAND(ID_MENU_PASCAL, OnPascal)
     ON_COMMAND(ID_MENU_NEW, OnAnything)
     ON_COMMAND(ID_MENU_OPEN, OnAnything)
     ON_COMMAND(ID_MENU_METRIC, OnAnything)
@@ -229,6 +233,66 @@ TEST_F(MenuBarTest, KeyboardDrivesTheMenus) {
     for (const std::string& failure : failures) ADD_FAILURE() << failure;
     EXPECT_EQ(frame_->saves, 1);  // "&Save" chosen by its letter
     if (popupShot.width() > 0) popupShot.SavePng("menubar-options.png");
+}
+
+// The open menus (pop-up windows on the screen).
+int OpenMenuCount() {
+    int count = 0;
+    for (HWND wnd = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); wnd != nullptr;
+         wnd = ::FindWindowExA(nullptr, wnd, "#32768", nullptr))
+        if (::IsWindowVisible(wnd)) ++count;
+    return count;
+}
+
+// Right on an item with a sub-menu opens it instead of the next menu, and
+// Left in the sub-menu closes it instead of moving to the previous menu.
+TEST_F(MenuBarTest, ArrowsOpenAndCloseASubMenuInAPopup) {
+    std::vector<std::string> failures;
+    auto expect = [&](bool ok, const char* what) {
+        if (!ok) failures.push_back(what);
+    };
+    Script script({
+        [&] { AltWith('O'); },
+        [&] {
+            expect(Bar().GetMenuButton() == 1 && OpenMenuCount() == 1, "Alt+O opens Options");
+            Tap(VK_DOWN);
+            Tap(VK_DOWN);  // Metric, Locked, Units
+        },
+        [&] { Tap(VK_RIGHT); },
+        [&] {
+            expect(Bar().GetMenuButton() == 1, "Right on Units stays in Options");
+            expect(OpenMenuCount() == 2, "Right on Units opens its sub-menu");
+            Tap(VK_LEFT);
+        },
+        [&] {
+            expect(Bar().GetMenuButton() == 1, "Left in the sub-menu stays in Options");
+            expect(OpenMenuCount() == 1, "Left closes the sub-menu");
+            Tap(VK_RIGHT);
+        },
+        [&] {
+            expect(OpenMenuCount() == 2, "Right opens it again");
+            Tap(VK_RETURN);  // its first item
+        },
+        [&] {
+            expect(OpenMenuCount() == 0 && Bar().GetMenuButton() == -1, "choosing closes the menus");
+            AltWith('F');
+        },
+        [&] {
+            Tap(VK_RIGHT);  // on New: no sub-menu
+        },
+        [&] {
+            expect(Bar().GetMenuButton() == 1, "Right elsewhere moves to the next menu");
+            Tap(VK_ESCAPE);
+        },
+        [&] {},
+    });
+    const bool finished = Loop([&] { return script.Done(); }, 15000);
+    Loop([] { return false; }, 300);
+    ::EndMenu();
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(script.TimedOut());
+    for (const std::string& failure : failures) ADD_FAILURE() << failure;
+    EXPECT_EQ(frame_->pascals, 1);
 }
 
 TEST_F(MenuBarTest, AClickOnAMenuButtonOpensItsPopup) {

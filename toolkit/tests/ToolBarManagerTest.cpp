@@ -9,6 +9,7 @@
 
 #include "BmpMgr.h"
 #include "CustomToolBar.h"
+#include "DockBar.h"
 #include "FrameWnd.h"
 #include "MenuTestResources.h"
 #include "ModalDriver.h"
@@ -117,6 +118,38 @@ TEST(ToolBarPlacement, ANewToolBarStaysOnTheScreen) {
     EXPECT_EQ(inside, CPoint(105, 105));
 }
 
+// A new toolbar of a maximised frame floats on the screen, below the
+// start of the top dock bar when the frame has one.
+TEST_F(ToolBarManagerTest, NewToolBarsFloatOnTheScreen) {
+    frame_->ShowWindow(SW_MAXIMIZE);
+    frame_->RecalcLayout();
+    SECCustomToolBar* first = manager_->CreateUserToolBar("Maximised");
+    ASSERT_NE(first, nullptr);
+    manager_->FloatNewToolBar(first);
+    ASSERT_TRUE(first->IsFloating());
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    CRect outer;
+    first->GetParentFrame()->GetWindowRect(&outer);
+    EXPECT_GE(outer.left, work.left);
+    EXPECT_GE(outer.top, work.top);
+    EXPECT_LE(outer.right, work.right);
+    EXPECT_LE(outer.bottom, work.bottom);
+    EXPECT_TRUE(::IsWindowVisible(first->GetParentFrame()->m_hWnd));
+
+    frame_->ShowWindow(SW_RESTORE);
+    frame_->EnableDocking(CBRS_ALIGN_ANY);
+    frame_->RecalcLayout();
+    SECCustomToolBar* second = manager_->CreateUserToolBar("Docked frame");
+    ASSERT_NE(second, nullptr);
+    manager_->FloatNewToolBar(second);
+    ASSERT_TRUE(second->IsFloating());
+    CRect top;
+    frame_->GetControlBar(AFX_IDW_DOCKBAR_TOP)->GetWindowRect(&top);
+    second->GetParentFrame()->GetWindowRect(&outer);
+    EXPECT_EQ(outer.TopLeft(), CPoint(top.left + 5, top.bottom + 5));
+}
+
 TEST_F(ToolBarManagerTest, TheCustomiseDialogsAreDrivenAsAUserWould) {
     SECCustomToolBar* user = manager_->CreateUserToolBar("Extra");
     ASSERT_NE(user, nullptr);
@@ -164,6 +197,16 @@ TEST_F(ToolBarManagerTest, TheCustomiseDialogsAreDrivenAsAUserWould) {
         char name[64] = {};
         ::GetDlgItemTextA(box, IDC_SEC_TOOLBAR_NAME, name, sizeof name);
         expect(std::string(name) == "Favourites", "the new bar is selected with its name");
+        // It floats just beyond the frame's client area (the frame has no top dock bar).
+        CControlBar* favourites = frame_->GetControlBar(SEC_IDW_USERBAR_FIRST + 1);
+        expect(favourites != nullptr && favourites->IsFloating(), "the new bar floats");
+        if (favourites != nullptr && favourites->IsFloating()) {
+            CRect client, outer;
+            frame_->GetClientRect(&client);
+            frame_->ClientToScreen(&client);
+            favourites->GetParentFrame()->GetWindowRect(&outer);
+            expect(outer.TopLeft() == client.BottomRight() + CPoint(5, 5), "it floats 5 pixels beyond the corner");
+        }
 
         // Delete it again.
         ClickNow(box, IDC_SEC_TOOLBAR_RESET);
