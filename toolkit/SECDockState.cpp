@@ -477,6 +477,10 @@ void SECDockState::FindOrCreateBars(CFrameWnd* frame, BOOL mdi) {
                 bar = CreateControlBar(info->m_strClassName, frame, info);
                 if (bar != nullptr && m_pCreatedBars != nullptr)
                     m_pCreatedBars->push_back(static_cast<SECControlBar*>(bar));
+                // A toolbar made again shares the manager's images and look.
+                auto* manager = dynamic_cast<SECToolBarManager*>(m_pManager);
+                auto* toolBar = dynamic_cast<SECCustomToolBar*>(bar);
+                if (manager != nullptr && toolBar != nullptr) manager->AttachBar(toolBar);
             }
         }
         // A dock bar's record names a dock bar, a bar's record a bar.

@@ -7,10 +7,13 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "Archive.h"
+#include "BmpMgr.h"
 #include "ButtonTestResources.h"
+#include "CustomToolBar.h"
 #include "DialogBar.h"
 #include "DockBar.h"
 #include "Files.h"
@@ -22,6 +25,7 @@
 #include "SECDockBar.h"
 #include "SECDockState.h"
 #include "ScratchKey.h"
+#include "ToolBarManager.h"
 #include "WinApp.h"
 #include "WindowHelpers.h"
 #include "WinThread.h"
@@ -243,7 +247,9 @@ TEST_F(DockStateFrameTest, MovedFloatedAndHiddenBarsComeBackInEachForm) {
             SCOPED_TRACE(id);
             ASSERT_EQ(after.count(id), 1u);
             EXPECT_EQ(after.at(id).visible, place.visible);
-            if (place.visible) EXPECT_EQ(after.at(id).rect, place.rect);
+            if (place.visible) {
+                EXPECT_EQ(after.at(id).rect, place.rect);
+            }
         }
         EXPECT_TRUE(frame_->barB.IsFloating());
         EXPECT_EQ(frame_->barC.m_pDockBar, frame_->GetControlBar(AFX_IDW_DOCKBAR_LEFT));
@@ -300,6 +306,65 @@ TEST_F(DockStateFrameTest, UnknownBarsAreDroppedAndTheOthersRestored) {
     EXPECT_EQ(after.at(ID_BAR_B).rect, before.at(ID_BAR_B).rect);
     EXPECT_FALSE(after.at(ID_BAR_A).visible);
     EXPECT_EQ(frame_->barC.m_pDockBar, frame_->GetControlBar(AFX_IDW_DOCKBAR_LEFT));
+}
+
+// A user toolbar of the toolbar manager, customised and floated, is saved
+// in the registry with the frame's layout and made again, with its title,
+// buttons and place, by the manager of the rebuilt frame.
+TEST_F(DockStateFrameTest, TheManagersUserToolBarsComeBackFromTheRegistry) {
+    ASSERT_NE(frame_, nullptr);
+    const UINT images[] = {0xE100, 0xE101, 0xE103};
+    auto attachManager = [&](CLayoutFrame* frame) {
+        auto manager = std::make_unique<SECToolBarManager>(frame);
+        EXPECT_TRUE(manager->GetBmpMgr()->AddStrip(MAKEINTRESOURCEA(IDB_BUTTON_STRIP), images, 3));
+        frame->SetControlBarManager(manager.get());
+        return manager;
+    };
+    std::unique_ptr<SECToolBarManager> manager = attachManager(frame_);
+    SECCustomToolBar* user = manager->CreateUserToolBar("Favourites");
+    ASSERT_NE(user, nullptr);
+    const UINT buttons[] = {0xE103, 0, 0xE100};
+    user->SetButtons(buttons, 3);
+    manager->FloatNewToolBar(user);
+    Settle(frame_);
+    ASSERT_TRUE(user->IsFloating());
+    CRect floatingBefore;
+    user->GetParentFrame()->GetWindowRect(&floatingBefore);
+
+    frame_->SaveBarState("Managed");
+    EXPECT_TRUE(scratch_.Exists(scratch_.Sub("Managed-Summary")));
+    frame_->DestroyWindow();
+    testing_harness::PumpPending();
+    manager.reset();
+
+    frame_ = Build();
+    ASSERT_NE(frame_, nullptr);
+    manager = attachManager(frame_);
+    EXPECT_TRUE(manager->GetBars().empty());
+    frame_->LoadBarState("Managed");
+    Settle(frame_);
+
+    const std::vector<SECCustomToolBar*> bars = manager->GetBars();
+    ASSERT_EQ(bars.size(), 1u);
+    SECCustomToolBar* again = bars[0];
+    EXPECT_EQ(again->GetDlgCtrlID(), static_cast<int>(SEC_IDW_USERBAR_FIRST));
+    CString title;
+    again->GetWindowText(title);
+    EXPECT_STREQ(title, "Favourites");
+    ASSERT_EQ(again->GetButtonCount(), 3);
+    EXPECT_EQ(again->GetButton(0)->m_nID, 0xE103u);
+    EXPECT_TRUE(again->GetButton(1)->IsSeparator());
+    EXPECT_EQ(again->GetButton(2)->m_nID, 0xE100u);
+    EXPECT_EQ(again->GetBmpMgr(), manager->GetBmpMgr());
+    ASSERT_TRUE(again->IsFloating());
+    CRect floatingAfter;
+    again->GetParentFrame()->GetWindowRect(&floatingAfter);
+    EXPECT_EQ(floatingAfter, floatingBefore);
+    EXPECT_TRUE(::IsWindowVisible(again->GetParentFrame()->m_hWnd));
+    frame_->DestroyWindow();
+    testing_harness::PumpPending();
+    frame_ = nullptr;
+    manager.reset();
 }
 
 }  // namespace
