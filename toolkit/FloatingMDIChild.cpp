@@ -72,126 +72,20 @@ void SECFloatingBarHost::OnReleaseIfEmpty() {
     if (m_dockBar.m_hWnd != nullptr && m_dockBar.GetDockedCount() == 0) m_child->DestroyWindow();
 }
 
-namespace {
-
-// The frame of a host child: it activates the child as its floating one.
-int ActivateAsFloating(CMDIChildWnd* child) {
-    if (auto* frame = dynamic_cast<SECMDIFrameWnd*>(child->GetMDIFrame())) frame->ActivateFloatingMDIChild(child);
+int SECFloatingBarHost::ActivateAsFloating() {
+    if (auto* frame = dynamic_cast<SECMDIFrameWnd*>(m_child->GetMDIFrame())) frame->ActivateFloatingMDIChild(m_child);
     return MA_NOACTIVATE;
 }
 
-void AskMainFrameToRefreshMenu() {
+void SECFloatingBarHost::AskMainFrameToRefreshMenu() {
     CWnd* main = AfxGetMainWnd();
     auto* frame = main != nullptr ? dynamic_cast<CMDIFrameWnd*>(main) : nullptr;
     if (frame != nullptr && frame->m_hWndMDIClient != nullptr) ::PostMessageA(frame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
 }
 
-}  // namespace
-
-// SECControlBarMDIChildWnd
-
 IMPLEMENT_DYNCREATE(SECControlBarMDIChildWnd, SECMDIChildWnd)
-
-BEGIN_MESSAGE_MAP(SECControlBarMDIChildWnd, SECMDIChildWnd)
-    ON_WM_SIZE()
-    ON_WM_CLOSE()
-    ON_WM_WINDOWPOSCHANGED()
-    ON_WM_SHOWWINDOW()
-    ON_WM_MOUSEACTIVATE()
-    ON_MESSAGE(SECFloatingBarHost::WM_RELEASEEMPTYCHILD, OnReleaseIfEmpty)
-END_MESSAGE_MAP()
-
-BOOL SECControlBarMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs) {
-    SECFloatingBarHost::AdjustStyle(cs);
-    return SECMDIChildWnd::PreCreateWindow(cs);
-}
-
-BOOL SECControlBarMDIChildWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext*) { return m_host.CreateDockBar(); }
-
-void SECControlBarMDIChildWnd::RecalcLayout(BOOL notify) {
-    if (!m_host.BeforeLayout()) return;
-    SECMDIChildWnd::RecalcLayout(notify);
-    m_host.AfterLayout();
-}
-
-void SECControlBarMDIChildWnd::OnSize(UINT type, int cx, int cy) {
-    m_host.OnSize(cx, cy);
-    SECMDIChildWnd::OnSize(type, cx, cy);
-}
-
-void SECControlBarMDIChildWnd::OnClose() {
-    if (!m_host.OnClose()) SECMDIChildWnd::OnClose();
-}
-
-void SECControlBarMDIChildWnd::OnWindowPosChanged(WINDOWPOS* pos) {
-    SECMDIChildWnd::OnWindowPosChanged(pos);
-    m_host.OnWindowPosChanged();
-}
-
-void SECControlBarMDIChildWnd::OnShowWindow(BOOL show, UINT status) {
-    SECMDIChildWnd::OnShowWindow(show, status);
-    AskMainFrameToRefreshMenu();
-}
-
-int SECControlBarMDIChildWnd::OnMouseActivate(CWnd*, UINT, UINT) { return ActivateAsFloating(this); }
-
-LRESULT SECControlBarMDIChildWnd::OnReleaseIfEmpty(WPARAM, LPARAM) {
-    m_host.OnReleaseIfEmpty();
-    return 0;
-}
-
-// SECControlBarWorksheet
-
 IMPLEMENT_DYNCREATE(SECControlBarWorksheet, SECWorksheet)
-
-BEGIN_MESSAGE_MAP(SECControlBarWorksheet, SECWorksheet)
-    ON_WM_SIZE()
-    ON_WM_CLOSE()
-    ON_WM_WINDOWPOSCHANGED()
-    ON_WM_SHOWWINDOW()
-    ON_WM_MOUSEACTIVATE()
-    ON_MESSAGE(SECFloatingBarHost::WM_RELEASEEMPTYCHILD, OnReleaseIfEmpty)
-END_MESSAGE_MAP()
-
-BOOL SECControlBarWorksheet::PreCreateWindow(CREATESTRUCT& cs) {
-    SECFloatingBarHost::AdjustStyle(cs);
-    return SECWorksheet::PreCreateWindow(cs);
-}
-
-BOOL SECControlBarWorksheet::OnCreateClient(LPCREATESTRUCT, CCreateContext*) { return m_host.CreateDockBar(); }
-
-void SECControlBarWorksheet::RecalcLayout(BOOL notify) {
-    if (!m_host.BeforeLayout()) return;
-    SECWorksheet::RecalcLayout(notify);
-    m_host.AfterLayout();
-}
 
 void SECControlBarWorksheet::OnUpdateFrameTitle(BOOL) {
     if (SECWorkbook* book = GetWorkbook()) book->InvalidateTab(this);
-}
-
-void SECControlBarWorksheet::OnSize(UINT type, int cx, int cy) {
-    m_host.OnSize(cx, cy);
-    SECWorksheet::OnSize(type, cx, cy);
-}
-
-void SECControlBarWorksheet::OnClose() {
-    if (!m_host.OnClose()) SECWorksheet::OnClose();
-}
-
-void SECControlBarWorksheet::OnWindowPosChanged(WINDOWPOS* pos) {
-    SECWorksheet::OnWindowPosChanged(pos);
-    m_host.OnWindowPosChanged();
-}
-
-void SECControlBarWorksheet::OnShowWindow(BOOL show, UINT status) {
-    SECWorksheet::OnShowWindow(show, status);
-    AskMainFrameToRefreshMenu();
-}
-
-int SECControlBarWorksheet::OnMouseActivate(CWnd*, UINT, UINT) { return ActivateAsFloating(this); }
-
-LRESULT SECControlBarWorksheet::OnReleaseIfEmpty(WPARAM, LPARAM) {
-    m_host.OnReleaseIfEmpty();
-    return 0;
 }

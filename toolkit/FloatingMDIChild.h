@@ -32,7 +32,7 @@ CMDIChildWnd* SECFloatingHostOf(const CControlBar* bar);
 // hold one and pass their messages to it.
 class SECFloatingBarHost {
 public:
-    explicit SECFloatingBarHost(CFrameWnd* child) : m_child(child), m_dockBar(TRUE) {}
+    explicit SECFloatingBarHost(CMDIChildWnd* child) : m_child(child), m_dockBar(TRUE) {}
 
     SECDockBar& GetDockBar() { return m_dockBar; }
     // The bar held, or null.
@@ -56,65 +56,75 @@ public:
     // The private message that destroys an emptied child.
     static const UINT WM_RELEASEEMPTYCHILD;
     void OnReleaseIfEmpty();
+    // A click in the child makes it the frame's active floating child,
+    // leaving the documents' MDI activation alone (MA_NOACTIVATE).
+    int ActivateAsFloating();
+    // Shown or hidden: the main frame's window menu lists it or not.
+    static void AskMainFrameToRefreshMenu();
 
 private:
-    CFrameWnd* m_child;
+    CMDIChildWnd* m_child;
     SECDockBar m_dockBar;
     BOOL m_bLayoutBusy = FALSE;
 };
 
-class SECControlBarMDIChildWnd : public SECMDIChildWnd {
-    DECLARE_DYNCREATE(SECControlBarMDIChildWnd)
-
+// A child frame of class `Base` that hosts one floating bar: the host's
+// handling around the frame's own.
+template <class Base>
+class SECFloatingBarChild : public Base {
 public:
-    SECControlBarMDIChildWnd() : m_host(this) {}
-
+    SECFloatingBarChild() : m_host(this) {}
     SECDockBar& GetDockBar() { return m_host.GetDockBar(); }
     CControlBar* GetBar() const { return m_host.GetBar(); }
 
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    void RecalcLayout(BOOL notify = TRUE) override;
-    // The title is the bar's, kept as it is.
-    void OnUpdateFrameTitle(BOOL) override {}
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override {
+        SECFloatingBarHost::AdjustStyle(cs);
+        return Base::PreCreateWindow(cs);
+    }
+    void RecalcLayout(BOOL notify = TRUE) override {
+        if (!m_host.BeforeLayout()) return;
+        Base::RecalcLayout(notify);
+        m_host.AfterLayout();
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case WM_SIZE: m_host.OnSize(LOWORD(lParam), HIWORD(lParam)); break;
+        case WM_CLOSE:
+            if (m_host.OnClose()) return 0;
+            break;
+        case WM_MOUSEACTIVATE: return m_host.ActivateAsFloating();
+        default:
+            if (message == SECFloatingBarHost::WM_RELEASEEMPTYCHILD) {
+                m_host.OnReleaseIfEmpty();  // may destroy this child
+                return 0;
+            }
+            break;
+        }
+        // The frame's own processing may destroy it: nothing of it is used after.
+        const LRESULT result = Base::WindowProc(message, wParam, lParam);
+        if (message == WM_WINDOWPOSCHANGED) m_host.OnWindowPosChanged();
+        else if (message == WM_SHOWWINDOW) SECFloatingBarHost::AskMainFrameToRefreshMenu();
+        return result;
+    }
 
 protected:
-    BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context) override;
-    afx_msg void OnSize(UINT type, int cx, int cy);
-    afx_msg void OnClose();
-    afx_msg void OnWindowPosChanged(WINDOWPOS* pos);
-    afx_msg void OnShowWindow(BOOL show, UINT status);
-    afx_msg int OnMouseActivate(CWnd* topParent, UINT hitTest, UINT message);
-    afx_msg LRESULT OnReleaseIfEmpty(WPARAM, LPARAM);
-    DECLARE_MESSAGE_MAP()
+    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext*) override { return m_host.CreateDockBar(); }
 
-private:
     SECFloatingBarHost m_host;
 };
 
-class SECControlBarWorksheet : public SECWorksheet {
+class SECControlBarMDIChildWnd : public SECFloatingBarChild<SECMDIChildWnd> {
+    DECLARE_DYNCREATE(SECControlBarMDIChildWnd)
+
+public:
+    // The title is the bar's, kept as it is.
+    void OnUpdateFrameTitle(BOOL) override {}
+};
+
+class SECControlBarWorksheet : public SECFloatingBarChild<SECWorksheet> {
     DECLARE_DYNCREATE(SECControlBarWorksheet)
 
 public:
-    SECControlBarWorksheet() : m_host(this) {}
-
-    SECDockBar& GetDockBar() { return m_host.GetDockBar(); }
-    CControlBar* GetBar() const { return m_host.GetBar(); }
-
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    void RecalcLayout(BOOL notify = TRUE) override;
     // The title is the bar's; only the sheet's tab is drawn again.
     void OnUpdateFrameTitle(BOOL addToTitle) override;
-
-protected:
-    BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context) override;
-    afx_msg void OnSize(UINT type, int cx, int cy);
-    afx_msg void OnClose();
-    afx_msg void OnWindowPosChanged(WINDOWPOS* pos);
-    afx_msg void OnShowWindow(BOOL show, UINT status);
-    afx_msg int OnMouseActivate(CWnd* topParent, UINT hitTest, UINT message);
-    afx_msg LRESULT OnReleaseIfEmpty(WPARAM, LPARAM);
-    DECLARE_MESSAGE_MAP()
-
-private:
-    SECFloatingBarHost m_host;
 };

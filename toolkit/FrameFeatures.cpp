@@ -3,6 +3,7 @@
 #include "ControlBarManager.h"
 #include "DockBar.h"
 #include "MiniFrameWnd.h"
+#include "SECControlBar.h"
 #include "SECDockBar.h"
 #include "SECDockState.h"
 #include "SECMiniDockFrameWnd.h"
@@ -36,6 +37,25 @@ DWORD SECDockModeForBarStyle(DWORD barStyle) {
     if ((barStyle & CBRS_SIZE_DYNAMIC) && (barStyle & CBRS_FLOATING)) return LM_HORZ | LM_MRUWIDTH | LM_LENGTHY;
     if (barStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) return LM_HORZ | LM_HORZDOCK | LM_LENGTHY;
     return LM_VERTDOCK;
+}
+
+void SECDockControlBarWithLayout(CFrameWnd* frame, CControlBar* bar, UINT dockBarId, int length, DWORD mode,
+                                 const RECT* rect, SECControlBarInfo* record) {
+    if (frame == nullptr || bar == nullptr) return;
+    if (record != nullptr)
+        if (auto* toolkitBar = dynamic_cast<SECControlBar*>(bar)) toolkitBar->SetBarInfoEx(record, frame);
+    bar->CalcDynamicLayout(length, mode | LM_COMMIT);
+    frame->DockControlBar(bar, dockBarId, rect);
+}
+
+void SECDockControlBarAtPoint(CFrameWnd* frame, CControlBar* bar, UINT dockBarId, int length, DWORD mode,
+                              POINT point, SECControlBarInfo* record) {
+    if (frame == nullptr || bar == nullptr) return;
+    if (record != nullptr)
+        if (auto* toolkitBar = dynamic_cast<SECControlBar*>(bar)) toolkitBar->SetBarInfoEx(record, frame);
+    const CSize size = bar->CalcDynamicLayout(length, mode | LM_COMMIT);
+    const CRect rect(point, size);
+    frame->DockControlBar(bar, dockBarId, &rect);
 }
 
 void SECUseToolkitDocking(CFrameWnd* frame) {

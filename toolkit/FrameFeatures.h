@@ -19,6 +19,7 @@
 
 class CObject;
 class CRuntimeClass;
+class SECControlBarInfo;
 class SECControlBarManager;
 class SECDockState;
 class SECWndPlugIn;
@@ -114,6 +115,15 @@ HMENU SECMenuHandleOf(WPARAM idOrMenu);
 // the top or bottom, else down a side).
 DWORD SECDockModeForDockBar(UINT dockBarId);
 DWORD SECDockModeForBarStyle(DWORD barStyle);
+
+// Docks `bar` with a stored layout: a toolkit bar first takes `record` (its
+// saved sizes and styles, when given), then commits its size for `length`
+// in the layout `mode`; the dock bar `dockBarId` takes it at `rect`
+// (screen), or with `hasPoint` with its top-left at `point`.
+void SECDockControlBarWithLayout(CFrameWnd* frame, CControlBar* bar, UINT dockBarId, int length, DWORD mode,
+                                 const RECT* rect, SECControlBarInfo* record);
+void SECDockControlBarAtPoint(CFrameWnd* frame, CControlBar* bar, UINT dockBarId, int length, DWORD mode,
+                              POINT point, SECControlBarInfo* record);
 
 // The toolkit's dock bars and floating frames for `frame`, where it still
 // has the framework's.

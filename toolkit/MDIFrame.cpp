@@ -75,10 +75,16 @@ void SECMDIFrameWnd::EnableDocking(DWORD dockStyle) {
     CMDIFrameWnd::EnableDocking(dockStyle);
 }
 
-void SECMDIFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect) {
+void SECMDIFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect,
+                                      SECControlBarInfo* record) {
     if (bar == nullptr) return;
-    bar->CalcDynamicLayout(length, SECDockModeForDockBar(dockBarId) | LM_COMMIT);
-    DockControlBar(bar, dockBarId, rect);
+    SECDockControlBarWithLayout(this, bar, dockBarId, length, SECDockModeForDockBar(dockBarId), rect, record);
+}
+
+void SECMDIFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, int left, int top,
+                                      SECControlBarInfo* record) {
+    if (bar == nullptr) return;
+    SECDockControlBarAtPoint(this, bar, dockBarId, length, SECDockModeForDockBar(dockBarId), POINT{left, top}, record);
 }
 
 namespace {

@@ -54,7 +54,12 @@ public:
     // Docks `bar` in the dock bar `dockBarId` after committing its size for
     // `length` in that dock bar's layout mode (along the top or bottom, down
     // a side, else floating).
-    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr);
+    // With `record`, a toolkit bar first takes its saved sizes and styles.
+    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr,
+                                  SECControlBarInfo* record = nullptr);
+    // The same with the bar's top-left (screen) as separate coordinates.
+    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, int left, int top,
+                                  SECControlBarInfo* record = nullptr);
     // Floats a bar in a floating frame; a bar hosted by an MDI child leaves it.
     void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = CBRS_ALIGN_TOP) override;
     // Floats a bar in an MDI child at `point` (screen; negative: at the next

@@ -72,10 +72,16 @@ void SECFrameWnd::EnableDocking(DWORD dockStyle) {
     CFrameWnd::EnableDocking(dockStyle);
 }
 
-void SECFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect) {
+void SECFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect,
+                                      SECControlBarInfo* record) {
     if (bar == nullptr) return;
-    bar->CalcDynamicLayout(length, SECDockModeForBarStyle(bar->GetBarStyle()) | LM_COMMIT);
-    DockControlBar(bar, dockBarId, rect);
+    SECDockControlBarWithLayout(this, bar, dockBarId, length, SECDockModeForBarStyle(bar->GetBarStyle()), rect, record);
+}
+
+void SECFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, int left, int top,
+                                      SECControlBarInfo* record) {
+    if (bar == nullptr) return;
+    SECDockControlBarAtPoint(this, bar, dockBarId, length, SECDockModeForBarStyle(bar->GetBarStyle()), POINT{left, top}, record);
 }
 
 HMENU SECFrameWnd::GetDefaultMenu() {

@@ -35,7 +35,12 @@ public:
     void EnableDocking(DWORD dockStyle);
     // Docks `bar` in the dock bar `dockBarId` after committing its size for
     // `length` in the layout mode its own style gives.
-    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr);
+    // With `record`, a toolkit bar first takes its saved sizes and styles.
+    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr,
+                                  SECControlBarInfo* record = nullptr);
+    // The same with the bar's top-left (screen) as separate coordinates.
+    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, int left, int top,
+                                  SECControlBarInfo* record = nullptr);
 
     // While the bars are customised, a dialog's idle time lays out the frame.
     virtual void OnIdleLayout(UINT reason, CWnd* who);

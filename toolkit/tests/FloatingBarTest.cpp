@@ -11,6 +11,7 @@
 #include "MDIFrame.h"
 #include "SDIFrame.h"
 #include "SECControlBar.h"
+#include "SECDockState.h"
 #include "WinApp.h"
 #include "WindowHelpers.h"
 #include "Workbook.h"
@@ -214,6 +215,40 @@ TEST_F(FloatingBarInMDIFrame, DockingWithALengthCommitsItInTheDockBarsMode) {
     frame_->DockControlBarEx(&bar_, AFX_IDW_DOCKBAR_LEFT, 80);
     EXPECT_EQ(bar_.m_szVertDocked.cx, 80);
     EXPECT_EQ(::GetParent(bar_.m_hWnd), frame_->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->m_hWnd);
+}
+
+// A saved record handed over with the dock gives the bar its sizes and
+// styles; the place is given as separate coordinates.
+TEST_F(FloatingBarInMDIFrame, DockingWithARecordAtAPointTakesTheRecordAndThePlace) {
+    SECControlBarInfo record;
+    record.m_szHorzDocked = CSize(240, 44);
+    record.m_szVertDocked = CSize(70, 150);
+    record.m_szFloat = CSize(210, 90);
+    record.m_fPctWidth = 0.25f;
+    record.m_nMRUWidth = 210;
+    record.m_dwDockStyle = CBRS_ALIGN_ANY;
+    record.m_dwExStyle = CBRS_EX_OWNBORDERS | CBRS_EX_GRIPPER;
+    CRect side;
+    frame_->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->GetWindowRect(&side);
+    frame_->DockControlBarEx(&bar_, AFX_IDW_DOCKBAR_LEFT, 80, side.left, side.top + 100, &record);
+    EXPECT_EQ(::GetParent(bar_.m_hWnd), frame_->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->m_hWnd);
+    // The committed width, the record's height; dropped at the point until
+    // the side lays its bars out.
+    EXPECT_EQ(bar_.m_szVertDocked, CSize(80, 150));
+    EXPECT_EQ(bar_.m_szHorzDocked, CSize(240, 44));
+    EXPECT_EQ(bar_.m_szFloat, CSize(210, 90));
+    EXPECT_FLOAT_EQ(bar_.m_fProportionalWidth, 0.25f);
+    EXPECT_EQ(bar_.GetExBarStyle(), static_cast<DWORD>(CBRS_EX_OWNBORDERS | CBRS_EX_GRIPPER));
+    CRect placed;
+    bar_.GetWindowRect(&placed);
+    EXPECT_EQ(placed.top, side.top + 100);
+    // Alone down the side, the bar then takes the side's length.
+    frame_->RecalcLayout();
+    PumpPending();
+    bar_.GetWindowRect(&placed);
+    frame_->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->GetWindowRect(&side);
+    EXPECT_EQ(placed.Width(), 80);
+    EXPECT_EQ(placed.top, side.top);
 }
 
 TEST(FloatingBarInSDIFrame, DockingWithALengthCommitsItInTheBarsMode) {
