@@ -50,6 +50,11 @@ COLORREF AppColorsGetSlot(const AppColorTable& table, int slot) {
     return table.ownSlots[g_scheme][slot - kSharedColorSlotCount];
 }
 
+COLORREF AppColorsGetSharedSlot(int slot) {
+    APP_ASSERT(slot >= 0 && slot < kSharedColorSlotCount);
+    return kSharedSlots[g_scheme][slot];
+}
+
 int AppColorsGetScheme() { return g_scheme; }
 
 void AppColorsSetScheme(int scheme) { g_scheme = (scheme == 0 || scheme == 1) ? scheme : 0; }

@@ -23,6 +23,8 @@ struct AppColorTable {
 // Slot 0..SlotCount()-1 of `table` in the current scheme; a slot outside is
 // an assertion.
 COLORREF AppColorsGetSlot(const AppColorTable& table, int slot);
+// Slot 0..27, the same in both programs, in the current scheme.
+COLORREF AppColorsGetSharedSlot(int slot);
 // 0 or 1.
 int AppColorsGetScheme();
 // 0 or 1 is taken; any other value selects 0.
