@@ -2,6 +2,9 @@
 
 #include "common/Assertion.h"
 #include "torvane/document/TorvaneDoc.h"
+#include "torvane/res/TorvaneResources.h"
+#include "torvane/ui/AirFlowMathDlg.h"
+#include "torvane/ui/CompRatioDlg.h"
 
 namespace torvane {
 
@@ -15,6 +18,8 @@ IMPLEMENT_DYNCREATE(CChildFrame, SECWorksheet)
 
 BEGIN_MESSAGE_MAP(CChildFrame, SECWorksheet)
     ON_WM_MDIACTIVATE()
+    ON_COMMAND(ID_COMPRESSION_MATH, OnCompressionMath)
+    ON_COMMAND(ID_AIRFLOW_MATH, OnAirflowMath)
 END_MESSAGE_MAP()
 
 CChildFrame::~CChildFrame() {
@@ -56,13 +61,25 @@ void CChildFrame::AddTabs(Pane pane, CSplitterPaneTabWnd* tabs, CCreateContext* 
     }
 }
 
+CTorvaneDoc* CChildFrame::GetTorvaneDocument() {
+    CDocument* document = GetActiveDocument();
+    if (document == nullptr) return nullptr;
+    APP_ASSERT(document->IsKindOf(RUNTIME_CLASS(CTorvaneDoc)));
+    return static_cast<CTorvaneDoc*>(document);
+}
+
 void CChildFrame::OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated) {
     SECWorksheet::OnMDIActivate(activate, activated, deactivated);
     if (!activate) return;
-    CDocument* document = GetActiveDocument();
-    if (document == nullptr) return;
-    APP_ASSERT(document->IsKindOf(RUNTIME_CLASS(CTorvaneDoc)));
-    document->UpdateAllViews(nullptr, 0, nullptr);
+    if (CTorvaneDoc* document = GetTorvaneDocument()) document->UpdateAllViews(nullptr, 0, nullptr);
+}
+
+void CChildFrame::OnCompressionMath() {
+    if (CTorvaneDoc* document = GetTorvaneDocument()) OpenCompressionCalculator(document, this);
+}
+
+void CChildFrame::OnAirflowMath() {
+    if (CTorvaneDoc* document = GetTorvaneDocument()) OpenAirflowCalculator(document, this);
 }
 
 }  // namespace torvane

@@ -9,6 +9,8 @@
 
 namespace torvane {
 
+class CTorvaneDoc;
+
 // Width of the left pane when the window is made.
 constexpr int kLeftPaneWidth = 450;
 
@@ -24,9 +26,14 @@ public:
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context) override;
     afx_msg void OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated);
+    // The calculators work on the frame's document whichever view is active.
+    afx_msg void OnCompressionMath();
+    afx_msg void OnAirflowMath();
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The frame's document (null while no view is active).
+    CTorvaneDoc* GetTorvaneDocument();
     // Adds the pane's tabs with their views of the context's document.
     static void AddTabs(Pane pane, CSplitterPaneTabWnd* tabs, CCreateContext* context);
     CSplitterPaneTabWnd* CreatePane(int column, int width, Pane pane, CCreateContext* context);

@@ -9,10 +9,8 @@
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/TorvaneResources.h"
 #include "torvane/services/TorvaneShellServices.h"
-#include "torvane/ui/AirFlowMathDlg.h"
 #include "torvane/ui/AppColors.h"
 #include "torvane/ui/ChoiceMenus.h"
-#include "torvane/ui/CompRatioDlg.h"
 #include "torvane/ui/MainFrame.h"
 
 namespace torvane {
@@ -179,8 +177,6 @@ BEGIN_MESSAGE_MAP(CEngineFormView, CFormView)
     ON_BN_CLICKED(kCamButton, OnCamButton)
     ON_BN_CLICKED(kAirFlowButton, OnAirFlowButton)
     ON_BN_CLICKED(kCompressionButton, OnCompressionButton)
-    ON_COMMAND(ID_COMPRESSION_MATH, OnCompressionMath)
-    ON_COMMAND(ID_AIRFLOW_MATH, OnAirflowMath)
 END_MESSAGE_MAP()
 
 CEngineFormView::CEngineFormView() : CFormView(IDD_ENGINE_FORM) {
@@ -509,9 +505,5 @@ void CEngineFormView::OnCamButton() { SendCommand(ID_CAM_MANAGER); }
 void CEngineFormView::OnAirFlowButton() { SendCommand(ID_CUSTOM_AIRFLOW); }
 
 void CEngineFormView::OnCompressionButton() { SendCommand(ID_COMPRESSION_MATH); }
-
-void CEngineFormView::OnCompressionMath() { OpenCompressionCalculator(GetDocument(), this); }
-
-void CEngineFormView::OnAirflowMath() { OpenAirflowCalculator(GetDocument(), this); }
 
 }  // namespace torvane

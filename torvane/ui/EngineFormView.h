@@ -61,8 +61,6 @@ protected:
     afx_msg void OnCamButton();
     afx_msg void OnAirFlowButton();
     afx_msg void OnCompressionButton();
-    afx_msg void OnCompressionMath();
-    afx_msg void OnAirflowMath();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,6 +1,7 @@
-// The cam-file search without windows, over a tree of .cam files written by
-// the cam's own writer: name, phrase and event-range criteria, unreadable
-// files, Stop, and a folder link that leads back up the tree.
+// The cam-file search over a tree of .cam files written by the cam's own
+// writer: name, phrase and event-range criteria, unreadable files, Stop, and
+// a folder link that leads back up the tree; first without windows, then
+// through the cam manager's search page.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,7 +14,12 @@
 #include "ModalDriver.h"
 #include "torvane/components/tests/CamTestSupport.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
+#include "WindowHelpers.h"
+#include "common/ProgramFolder.h"
+#include "torvane/res/CamSheetResources.h"
 #include "torvane/ui/CamSearch.h"
+#include "torvane/ui/tests/CamSheetTestSupport.h"
+#include "torvane/ui/tests/DialogTestSupport.h"
 
 using testing_harness::ModalDriver;
 using namespace torvane;
@@ -247,6 +253,239 @@ TEST_F(CamSearchTest, PresetsStayWithinTheLimitsAndCriteriaAreChecked) {
     EXPECT_EQ(104, code);
     search.criteria[1].maximum.SetValue(50.0f);
     EXPECT_TRUE(search.Validate("C:\\", code));
+}
+
+// ---- The search page in a real window.
+
+bool Enabled(HWND page, int id) { return ::IsWindowEnabled(testing_harness::FindControl(page, id)) != FALSE; }
+
+std::string ListText(HWND page, int item, int column) {
+    char text[MAX_PATH] = "";
+    LVITEMA row = {};
+    row.iSubItem = column;
+    row.pszText = text;
+    row.cchTextMax = MAX_PATH;
+    ::SendMessageA(testing_harness::FindControl(page, IDC_SR_RESULTS), LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                   reinterpret_cast<LPARAM>(&row));
+    return text;
+}
+
+int ListCount(HWND page) {
+    return static_cast<int>(::SendMessageA(testing_harness::FindControl(page, IDC_SR_RESULTS), LVM_GETITEMCOUNT, 0, 0));
+}
+
+// A click on a check box: the focus, the toggled check and the notification.
+void ToggleCheck(HWND page, int id) {
+    HWND box = testing_harness::FindControl(page, id);
+    ::SetFocus(box);
+    const LRESULT checked = ::SendMessageA(box, BM_GETCHECK, 0, 0);
+    ::SendMessageA(box, BM_SETCHECK, checked == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
+    testing_harness::PumpPending();
+}
+
+// A click on a button: the focus moves there first, ending any entry.
+void Click(HWND page, int id) {
+    FocusOn(page, id);
+    ModalDriver::PressButton(page, id);
+    testing_harness::PumpPending();
+}
+
+// Picks a row's type from its list as the user does.
+void ChooseType(HWND page, int listId, int type) {
+    HWND list = testing_harness::FindControl(page, listId);
+    ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(type), 0);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+// Seat-to-seat events 20/60/64/24 and 0.050-inch events `fifty`.
+Cam OwnerCam(float seatIvo = 20.0f, float seatEvc = 24.0f, float fiftyIvo = 4.0f) {
+    Cam cam;
+    cam.Clear();
+    cam.SetTiming050Inch();
+    cam.Set050InchLimits();
+    SetEvents(cam.primary, fiftyIvo, 30.0f, 40.0f, 2.0f);
+    cam.alternate = cam.primary;
+    cam.SetTimingSeatToSeat();
+    cam.SetSeatToSeatLimits();
+    SetEvents(cam.primary, seatIvo, 60.0f, 64.0f, seatEvc);
+    return cam;
+}
+
+TEST_F(CamSearchTest, SearchPageListsTheMatchesAndLoadsTheChosenCam) {
+    TestCamOwner owner(OwnerCam());
+    owner.Show([&](HWND sheet) {
+        HWND page = owner.Page(owner.sheet.GetSearchPage());
+        ASSERT_NE(nullptr, page);
+        owner.sheet.SetActivePage(2);
+        testing_harness::PumpPending();
+        // The four seat-to-seat rows, idle while the specs box is off.
+        const int lists[] = {IDC_SR_TYPE_1, IDC_SR_TYPE_2, IDC_SR_TYPE_3, IDC_SR_TYPE_4};
+        const char* const types[] = {"IVO (SeatToSeat)", "IVC (SeatToSeat)", "EVO (SeatToSeat)", "EVC (SeatToSeat)"};
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_EQ(types[row], TextOf(page, lists[row]));
+            EXPECT_FALSE(Enabled(page, lists[row]));
+            EXPECT_FALSE(Enabled(page, IDC_SR_FROM_FIRST + row));
+        }
+        CString programFolder;
+        ProgramFolderGet(programFolder);
+        EXPECT_EQ(std::string(programFolder) + "\\CamFiles (.CAM)", TextOf(page, IDC_SR_FOLDER));
+        EXPECT_EQ("Search", TextOf(page, IDC_SR_SEARCH));
+        EXPECT_EQ("0", TextOf(page, IDC_SR_FILES_SEARCHED));
+
+        // No criteria: every .cam file below the folder.
+        TypeInto(page, IDC_SR_FOLDER, root_);
+        Click(page, IDC_SR_SEARCH);
+        EXPECT_EQ("5", TextOf(page, IDC_SR_FILES_SEARCHED));
+        EXPECT_EQ("4", TextOf(page, IDC_SR_MATCHES_FOUND));
+        EXPECT_EQ(4, ListCount(page));
+        EXPECT_EQ("Search", TextOf(page, IDC_SR_SEARCH));
+
+        // Two words of the name in either order.
+        TypeInto(page, IDC_SR_NAME, "  B a ");
+        Click(page, IDC_SR_SEARCH);
+        ASSERT_EQ(1, ListCount(page));
+        EXPECT_EQ("a_b.CAM", ListText(page, 0, 0));
+        EXPECT_EQ(root_, ListText(page, 0, 1));
+
+        // Choosing a match loads it into the dialog's copies.
+        TypeInto(page, IDC_SR_NAME, "street");
+        Click(page, IDC_SR_SEARCH);
+        ASSERT_EQ(1, ListCount(page));
+        LVITEMA select = {};
+        select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageA(testing_harness::FindControl(page, IDC_SR_RESULTS), LVM_SETITEMSTATE, 0,
+                       reinterpret_cast<LPARAM>(&select));
+        testing_harness::PumpPending();
+        ASSERT_EQ(1u, owner.loaded.size());
+        EXPECT_EQ(root_ + "\\street.cam", owner.loaded[0]);
+        EXPECT_FLOAT_EQ(30.0f, owner.seatToSeat.primary.ivo.GetValue());
+        EXPECT_FLOAT_EQ(4.0f, owner.fiftyThou.primary.ivo.GetValue());
+
+        // The rows were preset from the dialog's cam when the page opened, 2
+        // degrees either side; the specs box switches them on.
+        TypeInto(page, IDC_SR_NAME, " ");
+        ToggleCheck(page, IDC_SR_SPECS);
+        const CCamSearch& search = owner.sheet.GetSearchPage().GetSearch();
+        const float seatEvents[] = {20.0f, 60.0f, 64.0f, 24.0f};
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_TRUE(Enabled(page, lists[row]));
+            EXPECT_TRUE(Enabled(page, IDC_SR_TO_FIRST + row));
+            EXPECT_FLOAT_EQ(seatEvents[row] - 2.0f, search.criteria[row].minimum.GetValue());
+            EXPECT_FLOAT_EQ(seatEvents[row] + 2.0f, search.criteria[row].maximum.GetValue());
+            CString shown;
+            search.criteria[row].maximum.FormatValue(shown);
+            EXPECT_EQ(std::string(shown), TextOf(page, IDC_SR_TO_FIRST + row));
+        }
+        // The ranges find that cam's file only; the unreadable file is
+        // reported on the way.
+        ModalDriver::Instance().Answer("Cam Search Error", IDOK);
+        Click(page, IDC_SR_SEARCH);
+        EXPECT_EQ("5", TextOf(page, IDC_SR_FILES_SEARCHED));
+        EXPECT_EQ("1", TextOf(page, IDC_SR_MATCHES_FOUND));
+        EXPECT_EQ("a_b.CAM", ListText(page, 0, 0));
+        EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes().back().text.find("old.cam"));
+        SaveScreenshot(sheet, "cam_search_page.png");
+    });
+}
+
+TEST_F(CamSearchTest, SearchPageRefusesIncompleteRangesAndStopsBetweenEntries) {
+    Cam seatToSeatOnly = OwnerCam();
+    seatToSeatOnly.alternate = CamTimingSet();
+    TestCamOwner owner(seatToSeatOnly);
+    owner.Show([&](HWND) {
+        HWND page = owner.Page(owner.sheet.GetSearchPage());
+        owner.sheet.SetActivePage(2);
+        testing_harness::PumpPending();
+
+        TypeInto(page, IDC_SR_FOLDER, "   ");
+        ModalDriver::Instance().Answer("Cam Search Error", IDOK);
+        Click(page, IDC_SR_SEARCH);
+        EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes().back().text.find("starting search folder"));
+
+        // A 0.050-inch row without such events in the cam stays empty: 103;
+        // a reversed range: 104. Neither starts the search.
+        TypeInto(page, IDC_SR_FOLDER, root_);
+        ToggleCheck(page, IDC_SR_SPECS);
+        ChooseType(page, IDC_SR_TYPE_2, 5);
+        EXPECT_EQ("", TextOf(page, IDC_SR_FROM_FIRST + 1));
+        ModalDriver::Instance().Answer("Cam Search Error", IDOK);
+        Click(page, IDC_SR_SEARCH);
+        EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes().back().text.find("incomplete"));
+        // With a cam that has such events, switching the specs on again
+        // refills the incomplete row only.
+        ASSERT_TRUE(owner.LoadCamFile("street.cam", root_.c_str()));
+        ToggleCheck(page, IDC_SR_SPECS);
+        ToggleCheck(page, IDC_SR_SPECS);
+        const CCamSearch& search = owner.sheet.GetSearchPage().GetSearch();
+        EXPECT_FLOAT_EQ(2.0f, search.criteria[1].minimum.GetValue());
+        EXPECT_FLOAT_EQ(6.0f, search.criteria[1].maximum.GetValue());
+        EXPECT_FLOAT_EQ(18.0f, search.criteria[0].minimum.GetValue());  // complete: kept
+        TypeInto(page, IDC_SR_FROM_FIRST + 1, "10");
+        TypeInto(page, IDC_SR_TO_FIRST + 1, "5");
+        FocusOn(page, IDC_SR_NAME);
+        ModalDriver::Instance().Answer("Cam Search Error", IDOK);
+        Click(page, IDC_SR_SEARCH);
+        EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes().back().text.find("incorrectly specified"));
+        EXPECT_EQ("0", TextOf(page, IDC_SR_FILES_SEARCHED));
+
+        // A value beyond the limits is refused: the focus comes back.
+        TypeInto(page, IDC_SR_TO_FIRST + 1, "999");
+        FocusOn(page, IDC_SR_NAME);
+        EXPECT_EQ(testing_harness::FindControl(page, IDC_SR_TO_FIRST + 1), ::GetFocus());
+        EXPECT_FALSE(owner.sheet.IsEntryAccepted());
+        TypeInto(page, IDC_SR_TO_FIRST + 1, "12");
+        FocusOn(page, IDC_SR_NAME);
+        EXPECT_TRUE(owner.sheet.IsEntryAccepted());
+
+        // While the walk runs only "Stop" is enabled; Stop ends it after the
+        // current entry, and the matches found so far stay listed.
+        ToggleCheck(page, IDC_SR_SPECS);
+        std::vector<BOOL> enables;
+        owner.onEnable = [&](BOOL enable) {
+            enables.push_back(enable);
+            if (enable) return;
+            EXPECT_EQ("Stop", TextOf(page, IDC_SR_SEARCH));
+            EXPECT_TRUE(Enabled(page, IDC_SR_SEARCH));
+            for (int id : {IDC_SR_NAME, IDC_SR_PHRASE, IDC_SR_FOLDER, IDC_SR_BROWSE, IDC_SR_SPECS, IDC_SR_RESULTS,
+                           IDC_SR_TYPE_1})
+                EXPECT_FALSE(Enabled(page, id)) << id;
+        };
+        ModalDriver::PressButton(page, IDC_SR_SEARCH);  // Search
+        ModalDriver::PressButton(page, IDC_SR_SEARCH);  // Stop, waiting in the queue
+        testing_harness::PumpPending();
+        EXPECT_EQ((std::vector<BOOL>{FALSE, TRUE}), enables);
+        EXPECT_TRUE(search.IsStopped());
+        EXPECT_LT(search.GetFilesSearched(), 5);
+        EXPECT_EQ(search.GetMatchesFound(), ListCount(page));
+        EXPECT_EQ("Search", TextOf(page, IDC_SR_SEARCH));
+        EXPECT_TRUE(Enabled(page, IDC_SR_NAME));
+        EXPECT_FALSE(Enabled(page, IDC_SR_TYPE_1));  // the specs box is off again
+    });
+}
+
+TEST_F(CamSearchTest, SearchPagePresetsStayWithinTheFieldsForEventsAtTheirLimits) {
+    // Opening the page presets every row; events at the ends of their limits
+    // give windows cut at those limits.
+    TestCamOwner owner(OwnerCam(0.0f, 80.0f, -25.0f));
+    owner.Show([&](HWND) {
+        HWND page = owner.Page(owner.sheet.GetSearchPage());
+        owner.sheet.SetActivePage(2);
+        testing_harness::PumpPending();
+        ToggleCheck(page, IDC_SR_SPECS);
+        ChooseType(page, IDC_SR_TYPE_2, 5);
+        const CCamSearch& search = owner.sheet.GetSearchPage().GetSearch();
+        const struct {
+            int row;
+            float minimum, maximum;
+        } expected[] = {{0, 0.0f, 2.0f}, {1, -25.0f, -23.0f}, {3, 78.0f, 80.0f}};
+        for (const auto& e : expected) {
+            SCOPED_TRACE(e.row);
+            EXPECT_FLOAT_EQ(e.minimum, search.criteria[e.row].minimum.GetValue());
+            EXPECT_FLOAT_EQ(e.maximum, search.criteria[e.row].maximum.GetValue());
+            EXPECT_NE("", TextOf(page, IDC_SR_FROM_FIRST + e.row));
+        }
+    });
 }
 
 }  // namespace

@@ -435,6 +435,31 @@ TEST_F(FileCommandTest, AutoRunIsCheckedWhileOnAndSwitchesOff) {
     EXPECT_EQ(0u, program_->MenuState(ID_AUTO_RUN) & MF_CHECKED);
 }
 
+TEST_F(FileCommandTest, TheCalculatorsOpenFromEveryTabOfTheDocument) {
+    Open(EngineDataFile());  // an engine with a bore, which the compression calculator needs
+    auto* frame = static_cast<CChildFrame*>(CWnd::FromHandlePermanent(program_->ActiveChild()));
+    ASSERT_NE(nullptr, frame);
+    // The graph tab is active: the commands still reach the document.
+    frame->GetLeftTabs()->ActivateTabAt(1);
+    PumpPending();
+    const struct {
+        UINT command;
+        const char* caption;
+    } cases[] = {{ID_AIRFLOW_MATH, "Airflow Math Calculator"}, {ID_COMPRESSION_MATH, "Compression Ratio Calculator"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        EXPECT_EQ(0u, program_->MenuState(c.command) & (MF_GRAYED | MF_DISABLED));
+        bool opened = false;
+        ModalDriver::Instance().Handle(c.caption, [&](HWND dialog) {
+            opened = true;
+            ModalDriver::PressButton(dialog, IDCANCEL);
+        });
+        program_->Command(c.command);
+        EXPECT_TRUE(opened);
+    }
+    frame->GetLeftTabs()->ActivateTabAt(0);
+}
+
 TEST_F(FileCommandTest, TheAboutBoxShowsTheVersionAndReleaseDate) {
     std::string version, date;
     ModalDriver::Instance().Handle("About Torvane", [&](HWND box) {
