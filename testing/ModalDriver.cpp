@@ -1,5 +1,7 @@
 #include "ModalDriver.h"
 
+#include <commdlg.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -77,6 +79,13 @@ void ModalDriver::Reset() {
     boxes_.clear();
     seen_.clear();
     pending_.clear();
+}
+
+void ModalDriver::AnswerFileDialog(const std::string& caption, const std::string& path) {
+    Handle(caption, [path](HWND box) {
+        SendMessageA(box, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(path.c_str()));
+        PressButton(box, IDOK);
+    });
 }
 
 void ModalDriver::PressButton(HWND box, int id) {

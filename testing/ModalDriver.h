@@ -47,6 +47,9 @@ public:
     void Answer(const std::string& caption, int button);
     // The next matching box is handed to `action`, which must close it.
     void Handle(const std::string& caption, Action action);
+    // The next matching box, a common file dialog, gets `path` as its file
+    // name and OK.
+    void AnswerFileDialog(const std::string& caption, const std::string& path);
 
     // Boxes seen since the last Reset().
     const std::vector<BoxRecord>& Boxes() const { return boxes_; }

@@ -1,6 +1,7 @@
 #include "common/ui/FieldHost.h"
 
 #include "common/Assertion.h"
+#include "common/SimSpec.h"
 #include "framework/Framework.h"
 
 namespace {
@@ -8,6 +9,13 @@ const char kAssertModule[] = "FieldHost";
 FieldColorLookup g_colorLookup = nullptr;
 UINT g_hoverSound = 0;
 }  // namespace
+
+int CFieldHost::StoreTypedText(CSimSpec& field, const char* text) {
+    if (!ConfirmSpecChange(field)) return 2;
+    const bool stored = field.ParseAndSet(text, false);
+    APP_ASSERT(stored);
+    return 0;
+}
 
 CFieldHost* FieldHostOf(const CWnd* control) {
     APP_ASSERT(control != nullptr);

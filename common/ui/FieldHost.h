@@ -16,6 +16,9 @@ public:
     virtual ~CFieldHost() = default;
     // Asked before a typed value is stored: false refuses the change.
     virtual bool ConfirmSpecChange(CSimSpec& field) = 0;
+    // Stores a typed text that parses: 0 stored, 2 refused. By default the
+    // change is confirmed, then the field parses and stores the text.
+    virtual int StoreTypedText(CSimSpec& field, const char* text);
     // Shows `text` in the status bar's message pane at once.
     virtual void ShowStatusText(const char* text) = 0;
     // A new pop-up menu of the choices for a menu id (the editor owns it);

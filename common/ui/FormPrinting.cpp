@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/Assertion.h"
+#include "common/ui/PopUpStatic.h"
 
 static const char kAssertModule[] = "FormPrinting";
 
@@ -19,6 +20,15 @@ CSize ScreenUnitsPerInch(CWnd* wnd) {
 }
 
 }  // namespace
+
+CString ShownControlText(CWnd* control) {
+    CString text;
+    if (control->IsKindOf(RUNTIME_CLASS(CPopUpStatic)))
+        static_cast<CPopUpStatic*>(control)->GetText(text);
+    else
+        control->GetWindowText(text);
+    return text;
+}
 
 void PrintoutPreparePrinting(CPrintInfo* info, UINT pageCount) {
     APP_ASSERT(info != nullptr);

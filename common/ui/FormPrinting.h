@@ -28,6 +28,10 @@ void PrintPageHeader(CDC* dc, const char* title, const char* program, UINT page,
 // window text when null.
 using FormControlText = std::function<CString(CWnd* control)>;
 
+// The text a form's control shows: a field label's own text (kept apart
+// from its window text), else the window text.
+CString ShownControlText(CWnd* control);
+
 // The form's panels (caption and outline), text statics and etched lines,
 // hidden ones too, scrolled by `scroll`; the controls `skipped` are left out.
 void PrintFormControls(CDC* dc, CWnd* form, POINT scroll, const UINT* skipped, size_t skippedCount,

@@ -97,10 +97,7 @@ CommitResult CSimSpecEditCtrl::CommitText(LPCSTR text) {
     if (!field_->ParseAndSet(text, true)) return kCommitParseError;
     CFieldHost* host = FieldHostOf(this);
     APP_ASSERT(host != nullptr);
-    if (!host->ConfirmSpecChange(*field_)) return kCommitRefused;
-    const bool stored = field_->ParseAndSet(text, false);
-    APP_ASSERT(stored);
-    return kCommitStored;
+    return host->StoreTypedText(*field_, text) == 0 ? kCommitStored : kCommitRefused;
 }
 
 void CSimSpecEditCtrl::ShowStatus(const char* text) const {

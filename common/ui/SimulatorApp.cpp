@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "common/Assertion.h"
+#include "common/MessageTable.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/ColorSchemes.h"
 #include "common/ui/ProgramStart.h"
@@ -36,6 +37,13 @@ END_MESSAGE_MAP()
 CSimulatorApp::CSimulatorApp(const ProgramAppValues& values) : values_(values) {}
 
 BOOL CSimulatorApp::StartProgram(CDocTemplate* documentTemplate, SECWorkbook* mainFrame) {
+    // The program folder; a folder too long to hold is refused.
+    if (!ProgramFolderRecord()) {
+        ShowSystemErrorMessage(ERROR_FILENAME_EXCED_RANGE);
+        delete documentTemplate;
+        delete mainFrame;
+        return FALSE;
+    }
     CSplashHold splash(values_.splashBitmap, kSplashDisplayMs);
 
     AfxEnableControlContainer();

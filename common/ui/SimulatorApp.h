@@ -57,7 +57,8 @@ public:
 protected:
     explicit CSimulatorApp(const ProgramAppValues& values);
 
-    // The start-up steps from the splash window on: the splash; the control
+    // The start-up steps in their order: the program folder recorded (a
+    // folder too long is refused); the splash; the control
     // container, 3D controls, registry key "Halvern" and 4 recent files;
     // `documentTemplate` added; `mainFrame` loaded (deleted on failure); the
     // command line parsed but no file opened; the splash held its least

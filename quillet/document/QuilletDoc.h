@@ -144,6 +144,14 @@ public:
     bool Validate(short* code) const;
     // Validate, showing a failure's code.
     bool ValidateOrShowCode() const;
+    // Validation sections (the form's panel icons); each returns 0 or its
+    // first failing code.
+    short ValidateVehicle() const;
+    short ValidateEngine() const;
+    short ValidateDrivetrain() const;
+    short ValidateTires() const;
+    short ValidateDriving() const;
+    short ValidateWeather() const;
     // Validates, runs in English units and keeps the results; on failure
     // the results are cleared and, when asked, the code shown.
     bool RunSimulation(bool showValidationError, bool showRunError);
@@ -242,14 +250,7 @@ protected:
 private:
     // The run of a validated document on `block`, results stored.
     bool RunValidatedOn(RaceSimBlock& block);
-    // Validation sections; each returns 0 or its first failing code.
-    short ValidateVehicle() const;
-    short ValidateEngine() const;
-    short ValidateDrivetrain() const;
     short ValidateGearOrder() const;
-    short ValidateTires() const;
-    short ValidateDriving() const;
-    short ValidateWeather() const;
     // 0, or the gear-order code of gear k (0-based) with ratio x.
     short GearOrderCode(int k, float x) const;
 

@@ -13,10 +13,28 @@
 
 // Dialogs.
 #define IDD_ABOUT 100
+#define IDD_VEHICLE_FORM 101
+#define IDD_FIELD_EDITOR 102
 #define IDD_LOW_COLOR_NOTICE 135
+#define IDD_NOTES_EDITOR 180
 
-// Pictures.
+// Pictures and the hover sound.
+#define IDB_VALID 105
+#define IDB_INVALID 106
+#define IDB_EDITOR_OK 109
+#define IDB_EDITOR_CANCEL 110
 #define IDB_SPLASH 118
+#define IDB_CAPTION_VEHICLE 138
+#define IDB_CAPTION_ENGINE 139
+#define IDB_CAPTION_DRIVETRAIN 140
+#define IDB_CAPTION_TIRES 141
+#define IDB_CAPTION_DRIVING 142
+#define IDB_CAPTION_WEATHER 143
+#define IDB_CAPTION_NOTES 146
+#define IDW_HOVER 144
+
+// The choice menu of a field that has none.
+#define IDM_NO_CHOICES 111
 
 // Commands of the application and the main frame.
 #define ID_VIEW_WORKBOOK 32771
@@ -51,3 +69,13 @@
 #define IDC_ABOUT_DISCLAIMER 1616
 #define IDC_DONT_SHOW_AGAIN 1686
 #define IDC_NOTICE_ICON 1687
+
+// Controls of the field editors.
+#define IDC_EDITOR_CHOICES 1017
+#define IDC_EDITOR_OK 1018
+#define IDC_EDITOR_EDIT 1202
+#define IDC_NOTES_EDIT 1663
+
+// The vehicle form's buttons.
+#define IDC_HP_CURVE 1860
+#define IDC_TRACTION_CALC 1861

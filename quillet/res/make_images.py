@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Draws the drag-race program's own pictures.
 
-Writes the toolbar strip, the splash picture and the two icons into this
-folder with the drawing and file helpers of the engine program's picture
-script. Run it again after changing a drawing; the outputs are committed.
+Writes the toolbar strip, the splash picture, the two icons, the form's
+panel captions and status icons, the field editor's buttons and the hover
+sound into this folder with the drawing and file helpers of the engine
+program's picture script. Run it again after changing a drawing; the outputs are committed.
 """
 import importlib.util
 import math
@@ -16,6 +17,7 @@ draw = importlib.util.module_from_spec(_spec)
 _spec.loader.exec_module(draw)
 draw.HERE = HERE  # the writers put their files here
 draw.FONT['Q'] = "01110 10001 10001 10001 10101 10010 01101"
+draw.FONT['/'] = "00001 00010 00010 00100 01000 01000 10000"
 
 Picture = draw.Picture
 BLACK, WHITE, SILVER, GREY = (0, 0, 0), (255, 255, 255), (192, 192, 192), (128, 128, 128)
@@ -114,3 +116,7 @@ if __name__ == '__main__':
     toolbar()
     splash()
     icons()
+    draw.captions(['VEHICLE', 'ENGINE', 'DRIVETRAIN', 'TIRES/WHEELS', 'DRIVING', 'WEATHER', 'NOTES'],
+                  [138, 139, 140, 141, 142, 143, 146])
+    draw.status_pictures()
+    draw.write_click('Hover.wav')

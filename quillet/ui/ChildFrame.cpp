@@ -8,7 +8,7 @@
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/ui/Chart2dView.h"
-#include "quillet/ui/PendingView.h"
+#include "quillet/ui/QuilletSpecsFormView.h"
 #include "quillet/ui/ResultsTableView.h"
 
 namespace quillet {
@@ -31,7 +31,7 @@ struct PaneTab {
 // The left pane's tabs; the right pane has the two graphs' splitter, then
 // the two tables.
 const PaneTab kLeftTabs[] = {
-    {"Quillet Specs", RUNTIME_CLASS(CPendingView), true},
+    {"Quillet Specs", RUNTIME_CLASS(CQuilletSpecsFormView), true},
     {"Graph", RUNTIME_CLASS(CChart2dView), false},
     {"Table", RUNTIME_CLASS(CResultsTableView), true},
     {"ProData", RUNTIME_CLASS(CProResultsTableView), true},

@@ -1,13 +1,17 @@
 #include "quillet/ui/QuilletApp.h"
 
+#include "common/ui/FieldHost.h"
+#include "common/ui/SimSpecEditDlg.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/services/ErrCode.h"
 #include "quillet/services/QuilletProfile.h"
+#include "quillet/ui/AppColors.h"
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/MainFrame.h"
-#include "quillet/ui/PendingView.h"
+#include "quillet/ui/ProgramDocHost.h"
+#include "quillet/ui/QuilletSpecsFormView.h"
 
 namespace quillet {
 
@@ -39,8 +43,13 @@ CQuilletApp::CQuilletApp() : CSimulatorApp(kAppValues) {}
 
 BOOL CQuilletApp::InitInstance() {
     QuilletInstallProgramProfile();
+    QuilletSetDocHost(&ProgramDocHost());
+    SetFieldColorLookup(AppColorsGetColor);
+    SetFieldHoverSound(IDW_HOVER);
+    SetFieldEditorResources({IDD_FIELD_EDITOR, IDD_NOTES_EDITOR, IDC_EDITOR_EDIT, IDC_NOTES_EDIT, IDC_EDITOR_CHOICES,
+                             IDC_EDITOR_OK, IDB_EDITOR_OK, IDB_EDITOR_CANCEL, IDM_NO_CHOICES});
     return StartProgram(new CMultiDocTemplate(IDR_QUILLET_DOC, RUNTIME_CLASS(CQuilletDoc), RUNTIME_CLASS(CChildFrame),
-                                              RUNTIME_CLASS(CPendingView)),
+                                              RUNTIME_CLASS(CQuilletSpecsFormView)),
                         new CMainFrame);
 }
 

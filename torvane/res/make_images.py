@@ -218,14 +218,14 @@ def splash():
     write_bmp24('Splash.bmp', p)
 
 
-def captions():
-    names = ['SHORT BLOCK', 'CYLINDER HEADS', 'COMPRESSION', 'INDUCTION', 'EXHAUST', 'CAMSHAFT', 'NOTES']
+def captions(names=('SHORT BLOCK', 'CYLINDER HEADS', 'COMPRESSION', 'INDUCTION', 'EXHAUST', 'CAMSHAFT', 'NOTES'),
+             ids=range(172, 179)):
     background, border = (0x63, 0x75, 0xD6), (0x22, 0x59, 0xCA)
-    for i, name in enumerate(names):
+    for name, number in zip(names, ids):
         p = Picture(Picture.text_width(name) + 10, 12, border)
         p.fill(1, 1, p.width - 1, p.height - 1, background)
         p.text(5, 2, name, WHITE)
-        write_bmp24('Caption%d.bmp' % (172 + i), p)
+        write_bmp24('Caption%d.bmp' % number, p)
 
 
 def status_pictures():

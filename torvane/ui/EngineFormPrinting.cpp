@@ -1,7 +1,6 @@
 // The specification form's printing entry points: the six pages of the
 // engine's printout, the form itself drawn with its field controls' texts.
 #include "common/Assertion.h"
-#include "common/ui/PopUpStatic.h"
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/ui/EngineFormView.h"
 #include "torvane/ui/SpecificationPrinting.h"
@@ -28,14 +27,7 @@ void CEngineFormView::OnEndPrinting(CDC* dc, CPrintInfo* info) { CFormView::OnEn
 
 void CEngineFormView::OnPrint(CDC* dc, CPrintInfo* info) {
     APP_ASSERT(dc != nullptr && info != nullptr);
-    // A field control shows its field's text, kept apart from its window text.
-    const FormControlText fieldText = [](CWnd* control) {
-        CString text;
-        if (control->IsKindOf(RUNTIME_CLASS(CPopUpStatic))) static_cast<CPopUpStatic*>(control)->GetText(text);
-        else control->GetWindowText(text);
-        return text;
-    };
-    PrintSpecificationPage(dc, info->m_nCurPage, this, GetScrollPosition(), *GetDocument(), fieldText);
+    PrintSpecificationPage(dc, info->m_nCurPage, this, GetScrollPosition(), *GetDocument(), ShownControlText);
 }
 
 }  // namespace torvane

@@ -4,7 +4,6 @@
 
 #include "common/Assertion.h"
 #include "common/ui/SimSpecEditDlg.h"
-#include "toolkit/TabWnd.h"
 #include "torvane/document/ComponentMenuTable.h"
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/TorvaneResources.h"
@@ -113,14 +112,14 @@ const bool kBlowerEnabled[3][8] = {
     {true, false, true, false, false, false, true, true},  // roots blower
 };
 
-const UINT kPanels[kFormPanelCount] = {1003, 1006, 1008, 1010, 1058, 1069, 1013};
+const UINT kPanels[] = {1003, 1006, 1008, 1010, 1058, 1069, 1013};
 const UINT kNotesPanel = 1013;
-const UINT kSeparators[kFormSeparatorCount] = {1214, 1207, 1209, 1211, 1212};
+const UINT kSeparators[] = {1214, 1207, 1209, 1211, 1212};
 const UINT kStatusIcons[6] = {1004, 1005, 1007, 1009, 1055, 1067};
-const UINT kCaptionBitmaps[kFormPanelCount] = {IDB_CAPTION_SHORT_BLOCK, IDB_CAPTION_HEADS,
-                                               IDB_CAPTION_COMPRESSION, IDB_CAPTION_INDUCTION,
-                                               IDB_CAPTION_EXHAUST,     IDB_CAPTION_CAMSHAFT,
-                                               IDB_CAPTION_NOTES};
+const UINT kCaptionBitmaps[] = {IDB_CAPTION_SHORT_BLOCK, IDB_CAPTION_HEADS, IDB_CAPTION_COMPRESSION,
+                                IDB_CAPTION_INDUCTION,   IDB_CAPTION_EXHAUST, IDB_CAPTION_CAMSHAFT,
+                                IDB_CAPTION_NOTES};
+const UINT kFirstFocus = 1014;
 const UINT kTimingLabel = 1134, kSecondTimingLabel = 1136;
 const UINT kExhaust = 1060, kNitrous = 1052;
 const UINT kCamButton = 2127, kAirFlowButton = 2128, kCompressionButton = 2129;
@@ -132,46 +131,20 @@ const char kForcedInductionExhaust[] = "Forced Induction Exhaust";
 const char kAutoMarker[] = "(Auto)";
 const char kNoMarker[] = " ";
 
-// Colour slots of the form.
-const int kPanelSlot = 0, kEraseSlot = 1, kCaptionTextSlot = 2, kControlTextSlot = 3, kSeparatorLowSlot = 10,
-          kSeparatorHighSlot = 11;
+SpecFormPictures g_pictures;
 
-// Pictures and the brush all forms share; loaded by the first form, released
-// by the last.
-struct SharedResources {
-    int instances = 0;
-    CBitmap valid, invalid;
-    CBitmap captions[kFormPanelCount];
-    HBRUSH panelBrush = nullptr;
-    COLORREF panelBrushColour = 0;
-} g_shared;
-
-void LoadBitmapAsserted(CBitmap& bitmap, UINT id) { APP_ASSERT(bitmap.LoadBitmap(id)); }
-
-// The shared brush of the panel colour, made again when the scheme changed.
-HBRUSH PanelBrush() {
-    const COLORREF colour = AppColorsGetColor(kPanelSlot);
-    if (g_shared.panelBrush == nullptr || g_shared.panelBrushColour != colour) {
-        if (g_shared.panelBrush != nullptr) ::DeleteObject(g_shared.panelBrush);
-        g_shared.panelBrush = ::CreateSolidBrush(colour);
-        g_shared.panelBrushColour = colour;
-    }
-    return g_shared.panelBrush;
-}
-
-void Line(CDC& dc, int x0, int y0, int x1, int y1) {
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
+const SpecFormLayout kLayout = {
+    IDD_ENGINE_FORM, kPanels,     static_cast<int>(std::size(kPanels)), kNotesPanel, kSeparators,
+    static_cast<int>(std::size(kSeparators)), kCaptionBitmaps, IDB_VALID, IDB_INVALID, kFirstFocus,
+    &g_pictures,
+};
 
 }  // namespace
 
-IMPLEMENT_DYNCREATE(CEngineFormView, CFormView)
+IMPLEMENT_DYNCREATE(CEngineFormView, CSpecFormView)
 
-BEGIN_MESSAGE_MAP(CEngineFormView, CFormView)
+BEGIN_MESSAGE_MAP(CEngineFormView, CSpecFormView)
     ON_MESSAGE(kMsgFieldEditDone, OnSpecEditDone)
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
     ON_COMMAND(ID_FILE_PRINT, DoFilePrint)
     ON_COMMAND(ID_FILE_PRINT_PREVIEW, DoFilePrintPreview)
     ON_BN_CLICKED(kCamButton, OnCamButton)
@@ -179,24 +152,9 @@ BEGIN_MESSAGE_MAP(CEngineFormView, CFormView)
     ON_BN_CLICKED(kCompressionButton, OnCompressionButton)
 END_MESSAGE_MAP()
 
-CEngineFormView::CEngineFormView() : CFormView(IDD_ENGINE_FORM) {
-    if (g_shared.instances++ == 0) {
-        LoadBitmapAsserted(g_shared.valid, IDB_VALID);
-        LoadBitmapAsserted(g_shared.invalid, IDB_INVALID);
-        for (int i = 0; i < kFormPanelCount; ++i) LoadBitmapAsserted(g_shared.captions[i], kCaptionBitmaps[i]);
-    }
-}
+CEngineFormView::CEngineFormView() : CSpecFormView(kLayout, kFormFieldCount) {}
 
-CEngineFormView::~CEngineFormView() {
-    printFont_.DeleteObject();
-    APP_ASSERT(g_shared.instances > 0);
-    if (--g_shared.instances > 0) return;
-    g_shared.valid.DeleteObject();
-    g_shared.invalid.DeleteObject();
-    for (CBitmap& caption : g_shared.captions) caption.DeleteObject();
-    if (g_shared.panelBrush != nullptr) ::DeleteObject(g_shared.panelBrush);
-    g_shared.panelBrush = nullptr;
-}
+CEngineFormView::~CEngineFormView() { printFont_.DeleteObject(); }
 
 CTorvaneDoc* CEngineFormView::GetDocument() const {
     CDocument* document = CFormView::GetDocument();
@@ -204,33 +162,13 @@ CTorvaneDoc* CEngineFormView::GetDocument() const {
     return static_cast<CTorvaneDoc*>(document);
 }
 
-CSimSpecEditCtrl& CEngineFormView::GetField(UINT id) {
-    for (int i = 0; i < kFormFieldCount; ++i)
-        if (kFields[i].id == id) return fields_[static_cast<size_t>(i)];
-    AssertionFailure(kAssertModule, __LINE__);
-}
-
 void CEngineFormView::OnInitialUpdate() {
     CTorvaneDoc* document = GetDocument();
     if (document->GetViewPointer(kFormViewSlot) == nullptr) document->SetViewPointer(kFormViewSlot, this);
-    if (!bound_) {
-        bound_ = true;
-        for (int i = 0; i < kFormFieldCount; ++i) {
-            CSimSpecEditCtrl& control = fields_[static_cast<size_t>(i)];
-            APP_ASSERT(control.SubclassDlgItem(kFields[i].id, this));
-            control.AttachSpec(kFields[i].field(*document), kFields[i].kind, kFields[i].menuId);
-        }
-        auto clientRect = [this](UINT id) {
-            CWnd* item = GetDlgItem(static_cast<int>(id));
-            APP_ASSERT(item != nullptr);
-            CRect rect;
-            item->GetWindowRect(&rect);
-            ScreenToClient(&rect);
-            return rect;
-        };
-        for (int i = 0; i < kFormPanelCount; ++i) panels_[static_cast<size_t>(i)] = clientRect(kPanels[i]);
-        for (int i = 0; i < kFormSeparatorCount; ++i)
-            separators_[static_cast<size_t>(i)] = clientRect(kSeparators[i]);
+    if (!IsBound()) {
+        for (int i = 0; i < kFormFieldCount; ++i)
+            BindField(i, kFields[i].id, kFields[i].field(*document), kFields[i].kind, kFields[i].menuId);
+        RecordLayout();
         // The cam manager and the compression calculator come with their
         // dialogs; until then their buttons stay disabled.
         GetDlgItem(kCamButton)->EnableWindow(FALSE);
@@ -239,32 +177,28 @@ void CEngineFormView::OnInitialUpdate() {
     CFormView::OnInitialUpdate();
 }
 
-void CEngineFormView::UpdateFields(const UINT* ids, int count, bool withUnits) {
-    for (int i = 0; i < count; ++i) GetField(ids[i]).UpdateFromSpec(withUnits);
-}
-
 void CEngineFormView::OnUpdate(CView*, LPARAM, CObject*) {
-    if (!bound_) return;
+    if (!IsBound()) return;
     CTorvaneDoc* doc = GetDocument();
-    UpdateFields(kBlockAndHeads, static_cast<int>(std::size(kBlockAndHeads)), true);
+    UpdateFields(kBlockAndHeads, true);
     const int valveKind = doc->IsAutoValveSizes() ? kFieldChosen : kFieldTyped;
     GetField(1038).SetEditKind(valveKind);
     GetField(1040).SetEditKind(valveKind);
-    UpdateFields(kCompressionAndInduction, static_cast<int>(std::size(kCompressionAndInduction)), true);
+    UpdateFields(kCompressionAndInduction, true);
     EnableForcedInduction();
     UpdateExhaust();
     UpdateNitrous();
-    UpdateFields(kCamWithUnits, static_cast<int>(std::size(kCamWithUnits)), true);
-    UpdateFields(kCamSummary, static_cast<int>(std::size(kCamSummary)), false);
-    UpdateFields(kValveLifts, static_cast<int>(std::size(kValveLifts)), true);
+    UpdateFields(kCamWithUnits, true);
+    UpdateFields(kCamSummary, false);
+    UpdateFields(kValveLifts, true);
     const int liftKind = doc->IsAutoValveLift() ? kFieldChosen : kFieldTyped;
     GetField(1196).SetEditKind(liftKind);
     GetField(1200).SetEditKind(liftKind);
     GetField(1110).SetEditKind(doc->IsAutoCamAccurate() ? kFieldChosen : kFieldTyped);
-    UpdateFields(kTiming, static_cast<int>(std::size(kTiming)), false);
+    UpdateFields(kTiming, false);
     UpdateTimingLabels();
-    UpdateFields(kCenterlines, static_cast<int>(std::size(kCenterlines)), false);
-    UpdateFields(kNotes, static_cast<int>(std::size(kNotes)), true);
+    UpdateFields(kCenterlines, false);
+    UpdateFields(kNotes, true);
     UpdateStatusIcons();
     UpdateAutoMarkers();
 }
@@ -316,13 +250,8 @@ void CEngineFormView::UpdateTimingLabels() {
         if (!cam.primary.method.IsSet()) return "(Not Defined):";
         return method == kSeatToSeat ? "(Seat-to-Seat):" : "(0.050-inch):";
     };
-    auto set = [this](UINT id, const char* text) {
-        CString shown;
-        GetDlgItemText(static_cast<int>(id), shown);
-        if (shown != text) SetDlgItemText(static_cast<int>(id), text);
-    };
-    set(kTimingLabel, label(cam.primary.method.IsSet() ? cam.primary.method.GetValue() : 0));
-    set(kSecondTimingLabel, label(cam.alternate.method.IsSet() ? cam.alternate.method.GetValue() : 0));
+    SetControlText(kTimingLabel, label(cam.primary.method.IsSet() ? cam.primary.method.GetValue() : 0));
+    SetControlText(kSecondTimingLabel, label(cam.alternate.method.IsSet() ? cam.alternate.method.GetValue() : 0));
 }
 
 void CEngineFormView::UpdateStatusIcons() {
@@ -331,21 +260,10 @@ void CEngineFormView::UpdateStatusIcons() {
     const bool valid[6] = {doc->ValidateBlock(code),       doc->ValidateHead(code),
                            doc->ValidateCompression(code), doc->ValidateInduction(code),
                            doc->ValidateExhaust(code),     doc->ValidateCam(code)};
-    for (int i = 0; i < 6; ++i) {
-        HWND icon = ::GetDlgItem(m_hWnd, static_cast<int>(kStatusIcons[i]));
-        APP_ASSERT(icon != nullptr);
-        HBITMAP wanted = static_cast<HBITMAP>((valid[i] ? g_shared.valid : g_shared.invalid).m_hObject);
-        if (reinterpret_cast<HBITMAP>(::SendMessageA(icon, STM_GETIMAGE, IMAGE_BITMAP, 0)) != wanted)
-            ::SendMessageA(icon, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wanted));
-    }
+    for (int i = 0; i < 6; ++i) SetStatusIcon(kStatusIcons[i], valid[i]);
 }
 
-void CEngineFormView::SetMarker(UINT id, bool automatic) {
-    const char* text = automatic ? kAutoMarker : kNoMarker;
-    CString shown;
-    GetDlgItemText(static_cast<int>(id), shown);
-    if (shown != text) SetDlgItemText(static_cast<int>(id), text);
-}
+void CEngineFormView::SetMarker(UINT id, bool automatic) { SetControlText(id, automatic ? kAutoMarker : kNoMarker); }
 
 void CEngineFormView::UpdateAutoMarkers() {
     CTorvaneDoc* doc = GetDocument();
@@ -356,125 +274,8 @@ void CEngineFormView::UpdateAutoMarkers() {
     SetMarker(1112, doc->IsAutoCamAccurate());
 }
 
-void CEngineFormView::OnDraw(CDC* dc) {
-    if (firstPaint_) {
-        firstPaint_ = false;
-        GetField(1014).SetFocus();
-    }
-    if (!bound_) return;
-    TEXTMETRIC metrics = {};
-    CFont* font = GetFont();
-    HGDIOBJ oldFont = font != nullptr ? ::SelectObject(dc->m_hDC, font->m_hObject) : nullptr;
-    ::GetTextMetricsA(dc->m_hDC, &metrics);
-    const int captionHeight = metrics.tmHeight;
-    if (AppColorsGetScheme() == 1)
-        PaintProgramColours(*dc, captionHeight);
-    else
-        PaintWindowsColours(*dc, captionHeight);
-    CPen high(PS_SOLID, 1, AppColorsGetColor(kSeparatorHighSlot));
-    CPen low(PS_SOLID, 1, AppColorsGetColor(kSeparatorLowSlot));
-    CPen* oldPen = dc->SelectObject(&high);
-    for (const CRect& line : separators_) Line(*dc, line.left, line.top, line.right, line.top);
-    dc->SelectObject(&low);
-    for (const CRect& line : separators_) Line(*dc, line.left, line.top + 1, line.right, line.top + 1);
-    dc->SelectObject(oldPen);
-    if (oldFont != nullptr) ::SelectObject(dc->m_hDC, oldFont);
-}
-
-void CEngineFormView::PaintProgramColours(CDC& dc, int captionHeight) {
-    TEXTMETRIC metrics = {};
-    ::GetTextMetricsA(dc.m_hDC, &metrics);
-    const int band = 2 * metrics.tmAveCharWidth;
-    CDC pictures;
-    pictures.CreateCompatibleDC(&dc);
-    for (int i = 0; i < kFormPanelCount; ++i) {
-        const CRect& panel = panels_[static_cast<size_t>(i)];
-        CRect fill = panel;
-        fill.top += captionHeight / 2;
-        dc.FillSolidRect(&fill, AppColorsGetColor(kPanelSlot));
-        if (AppColorsHasGradientFill()) {
-            CRect left(std::max(0L, static_cast<long>(fill.left - band)), fill.top, fill.left, fill.bottom);
-            AppColorsGradientFillRect(dc.m_hDC, left, AppColorsGetColor(kEraseSlot), AppColorsGetColor(kPanelSlot));
-            CRect right(fill.right, fill.top, fill.right + band, fill.bottom);
-            AppColorsGradientFillRect(dc.m_hDC, right, AppColorsGetColor(kPanelSlot), AppColorsGetColor(kEraseSlot));
-        }
-        CBitmap& caption = g_shared.captions[i];
-        BITMAP size = {};
-        caption.GetBitmap(&size);
-        CBitmap* old = pictures.SelectObject(&caption);
-        const int x = panel.left + (kPanels[i] == kNotesPanel ? 2 : 15);
-        dc.BitBlt(x, panel.top - 2, size.bmWidth, size.bmHeight, &pictures, 0, 0, SRCCOPY);
-        pictures.SelectObject(old);
-    }
-}
-
-void CEngineFormView::PaintWindowsColours(CDC& dc, int captionHeight) {
-    const int half = captionHeight / 2;
-    CPen grey(PS_SOLID, 1, RGB(128, 128, 128));
-    CPen black(PS_SOLID, 1, RGB(0, 0, 0));
-    CPen white(PS_SOLID, 1, RGB(255, 255, 255));
-    CPen shadow(PS_SOLID, 2, RGB(128, 128, 128));
-    CPen* oldPen = dc.SelectObject(&grey);
-    const int oldMode = dc.SetBkMode(OPAQUE);
-    dc.SetBkColor(AppColorsGetColor(kPanelSlot));
-    dc.SetTextColor(AppColorsGetColor(kCaptionTextSlot));
-    for (int i = 0; i < kFormPanelCount; ++i) {
-        const CRect& p = panels_[static_cast<size_t>(i)];
-        const int top = p.top + half;
-        dc.SelectObject(&grey);
-        Line(dc, p.left, top, p.right, top);
-        Line(dc, p.left, top, p.left, p.bottom);
-        dc.SelectObject(&white);
-        Line(dc, p.left + 1, top + 1, p.right - 1, top + 1);
-        Line(dc, p.left + 1, top + 1, p.left + 1, p.bottom - 1);
-        dc.SelectObject(&black);
-        Line(dc, p.right, top, p.right, p.bottom);
-        Line(dc, p.left, p.bottom, p.right + 1, p.bottom);
-        dc.SelectObject(&shadow);
-        Line(dc, p.right + 2, top + 4, p.right + 2, p.bottom + 2);
-        Line(dc, p.right + 2, p.bottom + 2, p.left + 4, p.bottom + 2);
-        CString caption;
-        GetDlgItemText(static_cast<int>(kPanels[i]), caption);
-        dc.TextOut(p.left + (kPanels[i] == kNotesPanel ? 4 : 9), p.top, caption);
-    }
-    dc.SetBkMode(oldMode);
-    dc.SelectObject(oldPen);
-}
-
-HBRUSH CEngineFormView::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor) {
-    HBRUSH brush = PanelBrush();
-    auto* field = dynamic_cast<CSimSpecEditCtrl*>(CWnd::FromHandlePermanent(wnd->m_hWnd));
-    if (field != nullptr) {
-        dc->SetTextColor(field->GetTextColor());
-        dc->SetBkColor(AppColorsGetColor(kPanelSlot));
-        return brush;
-    }
-    if (ctlColor == CTLCOLOR_DLG || ctlColor > CTLCOLOR_STATIC) return CFormView::OnCtlColor(dc, wnd, ctlColor);
-    dc->SetBkColor(AppColorsGetColor(kPanelSlot));
-    dc->SetTextColor(AppColorsGetColor(kControlTextSlot));
-    return brush;
-}
-
-BOOL CEngineFormView::OnEraseBkgnd(CDC* dc) {
-    CRect area;
-    GetClientRect(&area);
-    dc->FillSolidRect(&area, AppColorsGetColor(kEraseSlot));
-    return TRUE;
-}
-
-CScrollBar* CEngineFormView::GetScrollBarCtrl(int bar) const {
-    CWnd* parent = GetParent();
-    APP_ASSERT(parent != nullptr && parent->IsKindOf(RUNTIME_CLASS(SECTabWnd)));
-    return static_cast<SECTabWnd*>(parent)->GetScrollBar(bar, this);
-}
-
 LRESULT CEngineFormView::OnSpecEditDone(WPARAM control, LPARAM ok) {
-    HWND edited = reinterpret_cast<HWND>(control);
-    APP_ASSERT(edited != nullptr && ::IsChild(m_hWnd, edited));
-    if (ok == 0) return 0;
-    HWND next = ::GetNextDlgTabItem(m_hWnd, edited, FALSE);
-    APP_ASSERT(next != nullptr);
-    ::SetFocus(next);
+    if (!FocusNextAfterEdit(control, ok)) return 0;
     CTorvaneDoc* doc = GetDocument();
     doc->SetModifiedFlag(TRUE);
     doc->RecomputeDerived();
@@ -493,12 +294,6 @@ void CEngineFormView::PrepareChoiceMenu(CMenu* menu) { TorvaneDocPrepareChoiceMe
 void CEngineFormView::EditorOpened(CWnd* editor) { FieldEditorRegister(editor); }
 
 void CEngineFormView::EditorClosed(CWnd* editor) { FieldEditorUnregister(editor); }
-
-void CEngineFormView::SendCommand(UINT command) {
-    CFrameWnd* frame = GetParentFrame();
-    APP_ASSERT(frame != nullptr);
-    frame->SendMessage(WM_COMMAND, command, 0);
-}
 
 void CEngineFormView::OnCamButton() { SendCommand(ID_CAM_MANAGER); }
 

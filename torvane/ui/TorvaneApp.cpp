@@ -1,7 +1,6 @@
 #include "torvane/ui/TorvaneApp.h"
 
 #include "common/Assertion.h"
-#include "common/ProgramFolder.h"
 #include "common/ui/FieldHost.h"
 #include "common/ui/SimSpecEditDlg.h"
 #include "torvane/document/Iterator.h"
@@ -53,11 +52,6 @@ END_MESSAGE_MAP()
 CTorvaneApp::CTorvaneApp() : CSimulatorApp(kAppValues) {}
 
 BOOL CTorvaneApp::InitInstance() {
-    // The program folder; a folder too long to hold is refused.
-    if (!ProgramFolderRecord()) {
-        ErrCodeShowSystemError(ERROR_FILENAME_EXCED_RANGE);
-        return FALSE;
-    }
     TorvaneInstallProgramProfile();
     SetFieldColorLookup(AppColorsGetColor);
     SetFieldHoverSound(IDW_HOVER);

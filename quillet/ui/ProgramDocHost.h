@@ -1,0 +1,19 @@
+// What the running program gives the vehicle documents: the one field
+// editor of the form, so that a preset choice made in its menu commits it.
+// The file dialogs and the main frame are the document layer's own.
+#pragma once
+
+#include "quillet/document/QuilletDocHost.h"
+
+namespace quillet {
+
+class CProgramDocHost : public CQuilletDocHost {
+public:
+    bool IsEditorOpen() override;
+    void PostCommitToOpenEditor() override;
+};
+
+// The host the program installs at start-up.
+CProgramDocHost& ProgramDocHost();
+
+}  // namespace quillet
