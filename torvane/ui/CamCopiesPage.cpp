@@ -33,6 +33,11 @@ BOOL CCamCopiesPage::OnInitDialog() {
     CWnd* help = GetDlgItem(ids_.help);
     APP_ASSERT(help != nullptr);
     help->GetWindowText(helpText_);
+    const int* numberIds = nullptr;
+    int count = 0;
+    GetNumberIds(numberIds, count);
+    APP_ASSERT(count <= kMaxNumberFields);
+    for (int i = 0; i < count; ++i) numberFields_[i].SubclassDlgItem(static_cast<UINT>(numberIds[i]), this);
     UpdateControls();
     GetDlgItem(owner_->GetTimingMethod() == kSeatToSeat ? ids_.seatToSeatRadio : ids_.fiftyThouRadio)->SetFocus();
     return FALSE;

@@ -6,6 +6,7 @@
 // automatic ramp-rate mode.
 #pragma once
 
+#include "common/ui/EditFloatPt.h"
 #include "common/ui/FieldEntry.h"
 #include "framework/Framework.h"
 #include "torvane/ui/CamSheetOwner.h"
@@ -39,6 +40,8 @@ protected:
 
     // Binds the edit controls to fields of the two copies.
     virtual void BindFields() = 0;
+    // The page's numeric edit controls.
+    virtual void GetNumberIds(const int*& ids, int& count) const = 0;
     // Writes the fields' texts.
     virtual void ShowFields() { entry_.ShowAll(); }
     // The labels and fields of a timing method's row.
@@ -65,6 +68,8 @@ protected:
     CFieldEntry entry_;
     PageIds ids_;
     CString helpText_;
+    static const int kMaxNumberFields = 10;
+    CEditFloatPt numberFields_[kMaxNumberFields];
 
 private:
     void OnMethodClicked(int method);

@@ -22,7 +22,7 @@ void CCamPropSheet::SetOwnerDialog(CCamSheetOwner* owner) {
 }
 
 BOOL CCamPropSheet::OnInitDialog() {
-    CPropertySheet::OnInitDialog();
+    CEmbeddedPropSheet::OnInitDialog();
     return TRUE;
 }
 

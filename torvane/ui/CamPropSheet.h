@@ -2,6 +2,7 @@
 // search pages, each given the dialog as its owner.
 #pragma once
 
+#include "common/ui/EmbeddedPropSheet.h"
 #include "framework/Framework.h"
 #include "torvane/ui/CamSearchPropPage.h"
 #include "torvane/ui/CamSheetOwner.h"
@@ -10,7 +11,7 @@
 
 namespace torvane {
 
-class CCamPropSheet : public CPropertySheet {
+class CCamPropSheet : public CEmbeddedPropSheet {
 public:
     CCamPropSheet();
 

@@ -80,6 +80,10 @@ CListCtrl& CCamSearchPropPage::Results() {
 BOOL CCamSearchPropPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     APP_ASSERT(owner_ != nullptr);
+    for (int row = 0; row < kRows; ++row) {
+        rangeFields_[row].SubclassDlgItem(IDC_SR_FROM_FIRST + row, this);
+        rangeFields_[kRows + row].SubclassDlgItem(IDC_SR_TO_FIRST + row, this);
+    }
     CRect list;
     Results().GetWindowRect(&list);
     Results().InsertColumn(0, "Name", LVCFMT_LEFT, list.Width() / 2);

@@ -4,6 +4,7 @@
 // lists them; selecting a match loads that cam into the camshaft dialog.
 #pragma once
 
+#include "common/ui/EditFloatPt.h"
 #include "common/ui/FieldEntry.h"
 #include "framework/Framework.h"
 #include "torvane/ui/CamSearch.h"
@@ -64,6 +65,7 @@ private:
     CString folder_;
     CFieldEntry entry_;
     CListCtrl results_;
+    CEditFloatPt rangeFields_[2 * kRows];  // the rows' "From" fields, then their "To" fields
 };
 
 }  // namespace torvane

@@ -13,6 +13,10 @@ const int kSeatToSeatRow[] = {IDC_CS_SEAT_DURATION_LABEL_IN, IDC_CS_SEAT_DURATIO
 const int kFiftyThouRow[] = {IDC_CS_FIFTY_DURATION_LABEL_IN, IDC_CS_FIFTY_DURATION_IN, IDC_CS_FIFTY_DURATION_LABEL_EX,
                              IDC_CS_FIFTY_DURATION_EX};
 
+const int kNumberFields[] = {IDC_CS_SEAT_DURATION_IN, IDC_CS_FIFTY_DURATION_IN, IDC_CS_INTAKE_CENTERLINE,
+                             IDC_CS_INTAKE_LIFT,      IDC_CS_SEAT_DURATION_EX,  IDC_CS_FIFTY_DURATION_EX,
+                             IDC_CS_EXHAUST_CENTERLINE, IDC_CS_EXHAUST_LIFT,   IDC_CS_LOBE_CENTER};
+
 bool BothSet(const CFloatPtSpec& a, const CFloatPtSpec& b) { return a.IsSet() && b.IsSet(); }
 
 }  // namespace
@@ -39,6 +43,11 @@ void CCamSpecsPropPage::BindFields() {
     entry_.Bind(IDC_CS_FIFTY_DURATION_EX, &fiftyThou_->exhaustDuration);
     entry_.Bind(IDC_CS_EXHAUST_LIFT, &seatToSeat_->exhaustLift);
     entry_.Bind(IDC_CS_LOBE_CENTER, &seatToSeat_->lobeCenterAngle);
+}
+
+void CCamSpecsPropPage::GetNumberIds(const int*& ids, int& count) const {
+    ids = kNumberFields;
+    count = static_cast<int>(sizeof kNumberFields / sizeof kNumberFields[0]);
 }
 
 void CCamSpecsPropPage::ShowFields() {

@@ -21,6 +21,7 @@ public:
 
 protected:
     void BindFields() override;
+    void GetNumberIds(const int*& ids, int& count) const override;
     void ShowFields() override;
     void GetRowIds(int method, const int*& ids, int& count) const override;
     void AfterEntry(int id, bool changed) override;

@@ -11,6 +11,9 @@ const int kSeatToSeatRow[] = {IDC_CT_SEAT_IVO_LABEL, IDC_CT_SEAT_IVO, IDC_CT_SEA
 const int kFiftyThouRow[] = {IDC_CT_FIFTY_IVO_LABEL, IDC_CT_FIFTY_IVO, IDC_CT_FIFTY_IVC_LABEL, IDC_CT_FIFTY_IVC,
                              IDC_CT_FIFTY_EVO_LABEL, IDC_CT_FIFTY_EVO, IDC_CT_FIFTY_EVC_LABEL, IDC_CT_FIFTY_EVC};
 
+const int kNumberFields[] = {IDC_CT_SEAT_IVO,  IDC_CT_SEAT_IVC,  IDC_CT_SEAT_EVO,  IDC_CT_SEAT_EVC,  IDC_CT_INTAKE_LIFT,
+                             IDC_CT_FIFTY_IVO, IDC_CT_FIFTY_IVC, IDC_CT_FIFTY_EVO, IDC_CT_FIFTY_EVC, IDC_CT_EXHAUST_LIFT};
+
 bool IsFiftyThouEvent(int id) {
     return id == IDC_CT_FIFTY_IVO || id == IDC_CT_FIFTY_IVC || id == IDC_CT_FIFTY_EVO || id == IDC_CT_FIFTY_EVC;
 }
@@ -38,6 +41,11 @@ void CCamTimingPropPage::BindFields() {
     }
     entry_.Bind(IDC_CT_INTAKE_LIFT, &seatToSeat_->intakeLift);
     entry_.Bind(IDC_CT_EXHAUST_LIFT, &seatToSeat_->exhaustLift);
+}
+
+void CCamTimingPropPage::GetNumberIds(const int*& ids, int& count) const {
+    ids = kNumberFields;
+    count = static_cast<int>(sizeof kNumberFields / sizeof kNumberFields[0]);
 }
 
 void CCamTimingPropPage::GetRowIds(int method, const int*& ids, int& count) const {

@@ -16,6 +16,7 @@ public:
 
 protected:
     void BindFields() override;
+    void GetNumberIds(const int*& ids, int& count) const override;
     void GetRowIds(int method, const int*& ids, int& count) const override;
     void AfterEntry(int id, bool changed) override;
 

@@ -314,7 +314,7 @@ Cam OwnerCam(float seatIvo = 20.0f, float seatEvc = 24.0f, float fiftyIvo = 4.0f
 
 TEST_F(CamSearchTest, SearchPageListsTheMatchesAndLoadsTheChosenCam) {
     TestCamOwner owner(OwnerCam());
-    owner.Show([&](HWND sheet) {
+    owner.Show([&](HWND dialog) {
         HWND page = owner.Page(owner.sheet.GetSearchPage());
         ASSERT_NE(nullptr, page);
         owner.sheet.SetActivePage(2);
@@ -385,7 +385,7 @@ TEST_F(CamSearchTest, SearchPageListsTheMatchesAndLoadsTheChosenCam) {
         EXPECT_EQ("1", TextOf(page, IDC_SR_MATCHES_FOUND));
         EXPECT_EQ("a_b.CAM", ListText(page, 0, 0));
         EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes().back().text.find("old.cam"));
-        SaveScreenshot(sheet, "cam_search_page.png");
+        SaveScreenshot(dialog, "cam_search_page.png");
     });
 }
 

@@ -58,7 +58,7 @@ class CamSheetTest : public TorvaneDocTest {};
 
 TEST_F(CamSheetTest, InactiveMethodRowsFollowTheRampRateModeAndTheRadioButtonsSwitchTheCopy) {
     TestCamOwner owner(CardCam());
-    owner.Show([&](HWND sheet) {
+    owner.Show([&](HWND dialog) {
         HWND specs = owner.Page(owner.sheet.GetSpecsPage());
         HWND timing = owner.Page(owner.sheet.GetTimingPage());
         ASSERT_NE(nullptr, specs);
@@ -85,7 +85,7 @@ TEST_F(CamSheetTest, InactiveMethodRowsFollowTheRampRateModeAndTheRadioButtonsSw
         EXPECT_EQ(Shown(owner.fiftyThou.primary.ivo), TextOf(timing, IDC_CT_FIFTY_IVO));
         EXPECT_EQ(Shown(owner.seatToSeat.intakeDuration), TextOf(specs, IDC_CS_SEAT_DURATION_IN));
         EXPECT_EQ(Shown(owner.fiftyThou.intakeDuration), TextOf(specs, IDC_CS_FIFTY_DURATION_IN));
-        SaveScreenshot(sheet, "cam_specs_page.png");
+        SaveScreenshot(dialog, "cam_specs_page.png");
 
         // Automatic ramp rate needs both methods: both rows, and the note.
         owner.seatToSeat.SetMoreAccurateRampRate(true);
@@ -116,7 +116,7 @@ TEST_F(CamSheetTest, InactiveMethodRowsFollowTheRampRateModeAndTheRadioButtonsSw
         ClickRadio(timing, IDC_CT_FIFTY_THOU);
         EXPECT_FALSE(GetLeadFlag(owner.seatToSeat));
         EXPECT_FALSE(GetLeadFlag(owner.fiftyThou));
-        SaveScreenshot(sheet, "cam_timing_page.png");
+        SaveScreenshot(dialog, "cam_timing_page.png");
 
         // While a search runs the pages are disabled; enabled again, the rows
         // of the inactive method stay off.
@@ -131,7 +131,7 @@ TEST_F(CamSheetTest, InactiveMethodRowsFollowTheRampRateModeAndTheRadioButtonsSw
 
 TEST_F(CamSheetTest, EntriesDeriveTheirCopyAndSharedValuesReachBothCopies) {
     TestCamOwner owner(CardCam());
-    owner.Show([&](HWND sheet) {
+    owner.Show([&](HWND dialog) {
         HWND specs = owner.Page(owner.sheet.GetSpecsPage());
         HWND timing = owner.Page(owner.sheet.GetTimingPage());
 
@@ -199,7 +199,7 @@ TEST_F(CamSheetTest, EntriesDeriveTheirCopyAndSharedValuesReachBothCopies) {
         FocusOn(specs, IDC_CS_SEAT_TO_SEAT);
         EXPECT_EQ(testing_harness::FindControl(specs, IDC_CS_LOBE_CENTER), ::GetFocus());
         EXPECT_FALSE(owner.sheet.IsEntryAccepted());
-        SaveScreenshot(sheet, "cam_specs_page_edited.png");
+        SaveScreenshot(dialog, "cam_specs_page_edited.png");
     });
 }
 

@@ -1,6 +1,5 @@
-// The cam manager's sheet shown on its own, as a modal sheet, for a stand-in
-// camshaft dialog that keeps the two working copies and records what the
-// pages ask of it.
+// The cam manager's sheet embedded in a stand-in camshaft dialog that keeps
+// the two working copies and records what the pages ask of it.
 #pragma once
 
 #include <functional>
@@ -12,13 +11,14 @@
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
 #include "torvane/ui/CamPropSheet.h"
+#include "torvane/ui/tests/CamSheetTestHost.h"
 
 namespace torvane {
 
-class TestCamOwner : public CCamSheetOwner {
+class TestCamOwner : public CDialog, public CCamSheetOwner {
 public:
     // The copies of `cam` in both timing methods; `method` active.
-    explicit TestCamOwner(const Cam& cam, int method = kSeatToSeat) {
+    explicit TestCamOwner(const Cam& cam, int method = kSeatToSeat) : CDialog(IDD_CAM_SHEET_HOST) {
         cam.CopyWithTimingMethod(&seatToSeat, kSeatToSeat);
         cam.CopyWithTimingMethod(&fiftyThou, kFiftyThou);
         this->method = method;
@@ -49,19 +49,29 @@ public:
         return true;
     }
 
-    // Shows the sheet with every page made and the first one active, as the
-    // dialog's sheet starts, and runs `drive` on it; Cancel closes it.
-    void Show(const std::function<void(HWND sheetWindow)>& drive) {
+    // The sheet over the placeholder, as the camshaft dialog makes it.
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        CWnd* place = GetDlgItem(IDC_CAM_SHEET_PLACE);
+        CRect rect;
+        place->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        place->DestroyWindow();
+        return sheet.CreateEmbedded(this, rect) ? TRUE : FALSE;
+    }
+
+    // Shows the dialog and runs `drive` on it; Cancel closes it.
+    void Show(const std::function<void(HWND dialog)>& drive) {
         bool ran = false;
-        sheet.SetTitle("Cam Pages");
         testing_harness::ModalDriver::Instance().Handle("Cam Pages", [&](HWND window) {
             ran = true;
-            for (int page = 2; page >= 0; --page) sheet.SetActivePage(page);
+            // On screen, as the modal loop shows it once idle.
+            ::ShowWindow(window, SW_SHOW);
             testing_harness::PumpPending();
             drive(window);
             testing_harness::ModalDriver::PressButton(window, IDCANCEL);
         });
-        sheet.DoModal();
+        DoModal();
         ASSERT_TRUE(ran);
     }
     HWND Page(CWnd& page) const { return page.GetSafeHwnd(); }
