@@ -488,4 +488,31 @@ TEST_F(CamSearchTest, SearchPagePresetsStayWithinTheFieldsForEventsAtTheirLimits
     });
 }
 
+TEST_F(CamSearchTest, SearchPageBrowseCancelledKeepsTheFolderAndAQuitEndsTheWalk) {
+    TestCamOwner owner(OwnerCam());
+    owner.Show([&](HWND) {
+        HWND page = owner.Page(owner.sheet.GetSearchPage());
+        owner.sheet.SetActivePage(2);
+        testing_harness::PumpPending();
+        TypeInto(page, IDC_SR_FOLDER, root_);
+        ModalDriver::Instance().Answer("", IDCANCEL);
+        Click(page, IDC_SR_BROWSE);
+        EXPECT_EQ(0u, ModalDriver::Instance().PendingScripts());
+        EXPECT_EQ(root_, TextOf(page, IDC_SR_FOLDER));
+
+        // The program told to quit while the walk runs: the walk ends and the
+        // quit is left for the program's own loop.
+        ::PostQuitMessage(3);
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_SR_SEARCH, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(testing_harness::FindControl(page, IDC_SR_SEARCH)));
+        MSG quit = {};
+        EXPECT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+        EXPECT_EQ(3u, quit.wParam);
+        const CCamSearch& search = owner.sheet.GetSearchPage().GetSearch();
+        EXPECT_TRUE(search.IsStopped());
+        EXPECT_LT(search.GetFilesSearched(), 5);
+        EXPECT_EQ("Search", TextOf(page, IDC_SR_SEARCH));
+    });
+}
+
 }  // namespace

@@ -7,9 +7,11 @@
 
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
+#include "torvane/document/Iterator.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/CalculatorResources.h"
 #include "torvane/ui/CompRatioDlg.h"
+#include "torvane/ui/tests/DialogTestSupport.h"
 
 using testing_harness::ModalDriver;
 using testing_harness::PumpPending;
@@ -112,24 +114,6 @@ TEST_F(CompRatioTest, MissingInputsAreReportedInOrder) {
     EXPECT_FALSE(calc.pistonDistance.IsInRange(0.0f));
 }
 
-// Types a text into a field of the dialog as a user does: focus, select-all
-// replaced by the typed characters.
-void TypeInto(HWND dialog, int id, const std::string& text) {
-    HWND edit = testing_harness::FindControl(dialog, id);
-    ::SetFocus(edit);
-    PumpPending();
-    testing_harness::TypeText(edit, text);
-}
-
-void FocusOn(HWND dialog, int id) {
-    ::SetFocus(testing_harness::FindControl(dialog, id));
-    PumpPending();
-}
-
-std::string TextOf(HWND dialog, int id) {
-    return testing_harness::ControlText(testing_harness::FindControl(dialog, id));
-}
-
 TEST_F(CompRatioTest, DialogComputesRefusesAndApplies) {
     const float ratioBefore = doc_.compressionRatio.GetValue();
     bool ran = false;
@@ -227,6 +211,33 @@ TEST_F(CompRatioTest, CancelChangesNothingAndIncompleteBlockRefuses) {
     ModalDriver::Instance().Answer("Incomplete Short Block", IDOK);
     OpenCompressionCalculator(&empty, nullptr);
     EXPECT_EQ(0u, ModalDriver::Instance().PendingScripts());
+}
+
+TEST_F(CompRatioTest, ARefusedConfirmationKeepsTheDialogOpenAndTheEngineAsItWas) {
+    // Sweep results kept: Apply first asks to give them up, like every change.
+    const float ratioBefore = doc_.compressionRatio.GetValue();
+    doc_.CreateIterators();
+    doc_.GetCoarseIterator()->SetHasResults(true);
+    doc_.SetSweepResultsInvalidated(false);
+    ModalDriver::Instance().Handle("Compression Ratio Calculator", [&](HWND dialog) {
+        TypeInto(dialog, IDC_CR_CHAMBER, "64");
+        TypeInto(dialog, IDC_CR_GASKET_BORE, "4.1");
+        TypeInto(dialog, IDC_CR_GASKET_THICKNESS, "0.041");
+        TypeInto(dialog, IDC_CR_DISTANCE, "0.020");
+        FocusOn(dialog, IDC_CR_CHAMBER);
+        ModalDriver::Instance().Answer("Warning!", IDCANCEL);
+        ModalDriver::PressButton(dialog, IDOK);
+        PumpPending();
+        EXPECT_TRUE(::IsWindow(dialog));
+        ModalDriver::PressButton(dialog, IDCANCEL);
+    });
+    OpenCompressionCalculator(&doc_, nullptr);
+    ASSERT_EQ(2u, ModalDriver::Instance().Boxes().size());
+    EXPECT_EQ("Warning!", ModalDriver::Instance().Boxes()[1].caption);
+    EXPECT_EQ(ratioBefore, doc_.compressionRatio.GetValue());
+    EXPECT_FALSE(doc_.IsCompressionCalculatorUsed());
+    EXPECT_FALSE(doc_.chamberVolume.IsSet());
+    EXPECT_FALSE(doc_.AreSweepResultsInvalidated());
 }
 
 }  // namespace
