@@ -15,6 +15,7 @@
 
 #include "DrawnText.h"
 #include "ModalDriver.h"
+#include "PrintedOutput.h"
 #include "WindowHelpers.h"
 #include "common/ui/SimSpecEditCtrl.h"
 #include "common/ui/SimSpecEditDlg.h"
@@ -292,6 +293,29 @@ TEST_F(VehicleFormTest, AVehicleTypedInWithAnImportedEngineRunsIntoTheTimeSlip) 
     slip->UpdateWindow();
     PumpPending();
     testing_harness::SaveWindowPicture(Frame()->m_hWnd, testing_harness::TestOutputPath("quillet-form-after-run.png"));
+
+    // The document's Print command goes through the form: five pages, the
+    // first the form with the vehicle's values and without its buttons.
+    const std::string outputDir = testing_harness::PrinterOutputDir();
+    if (outputDir.empty()) GTEST_SKIP() << "no PDF printer in this set-up (TEST_PRINTER_OUTPUT_DIR unset)";
+    // A job name of letters and digits, which the PDF's text keeps as it is.
+    const std::string title = "Form" + std::to_string(::GetCurrentProcessId()) + "x" + std::to_string(::GetTickCount());
+    doc_->SetTitle(title.c_str());
+    ModalDriver::Instance().Answer("Print", IDOK);  // the print dialog
+    ModalDriver::Instance().Handle("Printing", [](HWND) {});  // the abort box, left alone
+    FrameCommand(ID_FILE_PRINT);
+    const std::string pdf = testing_harness::WaitForPdf(outputDir, title, 60000);
+    ASSERT_FALSE(pdf.empty()) << "no PDF named after " << title << " in " << outputDir;
+    const std::vector<std::string> pages = testing_harness::PdfPageTexts(pdf);
+    ASSERT_EQ(5u, pages.size());
+    CString weight;
+    doc_->m_weight.FormatValue(weight);
+    for (const std::string& text : {std::string("VEHICLE"), std::string("Vehicle Weight:"), std::string(weight),
+                                   std::string("Chevy 350"), std::string("Page 1 of 5")})
+        EXPECT_NE(std::string::npos, pages[0].find(text)) << text << pages[0];
+    EXPECT_EQ(std::string::npos, pages[0].find("HP Curve"));
+    EXPECT_EQ(std::string::npos, pages[0].find("Traction Calc"));
+    testing_harness::KeepPdf(pdf, "vehicle-form-printout.pdf");
 }
 
 }  // namespace
