@@ -37,6 +37,8 @@ void ClickRadio(HWND dialog, int id) {
 }
 
 void SaveScreenshot(HWND window, const std::string& fileName) {
+    // The harness drives a modal dialog before its loop has shown it.
+    ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);
     testing_harness::PumpPending();
     ::CreateDirectoryA(TEST_ARTIFACT_DIR, nullptr);

@@ -18,7 +18,8 @@ std::string TextOf(HWND dialog, int id);
 // A click on a radio button: the focus first, then the check and the
 // notification (a real click depends on where the pointer is).
 void ClickRadio(HWND dialog, int id);
-// Saves the window's pixels as a PNG in the build's artifacts folder.
+// Shows the window and saves its pixels as a PNG in the build's artifacts
+// folder.
 void SaveScreenshot(HWND window, const std::string& fileName);
 // The field's value with its unit, as the form shows it.
 std::string FormattedWithUnits(const CSimSpec& field);
