@@ -17,8 +17,7 @@
 #include "ModalDriver.h"
 #include "PrintedOutput.h"
 #include "WindowHelpers.h"
-#include "common/ui/SimSpecEditCtrl.h"
-#include "common/ui/SimSpecEditDlg.h"
+#include "common/ui/tests/FieldEditing.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
@@ -86,44 +85,24 @@ protected:
     bool Enabled(UINT id) const { return ::IsWindowEnabled(Field(id)) != FALSE; }
     LRESULT Icon(UINT id) const { return ::SendMessageA(Field(id), STM_GETIMAGE, IMAGE_BITMAP, 0); }
 
-    // Opens the editor of a field as Enter does (the posted request) and
-    // hands the editor to `action`, which must close it; then lets the form
-    // take the result.
+    // The field's editor handed to `action`, which must close it.
     void Edit(UINT id, const std::function<void(HWND editor)>& action) {
-        bool handled = false;
-        ModalDriver::Instance().Handle("", [&](HWND editor) {
-            handled = true;
-            action(editor);
-        });
-        ::SetFocus(Field(id));
-        ::PostMessageA(Field(id), kMsgOpenFieldEditor, reinterpret_cast<WPARAM>(Field(id)), 0);
-        testing_harness::PumpUntil([&] { return handled && !CSimSpecEditDlg::IsEditorOpen(); }, 5000);
-        PumpPending();
-        EXPECT_TRUE(handled);
+        EXPECT_TRUE(testing_harness::EditField(Field(id), action)) << id;
     }
     // Types `text` into the editor and presses its OK button.
     void Type(UINT id, const char* text) {
-        Edit(id, [text](HWND editor) {
-            ::SetDlgItemTextA(editor, IDC_EDITOR_EDIT, text);
-            ModalDriver::PressButton(editor, IDC_EDITOR_OK);
-        });
+        EXPECT_TRUE(testing_harness::TypeIntoField(Field(id), text, IDC_EDITOR_EDIT, IDC_EDITOR_OK)) << id;
     }
     // Picks a choice-menu command in the field's editor, as the menu does.
-    void Choose(UINT id, UINT command) {
-        Edit(id, [command](HWND editor) { ::SendMessageA(editor, WM_COMMAND, command, 0); });
-    }
+    void Choose(UINT id, UINT command) { EXPECT_TRUE(testing_harness::ChooseForField(Field(id), command)) << id; }
     // The same for a choice the document asks about first: OK to its
-    // question.
+    // question (the command is posted, so the question comes after).
     void ChooseAndConfirm(UINT id, UINT command) {
         ModalDriver::Instance().Handle("", [command](HWND editor) {
             ::PostMessageA(editor, WM_COMMAND, command, 0);
         });
         ModalDriver::Instance().Answer("", IDOK);
-        ::SetFocus(Field(id));
-        ::PostMessageA(Field(id), kMsgOpenFieldEditor, reinterpret_cast<WPARAM>(Field(id)), 0);
-        EXPECT_TRUE(testing_harness::PumpUntil(
-            [] { return ModalDriver::Instance().PendingScripts() == 0 && !CSimSpecEditDlg::IsEditorOpen(); }, 5000));
-        PumpPending();
+        EXPECT_TRUE(testing_harness::OpenFieldEditorScripted(Field(id))) << id;
     }
 
     CQuilletSpecsFormView* form_ = nullptr;
@@ -242,11 +221,7 @@ TEST_F(VehicleFormTest, AVehicleTypedInWithAnImportedEngineRunsIntoTheTimeSlip) 
         ::PostMessageA(editor, WM_COMMAND, kCmdImportEngineFile, 0);
     });
     ModalDriver::Instance().AnswerFileDialog("", EngineDataFile());
-    ::SetFocus(Field(1012));
-    ::PostMessageA(Field(1012), kMsgOpenFieldEditor, reinterpret_cast<WPARAM>(Field(1012)), 0);
-    ASSERT_TRUE(testing_harness::PumpUntil(
-        [] { return ModalDriver::Instance().PendingScripts() == 0 && !CSimSpecEditDlg::IsEditorOpen(); }, 10000));
-    PumpPending();
+    ASSERT_TRUE(testing_harness::OpenFieldEditorScripted(Field(1012), 10000));
     EXPECT_EQ("Chevy 350", Text(1012));
     EXPECT_TRUE(doc_->m_displacement.IsSet());
     EXPECT_TRUE(doc_->m_powerCurve.PeakPower().IsSet());

@@ -15,6 +15,7 @@
 #include "WindowHelpers.h"
 #include "common/ui/SimSpecEditCtrl.h"
 #include "common/ui/SimSpecEditDlg.h"
+#include "common/ui/tests/FieldEditing.h"
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/TorvaneResources.h"
 #include "torvane/ui/AppColors.h"
@@ -84,33 +85,16 @@ protected:
         return text;
     }
 
-    // Opens the editor of a field as Enter does (the posted request) and
-    // hands the editor to `action`, which must close it; then lets the form
-    // take the result.
+    // The field's editor handed to `action`, which must close it.
     void Edit(UINT id, const std::function<void(HWND editor)>& action) {
-        bool handled = false;
-        ModalDriver::Instance().Handle("", [&](HWND editor) {
-            handled = true;
-            action(editor);
-        });
-        ::SetFocus(Field(id));
-        ::PostMessageA(Field(id), kMsgOpenFieldEditor, reinterpret_cast<WPARAM>(Field(id)), 0);
-        testing_harness::PumpUntil([&] { return handled && !CSimSpecEditDlg::IsEditorOpen(); }, 5000);
-        PumpPending();
-        EXPECT_TRUE(handled);
+        EXPECT_TRUE(testing_harness::EditField(Field(id), action)) << id;
     }
-
     // Types `text` into the editor and presses its OK button.
     void Type(UINT id, const char* text) {
-        Edit(id, [text](HWND editor) {
-            ::SetDlgItemTextA(editor, IDC_EDITOR_EDIT, text);
-            ModalDriver::PressButton(editor, IDC_EDITOR_OK);
-        });
+        EXPECT_TRUE(testing_harness::TypeIntoField(Field(id), text, IDC_EDITOR_EDIT, IDC_EDITOR_OK)) << id;
     }
     // Picks a choice-menu command in the field's editor, as the menu does.
-    void Choose(UINT id, UINT command) {
-        Edit(id, [command](HWND editor) { ::SendMessageA(editor, WM_COMMAND, command, 0); });
-    }
+    void Choose(UINT id, UINT command) { EXPECT_TRUE(testing_harness::ChooseForField(Field(id), command)) << id; }
 
     static RunningApp* program_;
     CEngineFormView* form_ = nullptr;
@@ -190,18 +174,12 @@ TEST_F(FormTest, ATextThatDoesNotParseIsRefusedAndTheFieldKeepsItsValue) {
 TEST_F(FormTest, AChangeTheDocumentQuestionsIsRefusedWhenTheUserCancels) {
     Choose(1014, 33135);
     doc_->SetCompressionCalculatorUsed(true);  // the calculator's ratio depends on the bore
-    bool closed = false;
     ModalDriver::Instance().Handle("", [](HWND editor) {
         ::SetDlgItemTextA(editor, IDC_EDITOR_EDIT, "4.5");
         ModalDriver::PressButton(editor, IDC_EDITOR_OK);
     });
     ModalDriver::Instance().Answer("", IDCANCEL);  // the document's question
-    ::SetFocus(Field(1022));
-    ::PostMessageA(Field(1022), kMsgOpenFieldEditor, reinterpret_cast<WPARAM>(Field(1022)), 0);
-    closed = testing_harness::PumpUntil(
-        [] { return ModalDriver::Instance().PendingScripts() == 0 && !CSimSpecEditDlg::IsEditorOpen(); }, 5000);
-    PumpPending();
-    EXPECT_TRUE(closed);
+    EXPECT_TRUE(testing_harness::OpenFieldEditorScripted(Field(1022)));
     // The editor, then the document's numbered question.
     ASSERT_LE(2u, ModalDriver::Instance().Boxes().size());
     EXPECT_FALSE(ModalDriver::Instance().Boxes().back().text.empty());
