@@ -152,6 +152,25 @@ TEST_F(VehicleFormTest, TypedValuesAreStoredOrRefusedAndTheFocusMovesOn) {
     }
 }
 
+TEST_F(VehicleFormTest, MetricUnitsShowInTheFormAndTheNotesEditorTakesLines) {
+    Choose(1045, 33520);  // '69 Dodge Charger
+    EXPECT_EQ("117.800 in", Text(1126));
+    FrameCommand(kCmdUnitsMetric);
+    EXPECT_EQ("2992.12 mm", Text(1126));
+    FrameCommand(kCmdUnitsEnglish);
+    EXPECT_EQ("117.800 in", Text(1126));
+
+    Edit(1080, [](HWND editor) {
+        ::SetDlgItemTextA(editor, IDC_NOTES_EDIT, "Street car\r\nNo nitrous");
+        ModalDriver::PressButton(editor, IDC_EDITOR_OK);
+    });
+    CString notes;
+    doc_->m_notes.FormatValue(notes);
+    EXPECT_NE(std::string::npos, std::string(notes).find("No nitrous"));
+    EXPECT_NE(std::string::npos, Text(1080).find("Street car"));
+    EXPECT_TRUE(doc_->IsModified());
+}
+
 TEST_F(VehicleFormTest, GearsCouplingEngineClassAndVehicleClassEnableTheirControls) {
     const std::vector<UINT> gears = {1016, 1018, 1019, 1040, 1067, 1116};
     const std::vector<UINT> shifts = {1095, 1100, 1102, 1104, 1134};
