@@ -208,6 +208,19 @@ TEST_F(VehicleFormTest, GearsCouplingEngineClassAndVehicleClassEnableTheirContro
         const bool expected = std::find(open.begin(), open.end(), id) != open.end();
         EXPECT_EQ(expected, Enabled(id)) << id;
     }
+
+    // An engine file imported into the jet makes it a piston-engined
+    // vehicle again, without the jet's placeholders.
+    ModalDriver::Instance().Handle("", [](HWND editor) {
+        ::PostMessageA(editor, WM_COMMAND, kCmdImportEngineFile, 0);
+    });
+    ModalDriver::Instance().AnswerFileDialog("", EngineDataFile());
+    ASSERT_TRUE(testing_harness::OpenFieldEditorScripted(Field(1012), 10000));
+    EXPECT_EQ("IC Engine", Text(1022));
+    EXPECT_FALSE(doc_->m_transmissionType.IsSet());
+    EXPECT_FALSE(doc_->m_tireType.IsSet());
+    for (UINT id : {1034u, 1037u, 1051u, 1089u}) EXPECT_TRUE(Enabled(id)) << id;
+    for (UINT id : {1026u, 1027u}) EXPECT_FALSE(Enabled(id)) << id;
 }
 
 TEST_F(VehicleFormTest, TheFormIsPaintedInBothColourSchemes) {
