@@ -57,4 +57,10 @@ constexpr UINT kCmdAutoCamAccurate = 33433;
 constexpr UINT kCmdExportOlderPrograms = 33307;
 constexpr UINT kCmdExportGame = 33308;
 
+// The head's flow data and the cam to and from their own files.
+constexpr UINT kCmdAirflowFileOpen = 32918;
+constexpr UINT kCmdAirflowFileSave = 32919;
+constexpr UINT kCmdCamFileOpen = 32920;
+constexpr UINT kCmdCamFileSave = 32921;
+
 }  // namespace torvane

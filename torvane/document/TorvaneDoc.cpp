@@ -125,7 +125,7 @@ CTorvaneDoc::~CTorvaneDoc() {
     DeleteIterators();
     if (g_lastCreated == this) g_lastCreated = nullptr;
     CWnd* mainFrame = AfxGetMainWnd();
-    if (views_[kFormViewSlot] != nullptr && mainFrame != nullptr)
+    if (formViewEntered_ && mainFrame != nullptr)
         mainFrame->PostMessage(kMsgDocumentClosing, reinterpret_cast<WPARAM>(this));
 }
 
@@ -246,6 +246,28 @@ CView* CTorvaneDoc::GetViewPointer(DocViewSlot slot) const {
 void CTorvaneDoc::SetViewPointer(DocViewSlot slot, CView* view) {
     APP_ASSERT(slot >= 0 && slot < kViewSlotCount);
     views_[slot] = view;
+    if (slot == kFormViewSlot && view != nullptr) formViewEntered_ = true;
+}
+
+void CTorvaneDoc::OnChangedViewList() {
+    // The window of a view that left may be gone already: no command may
+    // reach it through its slot. The views of another window take the free
+    // slots when they next show the document, which the main frame asks of
+    // the active document once the closing window is gone.
+    bool freed = false;
+    for (CView*& view : views_) {
+        if (view == nullptr) continue;
+        bool present = false;
+        for (POSITION at = GetFirstViewPosition(); at != nullptr && !present;) present = GetNextView(at) == view;
+        if (!present) {
+            view = nullptr;
+            freed = true;
+        }
+    }
+    CWnd* mainFrame = AfxGetMainWnd();
+    if (freed && GetFirstViewPosition() != nullptr && mainFrame != nullptr)
+        mainFrame->PostMessage(kMsgDocumentClosing, reinterpret_cast<WPARAM>(this));
+    CDocument::OnChangedViewList();
 }
 
 void CTorvaneDoc::SetUnitsMode(int mode) {
@@ -296,6 +318,10 @@ ON_UPDATE_COMMAND_UI(kCmdAutoRun, OnUpdateAutoRun)
 ON_COMMAND(kCmdExportOlderPrograms, OnExportOlderPrograms)
 ON_COMMAND(kCmdExportGame, OnExportGameFile)
 ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+ON_COMMAND(kCmdAirflowFileOpen, OnAirflowFileOpen)
+ON_COMMAND(kCmdAirflowFileSave, OnAirflowFileSave)
+ON_COMMAND(kCmdCamFileOpen, OnCamFileOpen)
+ON_COMMAND(kCmdCamFileSave, OnCamFileSave)
 END_MESSAGE_MAP()
 
 void CTorvaneDoc::OnPrintCommand(UINT id) {

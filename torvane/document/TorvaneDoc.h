@@ -52,7 +52,9 @@ enum DocViewSlot {
 };
 
 // Posted to the main frame by a document whose form view was registered,
-// when the document is destroyed (wParam: the document).
+// when the document is destroyed, and when a window of a document that has
+// others closes (wParam: the document). The frame refreshes the active
+// document's views.
 constexpr UINT kMsgDocumentClosing = WM_USER + 109;
 
 class CTorvaneDoc : public CDocument {
@@ -288,6 +290,13 @@ protected:
     afx_msg void OnUpdateAutoRun(CCmdUI* cmdUI);
     afx_msg void OnExportOlderPrograms();
     afx_msg void OnFileSaveAs();
+    afx_msg void OnAirflowFileOpen();
+    afx_msg void OnAirflowFileSave();
+    afx_msg void OnCamFileOpen();
+    afx_msg void OnCamFileSave();
+
+    // A view that leaves the document is forgotten in its slot.
+    void OnChangedViewList() override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -353,6 +362,8 @@ private:
     CIterator* fineIterator_ = nullptr;
     bool sweepResultsInvalidated_ = true;
     CView* views_[kViewSlotCount] = {};
+    // A form view was entered once: the main frame hears when the document goes.
+    bool formViewEntered_ = false;
     int serial_;
     ChartSettings chartSettings_[2] = {ChartSettings(kFirstChartView),
                                        ChartSettings(kSecondChartView)};

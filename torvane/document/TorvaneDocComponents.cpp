@@ -289,4 +289,49 @@ void CTorvaneDoc::OnPressureDropChoice(UINT id) {
     EndComponentCommand();
 }
 
+// ---- Flow and cam files ----
+
+void CTorvaneDoc::OnAirflowFileOpen() {
+    if (!ConfirmSpecChange(cylinderHeadType)) return;
+    // Read into a copy: a file that fails part-way leaves the head as it was.
+    CylHeadFlow loaded = headFlow;
+    CString name, path;
+    if (!loaded.BrowseOpen(name, path) || !loaded.LoadFromFile(path)) return;
+    headFlow = loaded;
+    airflowFile.ParseAndSet(path, false);
+    StorePart(cylinderHeadType, kHeadTypeCustom, CustomHeadName(headFlow));
+    SetValveCountsFromFlowData();
+    SetModifiedFlag(TRUE);
+    EndHeadCommand();
+}
+
+void CTorvaneDoc::OnAirflowFileSave() {
+    CString name, path;
+    const char* current = airflowFile.IsValid() ? static_cast<const char*>(airflowFile.GetText()) : "";
+    if (!headFlow.BrowseSave(current, name, path) || !headFlow.SaveToFile(path)) return;
+    airflowFile.ParseAndSet(path, false);
+    SetModifiedFlag(TRUE);
+    EndComponentCommand();
+}
+
+void CTorvaneDoc::OnCamFileOpen() {
+    if (!ConfirmSpecChange(cam.camshaftType)) return;
+    Cam loaded;
+    CString name, path;
+    if (!loaded.BrowseOpen(name, path) || !loaded.LoadFromFile(path)) return;
+    cam = loaded;
+    camDataFile.ParseAndSet(path, false);
+    SetModifiedFlag(TRUE);
+    EndHeadCommand();
+}
+
+void CTorvaneDoc::OnCamFileSave() {
+    CString name, path;
+    const char* current = camDataFile.IsValid() ? static_cast<const char*>(camDataFile.GetText()) : "";
+    if (!cam.BrowseSave(current, name, path) || !cam.SaveToFile(path)) return;
+    camDataFile.ParseAndSet(path, false);
+    SetModifiedFlag(TRUE);
+    EndComponentCommand();
+}
+
 }  // namespace torvane

@@ -42,39 +42,47 @@ std::string HeadName(const ComponentRow& row) {
     return name != nullptr ? name : "";
 }
 
+// A command after the rows (and a separator): an automatic-calculation
+// switch or a file command.
+struct MenuExtra {
+    UINT command;  // 0: none
+    const char* text;
+};
+
 struct MenuSource {
     UINT menuId;
     ComponentRange range;
     RowText text;
     Grouping grouping;
-    UINT extraCommand;  // an automatic-calculation switch after a separator, or 0
-    const char* extraText;
+    MenuExtra extras[2];
 };
 
 const MenuSource kSources[] = {
-    {kMenuShortBlocks, ComponentRange::ShortBlock, PartName, Grouping::FirstWord, 0, nullptr},
-    {kMenuCylinderHeads, ComponentRange::CylinderHead, HeadName, Grouping::None, 0, nullptr},
-    {kMenuFuels, ComponentRange::Fuel, PartName, Grouping::None, 0, nullptr},
-    {kMenuManifolds, ComponentRange::Manifold, PartName, Grouping::None, 0, nullptr},
-    {kMenuInductionAirflow, ComponentRange::Induction, Induction, Grouping::None, 0, nullptr},
-    {kMenuExhaust, ComponentRange::Exhaust, PartName, Grouping::None, 0, nullptr},
-    {kMenuCompressionRatio, ComponentRange::CompressionRatio, Ratio, Grouping::None, 0, nullptr},
-    {kMenuCamTypes, ComponentRange::CamType, PartName, Grouping::None, 0, nullptr},
-    {kMenuLifterTypes, ComponentRange::LifterType, PartName, Grouping::None, 0, nullptr},
-    {kMenuCamTiming, ComponentRange::TimingMethod, PartName, Grouping::None, 0, nullptr},
-    {kMenuForcedInduction, ComponentRange::ForcedInduction, PartName, Grouping::KindPrefix, 0, nullptr},
-    {kMenuIntercooler, ComponentRange::Intercooler, Percent, Grouping::None, 0, nullptr},
-    {kMenuIntakeValveDiameters, ComponentRange::IntakeValveDiameter, Inches, Grouping::None, ID_AUTO_VALVE_SIZES,
-     "Auto Calculate Valve Sizes"},
+    {kMenuShortBlocks, ComponentRange::ShortBlock, PartName, Grouping::FirstWord, {}},
+    {kMenuCylinderHeads, ComponentRange::CylinderHead, HeadName, Grouping::None,
+     {{ID_AIRFLOW_FILE_OPEN, "Open Airflow File..."}, {ID_AIRFLOW_FILE_SAVE, "Save Airflow File..."}}},
+    {kMenuFuels, ComponentRange::Fuel, PartName, Grouping::None, {}},
+    {kMenuManifolds, ComponentRange::Manifold, PartName, Grouping::None, {}},
+    {kMenuInductionAirflow, ComponentRange::Induction, Induction, Grouping::None, {}},
+    {kMenuExhaust, ComponentRange::Exhaust, PartName, Grouping::None, {}},
+    {kMenuCompressionRatio, ComponentRange::CompressionRatio, Ratio, Grouping::None, {}},
+    {kMenuCamTypes, ComponentRange::CamType, PartName, Grouping::None,
+     {{ID_CAM_FILE_OPEN, "Open Cam File..."}, {ID_CAM_FILE_SAVE, "Save Cam File..."}}},
+    {kMenuLifterTypes, ComponentRange::LifterType, PartName, Grouping::None, {}},
+    {kMenuCamTiming, ComponentRange::TimingMethod, PartName, Grouping::None, {}},
+    {kMenuForcedInduction, ComponentRange::ForcedInduction, PartName, Grouping::KindPrefix, {}},
+    {kMenuIntercooler, ComponentRange::Intercooler, Percent, Grouping::None, {}},
+    {kMenuIntakeValveDiameters, ComponentRange::IntakeValveDiameter, Inches, Grouping::None,
+     {{ID_AUTO_VALVE_SIZES, "Auto Calculate Valve Sizes"}}},
     {kMenuExhaustValveDiameters, ComponentRange::ExhaustValveDiameter, Inches, Grouping::None,
-     ID_AUTO_VALVE_SIZES, "Auto Calculate Valve Sizes"},
-    {kMenuIntakeValveLift, ComponentRange::IntakeValveLift, Inches, Grouping::None, ID_AUTO_VALVE_LIFT,
-     "Auto Calculate Valve Lift"},
-    {kMenuExhaustValveLift, ComponentRange::ExhaustValveLift, Inches, Grouping::None, ID_AUTO_VALVE_LIFT,
-     "Auto Calculate Valve Lift"},
-    {kMenuLifterRampRate, ComponentRange::RampRate, RampRate, Grouping::None, ID_AUTO_CAM_ACCURATE,
-     "Auto Calculate (More Accurate)"},
-    {kMenuCamAdvance, ComponentRange::CamAdvance, Degrees, Grouping::None, 0, nullptr},
+     {{ID_AUTO_VALVE_SIZES, "Auto Calculate Valve Sizes"}}},
+    {kMenuIntakeValveLift, ComponentRange::IntakeValveLift, Inches, Grouping::None,
+     {{ID_AUTO_VALVE_LIFT, "Auto Calculate Valve Lift"}}},
+    {kMenuExhaustValveLift, ComponentRange::ExhaustValveLift, Inches, Grouping::None,
+     {{ID_AUTO_VALVE_LIFT, "Auto Calculate Valve Lift"}}},
+    {kMenuLifterRampRate, ComponentRange::RampRate, RampRate, Grouping::None,
+     {{ID_AUTO_CAM_ACCURATE, "Auto Calculate (More Accurate)"}}},
+    {kMenuCamAdvance, ComponentRange::CamAdvance, Degrees, Grouping::None, {}},
 };
 
 // The group a row's name starts: its make (first word), or its kind (the
@@ -117,10 +125,9 @@ HMENU MakeChoiceMenu(UINT menuId) {
         if (source.menuId != menuId) continue;
         HMENU menu = ::CreatePopupMenu();
         AppendRows(menu, source);
-        if (source.extraCommand != 0) {
-            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-            ::AppendMenuA(menu, MF_STRING, source.extraCommand, source.extraText);
-        }
+        if (source.extras[0].command != 0) ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        for (const MenuExtra& extra : source.extras)
+            if (extra.command != 0) ::AppendMenuA(menu, MF_STRING, extra.command, extra.text);
         return menu;
     }
     if (menuId == kMenuPressureDrop) {

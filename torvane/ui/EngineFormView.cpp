@@ -162,9 +162,14 @@ CTorvaneDoc* CEngineFormView::GetDocument() const {
     return static_cast<CTorvaneDoc*>(document);
 }
 
-void CEngineFormView::OnInitialUpdate() {
+void CEngineFormView::EnterIntoDocument() {
     CTorvaneDoc* document = GetDocument();
     if (document->GetViewPointer(kFormViewSlot) == nullptr) document->SetViewPointer(kFormViewSlot, this);
+}
+
+void CEngineFormView::OnInitialUpdate() {
+    CTorvaneDoc* document = GetDocument();
+    EnterIntoDocument();
     if (!IsBound()) {
         for (int i = 0; i < kFormFieldCount; ++i)
             BindField(i, kFields[i].id, kFields[i].field(*document), kFields[i].kind, kFields[i].menuId);
@@ -179,6 +184,8 @@ void CEngineFormView::OnInitialUpdate() {
 
 void CEngineFormView::OnUpdate(CView*, LPARAM, CObject*) {
     if (!IsBound()) return;
+    // The form of a window that closed may have held the slot.
+    EnterIntoDocument();
     CTorvaneDoc* doc = GetDocument();
     UpdateFields(kBlockAndHeads, true);
     const int valveKind = doc->IsAutoValveSizes() ? kFieldChosen : kFieldTyped;

@@ -49,6 +49,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Takes the document's form slot when it is free.
+    void EnterIntoDocument();
     void EnableForcedInduction();
     void UpdateExhaust();
     void UpdateNitrous();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "common/ui/SimSpecEditCtrl.h"
 #include "common/ui/SimSpecEditDlg.h"
 #include "common/ui/tests/FieldEditing.h"
+#include "torvane/document/ComponentMenuTable.h"
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/TorvaneResources.h"
 #include "torvane/ui/AppColors.h"
@@ -345,6 +347,17 @@ protected:
         program_->Command(ID_FILE_OPEN);
         TakeActiveDocument();
     }
+    // Picks a file command in the field's choice menu and answers its file
+    // dialog with `path` (and a box after it with OK, when `boxFollows`).
+    // An editor the command left open is cancelled.
+    void ChooseFile(UINT id, UINT command, const std::string& path, bool boxFollows = false) {
+        Edit(id, [&](HWND editor) {
+            AnswerFileDialog(path);
+            if (boxFollows) ModalDriver::Instance().Answer("", IDOK);
+            ::SendMessageA(editor, WM_COMMAND, command, 0);
+            if (::IsWindow(editor)) ModalDriver::PressButton(editor, IDCANCEL);
+        });
+    }
 };
 
 TEST_F(FileCommandTest, OpenRunSaveAsAndOpenAgainThroughTheFileDialogs) {
@@ -474,6 +487,81 @@ TEST_F(FileCommandTest, TheToolbarsNewButtonOpensAnotherMaximisedDocument) {
     HWND second = program_->ActiveChild(&maximized);
     EXPECT_NE(first, ControlText(second));
     EXPECT_TRUE(maximized);
+}
+
+TEST_F(FileCommandTest, CamAndAirflowFilesGoThroughTheirDialogsFromTheChoiceMenus) {
+    // The head and cam of the test engine saved from its choice menus.
+    const std::string camPath = TempPath("menu-cam.cam"), flowPath = TempPath("menu-head.flw");
+    ::DeleteFileA(camPath.c_str());
+    ::DeleteFileA(flowPath.c_str());
+    Open(EngineDataFile());
+    const std::string camType = Text(1071), lifter = Text(1077);
+    ChooseFile(1071, ID_CAM_FILE_SAVE, camPath);
+    EXPECT_TRUE(FileExists(camPath));
+    EXPECT_EQ(camPath, std::string(doc_->camDataFile.GetText()));
+
+    // A flow file of our own description, written by the model.
+    CylHeadFlow flow;
+    flow.LoadPreset(14);
+    flow.SetDescription("Test Bench Head");
+    ASSERT_TRUE(flow.SaveToFile(flowPath.c_str()));
+
+    // In a blank engine: the cam comes back whole, the head becomes the custom
+    // head named after the flow data, with its valve counts.
+    program_->Command(ID_FILE_NEW);
+    TakeActiveDocument();
+    ChooseFile(1071, ID_CAM_FILE_OPEN, camPath);
+    EXPECT_EQ(camType, Text(1071));
+    EXPECT_EQ(lifter, Text(1077));
+    EXPECT_EQ(camPath, std::string(doc_->camDataFile.GetText()));
+    EXPECT_TRUE(doc_->IsModified());
+    ChooseFile(1036, ID_AIRFLOW_FILE_OPEN, flowPath);
+    EXPECT_EQ("Test Bench Head", Text(1036));
+    EXPECT_EQ(kHeadTypeCustom, doc_->cylinderHeadType.GetValue());
+    EXPECT_EQ(flowPath, std::string(doc_->airflowFile.GetText()));
+    EXPECT_EQ(2, doc_->intakeValvesPerCylinder.GetValue());
+    EXPECT_EQ(2, doc_->exhaustValvesPerCylinder.GetValue());
+
+    // A damaged flow file is refused with its error; the head stays as it was.
+    {
+        FILE* file = std::fopen(flowPath.c_str(), "wt");
+        ASSERT_NE(nullptr, file);
+        std::fputs("4.05\nnot a flow block\n", file);
+        std::fclose(file);
+    }
+    ChooseFile(1036, ID_AIRFLOW_FILE_OPEN, flowPath, true);
+    EXPECT_EQ("Test Bench Head", Text(1036));
+    EXPECT_EQ(std::string("Test Bench Head"), std::string(doc_->headFlow.GetDescription()));
+    EXPECT_EQ(0u, ModalDriver::Instance().PendingScripts());
+    ::DeleteFileA(camPath.c_str());
+    ::DeleteFileA(flowPath.c_str());
+}
+
+TEST_F(FileCommandTest, TheDocumentForgetsTheViewsOfAClosedWindow) {
+    HWND first = program_->ActiveChild();
+    CEngineFormView* firstForm = form_;
+    program_->Command(ID_WINDOW_NEW);
+    HWND second = program_->ActiveChild();
+    ASSERT_NE(first, second);
+    EXPECT_EQ(firstForm, doc_->GetViewPointer(kFormViewSlot));
+
+    ::SendMessageA(first, WM_CLOSE, 0, 0);
+    PumpPending();
+    ASSERT_EQ(second, program_->ActiveChild());
+    TakeActiveDocument();
+    // The second window's form holds the slot now, and every other slot is
+    // empty or a live view of the document.
+    EXPECT_EQ(form_, doc_->GetViewPointer(kFormViewSlot));
+    for (DocViewSlot slot : {kResultsTableSlot1, kResultsTableSlot2, kChartViewSlot1, kChartViewSlot2}) {
+        CView* view = doc_->GetViewPointer(slot);
+        if (view != nullptr) {
+            EXPECT_TRUE(::IsWindow(view->m_hWnd)) << slot;
+            EXPECT_EQ(doc_, view->GetDocument()) << slot;
+        }
+    }
+    // Commands that go through the slots work on the live views.
+    Type(1022, "4");
+    EXPECT_EQ("4.000 in", Text(1022));
 }
 
 }  // namespace
