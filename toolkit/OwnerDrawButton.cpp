@@ -422,11 +422,14 @@ BOOL SECLoadSysColorBitmap(CBitmap& bitmap, LPCSTR name) {
     const DWORD size = found != nullptr ? ::SizeofResource(module, found) : 0;
     if (data == nullptr || size < sizeof(BITMAPINFOHEADER)) return FALSE;
     const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(data);
-    // Only palette pictures whose header and colour table lie inside the resource.
+    // Only uncompressed palette pictures whose header, colour table and bits
+    // lie inside the resource. The table holds biClrUsed entries when that
+    // is set, else one for every pixel value; the bits follow it.
     if (info->biSize < sizeof(BITMAPINFOHEADER) || info->biBitCount == 0 || info->biBitCount > 8 ||
-        info->biWidth <= 0 || info->biHeight == 0)
+        info->biCompression != BI_RGB || info->biWidth <= 0 || info->biHeight == 0 || info->biSize > size ||
+        info->biClrUsed > (1u << info->biBitCount))
         return FALSE;
-    const DWORD colours = 1u << info->biBitCount;
+    const DWORD colours = info->biClrUsed != 0 ? info->biClrUsed : 1u << info->biBitCount;
     const DWORD headerBytes = info->biSize + 4 * colours;
     if (headerBytes > size) return FALSE;
     std::vector<BYTE> header(data, data + headerBytes);
@@ -444,9 +447,11 @@ BOOL SECLoadSysColorBitmap(CBitmap& bitmap, LPCSTR name) {
             }
         }
     }
-    const int height = info->biHeight < 0 ? -info->biHeight : info->biHeight;
-    const DWORD rowBytes = ((info->biWidth * info->biBitCount + 31) / 32) * 4;
-    if (static_cast<ULONGLONG>(rowBytes) * height > size - headerBytes) return FALSE;
+    const LONGLONG signedHeight = info->biHeight;
+    const ULONGLONG rows = signedHeight < 0 ? -signedHeight : signedHeight;
+    const ULONGLONG rowBytes = ((static_cast<ULONGLONG>(info->biWidth) * info->biBitCount + 31) / 32) * 4;
+    if (rowBytes * rows > size - headerBytes) return FALSE;
+    const int height = static_cast<int>(rows);
     HDC screen = ::GetDC(nullptr);
     HBITMAP made = ::CreateCompatibleBitmap(screen, info->biWidth, height);
     HDC memory = ::CreateCompatibleDC(screen);

@@ -1,6 +1,9 @@
 // The menu button in a real window: its arrow bitmap and layout, the menu
-// it pops up (closed here from a timer), and the menu it owns.
+// it pops up (closed here from a timer), and the menu it owns; bitmaps
+// loaded with the system's button colours.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "OwnerDrawButton.h"
 #include "ToolkitResources.h"
@@ -60,3 +63,59 @@ TEST(MenuButton, ArrowLayoutMenuAndOwnership) {
 }
 
 }  // namespace
+
+namespace {
+
+// The colours of the first row of `bitmap`, as COLORREFs.
+std::vector<COLORREF> TopRow(CBitmap& bitmap, int width) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -2;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<RGBQUAD> pixels(2 * width);
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(::GetDIBits(screen, static_cast<HBITMAP>(bitmap.GetSafeHandle()), 0, 2, pixels.data(), &info,
+                          DIB_RGB_COLORS),
+              2);
+    ::ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> row;
+    for (int x = 0; x < width; ++x) row.push_back(RGB(pixels[x].rgbRed, pixels[x].rgbGreen, pixels[x].rgbBlue));
+    return row;
+}
+
+// A system colour as the screen's bitmaps hold it.
+COLORREF OnScreen(COLORREF colour) {
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF nearest = ::GetNearestColor(screen, colour);
+    ::ReleaseDC(nullptr, screen);
+    return nearest;
+}
+
+}  // namespace
+
+TEST(SysColorBitmap, MapsBlackGreysAndWhiteToTheButtonColoursWhateverTheTableSize) {
+    const std::vector<COLORREF> expected = {
+        OnScreen(::GetSysColor(COLOR_BTNTEXT)), OnScreen(::GetSysColor(COLOR_BTNSHADOW)),
+        OnScreen(::GetSysColor(COLOR_BTNFACE)), OnScreen(::GetSysColor(COLOR_BTNHIGHLIGHT)), RGB(255, 0, 0)};
+    for (const char* name : {"SysColorFull", "SysColorShortTable"}) {
+        SCOPED_TRACE(name);
+        CBitmap bitmap;
+        ASSERT_TRUE(SECLoadSysColorBitmap(bitmap, name));
+        BITMAP facts = {};
+        bitmap.GetBitmap(&facts);
+        EXPECT_EQ(facts.bmWidth, 5);
+        EXPECT_EQ(facts.bmHeight, 2);
+        EXPECT_EQ(TopRow(bitmap, 5), expected);
+    }
+}
+
+TEST(SysColorBitmap, RefusesPicturesItCannotMapOrThatEndTooSoon) {
+    for (const char* name : {"SysColorTrueColour", "SysColorShortBits", "NoSuchPicture"}) {
+        SCOPED_TRACE(name);
+        CBitmap bitmap;
+        EXPECT_FALSE(SECLoadSysColorBitmap(bitmap, name));
+        EXPECT_EQ(bitmap.GetSafeHandle(), nullptr);
+    }
+}
