@@ -64,6 +64,13 @@ void SECUseToolkitDocking(CFrameWnd* frame) {
         frame->m_pFloatingFrameClass = RUNTIME_CLASS(SECMiniDockFrameWnd);
 }
 
+void SECInvalidateToolkitDockBars(CFrameWnd* frame) {
+    for (HWND child = ::GetTopWindow(frame->m_hWnd); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        CWnd* object = CWnd::FromHandlePermanent(child);
+        if (object != nullptr && object->IsKindOf(RUNTIME_CLASS(SECDockBar))) object->Invalidate();
+    }
+}
+
 SECFrameFeatures::SECFrameFeatures(CFrameWnd* frame) : m_frame(frame) { m_caption.Attach(frame); }
 
 SECFrameFeatures::~SECFrameFeatures() {

@@ -128,6 +128,9 @@ void SECDockControlBarAtPoint(CFrameWnd* frame, CControlBar* bar, UINT dockBarId
 // The toolkit's dock bars and floating frames for `frame`, where it still
 // has the framework's.
 void SECUseToolkitDocking(CFrameWnd* frame);
+// Redraws the toolkit dock bars among `frame`'s children (their splitters
+// follow the rows).
+void SECInvalidateToolkitDockBars(CFrameWnd* frame);
 
 // The part of a toolkit frame's interface that its features give: the
 // frame derives from its framework frame and from this.
@@ -149,6 +152,8 @@ public:
     void EnableBitmapMenus(CRuntimeClass* plugInClass) { m_features.EnableBitmapMenus(plugInClass); }
     // Menus kept by id and destroyed with the frame.
     void AddMenu(UINT id, HMENU menu) { m_features.AddMenu(id, menu); }
+    // The menu of `id` (see each frame); null when none.
+    virtual HMENU GetMenuForId(UINT id) = 0;
 
     // Bars: the manager (not owned) and the objects (bar records) the frame
     // deletes with itself.
@@ -176,15 +181,147 @@ protected:
     SECFrameFeatures m_features;
 };
 
-// The message-map entries both toolkit frames have, for handlers of these
-// names: creation and destruction (the menu plug-in), a dialog's idle time,
-// WM_SECGETMENU and the workspace commands (which do nothing).
+// A toolkit frame on the framework frame `Base` (CFrameWnd or
+// CMDIFrameWnd): what both toolkit frames do the same way around their
+// framework frame. Messages go to the features first (BeforeMessage,
+// PreTranslate); the menu plug-in lives from WM_CREATE to WM_DESTROY.
+// Commands go to the frame's first target (RouteFirst: the active child of
+// an MDI frame), then to the command plug-in (the frame's own, else its
+// top-level toolkit frame's), then through the framework's routing of a
+// frame (its view and document, the frame, the application).
+template <class Base>
+class SECFeatureFrame : public Base, public SECFrameFeatureHost {
+public:
+    SECFeatureFrame() : SECFrameFeatureHost(this) {}
+
+    // The frame's client area less its bars at the last layout.
+    const CRect& GetLastLayoutRect() const { return m_lastLayoutRect; }
+    // The client area less the bars, asked of the bars now.
+    CRect QueryFreeRect() {
+        CRect free;
+        this->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &free);
+        return free;
+    }
+
+    // The menu bar's own menu with a menu bar, else the frame's default menu.
+    virtual HMENU GetDefaultMenu() {
+        return GetMenuBar() != nullptr ? m_features.GetMenuBarMenu() : this->m_hMenuDefault;
+    }
+
+    // The frame's dock bars on the sides in `dockStyle`: the toolkit's dock
+    // bars and floating frames unless other classes are set.
+    void EnableDocking(DWORD dockStyle) {
+        SECUseToolkitDocking(this);
+        Base::EnableDocking(dockStyle);
+    }
+    // Docks `bar` in the dock bar `dockBarId` after committing its size for
+    // `length` in the frame's layout mode for it (DockMode). With `record`,
+    // a toolkit bar first takes its saved sizes and styles.
+    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr,
+                                  SECControlBarInfo* record = nullptr) {
+        if (bar == nullptr) return;
+        SECDockControlBarWithLayout(this, bar, dockBarId, length, DockMode(bar, dockBarId), rect, record);
+    }
+    // The same with the bar's top-left (screen) as separate coordinates.
+    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, int left, int top,
+                                  SECControlBarInfo* record = nullptr) {
+        if (bar == nullptr) return;
+        SECDockControlBarAtPoint(this, bar, dockBarId, length, DockMode(bar, dockBarId), POINT{left, top}, record);
+    }
+
+    // While the bars are customised, a dialog's idle time lays out the frame.
+    virtual void OnIdleLayout(UINT reason, CWnd*) {
+        m_features.OnIdleLayout(reason);
+        this->Default();
+    }
+
+    BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override {
+        RoutingFrameScope routing(this);
+        if (RouteFirst(id, code, extra, handlerInfo)) return TRUE;
+        if (SECFrameFeatures::RouteToPlugIn(RoutingPlugIn(), id, code, extra, handlerInfo)) return TRUE;
+        return CFrameWnd::OnCmdMsg(id, code, extra, handlerInfo);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        LRESULT result = 0;
+        if (m_features.BeforeMessage(message, wParam, lParam, &result)) return result;
+        result = Base::WindowProc(message, wParam, lParam);
+        m_features.AfterMessage(message, wParam, lParam);
+        return result;
+    }
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (m_features.PreTranslate(msg)) return TRUE;
+        return Base::PreTranslateMessage(msg);
+    }
+    BOOL DestroyWindow() override {
+        m_features.m_bClosing = TRUE;
+        m_features.DeleteMenuPlugIn();
+        return Base::DestroyWindow();
+    }
+
+protected:
+    // The layout mode in which a bar docked with a stored length commits it.
+    virtual DWORD DockMode(CControlBar* bar, UINT dockBarId) = 0;
+    // The target a command is offered to before the plug-in; TRUE when taken.
+    virtual BOOL RouteFirst(UINT, int, void*, CmdHandlerInfo*) { return FALSE; }
+    // The plug-in commands are offered to: the frame's command plug-in, else
+    // that of its top-level toolkit frame.
+    SECWndPlugIn* RoutingPlugIn() {
+        if (SECWndPlugIn* own = GetCommandPlugIn()) return own;
+        CFrameWnd* top = this->GetTopLevelFrame();
+        auto* host = top != nullptr && top != this ? dynamic_cast<SECFrameFeatureHost*>(top) : nullptr;
+        return host != nullptr ? host->GetCommandPlugIn() : nullptr;
+    }
+    // After the framework's layout: the first one redraws the whole frame
+    // with its children, later ones the toolkit's dock bars when
+    // `refreshDockBars`; the free area is remembered.
+    void AfterLayout(BOOL refreshDockBars) {
+        if (m_lastLayoutRect.IsRectEmpty())
+            this->RedrawWindow(nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        else if (refreshDockBars)
+            SECInvalidateToolkitDockBars(this);
+        m_lastLayoutRect = QueryFreeRect();
+    }
+
+    afx_msg int OnCreate(LPCREATESTRUCT cs) {
+        if (Base::OnCreate(cs) == -1) return -1;
+        m_features.CreateMenuPlugIn();
+        return 0;
+    }
+    afx_msg void OnDestroy() {
+        m_features.DeleteMenuPlugIn();
+        Base::OnDestroy();
+    }
+    afx_msg void OnClose() {
+        m_features.m_bClosing = TRUE;
+        HWND wnd = this->m_hWnd;
+        Base::OnClose();
+        // The window (and so this object) is still there: the user kept it open.
+        if (::IsWindow(wnd)) m_features.m_bClosing = FALSE;
+    }
+    afx_msg void OnEnterIdle(UINT reason, CWnd* who) { OnIdleLayout(reason, who); }
+    afx_msg LRESULT OnGetMenu(WPARAM id, LPARAM position) {
+        // A menu bar may ask by handle instead of by id.
+        HMENU menu = SECMenuHandleOf(id);
+        if (menu == nullptr) menu = GetMenuForId(static_cast<UINT>(id));
+        return reinterpret_cast<LRESULT>(SECPopupOf(menu, position));
+    }
+    afx_msg void OnWorkspaceCommand(UINT) {}
+    afx_msg void OnUpdateWorkspaceCommand(CCmdUI*) {}
+
+    CRect m_lastLayoutRect;
+};
+
+// The message-map entries both toolkit frames have, for the handlers of
+// SECFeatureFrame: creation, closing and destruction (the menu plug-in), a
+// dialog's idle time, WM_SECGETMENU and the workspace commands (which do
+// nothing).
 #define ID_SEC_WORKSPACE_FIRST 43007
 #define ID_SEC_WORKSPACE_LAST 43014
 #define ID_SEC_WORKSPACE2_FIRST 43031
 #define ID_SEC_WORKSPACE2_LAST 43039
 #define SEC_FRAME_FEATURE_MESSAGES()                                                                       \
     ON_WM_CREATE()                                                                                         \
+    ON_WM_CLOSE()                                                                                          \
     ON_WM_DESTROY()                                                                                        \
     ON_WM_ENTERIDLE()                                                                                      \
     ON_REGISTERED_MESSAGE(WM_SECGETMENU, OnGetMenu)                                                        \

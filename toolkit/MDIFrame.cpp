@@ -25,8 +25,6 @@ BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     ON_COMMAND(ID_SEC_FLOAT_IN_MAIN, OnFloatInMainWindow)
 END_MESSAGE_MAP()
 
-SECMDIFrameWnd::SECMDIFrameWnd() : SECFrameFeatureHost(this) {}
-
 // Creation and layout
 
 BOOL SECMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
@@ -40,51 +38,16 @@ BOOL SECMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCrea
     return TRUE;
 }
 
-int SECMDIFrameWnd::OnCreate(LPCREATESTRUCT cs) {
-    if (CMDIFrameWnd::OnCreate(cs) == -1) return -1;
-    m_features.CreateMenuPlugIn();
-    return 0;
-}
-
-CRect SECMDIFrameWnd::QueryFreeRect() {
-    CRect free;
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &free);
-    return free;
-}
-
 void SECMDIFrameWnd::RecalcLayout(BOOL notify) {
     CMDIFrameWnd::RecalcLayout(notify);
-    // The first layout redraws the whole frame with its children; later
-    // ones the toolkit's dock bars (their splitters follow the rows).
-    if (m_lastLayoutRect.IsRectEmpty()) {
-        RedrawWindow(nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
-    } else {
-        for (HWND child = ::GetTopWindow(m_hWnd); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            CWnd* object = FromHandlePermanent(child);
-            if (object != nullptr && object->IsKindOf(RUNTIME_CLASS(SECDockBar))) object->Invalidate();
-        }
-    }
-    m_lastLayoutRect = QueryFreeRect();
+    AfterLayout(TRUE);
 }
 
 // Docking
 
 void SECMDIFrameWnd::EnableDocking(DWORD dockStyle) {
-    SECUseToolkitDocking(this);
     if (m_pFloatingMDIChildClass == nullptr) m_pFloatingMDIChildClass = RUNTIME_CLASS(SECControlBarMDIChildWnd);
-    CMDIFrameWnd::EnableDocking(dockStyle);
-}
-
-void SECMDIFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect,
-                                      SECControlBarInfo* record) {
-    if (bar == nullptr) return;
-    SECDockControlBarWithLayout(this, bar, dockBarId, length, SECDockModeForDockBar(dockBarId), rect, record);
-}
-
-void SECMDIFrameWnd::DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, int left, int top,
-                                      SECControlBarInfo* record) {
-    if (bar == nullptr) return;
-    SECDockControlBarAtPoint(this, bar, dockBarId, length, SECDockModeForDockBar(dockBarId), POINT{left, top}, record);
+    SECFeatureFrame::EnableDocking(dockStyle);
 }
 
 namespace {
@@ -206,30 +169,11 @@ void SECMDIFrameWnd::OnFloatInMainWindow() {
     }
 }
 
-// Messages
-
-LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (m_features.BeforeMessage(message, wParam, lParam, &result)) return result;
-    result = CMDIFrameWnd::WindowProc(message, wParam, lParam);
-    m_features.AfterMessage(message, wParam, lParam);
-    return result;
-}
-
-BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* msg) {
-    if (m_features.PreTranslate(msg)) return TRUE;
-    return CMDIFrameWnd::PreTranslateMessage(msg);
-}
-
 // Commands
 
-BOOL SECMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) {
-    RoutingFrameScope routing(this);
+BOOL SECMDIFrameWnd::RouteFirst(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) {
     CMDIChildWnd* child = m_pActiveFloatingChild != nullptr ? m_pActiveFloatingChild : CMDIFrameWnd::MDIGetActive();
-    if (child != nullptr && child->OnCmdMsg(id, code, extra, handlerInfo)) return TRUE;
-    if (SECFrameFeatures::RouteToPlugIn(GetCommandPlugIn(), id, code, extra, handlerInfo)) return TRUE;
-    // The frame's own view (none in most MDI frames), the frame, the application.
-    return CFrameWnd::OnCmdMsg(id, code, extra, handlerInfo);
+    return child != nullptr && child->OnCmdMsg(id, code, extra, handlerInfo);
 }
 
 BOOL SECMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -245,10 +189,6 @@ LRESULT SECMDIFrameWnd::OnCommandHelp(WPARAM wParam, LPARAM lParam) {
     if (child != nullptr && child->SendMessage(WM_COMMANDHELP, wParam, lParam)) return TRUE;
     return Default();
 }
-
-void SECMDIFrameWnd::OnWorkspaceCommand(UINT) {}
-
-void SECMDIFrameWnd::OnUpdateWorkspaceCommand(CCmdUI*) {}
 
 // Activation
 
@@ -347,20 +287,7 @@ void SECMDIFrameWnd::OnActivateApp(BOOL active, DWORD threadId) {
     CWnd::OnActivateApp(active, threadId);
 }
 
-// Idle time
-
-void SECMDIFrameWnd::OnEnterIdle(UINT reason, CWnd* who) { OnIdleLayout(reason, who); }
-
-void SECMDIFrameWnd::OnIdleLayout(UINT reason, CWnd*) {
-    m_features.OnIdleLayout(reason);
-    Default();
-}
-
 // Menus
-
-HMENU SECMDIFrameWnd::GetDefaultMenu() {
-    return GetMenuBar() != nullptr ? m_features.GetMenuBarMenu() : m_hMenuDefault;
-}
 
 HMENU SECMDIFrameWnd::GetMenuForId(UINT id) {
     if (GetMenuBar() != nullptr && id == m_features.GetCurrentMenuId() && m_features.GetMenuBarMenu() != nullptr)
@@ -373,13 +300,6 @@ HMENU SECMDIFrameWnd::GetMenuForId(UINT id) {
         }
     }
     return m_features.FindMappedMenu(id);
-}
-
-LRESULT SECMDIFrameWnd::OnGetMenu(WPARAM id, LPARAM position) {
-    // A menu bar may ask by handle instead of by id.
-    HMENU menu = SECMenuHandleOf(id);
-    if (menu == nullptr) menu = GetMenuForId(static_cast<UINT>(id));
-    return reinterpret_cast<LRESULT>(SECPopupOf(menu, position));
 }
 
 void SECMDIFrameWnd::SwitchMenuBarMenu(UINT id) {
@@ -406,19 +326,6 @@ void SECMDIFrameWnd::UpdateMenuBarMenu() {
     HMENU menu = GetMenuForId(menuBar->GetMenuId());
     if (menu != nullptr && ::GetMenu(m_hWnd) == nullptr)
         ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(GetWindowMenuPopup(menu)));
-}
-
-// Closing
-
-BOOL SECMDIFrameWnd::DestroyWindow() {
-    m_features.m_bClosing = TRUE;
-    m_features.DeleteMenuPlugIn();
-    return CMDIFrameWnd::DestroyWindow();
-}
-
-void SECMDIFrameWnd::OnDestroy() {
-    m_features.DeleteMenuPlugIn();
-    CMDIFrameWnd::OnDestroy();
 }
 
 // SECMDIChildWnd

@@ -31,35 +31,20 @@
 #include "FrameFeatures.h"
 #include "MDIFrameWnd.h"
 
-class SECMDIFrameWnd : public CMDIFrameWnd, public SECFrameFeatureHost {
+class SECMDIFrameWnd : public SECFeatureFrame<CMDIFrameWnd> {
     DECLARE_DYNCREATE(SECMDIFrameWnd)
 
 public:
-    SECMDIFrameWnd();
-
     BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CWnd* parent = nullptr,
                    CCreateContext* context = nullptr) override;
     void RecalcLayout(BOOL notify = TRUE) override;
 
-    // The frame's client area less its bars at the last layout.
-    const CRect& GetLastLayoutRect() const { return m_lastLayoutRect; }
-    // The client area less the bars, asked of the bars now.
-    CRect QueryFreeRect();
-
-    // Docking. The frame's dock bars on the sides in `dockStyle`: the
-    // toolkit's dock bars and floating frames unless other classes are set;
-    // bars floated in the MDI client are hosted by children of
-    // m_pFloatingMDIChildClass (SECControlBarMDIChildWnd unless set).
+    // Docking. The frame's dock bars on the sides in `dockStyle` (see
+    // SECFeatureFrame); bars floated in the MDI client are hosted by
+    // children of m_pFloatingMDIChildClass (SECControlBarMDIChildWnd unless
+    // set). A bar docked with a stored length (DockControlBarEx) commits it
+    // in the layout mode of the dock bar it goes to.
     void EnableDocking(DWORD dockStyle);
-    // Docks `bar` in the dock bar `dockBarId` after committing its size for
-    // `length` in that dock bar's layout mode (along the top or bottom, down
-    // a side, else floating).
-    // With `record`, a toolkit bar first takes its saved sizes and styles.
-    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, const RECT* rect = nullptr,
-                                  SECControlBarInfo* record = nullptr);
-    // The same with the bar's top-left (screen) as separate coordinates.
-    virtual void DockControlBarEx(CControlBar* bar, UINT dockBarId, int length, int left, int top,
-                                  SECControlBarInfo* record = nullptr);
     // Floats a bar in a floating frame; a bar hosted by an MDI child leaves it.
     void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = CBRS_ALIGN_TOP) override;
     // Floats a bar in an MDI child at `point` (screen; negative: at the next
@@ -80,12 +65,10 @@ public:
     CMDIChildWnd* MDIGetActive(BOOL* maximized = nullptr) const override;
     CFrameWnd* GetActiveFrame() override;
 
-    // Menus. The menu bar's own menu with a menu bar, else the frame's default menu.
-    virtual HMENU GetDefaultMenu();
-    // The menu of `id`: the menu bar's own for the current menu id, else the
-    // shared menu of the first multiple-document template of that id, else
-    // one kept with AddMenu; null when none.
-    virtual HMENU GetMenuForId(UINT id);
+    // Menus. The menu of `id`: the menu bar's own for the current menu id,
+    // else the shared menu of the first multiple-document template of that
+    // id, else one kept with AddMenu; null when none.
+    HMENU GetMenuForId(UINT id) override;
     // With a menu bar: shows the menu of `id` (-1 or 0: the default menu).
     virtual void SwitchMenuBarMenu(UINT id);
     virtual void RefreshMenuBarButtons();
@@ -95,21 +78,16 @@ public:
     // activated or deactivated (guarded against re-entry); when that moved
     // the foreground elsewhere, the window that was in front comes back.
     virtual void ActivateFrameView(UINT state, CWnd* other, BOOL minimized);
-    // While the bars are customised, a dialog's idle time lays out the frame.
-    virtual void OnIdleLayout(UINT reason, CWnd* who);
 
-    BOOL OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL PreTranslateMessage(MSG* msg) override;
-    BOOL DestroyWindow() override;
 
 protected:
-    afx_msg int OnCreate(LPCREATESTRUCT cs);
-    afx_msg void OnDestroy();
+    DWORD DockMode(CControlBar*, UINT dockBarId) override { return SECDockModeForDockBar(dockBarId); }
+    // Commands go to the active floating MDI child, else the active child.
+    BOOL RouteFirst(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo) override;
+
     afx_msg void OnActivate(UINT state, CWnd* other, BOOL minimized);
     afx_msg void OnActivateApp(BOOL active, DWORD threadId);
-    afx_msg void OnEnterIdle(UINT reason, CWnd* who);
     afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
     // A bar is about to show its context menu (wParam the bar's window,
     // lParam the menu): the items that depend on floating in the MDI client.
@@ -117,13 +95,9 @@ protected:
     // "Float In Main Window" of that menu: the bar floats in the MDI client,
     // or, floating there already, in a floating frame.
     afx_msg void OnFloatInMainWindow();
-    afx_msg LRESULT OnGetMenu(WPARAM id, LPARAM position);
-    afx_msg void OnWorkspaceCommand(UINT id);
-    afx_msg void OnUpdateWorkspaceCommand(CCmdUI* cmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
-    CRect m_lastLayoutRect;
     CMDIChildWnd* m_pActiveFloatingChild = nullptr;
     // The bar whose context menu is up.
     HWND m_hContextMenuBar = nullptr;

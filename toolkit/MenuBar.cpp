@@ -1,8 +1,8 @@
 #include "MenuBar.h"
 
-#include "MDIFrame.h"
+#include "FrameFeatures.h"
+#include "MDIFrameWnd.h"
 #include "MenuBarFeature.h"
-#include "SDIFrame.h"
 
 IMPLEMENT_DYNCREATE(SECMenuBar, SECCustomToolBar)
 
@@ -15,10 +15,8 @@ BOOL SECMenuBar::Create(CWnd* parent, DWORD style, UINT id, LPCSTR title) {
 }
 
 HMENU SECMenuBar::MenuForId(UINT id) const {
-    CWnd* frame = GetDockingFrame();
-    if (auto* sdi = dynamic_cast<SECFrameWnd*>(frame)) return sdi->GetMenuForId(id);
-    if (auto* mdi = dynamic_cast<SECMDIFrameWnd*>(frame)) return mdi->GetMenuForId(id);
-    return nullptr;
+    auto* frame = dynamic_cast<SECFrameFeatureHost*>(GetDockingFrame());
+    return frame != nullptr ? frame->GetMenuForId(id) : nullptr;
 }
 
 BOOL SECMenuBar::HasMaximizedChild() const {
