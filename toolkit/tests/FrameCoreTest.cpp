@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "DocTemplate.h"
 #include "FrameCoreTestResources.h"
 #include "MDIFrame.h"
+#include "MenuBar.h"
 #include "ModalDriver.h"
 #include "SDIFrame.h"
 #include "View.h"
@@ -504,6 +506,88 @@ TEST_F(ToolkitMDIFrameTest, AMenuBarShowsTheMenusOfTheActiveChild) {
 
     document->OnCloseDocument();
     EXPECT_EQ(bar.switches.back(), UINT(IDR_CORE_MAIN));
+}
+
+namespace {
+
+// The test frame with a real menu bar.
+class CMenuBarMain : public CCoreMain {
+public:
+    SECMenuBar menuBar;
+    afx_msg int OnCreate(LPCREATESTRUCT cs) {
+        if (SECMDIFrameWnd::OnCreate(cs) == -1) return -1;
+        return menuBar.Create(this) ? 0 : -1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMenuBarMain, CCoreMain)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// Pumps messages until `done` or `timeout` ms.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout = 3000) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (done()) return true;
+        if (::GetTickCount() - start >= timeout) return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+}  // namespace
+
+// A maximised child puts its icon first and its minimise, restore and close
+// buttons last in the menu bar; clicked with the mouse they act on the child.
+TEST_F(ToolkitMDIFrameTest, AMaximisedChildsCaptionButtonsInTheMenuBarActOnIt) {
+    delete frame_;
+    auto* frame = new CMenuBarMain;
+    frame_ = frame;
+    frame->SetMenuBar(&frame->menuBar);
+    Load();
+    SECMenuBar& bar = frame->menuBar;
+    CDocument* document = engine_->OpenDocumentFile(nullptr);
+    ASSERT_NE(document, nullptr);
+    CMDIChildWnd* child = FrameOf(document);
+    const HWND childWnd = child->m_hWnd;
+    auto maximized = [&] {
+        BOOL max = FALSE;
+        return frame->MDIGetActive(&max) != nullptr && max;
+    };
+    auto captionButtons = [&] {
+        const int count = bar.GetButtonCount();
+        return count > 0 && bar.GetButton(0)->m_nType == SEC_BTN_CAPTION_MENU &&
+               bar.GetButton(count - 1)->m_nType == SEC_BTN_CAPTION;
+    };
+    auto clickCell = [&](SECBtnCaption::Cell cell) {
+        auto* caption = static_cast<SECBtnCaption*>(bar.GetButton(bar.GetButtonCount() - 1));
+        const RECT r = caption->CellRect(cell);
+        testing_harness::MouseClickAt(bar.m_hWnd, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    EXPECT_EQ(bar.GetButtonCount(), 3);  // File, Engine, Window
+    EXPECT_FALSE(captionButtons());
+
+    child->MDIMaximize();
+    ASSERT_TRUE(PumpUntil([&] { return maximized() && captionButtons(); }));
+    EXPECT_EQ(bar.GetButtonCount(), 5);
+    testing_harness::Pixels::FromWindow(mainWnd_).SavePng("menubar-maximised-child.png");
+
+    clickCell(SECBtnCaption::kRestore);
+    EXPECT_TRUE(PumpUntil([&] { return !maximized() && !captionButtons(); })) << "restore";
+    EXPECT_TRUE(::IsWindow(childWnd));
+
+    child->MDIMaximize();
+    ASSERT_TRUE(PumpUntil([&] { return maximized() && captionButtons(); }));
+    clickCell(SECBtnCaption::kClose);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(childWnd); })) << "close";
+    EXPECT_EQ(engine_->GetFirstDocPosition(), nullptr);
+    EXPECT_FALSE(captionButtons());
+    EXPECT_EQ(bar.GetMenuId(), UINT(IDR_CORE_MAIN));
+    ::SetWindowPos(mainWnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 namespace {

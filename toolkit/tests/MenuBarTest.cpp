@@ -2,8 +2,9 @@
 // enters and leaves menu mode, arrows move between the menus, Alt with a
 // letter opens that menu, arrows in an open pop-up move to the next menu's
 // pop-up unless the item opens (or is in) a sub-menu, a letter chooses an
-// item (its command reaches the frame), Escape closes; a click on a menu
-// button opens its pop-up.
+// item (its command reaches the frame), Escape closes; past the last menu
+// or with Alt and Space the system menu opens; a click on a menu button
+// opens its pop-up.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -141,8 +142,24 @@ protected:
         }
     }
     SECMenuBar& Bar() { return frame_->menuBar; }
+    // Runs `steps` as a script in the program's loop, lets the last
+    // command's message through, and reports the steps' failed checks.
+    void RunScript(std::vector<std::function<void()>> steps, DWORD timeout = 15000) {
+        Script script(std::move(steps));
+        const bool finished = Loop([&] { return script.Done(); }, timeout);
+        Loop([] { return false; }, 300);
+        ::EndMenu();
+        EXPECT_TRUE(finished);
+        EXPECT_FALSE(script.TimedOut());
+        for (const std::string& failure : failures_) ADD_FAILURE() << failure;
+    }
+    // A step's check, reported once the script ends.
+    void Expect(bool ok, const char* what) {
+        if (!ok) failures_.push_back(what);
+    }
 
     CMenuBarFrame* frame_ = nullptr;
+    std::vector<std::string> failures_;
 };
 
 TEST_F(MenuBarTest, ShowsTheFramesMenuAsButtons) {
@@ -168,69 +185,59 @@ TEST_F(MenuBarTest, ShowsTheFramesMenuAsButtons) {
 }
 
 TEST_F(MenuBarTest, KeyboardDrivesTheMenus) {
-    std::vector<std::string> failures;
-    auto expect = [&](bool ok, const char* what) {
-        if (!ok) failures.push_back(what);
-    };
     Pixels popupShot;
-    Script script({
+    RunScript({
         [&] { Tap(VK_MENU); },
         [&] {
-            expect(Bar().IsMenuMode(), "Alt enters menu mode");
-            expect(Bar().GetHotButton() == 0, "on the first menu");
+            Expect(Bar().IsMenuMode(), "Alt enters menu mode");
+            Expect(Bar().GetHotButton() == 0, "on the first menu");
             Tap(VK_RIGHT);
         },
         [&] {
-            expect(Bar().GetHotButton() == 1, "Right moves to the next menu");
+            Expect(Bar().GetHotButton() == 1, "Right moves to the next menu");
             Tap(VK_LEFT);
         },
         [&] {
-            expect(Bar().GetHotButton() == 0, "Left moves back");
+            Expect(Bar().GetHotButton() == 0, "Left moves back");
             Tap(VK_ESCAPE);
         },
         [&] {
-            expect(!Bar().IsMenuMode(), "Escape leaves menu mode");
+            Expect(!Bar().IsMenuMode(), "Escape leaves menu mode");
             Tap(VK_MENU);
         },
         [&] {
-            expect(Bar().IsMenuMode(), "Alt enters menu mode again");
+            Expect(Bar().IsMenuMode(), "Alt enters menu mode again");
             Tap(VK_MENU);
         },
         [&] {
-            expect(!Bar().IsMenuMode(), "a second Alt leaves it");
+            Expect(!Bar().IsMenuMode(), "a second Alt leaves it");
             AltWith('O');
         },
         [&] {
-            expect(OpenPopup() != nullptr, "Alt+O opens a pop-up");
-            expect(Bar().GetMenuButton() == 1, "the Options pop-up");
-            expect(!Bar().IsMenuMode(), "Alt+O does not toggle menu mode");
+            Expect(OpenPopup() != nullptr, "Alt+O opens a pop-up");
+            Expect(Bar().GetMenuButton() == 1, "the Options pop-up");
+            Expect(!Bar().IsMenuMode(), "Alt+O does not toggle menu mode");
             if (HWND popup = OpenPopup()) popupShot = Pixels::FromWindow(popup);
             Tap(VK_LEFT);
         },
         [&] {
-            expect(OpenPopup() != nullptr, "Left in a pop-up opens the neighbour's");
-            expect(Bar().GetMenuButton() == 0, "the File pop-up");
+            Expect(OpenPopup() != nullptr, "Left in a pop-up opens the neighbour's");
+            Expect(Bar().GetMenuButton() == 0, "the File pop-up");
             Tap('S');
         },
         [&] {
-            expect(OpenPopup() == nullptr, "choosing an item closes the pop-up");
-            expect(Bar().GetMenuButton() == -1, "no menu button open");
+            Expect(OpenPopup() == nullptr, "choosing an item closes the pop-up");
+            Expect(Bar().GetMenuButton() == -1, "no menu button open");
             AltWith('F');
         },
         [&] {
-            expect(Bar().GetMenuButton() == 0, "Alt+F opens File");
+            Expect(Bar().GetMenuButton() == 0, "Alt+F opens File");
             Tap(VK_ESCAPE);
         },
         [&] {
-            expect(OpenPopup() == nullptr && Bar().GetMenuButton() == -1, "Escape closes the pop-up");
+            Expect(OpenPopup() == nullptr && Bar().GetMenuButton() == -1, "Escape closes the pop-up");
         },
     });
-    const bool finished = Loop([&] { return script.Done(); }, 15000);
-    Loop([] { return false; }, 300);  // the chosen command's message
-    ::EndMenu();
-    EXPECT_TRUE(finished);
-    EXPECT_FALSE(script.TimedOut());
-    for (const std::string& failure : failures) ADD_FAILURE() << failure;
     EXPECT_EQ(frame_->saves, 1);  // "&Save" chosen by its letter
     if (popupShot.width() > 0) popupShot.SavePng("menubar-options.png");
 }
@@ -247,63 +254,87 @@ int OpenMenuCount() {
 // Right on an item with a sub-menu opens it instead of the next menu, and
 // Left in the sub-menu closes it instead of moving to the previous menu.
 TEST_F(MenuBarTest, ArrowsOpenAndCloseASubMenuInAPopup) {
-    std::vector<std::string> failures;
-    auto expect = [&](bool ok, const char* what) {
-        if (!ok) failures.push_back(what);
-    };
-    Script script({
+    RunScript({
         [&] { AltWith('O'); },
         [&] {
-            expect(Bar().GetMenuButton() == 1 && OpenMenuCount() == 1, "Alt+O opens Options");
+            Expect(Bar().GetMenuButton() == 1 && OpenMenuCount() == 1, "Alt+O opens Options");
             Tap(VK_DOWN);
             Tap(VK_DOWN);  // Metric, Locked, Units
         },
         [&] { Tap(VK_RIGHT); },
         [&] {
-            expect(Bar().GetMenuButton() == 1, "Right on Units stays in Options");
-            expect(OpenMenuCount() == 2, "Right on Units opens its sub-menu");
+            Expect(Bar().GetMenuButton() == 1, "Right on Units stays in Options");
+            Expect(OpenMenuCount() == 2, "Right on Units opens its sub-menu");
             Tap(VK_LEFT);
         },
         [&] {
-            expect(Bar().GetMenuButton() == 1, "Left in the sub-menu stays in Options");
-            expect(OpenMenuCount() == 1, "Left closes the sub-menu");
+            Expect(Bar().GetMenuButton() == 1, "Left in the sub-menu stays in Options");
+            Expect(OpenMenuCount() == 1, "Left closes the sub-menu");
             Tap(VK_RIGHT);
         },
         [&] {
-            expect(OpenMenuCount() == 2, "Right opens it again");
+            Expect(OpenMenuCount() == 2, "Right opens it again");
             Tap(VK_RETURN);  // its first item
         },
         [&] {
-            expect(OpenMenuCount() == 0 && Bar().GetMenuButton() == -1, "choosing closes the menus");
+            Expect(OpenMenuCount() == 0 && Bar().GetMenuButton() == -1, "choosing closes the menus");
             AltWith('F');
         },
         [&] {
             Tap(VK_RIGHT);  // on New: no sub-menu
         },
         [&] {
-            expect(Bar().GetMenuButton() == 1, "Right elsewhere moves to the next menu");
+            Expect(Bar().GetMenuButton() == 1, "Right elsewhere moves to the next menu");
             Tap(VK_ESCAPE);
         },
         [&] {},
     });
-    const bool finished = Loop([&] { return script.Done(); }, 15000);
-    Loop([] { return false; }, 300);
-    ::EndMenu();
-    EXPECT_TRUE(finished);
-    EXPECT_FALSE(script.TimedOut());
-    for (const std::string& failure : failures) ADD_FAILURE() << failure;
     EXPECT_EQ(frame_->pascals, 1);
 }
 
+// The open pop-up's menu (MN_GETHMENU), or null.
+HMENU OpenPopupMenu() {
+    HWND popup = OpenPopup();
+    return popup != nullptr ? reinterpret_cast<HMENU>(::SendMessageA(popup, 0x01E1, 0, 0)) : nullptr;
+}
+
+bool HasClose(HMENU menu) { return menu != nullptr && ::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != UINT(-1); }
+
+// Past the last menu, or with Alt and Space, the frame's system menu opens;
+// Escape closes it and the frame stays.
+TEST_F(MenuBarTest, RightPastTheLastMenuOrAltSpaceOpensTheSystemMenu) {
+    RunScript({
+        [&] { AltWith('O'); },
+        [&] {
+            Expect(Bar().GetMenuButton() == 1 && !HasClose(OpenPopupMenu()), "Alt+O opens Options, the last menu");
+            Tap(VK_RIGHT);
+        },
+        [&] {
+            Expect(HasClose(OpenPopupMenu()), "Right on the last menu opens the system menu");
+            Expect(Bar().GetMenuButton() == -1, "no menu button is open with it");
+            Tap(VK_ESCAPE);
+        },
+        [&] {
+            Expect(OpenPopup() == nullptr, "Escape closes the system menu");
+            AltWith(VK_SPACE);
+        },
+        [&] {
+            Expect(HasClose(OpenPopupMenu()), "Alt+Space opens the system menu");
+            Tap(VK_ESCAPE);
+        },
+        [&] { Expect(OpenPopup() == nullptr, "Escape closes it again"); },
+    });
+    EXPECT_TRUE(::IsWindow(frame_->m_hWnd));
+}
+
 TEST_F(MenuBarTest, AClickOnAMenuButtonOpensItsPopup) {
-    std::vector<std::string> failures;
     SECStdBtn* file = Bar().GetButton(0);
     const RECT r = file->GetRect();
-    Script script({
+    RunScript({
         [&] { testing_harness::MouseClickAt(Bar().m_hWnd, (r.left + r.right) / 2, (r.top + r.bottom) / 2); },
         [&] {
-            if (Bar().GetMenuButton() != 0 || OpenPopup() == nullptr) failures.push_back("the File pop-up opens");
-            if (!(file->m_nStyle & SEC_TBBS_PRESSED)) failures.push_back("its button shows pressed");
+            Expect(Bar().GetMenuButton() == 0 && OpenPopup() != nullptr, "the File pop-up opens");
+            Expect((file->m_nStyle & SEC_TBBS_PRESSED) != 0, "its button shows pressed");
             Tap(VK_DOWN);
             Tap(VK_DOWN);
             Tap(VK_DOWN);
@@ -311,13 +342,7 @@ TEST_F(MenuBarTest, AClickOnAMenuButtonOpensItsPopup) {
             Tap(VK_RETURN);  // New, Open, Save, Setup
         },
         [&] {},
-    });
-    const bool finished = Loop([&] { return script.Done(); }, 10000);
-    Loop([] { return false; }, 300);
-    ::EndMenu();
-    EXPECT_TRUE(finished);
-    EXPECT_FALSE(script.TimedOut());
-    for (const std::string& failure : failures) ADD_FAILURE() << failure;
+    }, 10000);
     EXPECT_EQ(frame_->setups, 1);
     EXPECT_FALSE(file->m_nStyle & SEC_TBBS_PRESSED);
 }
