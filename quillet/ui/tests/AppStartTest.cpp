@@ -14,6 +14,7 @@
 #include "ModalDriver.h"
 #include "RunningProgram.h"
 #include "SplashWatch.h"
+#include "StartChecks.h"
 #include "WindowHelpers.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
@@ -21,6 +22,7 @@
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/MainFrame.h"
 #include "quillet/ui/QuilletApp.h"
+#include "quillet/ui/QuilletSpecsFormView.h"
 #include "toolkit/TabWnd.h"
 
 namespace quillet {
@@ -54,17 +56,8 @@ TEST(QuilletStartTest, TheSplashStaysTwoSecondsThenTheMaximisedWorkbookShowsOneB
     SplashWatch splash;
     RunningProgram program;
     ASSERT_TRUE(program.Started());
-    ASSERT_TRUE(splash.seen);
-    EXPECT_GE(splash.closed - splash.shown, 2000u);
-    EXPECT_EQ(nullptr, ::FindWindowA(nullptr, "SECSplashWnd"));
-
-    EXPECT_TRUE(::IsZoomed(program.FrameWnd()));
-    BOOL maximized = FALSE;
-    HWND child = program.ActiveChild(&maximized);
-    ASSERT_NE(nullptr, child);
-    EXPECT_TRUE(maximized);
-    EXPECT_EQ("Quillet1", testing_harness::ControlText(child));
-    EXPECT_EQ(nullptr, ::GetWindow(child, GW_HWNDNEXT));  // the only document window
+    testing_harness::ExpectStartedAsAUserMeetsIt(splash, program.FrameWnd(), program.Frame()->m_hWndMDIClient,
+                                                 "Quillet1");
     CDocument* document = program.Child()->GetActiveDocument();
     ASSERT_NE(nullptr, document);
     EXPECT_TRUE(document->IsKindOf(RUNTIME_CLASS(CQuilletDoc)));
@@ -129,9 +122,10 @@ TEST(QuilletStartTest, TheDocumentWindowHasItsTabbedPanesAndTheTwoGraphRows) {
     int height = 0, minimum = 0;
     graphs.GetRowInfo(0, height, minimum);
     EXPECT_EQ(CChildFrame::UpperGraphHeight(::GetSystemMetrics(SM_CYSCREEN)), height);
-    // The left pane shows its first tab.
+    // The left pane shows its first tab, the vehicle form.
     CWnd* form = child->GetLeftTabs()->GetActiveWnd();
     ASSERT_NE(nullptr, form);
+    EXPECT_TRUE(form->IsKindOf(RUNTIME_CLASS(CQuilletSpecsFormView)));
     EXPECT_TRUE(form->IsWindowVisible());
     EXPECT_EQ(child->GetActiveDocument(), static_cast<CView*>(form)->GetDocument());
 }

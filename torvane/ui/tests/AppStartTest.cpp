@@ -12,6 +12,7 @@
 #include "AppTestSupport.h"
 #include "ModalDriver.h"
 #include "SplashWatch.h"
+#include "StartChecks.h"
 #include "WindowHelpers.h"
 #include "toolkit/TabWnd.h"
 #include "torvane/document/TorvaneDoc.h"
@@ -54,17 +55,8 @@ TEST_F(AppStartTest, TheSplashWindowStaysTwoSecondsThenTheMaximisedWorkbookShows
     SplashWatch splash;
     RunningApp program;
     ASSERT_TRUE(program.Started());
-    ASSERT_TRUE(splash.seen);
-    EXPECT_GE(splash.closed - splash.shown, 2000u);
-    EXPECT_EQ(nullptr, ::FindWindowA(nullptr, "SECSplashWnd"));
-
-    EXPECT_TRUE(::IsZoomed(program.FrameWnd()));
-    BOOL maximized = FALSE;
-    HWND child = program.ActiveChild(&maximized);
-    ASSERT_NE(nullptr, child);
-    EXPECT_TRUE(maximized);
-    EXPECT_EQ("Torvane1", testing_harness::ControlText(child));
-    EXPECT_EQ(nullptr, ::GetWindow(child, GW_HWNDNEXT));  // the only document window
+    testing_harness::ExpectStartedAsAUserMeetsIt(splash, program.FrameWnd(), program.Frame()->m_hWndMDIClient,
+                                                 "Torvane1");
 
     EXPECT_EQ(static_cast<UINT>(MF_CHECKED), program.MenuState(ID_VIEW_WORKBOOK) & (MF_CHECKED | MF_GRAYED));
     EXPECT_EQ(static_cast<UINT>(MF_CHECKED), program.MenuState(ID_COLORS_TORVANE) & (MF_CHECKED | MF_GRAYED));
