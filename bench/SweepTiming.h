@@ -11,21 +11,10 @@
 #include <chrono>
 #include <cstdio>
 
+#include "BenchTiming.h"
 #include "common/SweepWorkerPool.h"
 
 namespace bench {
-
-// User and kernel time of all the process's threads so far, in seconds.
-inline double ProcessorSeconds() {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0.0;
-    const auto seconds = [](const FILETIME& t) {
-        const unsigned long long ticks =
-            (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-        return static_cast<double>(ticks) * 1e-7;  // 100-ns units
-    };
-    return seconds(kernel) + seconds(user);
-}
 
 // `step(batch, &kept)` runs up to `batch` steps, false at the end; `runsDone()`
 // counts them. Prints runs per second and the estimate for `totalRuns`.

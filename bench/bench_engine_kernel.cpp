@@ -44,8 +44,8 @@ int main() {
         {"four, 1.5 in stroke", MakeShortStrokeBlock},
         {"V8, centrifugal blower", MakeCentrifugalBlowerBlock},
     };
-    std::printf("bench_engine_kernel: median of %d repeats of %d ms\n", kRepeats,
-                static_cast<int>(kRepeatTime.count()));
+    std::printf("bench_engine_kernel: median of %d repeats of %d ms (%s)\n", kRepeats,
+                static_cast<int>(kRepeatTime.count()), bench::ClockNote());
     for (const Engine& engine : engines) {
         SimulationBlock block = engine.make();
         SimKernelRun(block);

@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
         std::printf("the sample engine does not run (code %d)\n", code);
         return 1;
     }
-    std::printf("bench_engine_sweep: Chevy 350, median of %d repeats of %d ms\n", kRepeats,
-                static_cast<int>(kRepeatTime.count()));
+    std::printf("bench_engine_sweep: Chevy 350, median of %d repeats of %d ms (%s)\n", kRepeats,
+                static_cast<int>(kRepeatTime.count()), bench::ClockNote());
 
     const double runs = bench::MedianOf(kRepeats, [&doc] {
         return bench::RunsPerSecond([&doc] { doc->RunSimulation(false, false); }, kRepeatTime);

@@ -35,8 +35,8 @@ int main() {
     }
     volatile float sink = 0;
     volatile double sinkDouble = 0;
-    std::printf("bench_fastmath: median of %d repeats of %d ms\n", kRepeats,
-                static_cast<int>(kRepeatTime.count()));
+    std::printf("bench_fastmath: median of %d repeats of %d ms (%s)\n", kRepeats,
+                static_cast<int>(kRepeatTime.count()), bench::ClockNote());
     Report("sinf", [&] {
         float s = 0;
         for (float a : angles) s += fastmath::Sin(a);

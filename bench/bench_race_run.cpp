@@ -22,8 +22,8 @@ int main() {
     std::unique_ptr<RaceSimBlock> block(new RaceSimBlock());
     race_test::FillBlock(race_test::DefaultStreetV8(), *block);
 
-    std::printf("bench_race_run: default street vehicle, median of %d repeats of %d ms\n", kRepeats,
-                static_cast<int>(kRepeatTime.count()));
+    std::printf("bench_race_run: default street vehicle, median of %d repeats of %d ms (%s)\n", kRepeats,
+                static_cast<int>(kRepeatTime.count()), bench::ClockNote());
     for (int raceLength : {kRaceEighthMile, kRaceQuarterMile}) {
         if (!QuilletMathRun(*block, raceLength)) {
             std::printf("the run over %d ft failed\n", raceLength);

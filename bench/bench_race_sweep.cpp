@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
         std::printf("the sample vehicle does not run (code %d)\n", code);
         return 1;
     }
-    std::printf("bench_race_sweep: street car, gear-ratio sweep, median of %d repeats of %d ms\n",
-                kRepeats, static_cast<int>(kRepeatTime.count()));
+    std::printf("bench_race_sweep: street car, gear-ratio sweep, median of %d repeats of %d ms (%s)\n",
+                kRepeats, static_cast<int>(kRepeatTime.count()), bench::ClockNote());
     double quarterMileSteps = 1.0;
     for (int raceLength : {660, 1320}) {
         doc->SetRaceLength(raceLength);
