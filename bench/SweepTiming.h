@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -27,7 +28,16 @@ void TimeSweepOnAllCores(const char* name, int totalRuns, int timedRuns, bool wh
     const Clock::time_point start = Clock::now();
     const double processorStart = ProcessorSeconds();
     bool kept = false;
-    while ((wholeSweep || runsDone() < timedRuns) && step(batch, &kept)) {
+    // A window's run/stop loop pumps its messages between batches: the
+    // longest batch is the longest the window goes unanswered.
+    double longestBatch = 0.0;
+    for (;;) {
+        if (!wholeSweep && runsDone() >= timedRuns) break;
+        const Clock::time_point batchStart = Clock::now();
+        const bool more = step(batch, &kept);
+        longestBatch = std::max(longestBatch,
+                                std::chrono::duration<double>(Clock::now() - batchStart).count());
+        if (!more) break;
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const double perSecond = runsDone() / seconds;
@@ -41,6 +51,7 @@ void TimeSweepOnAllCores(const char* name, int totalRuns, int timedRuns, bool wh
                     name, runsDone(), workers, seconds, perSecond, totalRuns,
                     totalRuns / perSecond, totalRuns / perSecond / 60.0);
     }
+    std::printf("  batches of %d runs; the longest took %.0f ms\n", batch, longestBatch * 1000.0);
     if (processorSeconds > 0.0) {
         const double perProcessorSecond = runsDone() / processorSeconds;
         std::printf("  processor time: %.1f s, %.2f threads busy on average; %.0f runs per "

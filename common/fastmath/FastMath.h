@@ -24,5 +24,11 @@ float Pow(float x, float y);
 void PowPair(float x, float y1, float y2, float* first, float* second);
 // x^2.5 in double, correctly rounded; a NaN for x < 0.
 double PowTwoAndAHalf(double x);
+// x^y in double for a float x, NOT correctly rounded: within 2^-40 of the
+// exact value (relative) for x > 0 and results between 2^-1000 and 2^1000,
+// the same on every platform; x^1 is x. Other arguments get the runtime's
+// pow. For a double power that feeds a float sum, where an error this small
+// almost never moves the float.
+double PowApproximate(float x, double y);
 
 }  // namespace fastmath

@@ -83,7 +83,7 @@ double ScaleByPowerOfTwo(int q) {
     return DoubleFromBits(static_cast<uint64_t>(q + 1023) << 52);
 }
 
-// 2^l for -152 < l < 130 in double, relative error below 2^-52.
+// 2^l for -1000 < l < 1000 in double, relative error below 2^-52.
 FASTMATH_INLINE double Exp2Double(double l) {
     const double shifter = 0x1.8p52;
     const double l64 = l * 64.0;
@@ -99,8 +99,9 @@ FASTMATH_INLINE double Exp2Double(double l) {
                      d5 = c5 * 0x1p-30;
     const double f2 = f * f;
     const double pMinus1 = f * ((d1 + f * d2) + f2 * ((d3 + f * d4) + f2 * d5));
-    // The table entry scaled by 2^q ahead of the sum (exact: no result here
-    // leaves the normal doubles).
+    // The table entry scaled by 2^q ahead of the sum (exact while the result
+    // stays within the normal doubles, as the powers of floats do; far below
+    // them only the low part loses bits, beyond the error bound's reach).
     const double scale = ScaleByPowerOfTwo((ni - (ni & 63)) / 64);
     const DoublePair& e = tables::kExp2Sixtyfourths[ni & 63];
     const double hi = e.hi * scale, lo = e.lo * scale;
@@ -197,9 +198,18 @@ DoublePair Exp2Pair(DoublePair l) {
     return v;
 }
 
-// x^y for x > 0 finite, x != 1, y finite and nonzero, from x's split.
-float PowFromLog(float x, float y, const LogArgument& arg) {
-    const double l = static_cast<double>(y) * Log2Double(arg);
+// x^y for x > 0 finite, x != 1, y finite and nonzero, when the double
+// evaluation may lie too close to a rounding boundary.
+[[gnu::noinline]] float PowNearBoundary(float x, float y, const LogArgument& arg) {
+    double exact;
+    if (ExactPower(x, y, &exact)) return static_cast<float>(exact);
+    return RoundToFloat(Exp2Pair(Mul(Log2Pair(arg), static_cast<double>(y))));
+}
+
+// x^y for x > 0 finite, x != 1, y finite and nonzero, from x's split and
+// its log2 in double.
+FASTMATH_INLINE float PowFromLog(float x, float y, const LogArgument& arg, double log2x) {
+    const double l = static_cast<double>(y) * log2x;
     if (l >= 129.0) return std::numeric_limits<float>::infinity();
     if (l < -151.0) return 0.0f;
     const double fast = Exp2Double(l);
@@ -209,10 +219,7 @@ float PowFromLog(float x, float y, const LogArgument& arg) {
     const bool normal = fast >= 0x1p-126 && fast < 0x1p128;
     if (normal ? !NearFloatMidpointNormal(fast, 1u << 12) : !MayRoundEitherWay(fast, kRelErrorBound))
         return static_cast<float>(fast);
-
-    double exact;
-    if (ExactPower(x, y, &exact)) return static_cast<float>(exact);
-    return RoundToFloat(Exp2Pair(Mul(Log2Pair(arg), static_cast<double>(y))));
+    return PowNearBoundary(x, y, arg);
 }
 
 }  // namespace
@@ -247,7 +254,18 @@ float Pow(float x, float y) {
     }
 
     const float sign = negative ? -1.0f : 1.0f;
-    return sign * PowFromLog(x, y, SplitArgument(x));
+    const LogArgument arg = SplitArgument(x);
+    return sign * PowFromLog(x, y, arg, Log2Double(arg));
+}
+
+double PowApproximate(float x, double y) {
+    if (y == 1.0) return x;
+    if (!(x > 0.0f) || x - x != 0.0f || y - y != 0.0) return std::pow(static_cast<double>(x), y);
+    // log2 x within 2^-51, so l within 1000 2^-51 < 2^-41 and 2^l within
+    // 2^-41 ln 2 + 2^-52.
+    const double l = y * Log2Double(SplitArgument(x));
+    if (!(l > -1000.0 && l < 1000.0)) return std::pow(static_cast<double>(x), y);
+    return Exp2Double(l);
 }
 
 void PowPair(float x, float y1, float y2, float* first, float* second) {
@@ -265,8 +283,9 @@ void PowPair(float x, float y1, float y2, float* first, float* second) {
         return;
     }
     const LogArgument arg = SplitArgument(x);
-    *first = PowFromLog(x, y1, arg);
-    *second = PowFromLog(x, y2, arg);
+    const double log2x = Log2Double(arg);
+    *first = PowFromLog(x, y1, arg, log2x);
+    *second = PowFromLog(x, y2, arg, log2x);
 }
 
 }  // namespace fastmath

@@ -136,26 +136,60 @@ double PowTwoAndAHalfScaled(double x) {
     return std::ldexp(n, ulpExponent + 5 * j);
 }
 
+// The fast path's last step: x^2 sqrt(x) = (square)(s + correction), with
+// the leading product p exact, summed to r + rest. The rounded r when it lies
+// clearly away from every halfway point and off the powers of two (where the
+// spacing below is half); otherwise 0, which the fast path never returns.
+FASTMATH_INLINE double RoundedOrZero(DoublePair square, double s, double correction, DoublePair p) {
+    const double lo = p.lo + (square.hi * correction + square.lo * s);
+    const double r = p.hi + lo;
+    const double rest = lo - (r - p.hi);  // p.hi + lo - r, exact
+    const uint64_t bits = BitsOf(r);
+    const double halfUlp = DoubleFromBits(bits & 0x7FF0000000000000u) * 0x1p-53;
+    if ((bits & 0xFFFFFFFFFFFFFu) != 0 && std::fabs(std::fabs(rest) - halfUlp) > kRelErrorBound * r)
+        return r;
+    return 0.0;
+}
+
+// The exact products by splitting (any x86-64 processor).
+double FastPathBySplitting(double x) {
+    const DoublePair square = TwoProduct(x, x);
+    const double s = std::sqrt(x);
+    const DoublePair s2 = TwoProduct(s, s);
+    const double correction = ((x - s2.hi) - s2.lo) / (2.0 * s);
+    return RoundedOrZero(square, s, correction, TwoProduct(square.hi, s));
+}
+
+// The same exact products by fused multiply-add: each product's error and
+// x - s^2 (exactly a double for the correctly rounded root s) come out
+// exactly as by splitting, so the result is the same bit for bit.
+[[gnu::target("fma")]] double FastPathByFusedMultiplyAdd(double x) {
+    const double square = x * x;
+    const double s = std::sqrt(x);
+    const double correction = __builtin_fma(-s, s, x) / (2.0 * s);
+    const double p = square * s;
+    return RoundedOrZero({square, __builtin_fma(x, x, -square)}, s, correction,
+                         {p, __builtin_fma(square, s, -p)});
+}
+
+bool ProcessorHasFusedMultiplyAdd() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("fma");
+}
+
+// False until set at start-up; either path gives the same results.
+const bool kHasFusedMultiplyAdd = ProcessorHasFusedMultiplyAdd();
+
 }  // namespace
 
 double PowTwoAndAHalf(double x) {
     // The same sum unscaled, for x whose powers stay well within range; it
-    // hands the rare result near a halfway point (or at a power of two,
-    // where the spacing below is half) to the general path.
+    // hands the rare result near a halfway point (or at a power of two) to
+    // the general path.
     if (x > 0x1p-300 && x < 0x1p300) {
-        const DoublePair square = TwoProduct(x, x);
-        const double s = std::sqrt(x);
-        const DoublePair s2 = TwoProduct(s, s);
-        const double correction = ((x - s2.hi) - s2.lo) / (2.0 * s);
-        const DoublePair p = TwoProduct(square.hi, s);
-        const double lo = p.lo + (square.hi * correction + square.lo * s);
-        const double r = p.hi + lo;
-        const double rest = lo - (r - p.hi);  // p.hi + lo - r, exact
-        const uint64_t bits = BitsOf(r);
-        const double halfUlp = DoubleFromBits(bits & 0x7FF0000000000000u) * 0x1p-53;
-        if ((bits & 0xFFFFFFFFFFFFFu) != 0 &&
-            std::fabs(std::fabs(rest) - halfUlp) > kRelErrorBound * r)
-            return r;
+        const double r =
+            kHasFusedMultiplyAdd ? FastPathByFusedMultiplyAdd(x) : FastPathBySplitting(x);
+        if (r != 0.0) return r;
     }
     return PowTwoAndAHalfScaled(x);
 }

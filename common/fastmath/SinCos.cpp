@@ -124,11 +124,17 @@ FASTMATH_INLINE bool ReduceInDouble(uint32_t absBits, SectorAngle* out) {
     return true;
 }
 
+// Out of line: the kernels' arguments rarely need it, and inlined its
+// registers would be saved and restored on every call.
+[[gnu::noinline]] SectorAngle SectorAngleByIntegers(uint32_t absBits) {
+    const Reduced red = Reduce(absBits);
+    return {red.sector, OffsetAngle(red)};
+}
+
 FASTMATH_INLINE SectorAngle SectorAngleOf(uint32_t absBits) {
     SectorAngle a;
     if (ReduceInDouble(absBits, &a)) return a;
-    const Reduced red = Reduce(absBits);
-    return {red.sector, OffsetAngle(red)};
+    return SectorAngleByIntegers(absBits);
 }
 
 // sin and cos of the reduced angle in double: Taylor polynomials, |r| <= pi/64.

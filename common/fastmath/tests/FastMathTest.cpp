@@ -487,6 +487,47 @@ TEST(FastMathTest, TwoAndAHalfPowersRoundCorrectly) {
     EXPECT_EQ(32.0, fastmath::PowTwoAndAHalf(4.0));
 }
 
+// The approximate double power against the long-double powl: within 2^-40
+// over floats of every size and exponents up to 1000 / |log2 x|, the
+// kernels' speeds to exponents near 1 among them; x^1 is x exactly, and the
+// arguments it leaves to the runtime give the runtime's special values.
+TEST(FastMathTest, ApproximatePowersStayWithinTheirBound) {
+    fastmath_reference::UseFullLongDoublePrecision();
+    std::mt19937 random(2030);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    double worst = 0.0;
+    for (int i = 0; i < 200000; ++i) {
+        float x;
+        double y;
+        if (i % 2 == 0) {
+            x = static_cast<float>(500.0 * (unit(random) + 1.0));
+            y = 1.0 + 0.2 * unit(random);
+        } else {
+            x = FromBits(1 + random() % 0x7F7FFFFFu);
+            y = unit(random) * 999.0 / std::max(1.0, std::fabs(std::log2(static_cast<double>(x))));
+        }
+        if (x == 0) continue;
+        const long double exact = powl(static_cast<long double>(x), static_cast<long double>(y));
+        const double ours = fastmath::PowApproximate(x, y);
+        const double error =
+            static_cast<double>(std::fabs((static_cast<long double>(ours) - exact) / exact));
+        worst = std::max(worst, error);
+        if (!(error < 0x1p-40)) {
+            ADD_FAILURE() << std::hexfloat << x << " ^ " << y << ": " << ours << ", error "
+                          << error;
+            break;
+        }
+    }
+    EXPECT_LT(worst, 0x1p-40);
+    for (float x : {0.0f, 1e-30f, 3.0f, 123.456f, 3e38f})
+        EXPECT_EQ(static_cast<double>(x), fastmath::PowApproximate(x, 1.0));
+    EXPECT_EQ(0.0, fastmath::PowApproximate(0.0f, 1.02));
+    EXPECT_EQ(HUGE_VAL, fastmath::PowApproximate(0.0f, -1.5));
+    EXPECT_EQ(1.0, fastmath::PowApproximate(7.0f, 0.0));
+    EXPECT_TRUE(std::isnan(fastmath::PowApproximate(-2.0f, 1.5)));
+    EXPECT_EQ(HUGE_VAL, fastmath::PowApproximate(kInf, 1.5));
+}
+
 // The standard names resolve to this library in a program that links it.
 // The calls go through volatile arguments, as a kernel's would, so that the
 // compiler cannot fold them; the 300-bit values include huge arguments that
