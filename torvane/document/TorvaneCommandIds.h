@@ -56,6 +56,7 @@ constexpr UINT kCmdAutoRun = 32906;
 constexpr UINT kCmdAutoCamAccurate = 33433;
 constexpr UINT kCmdExportOlderPrograms = 33307;
 constexpr UINT kCmdExportGame = 33308;
+constexpr UINT kCmdCamManager = 33432;
 
 // The head's flow data and the cam to and from their own files.
 constexpr UINT kCmdAirflowFileOpen = 32918;

@@ -45,8 +45,13 @@ void CTorvaneDoc::OnAutoCamAccurate() {
         cam.SetMoreAccurateRampRate(false);
     } else {
         cam.SetMoreAccurateRampRate(true);
+        // Only a complete cam has a ramp rate to compute.
         Cam trial = cam;
-        if (!trial.ComputeLifterRampRate()) ErrCodeShowWarning(kWarningRampRateUndefined);
+        if (!trial.IsComplete() || !trial.ComputeLifterRampRate()) {
+            // The cam manager is where the missing events are entered.
+            ErrCodeShowWarning(kWarningRampRateUndefined);
+            if (CWnd* mainFrame = AfxGetMainWnd()) mainFrame->SendMessage(WM_COMMAND, kCmdCamManager);
+        }
     }
     EndSwitchCommand();
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <ios>
 #include <string>
 
 #include "AppTestSupport.h"
@@ -22,6 +23,7 @@
 #include "torvane/res/TorvaneResources.h"
 #include "torvane/ui/AppColors.h"
 #include "torvane/ui/ChildFrame.h"
+#include "torvane/ui/ChoiceMenus.h"
 #include "torvane/ui/EngineFormView.h"
 #include "torvane/ui/MainFrame.h"
 
@@ -240,6 +242,51 @@ TEST_F(FormTest, ChoicesFromTheMenusFillTheFieldsAndSwitchTheirNeighbours) {
     EXPECT_EQ("(0.050-inch):", Text(1136));
 }
 
+// The state of a command in a choice menu as the form prepares it when the
+// menu opens.
+UINT ChoiceMenuState(CEngineFormView* form, UINT menuId, UINT command) {
+    CMenu menu;
+    menu.Attach(MakeChoiceMenu(menuId));
+    form->PrepareChoiceMenu(&menu);
+    const UINT state = ::GetMenuState(menu.m_hMenu, command, MF_BYCOMMAND);
+    menu.DestroyMenu();
+    return state;
+}
+
+bool SwitchChecked(CEngineFormView* form, UINT menuId, UINT command) {
+    return (ChoiceMenuState(form, menuId, command) & MF_CHECKED) != 0;
+}
+
+TEST_F(FormTest, TheAutomaticCalculationSwitchesFromTheChoiceMenus) {
+    // Valve lift: switching on clears both lifts (nothing to compute them
+    // from yet); switching off leaves them.
+    Type(1196, "0.5");
+    Type(1200, "0.45");
+    EXPECT_FALSE(SwitchChecked(form_, kMenuIntakeValveLift, ID_AUTO_VALVE_LIFT));
+    Choose(1196, ID_AUTO_VALVE_LIFT);
+    EXPECT_TRUE(doc_->IsAutoValveLift());
+    EXPECT_TRUE(SwitchChecked(form_, kMenuExhaustValveLift, ID_AUTO_VALVE_LIFT));
+    EXPECT_EQ("***", Trimmed(1196));
+    EXPECT_EQ("***", Trimmed(1200));
+    Choose(1196, ID_AUTO_VALVE_LIFT);
+    EXPECT_FALSE(doc_->IsAutoValveLift());
+
+    // The more accurate ramp rate on a cam without its events: warning 107,
+    // then the cam manager is asked for (answered when it opens).
+    ModalDriver::Instance().Reset();
+    Edit(1110, [](HWND editor) {
+        ModalDriver::Instance().Answer("Important!", IDOK);
+        ModalDriver::Instance().Answer("", IDCANCEL);
+        ::SendMessageA(editor, WM_COMMAND, ID_AUTO_CAM_ACCURATE, 0);
+    });
+    EXPECT_TRUE(doc_->IsAutoCamAccurate());
+    EXPECT_TRUE(SwitchChecked(form_, kMenuLifterRampRate, ID_AUTO_CAM_ACCURATE));
+    bool warned = false;
+    for (const testing_harness::BoxRecord& box : ModalDriver::Instance().Boxes())
+        warned = warned || box.text.find("Lifter Acceleration Ramp Rate") != std::string::npos;
+    EXPECT_TRUE(warned);
+}
+
 TEST_F(FormTest, AChosenFieldsEditorIsReadOnlyAndTheNotesEditorTakesLines) {
     bool readOnly = false;
     Edit(1048, [&](HWND editor) {
@@ -289,6 +336,51 @@ TEST_F(FormTest, TheFormIsPaintedInBothColourSchemes) {
         EXPECT_EQ(testing_harness::Rgb(c.erase), pixels.At(panel.left + 20, panel.bottom + 5)) << c.scheme;
         EXPECT_EQ(testing_harness::Rgb(c.panelFill), pixels.At(panel.left + 4, panel.top + 40)) << c.scheme;
         program_->SaveScreenshot(c.file);
+    }
+    AppColorsSetScheme(1);
+}
+
+TEST_F(FormTest, PanelsHaveGradientEdgesAndCaptionPicturesOrFramedLines) {
+    const CRect panel = form_->GetPanelRect(0);
+    ASSERT_GE(panel.left, 3);
+    const int y = panel.top + 40;
+    auto paint = [&] {
+        ::RedrawWindow(form_->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpPending();
+        return testing_harness::Pixels::FromWindow(form_->m_hWnd);
+    };
+    const unsigned erase = testing_harness::Rgb(0xE6A17A), fill = testing_harness::Rgb(0xD67563);
+    auto green = [](unsigned rgb) { return int((rgb >> 8) & 0xFF); };
+
+    // Program colours: the band left of a panel blends from the erase colour
+    // into the panel's; the caption picture sits over the panel's top edge.
+    AppColorsSetScheme(1);
+    testing_harness::Pixels pixels = paint();
+    const unsigned band = pixels.At(panel.left - 3, y);
+    EXPECT_GT(green(band), green(fill)) << std::hex << band;
+    EXPECT_LT(green(band), green(erase)) << std::hex << band;
+    int picture = 0;
+    for (int x = panel.left + 15; x < panel.left + 45; ++x)
+        for (int row = panel.top - 2; row < panel.top + 6; ++row)
+            if (pixels.At(x, row) != erase && pixels.At(x, row) != fill) ++picture;
+    EXPECT_GT(picture, 20);
+
+    // Without the system's gradient fill the band keeps the erase colour.
+    const GradientFillProc gradient = AppColorsGetGradientFillProc();
+    AppColorsSetGradientFillProc(nullptr);
+    pixels = paint();
+    AppColorsSetGradientFillProc(gradient);
+    EXPECT_EQ(erase, pixels.At(panel.left - 3, y));
+
+    // Windows colours: a grey left edge with a white line inside it, a black
+    // right edge and a grey shadow beyond it.
+    AppColorsSetScheme(0);
+    pixels = paint();
+    EXPECT_EQ(0x808080u, pixels.At(panel.left, y));
+    EXPECT_EQ(0xFFFFFFu, pixels.At(panel.left + 1, y));
+    if (panel.right + 2 < pixels.width()) {
+        EXPECT_EQ(0u, pixels.At(panel.right, y));
+        EXPECT_EQ(0x808080u, pixels.At(panel.right + 2, y));
     }
     AppColorsSetScheme(1);
 }
@@ -346,6 +438,11 @@ protected:
         AnswerFileDialog(path);
         program_->Command(ID_FILE_OPEN);
         TakeActiveDocument();
+    }
+    // The valve-diameter choice menu as the form prepares it when it opens:
+    // whether "Auto Calculate Valve Sizes" is greyed.
+    bool AutoValveSizesGreyed() const {
+        return (ChoiceMenuState(form_, kMenuIntakeValveDiameters, ID_AUTO_VALVE_SIZES) & MF_GRAYED) != 0;
     }
     // Picks a file command in the field's choice menu and answers its file
     // dialog with `path` (and a box after it with OK, when `boxFollows`).
@@ -495,6 +592,7 @@ TEST_F(FileCommandTest, CamAndAirflowFilesGoThroughTheirDialogsFromTheChoiceMenu
     ::DeleteFileA(camPath.c_str());
     ::DeleteFileA(flowPath.c_str());
     Open(EngineDataFile());
+    EXPECT_FALSE(AutoValveSizesGreyed());  // a stock head
     const std::string camType = Text(1071), lifter = Text(1077);
     ChooseFile(1071, ID_CAM_FILE_SAVE, camPath);
     EXPECT_TRUE(FileExists(camPath));
@@ -521,6 +619,7 @@ TEST_F(FileCommandTest, CamAndAirflowFilesGoThroughTheirDialogsFromTheChoiceMenu
     EXPECT_EQ(flowPath, std::string(doc_->airflowFile.GetText()));
     EXPECT_EQ(2, doc_->intakeValvesPerCylinder.GetValue());
     EXPECT_EQ(2, doc_->exhaustValvesPerCylinder.GetValue());
+    EXPECT_TRUE(AutoValveSizesGreyed());  // no automatic sizes for custom flow data
 
     // A damaged flow file is refused with its error; the head stays as it was.
     {
