@@ -40,6 +40,8 @@ public:
     static CSimSpecEditDlg* GetOpenEditor();
 
     bool IsAccepted() const { return accepted_; }
+    // The control whose field the editor edits.
+    CSimSpecEditCtrl* GetControl() const { return control_; }
     UINT GetEditId() const { return editId_; }
 
     BOOL OnInitDialog() override;

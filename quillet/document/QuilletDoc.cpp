@@ -241,10 +241,9 @@ bool CQuilletDoc::HasPresetDrivingStyle() const {
 // --------------------------------------------------------------- Choices
 
 const VehicleChoiceRow& CQuilletDoc::FindChoiceRow(UINT commandId) {
-    for (const VehicleChoiceRow& row : kVehicleChoiceTable) {
-        if (row.commandId == static_cast<int>(commandId)) return row;
-    }
-    AssertionFailure(kAssertModule, __LINE__);
+    const VehicleChoiceRow* row = FindVehicleChoiceRow(commandId);
+    APP_ASSERT(row != nullptr);
+    return *row;
 }
 
 void CQuilletDoc::CheckChoiceRange(UINT firstId, UINT lastId) {

@@ -215,4 +215,10 @@ const VehicleChoiceRow kVehicleChoiceTable[kVehicleChoiceRowCount] = {
     {33436, 7, "Low Temperature Winter", {28.84f, 10.0f, 1000.0f, 0.0f, 35.0f}},
 };
 
+const VehicleChoiceRow* FindVehicleChoiceRow(unsigned commandId) {
+    for (const VehicleChoiceRow& row : kVehicleChoiceTable)
+        if (row.commandId == static_cast<int>(commandId)) return &row;
+    return nullptr;
+}
+
 }  // namespace quillet

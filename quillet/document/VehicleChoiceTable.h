@@ -31,4 +31,7 @@ struct VehicleChoiceRow {
 constexpr int kVehicleChoiceRowCount = 193;
 extern const VehicleChoiceRow kVehicleChoiceTable[kVehicleChoiceRowCount];
 
+// The row of a command id, or null for a command outside the table.
+const VehicleChoiceRow* FindVehicleChoiceRow(unsigned commandId);
+
 }  // namespace quillet

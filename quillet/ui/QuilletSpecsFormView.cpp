@@ -3,8 +3,10 @@
 #include <iterator>
 
 #include "common/Assertion.h"
+#include "common/ui/SimSpecEditDlg.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
+#include "quillet/document/VehicleChoiceTable.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/ChoiceMenus.h"
@@ -254,11 +256,19 @@ void CQuilletSpecsFormView::ShowStatusText(const char* text) {
 HMENU CQuilletSpecsFormView::MakeChoiceMenu(UINT menuId) { return quillet::MakeChoiceMenu(menuId); }
 
 void CQuilletSpecsFormView::PrepareChoiceMenu(CMenu* menu) {
-    // Tools whose windows the program does not have yet stay greyed.
+    // The edited field's current choice is checked.
+    const CSimSpecEditDlg* editor = CSimSpecEditDlg::GetOpenEditor();
+    const auto* chosen = editor != nullptr ? dynamic_cast<const CPartTypeSpec*>(editor->GetControl()->GetSpec()) : nullptr;
     for (int i = 0, count = ::GetMenuItemCount(menu->m_hMenu); i < count; ++i) {
         const UINT id = ::GetMenuItemID(menu->m_hMenu, i);
-        if (id != static_cast<UINT>(-1) && CChildFrame::IsWithheldTool(id))
+        if (id == static_cast<UINT>(-1)) continue;
+        // Tools whose windows the program does not have yet stay greyed.
+        if (CChildFrame::IsWithheldTool(id))
             ::EnableMenuItem(menu->m_hMenu, static_cast<UINT>(i), MF_BYPOSITION | MF_GRAYED);
+        const VehicleChoiceRow* row = FindVehicleChoiceRow(id);
+        const bool current = chosen != nullptr && chosen->IsSet() && row != nullptr && row->name != nullptr &&
+                             row->choiceIndex == chosen->GetValue() && chosen->GetTypeName() == row->name;
+        ::CheckMenuItem(menu->m_hMenu, static_cast<UINT>(i), MF_BYPOSITION | (current ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 

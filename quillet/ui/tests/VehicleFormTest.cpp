@@ -22,6 +22,7 @@
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/ui/AppColors.h"
+#include "quillet/ui/ChoiceMenus.h"
 #include "quillet/ui/QuilletSpecsFormView.h"
 #include "quillet/ui/TimeSlipWnd.h"
 #include "quillet/ui/tests/RunningQuilletTest.h"
@@ -129,6 +130,19 @@ TEST_F(VehicleFormTest, TypedValuesAreStoredOrRefusedAndTheFocusMovesOn) {
     EXPECT_EQ("'69 Dodge Charger", Text(1045));
     EXPECT_FLOAT_EQ(3727.0f, doc_->m_weight.GetValue());
     EXPECT_NE(Icon(1004), Icon(1001));  // the vehicle panel checks out now
+
+    // Its menu checks the current choice.
+    UINT checked = 0, other = 0;
+    Edit(1045, [&](HWND editor) {
+        HMENU menu = MakeChoiceMenu(125);
+        ::SendMessageA(editor, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+        checked = ::GetMenuState(menu, 33520, MF_BYCOMMAND) & MF_CHECKED;
+        other = ::GetMenuState(menu, 33521, MF_BYCOMMAND) & MF_CHECKED;
+        ::DestroyMenu(menu);
+        ModalDriver::PressButton(editor, IDCANCEL);
+    });
+    EXPECT_EQ(static_cast<UINT>(MF_CHECKED), checked);
+    EXPECT_EQ(0u, other);
 
     Type(1124, " 3500 ");
     EXPECT_FLOAT_EQ(3500.0f, doc_->m_weight.GetValue());
