@@ -29,9 +29,9 @@ struct FlowBenchSide {
 
 class CylHeadFlow {
 public:
-    static const int kMaxPoints = 10;
-    static const int kMinPoints = 4;
-    static const int kPresetCount = 16;
+    static constexpr int kMaxPoints = 10;
+    static constexpr int kMinPoints = 4;
+    static constexpr int kPresetCount = 16;
 
     CylHeadFlow();
     CylHeadFlow(const CylHeadFlow& other) = default;

@@ -68,7 +68,7 @@ protected:
     CFieldEntry entry_;
     PageIds ids_;
     CString helpText_;
-    static const int kMaxNumberFields = 10;
+    static constexpr int kMaxNumberFields = 10;
     CEditFloatPt numberFields_[kMaxNumberFields];
 
 private:

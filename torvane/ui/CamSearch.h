@@ -19,7 +19,7 @@ namespace torvane {
 // EVC, 5..8 the same events in 0.050-inch timing.
 class CamRangeCriterion {
 public:
-    static const int kTypeCount = 9;
+    static constexpr int kTypeCount = 9;
 
     CamRangeCriterion();
 
@@ -49,7 +49,7 @@ private:
 
 class CCamSearch {
 public:
-    static const int kCriteria = 4;
+    static constexpr int kCriteria = 4;
 
     CCamSearch();
 

@@ -15,7 +15,7 @@ namespace torvane {
 class CCamSearchPropPage : public CPropertyPage {
     DECLARE_DYNCREATE(CCamSearchPropPage)
 public:
-    static const int kRows = CCamSearch::kCriteria;
+    static constexpr int kRows = CCamSearch::kCriteria;
 
     CCamSearchPropPage();
 
