@@ -54,6 +54,7 @@ constexpr UINT kCmdAutoValveSizes = 32904;
 constexpr UINT kCmdAutoValveLift = 32905;
 constexpr UINT kCmdAutoRun = 32906;
 constexpr UINT kCmdAutoCamAccurate = 33433;
+constexpr UINT kCmdCamMath = 32869;
 constexpr UINT kCmdExportOlderPrograms = 33307;
 constexpr UINT kCmdExportGame = 33308;
 constexpr UINT kCmdCamManager = 33432;

@@ -286,6 +286,8 @@ protected:
     afx_msg void OnAutoValveSizes();
     afx_msg void OnAutoValveLift();
     afx_msg void OnAutoCamAccurate();
+    afx_msg void OnCamDialog();
+    afx_msg void OnCamMath();
     afx_msg void OnAutoRun();
     afx_msg void OnUpdateAutoRun(CCmdUI* cmdUI);
     afx_msg void OnExportOlderPrograms();

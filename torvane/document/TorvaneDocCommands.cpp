@@ -48,12 +48,31 @@ void CTorvaneDoc::OnAutoCamAccurate() {
         // Only a complete cam has a ramp rate to compute.
         Cam trial = cam;
         if (!trial.IsComplete() || !trial.ComputeLifterRampRate()) {
-            // The cam manager is where the missing events are entered.
             ErrCodeShowWarning(kWarningRampRateUndefined);
-            if (CWnd* mainFrame = AfxGetMainWnd()) mainFrame->SendMessage(WM_COMMAND, kCmdCamManager);
+            EndSwitchCommand();
+            // The cam manager is where the missing timing is entered; an
+            // open field editor commits first.
+            CWnd* mainWindow = AfxGetMainWnd();
+            if (FieldEditorIsOpen() && mainWindow != nullptr)
+                mainWindow->PostMessage(WM_COMMAND, kCmdCamManager);
+            else
+                OnCamDialog();
+            return;
         }
     }
     EndSwitchCommand();
+}
+
+void CTorvaneDoc::OnCamDialog() {
+    if (!RunCamManager(*this)) return;
+    RecomputeDerived();
+    UpdateAllViews(nullptr);
+}
+
+void CTorvaneDoc::OnCamMath() {
+    if (!RunCamCalculator(*this)) return;
+    RecomputeDerived();
+    UpdateAllViews(nullptr);
 }
 
 void CTorvaneDoc::OnAutoRun() { autoRun_ = !autoRun_; }

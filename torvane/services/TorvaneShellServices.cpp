@@ -45,6 +45,14 @@ bool RunCamTypeDialog(const char* currentName, CString& enteredName) {
     return g_dialogs.chooseCamTypeName && g_dialogs.chooseCamTypeName(currentName, enteredName);
 }
 
+bool RunCamManager(CTorvaneDoc& doc) {
+    return g_dialogs.manageCam && g_dialogs.manageCam(doc);
+}
+
+bool RunCamCalculator(CTorvaneDoc& doc) {
+    return g_dialogs.calculateCamEvents && g_dialogs.calculateCamEvents(doc);
+}
+
 void SetBestResultsIterator(CIterator* sweep) {
     APP_ASSERT(sweep != nullptr && g_pendingSweep == nullptr);
     g_pendingSweep = sweep;

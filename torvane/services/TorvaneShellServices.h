@@ -16,6 +16,7 @@ class CFileSpec;
 namespace torvane {
 
 class CIterator;
+class CTorvaneDoc;
 class CylHeadFlow;
 
 // ---- The single field editor ----
@@ -40,12 +41,18 @@ struct ComponentDialogs {
     // The custom camshaft-type dialog, starting from `currentName` (may be
     // null); true on OK, with the entered name (empty when none was typed).
     std::function<bool(const char* currentName, CString& enteredName)> chooseCamTypeName;
+    // The cam manager and the cam event calculator on the document's cam;
+    // true when they changed it.
+    std::function<bool(CTorvaneDoc& doc)> manageCam;
+    std::function<bool(CTorvaneDoc& doc)> calculateCamEvents;
 };
 
 // Installs the shell's dialogs; an empty member answers Cancel.
 void InstallComponentDialogs(const ComponentDialogs& dialogs);
 bool RunAirflowDialog(CylHeadFlow& flow, CFileSpec& airflowFile);
 bool RunCamTypeDialog(const char* currentName, CString& enteredName);
+bool RunCamManager(CTorvaneDoc& doc);
+bool RunCamCalculator(CTorvaneDoc& doc);
 
 // ---- Best-results hand-off ----
 

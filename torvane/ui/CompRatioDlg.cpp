@@ -3,6 +3,7 @@
 #include <cfloat>
 
 #include "common/Assertion.h"
+#include "common/FieldValueCopy.h"
 #include "common/Util.h"
 #include "torvane/components/EngineMath.h"
 #include "torvane/document/TorvaneDoc.h"
@@ -26,16 +27,6 @@ float InInches(const CFloatPtSpec& field) {
 }
 
 void StoreRounded(CFloatPtSpec& field, float value) { field.SetValueRounded(value, 2); }
-
-// Copies the value alone, in the target's own unit and limits.
-void CopyValue(CFloatPtSpec& target, const CFloatPtSpec& source) {
-    if (!source.IsSet()) {
-        target.Clear();
-        return;
-    }
-    const float value = source.GetValue();
-    if (target.IsInRange(value)) target.SetValue(value);
-}
 
 const int kEditIds[] = {IDC_CR_CHAMBER, IDC_CR_GASKET_BORE, IDC_CR_GASKET_THICKNESS,
                         IDC_CR_DISTANCE, IDC_CR_MEASURED};
@@ -222,15 +213,15 @@ void CCompRatioDlg::OnOK() {
 void CCompRatioDlg::ApplyToDocument() {
     CTorvaneDoc& doc = *doc_;
     doc.SetPistonMethod(calc_.GetPistonType());
-    CopyValue(doc.chamberVolume, calc_.chamberVolume);
-    CopyValue(doc.gasketBore, calc_.gasketBore);
-    CopyValue(doc.gasketThickness, calc_.gasketThickness);
-    CopyValue(doc.pistonDistance, calc_.pistonDistance);
-    CopyValue(doc.pistonDeckVolume, calc_.measuredVolume);
-    CopyValue(doc.gasketVolume, calc_.gasketVolume);
-    CopyValue(doc.deckVolume, calc_.deckVolume);
-    CopyValue(doc.combustionSpace, calc_.totalCombustionVolume);
-    CopyValue(doc.compressionRatio, calc_.compressionRatio);
+    CopyFieldValue(doc.chamberVolume, calc_.chamberVolume);
+    CopyFieldValue(doc.gasketBore, calc_.gasketBore);
+    CopyFieldValue(doc.gasketThickness, calc_.gasketThickness);
+    CopyFieldValue(doc.pistonDistance, calc_.pistonDistance);
+    CopyFieldValue(doc.pistonDeckVolume, calc_.measuredVolume);
+    CopyFieldValue(doc.gasketVolume, calc_.gasketVolume);
+    CopyFieldValue(doc.deckVolume, calc_.deckVolume);
+    CopyFieldValue(doc.combustionSpace, calc_.totalCombustionVolume);
+    CopyFieldValue(doc.compressionRatio, calc_.compressionRatio);
     doc.SetCompressionCalculatorUsed(true);
     doc.SetModifiedFlag(TRUE);
     doc.RecomputeDerived();

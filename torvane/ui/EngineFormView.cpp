@@ -174,9 +174,8 @@ void CEngineFormView::OnInitialUpdate() {
         for (int i = 0; i < kFormFieldCount; ++i)
             BindField(i, kFields[i].id, kFields[i].field(*document), kFields[i].kind, kFields[i].menuId);
         RecordLayout();
-        // The cam manager and the compression calculator come with their
-        // dialogs; until then their buttons stay disabled.
-        GetDlgItem(kCamButton)->EnableWindow(FALSE);
+        // The compression calculator comes with its dialog; until then its
+        // button stays disabled.
         GetDlgItem(kCompressionButton)->EnableWindow(FALSE);
     }
     CFormView::OnInitialUpdate();

@@ -11,6 +11,9 @@
 #include "torvane/services/TorvaneShellServices.h"
 #include "torvane/ui/AirFlowDlg.h"
 #include "torvane/ui/AppColors.h"
+#include "torvane/ui/CamDlg.h"
+#include "torvane/ui/CamMathDlg.h"
+#include "torvane/ui/CamTypeDlg.h"
 #include "torvane/ui/ChildFrame.h"
 #include "torvane/ui/EngineFormView.h"
 #include "torvane/ui/MainFrame.h"
@@ -59,6 +62,9 @@ BOOL CTorvaneApp::InitInstance() {
                              IDC_EDITOR_OK, IDB_EDITOR_OK, IDB_EDITOR_CANCEL, IDM_NO_CHOICES});
     ComponentDialogs dialogs;
     dialogs.editAirflow = EditAirflowData;
+    dialogs.chooseCamTypeName = ChooseCamTypeName;
+    dialogs.manageCam = ManageCam;
+    dialogs.calculateCamEvents = CalculateCamEvents;
     InstallComponentDialogs(dialogs);
     return StartProgram(new CMultiDocTemplate(IDR_TORVANE_DOC, RUNTIME_CLASS(CTorvaneDoc), RUNTIME_CLASS(CChildFrame),
                                               RUNTIME_CLASS(CEngineFormView)),

@@ -12,7 +12,6 @@
 
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
-#include "common/ProgramFolder.h"
 #include "torvane/document/TorvaneCommandIds.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/AirflowResources.h"
@@ -34,16 +33,7 @@ protected:
         ComponentDialogs dialogs;
         dialogs.editAirflow = EditAirflowData;
         InstallComponentDialogs(dialogs);
-        char temp[MAX_PATH] = "";
-        ::GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "TorvaneAirflowDlgTest";
-        ::CreateDirectoryA(folder_.c_str(), nullptr);
-        ::CreateDirectoryA((folder_ + "\\FlowFiles (.FLW)").c_str(), nullptr);
-        char current[MAX_PATH] = "";
-        ::GetCurrentDirectoryA(MAX_PATH, current);
-        ::SetCurrentDirectoryA(folder_.c_str());
-        ProgramFolderRecord();
-        ::SetCurrentDirectoryA(current);
+        folder_ = UseTestProgramFolder("TorvaneAirflowDlgTest", "FlowFiles (.FLW)");
     }
     void TearDown() override { InstallComponentDialogs(ComponentDialogs()); }
 
@@ -59,14 +49,6 @@ protected:
     }
 
     std::string FlowPath(const char* name) const { return folder_ + "\\FlowFiles (.FLW)\\" + name; }
-
-    // Answers the next file dialog with a full path.
-    static void AnswerFileDialog(const char* caption, const std::string& path) {
-        ModalDriver::Instance().Handle(caption, [path](HWND box) {
-            ::SendMessageA(box, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(path.c_str()));
-            ModalDriver::PressButton(box, IDOK);
-        });
-    }
 
     CTorvaneDoc doc_;
     std::string folder_;
@@ -256,21 +238,8 @@ TEST_F(AirFlowDlgTest, OpenSaveAsAndTheFileAssociation) {
     six.FillNextPoint();
     const std::string sixPath = FlowPath("six.flw");
     ASSERT_TRUE(six.SaveToFile(sixPath.c_str()));
-    std::string content;
-    {
-        FILE* file = fopen(sixPath.c_str(), "rb");
-        ASSERT_NE(nullptr, file);
-        char buffer[4096];
-        content.assign(buffer, fread(buffer, 1, sizeof buffer, file));
-        fclose(file);
-    }
     const std::string cutPath = FlowPath("cut.flw");
-    {
-        FILE* file = fopen(cutPath.c_str(), "wb");
-        const std::string head = content.substr(0, content.size() / 2);
-        fwrite(head.data(), 1, head.size(), file);
-        fclose(file);
-    }
+    WriteCutCopy(sixPath, cutPath);
     const std::string savedPath = FlowPath("saved.flw");
     ::DeleteFileA(savedPath.c_str());
 

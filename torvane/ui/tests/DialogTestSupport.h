@@ -18,6 +18,13 @@ std::string TextOf(HWND dialog, int id);
 // A click on a radio button: the focus first, then the check and the
 // notification (a real click depends on where the pointer is).
 void ClickRadio(HWND dialog, int id);
+// A fresh program folder under the temp folder, with `componentFolder` in
+// it, recorded as the program's folder; returns its path.
+std::string UseTestProgramFolder(const std::string& name, const std::string& componentFolder);
+// Writes the first half of the file at `from` to `to` (a file cut short).
+void WriteCutCopy(const std::string& from, const std::string& to);
+// Answers the next file dialog whose caption holds `caption` with a full path.
+void AnswerFileDialog(const char* caption, const std::string& path);
 // Shows the window and saves its pixels as a PNG in the build's artifacts
 // folder.
 void SaveScreenshot(HWND window, const std::string& fileName);

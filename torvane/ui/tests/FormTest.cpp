@@ -317,6 +317,46 @@ TEST_F(FormTest, FocusShowsTheEditPromptAndLeavingShowsReady) {
     EXPECT_EQ("Ready", StatusText());
 }
 
+TEST_F(FormTest, TheCamDialogsChangeTheFormOnOkAndNothingOnCancel) {
+    // The custom camshaft's description, by its menu command.
+    ModalDriver::Instance().Handle("Enter a Custom Cam Description", [](HWND dialog) {
+        ::SetDlgItemTextA(dialog, 1326, "  My Cam  ");
+        ModalDriver::PressButton(dialog, IDOK);
+    });
+    program_->Command(32897);
+    EXPECT_EQ("My Cam", Text(1071));
+
+    // A stock cam, then the cam manager from the form's cam button: one
+    // step down the ramp-rate bar is 0.1 less, and OK shows it in the form.
+    program_->Command(32891);
+    const std::string rateBefore = Trimmed(1110);
+    std::string rateChosen;
+    ModalDriver::Instance().Handle("Torvane Cam Manager", [&](HWND dialog) {
+        EXPECT_EQ(rateBefore, ControlText(::GetDlgItem(dialog, 2115)));
+        HWND bar = ::GetDlgItem(dialog, 1740);
+        ::SetFocus(bar);
+        ::SendMessageA(bar, WM_KEYDOWN, VK_DOWN, 0);
+        PumpPending();
+        rateChosen = ControlText(::GetDlgItem(dialog, 2115));
+        ModalDriver::PressButton(dialog, IDOK);
+    });
+    ASSERT_TRUE(Enabled(2127));
+    testing_harness::Click(Field(2127));
+    PumpPending();
+    EXPECT_NE(rateBefore, rateChosen);
+    EXPECT_EQ(rateChosen, Trimmed(1110));
+
+    // Cancel in the cam event calculator leaves the form as it was.
+    const std::string ivo = Trimmed(1084);
+    ModalDriver::Instance().Handle("Cam Math Calculator", [](HWND dialog) {
+        ::SetDlgItemTextA(dialog, 1523, "60");
+        ModalDriver::PressButton(dialog, IDCANCEL);
+    });
+    program_->Command(32869);
+    EXPECT_EQ(ivo, Trimmed(1084));
+    EXPECT_EQ(0u, ModalDriver::Instance().PendingScripts());
+}
+
 TEST_F(FormTest, TheFormIsPaintedInBothColourSchemes) {
     Choose(1014, 33135);
     const CRect panel = form_->GetPanelRect(0);

@@ -1,0 +1,55 @@
+// Resource ids of the engine program's camshaft dialogs: the cam manager, the
+// cam event calculator and the custom cam description.
+#pragma once
+
+#define IDD_CAM_TYPE 137
+#define IDD_CAM_MATH 145
+#define IDD_CAM_MANAGER 184
+
+// Custom cam description.
+#define IDC_CT_DESCRIPTION 1326
+
+// Cam event calculator.
+#define IDC_CM_UNIT_INTAKE_LIFT 1469
+#define IDC_CM_UNIT_EXHAUST_LIFT 1481
+#define IDC_CM_IVO 1510
+#define IDC_CM_EVO 1511
+#define IDC_CM_INPUT_GROUP 1512
+#define IDC_CM_RESULT_GROUP 1513
+#define IDC_CM_IVC 1514
+#define IDC_CM_EVC 1515
+#define IDC_CM_LOBE_CENTER 1516
+#define IDC_CM_INTAKE_DURATION 1517
+#define IDC_CM_EXHAUST_DURATION 1520
+#define IDC_CM_INTAKE_LIFT 1521
+#define IDC_CM_EXHAUST_LIFT 1522
+#define IDC_CM_INTAKE_CENTERLINE 1523
+#define IDC_CM_HELP 1530
+
+// Cam manager.
+#define IDC_CAM_FILE_NAME 1075
+#define IDC_CAM_SHEET_PLACE 1719
+#define IDC_CAM_CHART_GROUP 1723
+#define IDC_CAM_CLEAR 1724
+#define IDC_CAM_CHART_PLACE 1725
+#define IDC_CAM_NAME 1729
+#define IDC_CAM_MANUFACTURER 1735
+#define IDC_CAM_ENGINE_TYPE 1737
+#define IDC_CAM_APPLICATION 1739
+#define IDC_CAM_RAMP_BAR 1740
+#define IDC_CAM_RAMP_AUTO 1741
+#define IDC_CAM_RAMP_MANUAL 1742
+#define IDC_CAM_RAMP_LABEL_6 1743
+#define IDC_CAM_RAMP_LABEL_1 1744
+#define IDC_CAM_RAMP_LABEL_5 1745
+#define IDC_CAM_RAMP_LABEL_4 1746
+#define IDC_CAM_RAMP_LABEL_3 1747
+#define IDC_CAM_RAMP_LABEL_2 1748
+#define IDC_CAM_WEB 1751
+#define IDC_CAM_USAGE 1816
+#define IDC_CAM_LIFTER 1817
+#define IDC_CAM_ENGINE 1839
+#define IDC_CAM_RAMP_VALUE 2115
+#define IDC_CAM_SAVE 2128
+#define IDC_CAM_OPEN 2129
+#define IDC_CAM_APPLY 3
