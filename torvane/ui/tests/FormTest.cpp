@@ -318,17 +318,17 @@ TEST_F(FormTest, FocusShowsTheEditPromptAndLeavingShowsReady) {
 }
 
 TEST_F(FormTest, TheCamDialogsChangeTheFormOnOkAndNothingOnCancel) {
-    // The custom camshaft's description, by its menu command.
+    // The custom camshaft's description, from the cam field's choice menu.
     ModalDriver::Instance().Handle("Enter a Custom Cam Description", [](HWND dialog) {
         ::SetDlgItemTextA(dialog, 1326, "  My Cam  ");
         ModalDriver::PressButton(dialog, IDOK);
     });
-    program_->Command(32897);
+    Choose(1071, 32897);
     EXPECT_EQ("My Cam", Text(1071));
 
     // A stock cam, then the cam manager from the form's cam button: one
     // step down the ramp-rate bar is 0.1 less, and OK shows it in the form.
-    program_->Command(32891);
+    Choose(1071, 32891);
     const std::string rateBefore = Trimmed(1110);
     std::string rateChosen;
     ModalDriver::Instance().Handle("Torvane Cam Manager", [&](HWND dialog) {
