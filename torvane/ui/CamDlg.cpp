@@ -108,6 +108,17 @@ Cam& ScratchCam() {
     return scratch;
 }
 
+// The rectangle of a placeholder control (client coordinates), which goes.
+CRect TakePlaceholder(CWnd* dialog, int id) {
+    CWnd* place = dialog->GetDlgItem(id);
+    APP_ASSERT(place != nullptr);
+    CRect rect;
+    place->GetWindowRect(&rect);
+    dialog->ScreenToClient(&rect);
+    place->DestroyWindow();
+    return rect;
+}
+
 bool AllEventsValid(const CamTimingSet& set) {
     return set.ivo.IsValid() && set.ivc.IsValid() && set.evo.IsValid() && set.evc.IsValid();
 }
@@ -140,6 +151,7 @@ CCamDlg::CCamDlg(CTorvaneDoc* doc, CWnd* parent)
       active_(&seatToSeat_),
       rampBackup_("Default", kUnitNone, kRampMin, kRampMax, kUnitNone, 1.0f) {
     APP_ASSERT(doc_ != nullptr);
+    sheet_.SetOwnerDialog(this);
     BuildCopies(doc_->cam);
     if (doc_->camDataFile.IsSet()) SplitPath(doc_->camDataFile.GetText(), folder_, fileName_);
 }
@@ -187,14 +199,9 @@ BOOL CCamDlg::OnInitDialog() {
         SendDlgItemMessage(control.id, combo ? CB_LIMITTEXT : EM_LIMITTEXT, static_cast<WPARAM>(control.limit), 0);
     }
 
-    // The chart takes its placeholder's place.
-    CWnd* place = GetDlgItem(IDC_CAM_CHART_PLACE);
-    APP_ASSERT(place != nullptr);
-    CRect chartRect;
-    place->GetWindowRect(&chartRect);
-    ScreenToClient(&chartRect);
-    place->DestroyWindow();
-    chart_.Create(chartRect, this);
+    // The sheet and the chart take their placeholders' places.
+    if (!sheet_.CreateEmbedded(this, TakePlaceholder(this, IDC_CAM_SHEET_PLACE))) return FALSE;
+    chart_.Create(TakePlaceholder(this, IDC_CAM_CHART_PLACE), this);
 
     UpdateControls(nullptr);
     return TRUE;
@@ -237,7 +244,6 @@ void CCamDlg::MakeCombinedCam(Cam& combined) const {
 // ---- Refresh
 
 void CCamDlg::UpdateControls(CWnd* exceptPage) {
-    (void)exceptPage;
     UtilSetItemTextString(this, IDC_CAM_FILE_NAME, fileName_);
     UtilSetItemTextString(this, IDC_CAM_NAME,
                           active_->camshaftType.IsValid() ? active_->camshaftType.GetTypeName() : CString());
@@ -257,13 +263,19 @@ void CCamDlg::UpdateControls(CWnd* exceptPage) {
 
     if (IsAutoRampRate()) ComputeAutoRampRate();
     CheckRadioButton(IDC_CAM_RAMP_AUTO, IDC_CAM_RAMP_MANUAL, IsAutoRampRate() ? IDC_CAM_RAMP_AUTO : IDC_CAM_RAMP_MANUAL);
-    ShowRampControls();
+    GetDlgItem(IDC_CAM_RAMP_BAR)->EnableWindow(IsAutoRampRate() ? FALSE : TRUE);
+    ShowRampRate();
+    ShowChart();
+    sheet_.UpdatePages(exceptPage);
 }
 
 void CCamDlg::ShowRampControls() {
     GetDlgItem(IDC_CAM_RAMP_BAR)->EnableWindow(IsAutoRampRate() ? FALSE : TRUE);
     ShowRampRate();
     ShowChart();
+    // The pages enable the other method's row and show their note in Auto.
+    sheet_.GetSpecsPage().UpdateControls();
+    sheet_.GetTimingPage().UpdateControls();
 }
 
 void CCamDlg::ShowRampRate() {
@@ -295,6 +307,7 @@ LRESULT CCamDlg::OnChartPainted(WPARAM, LPARAM dcPointer) {
 
 void CCamDlg::EnableControls(BOOL enable) {
     for (int id : kEnabledWithDialog) GetDlgItem(id)->EnableWindow(enable);
+    sheet_.EnablePages(enable);
 }
 
 // ---- Texts and the lifter
@@ -429,6 +442,7 @@ void CCamDlg::OnClear() {
     active_ = &seatToSeat_;
     fileName_.Empty();
     folder_.Empty();
+    sheet_.ResetSearch();
     UpdateControls(nullptr);
 }
 
@@ -471,10 +485,7 @@ void CCamDlg::FullPath(CString& path) const {
 
 void CCamDlg::OnSave() {
     // A text still being typed belongs to what is saved.
-    commit_ = true;
-    CWnd* button = GetDlgItem(IDC_CAM_SAVE);
-    if (GetFocus() != button) button->SetFocus();
-    if (!commit_) return;
+    if (!CommitEntries(IDC_CAM_SAVE)) return;
     Cam saved;
     MakeCombinedCam(saved);
     CString current, name, path;
@@ -488,11 +499,15 @@ void CCamDlg::OnSave() {
     UpdateControls(nullptr);
 }
 
-bool CCamDlg::BeginApply(int buttonId) {
-    commit_ = true;
+bool CCamDlg::CommitEntries(int buttonId) {
     CWnd* button = GetDlgItem(buttonId);
     if (GetFocus() != button) button->SetFocus();
-    if (!commit_) return false;
+    // A refused entry on a page has posted its beep and refocus.
+    return sheet_.IsEntryAccepted();
+}
+
+bool CCamDlg::BeginApply(int buttonId) {
+    if (!CommitEntries(buttonId)) return false;
     unsigned short code = 0;
     if (!active_->Validate(code)) {
         ErrCodeShowError(code);

@@ -11,6 +11,8 @@
 #include "framework/Framework.h"
 #include "torvane/components/Cam.h"
 #include "torvane/results/CamTimingChart2D.h"
+#include "torvane/ui/CamPropSheet.h"
+#include "torvane/ui/CamSheetOwner.h"
 
 namespace torvane {
 
@@ -29,29 +31,29 @@ enum CamText {
 // Posted to itself when the automatic ramp rate cannot be computed.
 constexpr UINT kMsgRampRateUndefined = WM_USER + 113;
 
-class CCamDlg : public CDialog {
+class CCamDlg : public CDialog, public CCamSheetOwner {
 public:
     CCamDlg(CTorvaneDoc* doc, CWnd* parent);
 
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    Cam* GetSeatToSeatCam() { return &seatToSeat_; }
-    Cam* Get050InchCam() { return &fiftyThou_; }
-    Cam* GetActiveCam() { return active_; }
-    int GetTimingMethod() const { return method_; }
+    Cam* GetSeatToSeatCam() override { return &seatToSeat_; }
+    Cam* Get050InchCam() override { return &fiftyThou_; }
+    Cam* GetActiveCam() override { return active_; }
+    int GetTimingMethod() const override { return method_; }
     // 1 seat-to-seat, 2 0.050-inch; the texts and the cam's name go along.
-    void SetTimingMethod(int method);
+    void SetTimingMethod(int method) override;
     // The ramp rate follows the two timings (both copies agree on it).
-    bool IsAutoRampRate() const;
+    bool IsAutoRampRate() const override;
     // Refreshes the dialog from the active copy, then every page but `exceptPage`.
-    void UpdateControls(CWnd* exceptPage);
-    void EnableControls(BOOL enable);
+    void UpdateControls(CWnd* exceptPage) override;
+    void EnableControls(BOOL enable) override;
     // Loads a cam file into both copies; both null asks for the file.
     // A failed load leaves the copies as they were. No refresh.
-    bool LoadCamFile(const char* name, const char* folder);
-    // A page refused an entry: OK and Apply wait for a good one.
-    void RefuseCommit() { commit_ = false; }
+    bool LoadCamFile(const char* name, const char* folder) override;
+
+    CCamPropSheet& GetSheet() { return sheet_; }
 
     // The track bar (10 top .. 60 bottom) and the ramp rate (6 .. 1).
     static float RampRateAt(int position);
@@ -94,6 +96,9 @@ private:
     // The active copy with the other copy's events as its second set: what
     // the engine receives and what a saved file holds.
     void MakeCombinedCam(Cam& combined) const;
+    // Moves the focus to the button, which stores an entry still being
+    // typed; false when an entry was refused.
+    bool CommitEntries(int buttonId);
     // OK and Apply: commit the entries, validate, ask the document.
     bool BeginApply(int buttonId);
     // A text control's trimmed text into the active copy, marked when changed.
@@ -109,8 +114,8 @@ private:
     CFloatPtSpec rampBackup_;
     CString fileName_;
     CString folder_;
-    bool commit_ = true;
     CString lowLabel_;
+    CCamPropSheet sheet_;
     CCamTimingChart2D chart_;
 };
 

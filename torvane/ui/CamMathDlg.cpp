@@ -60,6 +60,9 @@ CCamMathDlg::CCamMathDlg(CTorvaneDoc* doc, CWnd* parent)
 
 BOOL CCamMathDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    const int editIds[] = {IDC_CM_LOBE_CENTER,      IDC_CM_INTAKE_CENTERLINE, IDC_CM_INTAKE_DURATION,
+                           IDC_CM_EXHAUST_DURATION, IDC_CM_INTAKE_LIFT,       IDC_CM_EXHAUST_LIFT};
+    for (int i = 0; i < 6; ++i) APP_ASSERT(edits_[i].SubclassDlgItem(editIds[i], this));
     const Cam& cam = calc_.GetCam();
     AppendMethod(this, IDC_CM_INPUT_GROUP, cam.primary.method);
     AppendMethod(this, IDC_CM_RESULT_GROUP, cam.primary.method);

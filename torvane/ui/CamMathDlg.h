@@ -3,6 +3,7 @@
 // engine's cam.
 #pragma once
 
+#include "common/ui/EditFloatPt.h"
 #include "common/ui/FieldEntry.h"
 #include "framework/Framework.h"
 #include "torvane/components/Cam.h"
@@ -49,6 +50,7 @@ private:
     CTorvaneDoc* doc_;
     CCamEventCalculation calc_;
     CFieldEntry entry_;
+    CEditFloatPt edits_[6];
 };
 
 // The Cam Math command: the calculator on the document's cam; Apply changes

@@ -16,6 +16,7 @@
 #include "torvane/document/TorvaneCommandIds.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/CamResources.h"
+#include "torvane/res/CamSheetResources.h"
 #include "torvane/services/TorvaneShellServices.h"
 #include "torvane/ui/CamDlg.h"
 #include "torvane/ui/CamMathDlg.h"
@@ -69,6 +70,7 @@ protected:
 };
 
 CCamDlg* ManagerOf(HWND dialog) { return static_cast<CCamDlg*>(CWnd::FromHandlePermanent(dialog)); }
+HWND SpecsPage(HWND dialog) { return ManagerOf(dialog)->GetSheet().GetSpecsPage().m_hWnd; }
 
 bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(FindControl(dialog, id)) != FALSE; }
 bool Visible(HWND dialog, int id) { return (::GetWindowLongA(FindControl(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -276,8 +278,8 @@ TEST_F(CamDialogsTest, CamMathDialogComputesRefusesAndApplies) {
         ASSERT_EQ(3u, BoxCount());
         EXPECT_NE(std::string::npos, LastBox().text.find("Lift")) << LastBox().text;
 
-        // A text that does not parse: beep and the focus back, no box.
-        TypeInto(dialog, IDC_CM_INTAKE_LIFT, "abc");
+        // A lift out of its range: beep and the focus back, no box.
+        TypeInto(dialog, IDC_CM_INTAKE_LIFT, "9");
         ModalDriver::PressButton(dialog, IDOK);
         PumpPending();
         EXPECT_TRUE(::IsWindow(dialog));
@@ -377,6 +379,17 @@ TEST_F(CamDialogsTest, ManagerOnANewEngineRefusesAnIncompleteCamAndCancelChanges
         EXPECT_EQ("3.90", TextOf(dialog, IDC_CAM_RAMP_VALUE));
         EXPECT_EQ(31, BarPosition(dialog));
 
+        // A refused entry on a page: OK beeps and puts the focus back there.
+        HWND specs = SpecsPage(dialog);
+        EXPECT_NE(nullptr, specs);
+        TypeInto(specs, IDC_CS_SEAT_DURATION_IN, "999");
+        ModalDriver::PressButton(dialog, IDOK);
+        PumpPending();
+        EXPECT_TRUE(::IsWindow(dialog));
+        EXPECT_EQ(FindControl(specs, IDC_CS_SEAT_DURATION_IN), ::GetFocus());
+        EXPECT_EQ(1u, BoxCount());
+        TypeInto(specs, IDC_CS_SEAT_DURATION_IN, "260");
+
         TypeInto(dialog, IDC_CAM_MANUFACTURER, "  Lobe Works  ");
         PickEntry(dialog, IDC_CAM_LIFTER, 2);  // "Solid"
         // The events are missing: the numbered message, and the dialog stays.
@@ -412,9 +425,10 @@ TEST_F(CamDialogsTest, ManagerOkAppliesTextsLifterAndRateAndKeepsTextsAcrossMeth
         PressOnBar(dialog, VK_UP);
         const std::string rate = TextOf(dialog, IDC_CAM_RAMP_VALUE);
 
-        // The other timing method shows the same texts and name.
-        manager->SetTimingMethod(kFiftyThou);
-        manager->UpdateControls(nullptr);
+        // The other timing method, chosen on the specification page, shows
+        // the same texts and name.
+        ClickRadio(SpecsPage(dialog), IDC_CS_FIFTY_THOU);
+        EXPECT_EQ(kFiftyThou, manager->GetTimingMethod());
         EXPECT_EQ("Camshaft Timing Diagram (0.050-inch Timing Specs)", TextOf(dialog, IDC_CAM_CHART_GROUP));
         EXPECT_EQ("Lumpy Grind", TextOf(dialog, IDC_CAM_NAME));
         EXPECT_EQ("Lobe Works", TextOf(dialog, IDC_CAM_MANUFACTURER));
@@ -423,8 +437,7 @@ TEST_F(CamDialogsTest, ManagerOkAppliesTextsLifterAndRateAndKeepsTextsAcrossMeth
         EXPECT_EQ(rate, TextOf(dialog, IDC_CAM_RAMP_VALUE));
         TypeInto(dialog, IDC_CAM_WEB, "lobe.example");
         FocusOn(dialog, IDC_CAM_NAME);
-        manager->SetTimingMethod(kSeatToSeat);
-        manager->UpdateControls(nullptr);
+        ClickRadio(SpecsPage(dialog), IDC_CS_SEAT_TO_SEAT);
         EXPECT_EQ("lobe.example", TextOf(dialog, IDC_CAM_WEB));
         EXPECT_EQ("Lobe Works", TextOf(dialog, IDC_CAM_MANUFACTURER));
         SaveScreenshot(dialog, "cam_manager.png");
