@@ -25,7 +25,7 @@ struct CamTimingSet {
 
 class Cam {
 public:
-    static const int kTextCount = 8;
+    static constexpr int kTextCount = 8;
 
     Cam();
     Cam(const Cam& other) = default;

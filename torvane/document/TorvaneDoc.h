@@ -306,8 +306,8 @@ private:
     // The blower fields in order: flow, pressure ratio, efficiency, rpm,
     // surge flow, internal and belt gear ratios (the compressor's own seven),
     // then boost limit and intercooler efficiency.
-    static const int kBlowerFieldCount = 9;
-    static const int kCompressorFieldCount = 7;
+    static constexpr int kBlowerFieldCount = 9;
+    static constexpr int kCompressorFieldCount = 7;
     // The first `count` blower fields to their lower limits, not set.
     void ResetBlowerFields(int count);
 
