@@ -12,6 +12,7 @@
 // Windows, application, GDI, dialogs and controls.
 #include "WindowMessages.h"
 #include "GdiObjects.h"
+#include "SysColorBitmap.h"
 #include "DC.h"
 #include "Menu.h"
 #include "Wnd.h"

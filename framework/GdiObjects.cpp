@@ -1,10 +1,12 @@
 #include "GdiObjects.h"
+#include "SysColorBitmap.h"
 
 #include "DC.h"
 #include "NullObject.h"
 #include "ThreadState.h"
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -280,3 +282,64 @@ int CRgn::GetRgnBox(LPRECT rect) const { return ::GetRgnBox(*this, rect); }
 BOOL CRgn::PtInRegion(int x, int y) const { return ::PtInRegion(*this, x, y); }
 
 BOOL CRgn::RectInRegion(LPCRECT rect) const { return ::RectInRegion(*this, rect); }
+
+// System-colour bitmaps
+
+HBITMAP AfxLoadSysColorBitmap(HINSTANCE instance, HRSRC resource) {
+    HGLOBAL loaded = resource != nullptr ? ::LoadResource(instance, resource) : nullptr;
+    const BYTE* data = loaded != nullptr ? static_cast<const BYTE*>(::LockResource(loaded)) : nullptr;
+    const DWORD size = resource != nullptr ? ::SizeofResource(instance, resource) : 0;
+    if (data == nullptr || size < sizeof(BITMAPINFOHEADER)) return nullptr;
+    const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(data);
+    // Only uncompressed palette pictures whose header, colour table and bits
+    // lie inside the resource: anything else would be read past its end.
+    // The table holds biClrUsed entries when that is set, else one for every
+    // pixel value; the bits follow it.
+    if (info->biSize < sizeof(BITMAPINFOHEADER) || info->biSize > size || info->biBitCount == 0 ||
+        info->biBitCount > 8 || info->biCompression != BI_RGB || info->biWidth <= 0 || info->biHeight == 0 ||
+        info->biClrUsed > (1u << info->biBitCount))
+        return nullptr;
+    const DWORD colours = info->biClrUsed != 0 ? info->biClrUsed : 1u << info->biBitCount;
+    const DWORD headerBytes = info->biSize + 4 * colours;
+    if (headerBytes > size) return nullptr;
+    const LONGLONG signedHeight = info->biHeight;
+    const ULONGLONG rows = signedHeight < 0 ? -signedHeight : signedHeight;
+    const ULONGLONG rowBytes = ((static_cast<ULONGLONG>(info->biWidth) * info->biBitCount + 31) / 32) * 4;
+    if (rowBytes * rows > size - headerBytes) return nullptr;
+    const int height = static_cast<int>(rows);
+
+    std::vector<BYTE> header(data, data + headerBytes);
+    auto* table = reinterpret_cast<RGBQUAD*>(header.data() + info->biSize);
+    const struct {
+        COLORREF from;
+        int to;
+    } mapping[] = {{RGB(0, 0, 0), COLOR_BTNTEXT},
+                   {RGB(128, 128, 128), COLOR_BTNSHADOW},
+                   {RGB(192, 192, 192), COLOR_BTNFACE},
+                   {RGB(255, 255, 255), COLOR_BTNHIGHLIGHT}};
+    for (DWORD i = 0; i < colours; ++i) {
+        const COLORREF entry = RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue);
+        for (const auto& m : mapping) {
+            if (entry == m.from) {
+                const COLORREF system = ::GetSysColor(m.to);
+                table[i] = {GetBValue(system), GetGValue(system), GetRValue(system), 0};
+                break;
+            }
+        }
+    }
+    HDC screen = ::GetDC(nullptr);
+    HBITMAP made = ::CreateCompatibleBitmap(screen, info->biWidth, height);
+    HDC memory = ::CreateCompatibleDC(screen);
+    if (made != nullptr && memory != nullptr) {
+        HGDIOBJ old = ::SelectObject(memory, made);
+        ::StretchDIBits(memory, 0, 0, info->biWidth, height, 0, 0, info->biWidth, height, data + headerBytes,
+                        reinterpret_cast<BITMAPINFO*>(header.data()), DIB_RGB_COLORS, SRCCOPY);
+        ::SelectObject(memory, old);
+    } else if (made != nullptr) {
+        ::DeleteObject(made);
+        made = nullptr;
+    }
+    if (memory != nullptr) ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return made;
+}

@@ -1,11 +1,10 @@
 #include "OwnerDrawButton.h"
 
-#include <vector>
-
 #include "DC.h"
 #include "FileDialog.h"
 #include "FrameWnd.h"
 #include "ResourceModule.h"
+#include "SysColorBitmap.h"
 #include "ToolkitResources.h"
 #include "View.h"
 #include "WindowMessages.h"
@@ -416,58 +415,8 @@ void SECBitmapButton::OnSize(UINT type, int cx, int cy) {
 
 BOOL SECLoadSysColorBitmap(CBitmap& bitmap, LPCSTR name) {
     HINSTANCE module = AfxGetResourceHandle();
-    HRSRC found = ::FindResourceA(module, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
-    HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
-    const BYTE* data = loaded != nullptr ? static_cast<const BYTE*>(::LockResource(loaded)) : nullptr;
-    const DWORD size = found != nullptr ? ::SizeofResource(module, found) : 0;
-    if (data == nullptr || size < sizeof(BITMAPINFOHEADER)) return FALSE;
-    const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(data);
-    // Only uncompressed palette pictures whose header, colour table and bits
-    // lie inside the resource. The table holds biClrUsed entries when that
-    // is set, else one for every pixel value; the bits follow it.
-    if (info->biSize < sizeof(BITMAPINFOHEADER) || info->biBitCount == 0 || info->biBitCount > 8 ||
-        info->biCompression != BI_RGB || info->biWidth <= 0 || info->biHeight == 0 || info->biSize > size ||
-        info->biClrUsed > (1u << info->biBitCount))
-        return FALSE;
-    const DWORD colours = info->biClrUsed != 0 ? info->biClrUsed : 1u << info->biBitCount;
-    const DWORD headerBytes = info->biSize + 4 * colours;
-    if (headerBytes > size) return FALSE;
-    std::vector<BYTE> header(data, data + headerBytes);
-    auto* table = reinterpret_cast<RGBQUAD*>(header.data() + info->biSize);
-    const struct { COLORREF from; int to; } mapping[] = {
-        {RGB(0, 0, 0), COLOR_BTNTEXT}, {RGB(128, 128, 128), COLOR_BTNSHADOW},
-        {RGB(192, 192, 192), COLOR_BTNFACE}, {RGB(255, 255, 255), COLOR_BTNHIGHLIGHT}};
-    for (DWORD i = 0; i < colours; ++i) {
-        const COLORREF entry = RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue);
-        for (const auto& m : mapping) {
-            if (entry == m.from) {
-                const COLORREF system = ::GetSysColor(m.to);
-                table[i] = {GetBValue(system), GetGValue(system), GetRValue(system), 0};
-                break;
-            }
-        }
-    }
-    const LONGLONG signedHeight = info->biHeight;
-    const ULONGLONG rows = signedHeight < 0 ? -signedHeight : signedHeight;
-    const ULONGLONG rowBytes = ((static_cast<ULONGLONG>(info->biWidth) * info->biBitCount + 31) / 32) * 4;
-    if (rowBytes * rows > size - headerBytes) return FALSE;
-    const int height = static_cast<int>(rows);
-    HDC screen = ::GetDC(nullptr);
-    HBITMAP made = ::CreateCompatibleBitmap(screen, info->biWidth, height);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BOOL ok = made != nullptr && memory != nullptr;
-    if (ok) {
-        HGDIOBJ old = ::SelectObject(memory, made);
-        ::StretchDIBits(memory, 0, 0, info->biWidth, height, 0, 0, info->biWidth, height, data + headerBytes,
-                        reinterpret_cast<BITMAPINFO*>(header.data()), DIB_RGB_COLORS, SRCCOPY);
-        ::SelectObject(memory, old);
-        bitmap.Attach(made);
-    } else if (made != nullptr) {
-        ::DeleteObject(made);
-    }
-    if (memory != nullptr) ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return ok;
+    HBITMAP made = AfxLoadSysColorBitmap(module, ::FindResourceA(module, name, RT_BITMAP));
+    return made != nullptr && bitmap.Attach(made);
 }
 
 // ---- SECMenuButton -------------------------------------------------------

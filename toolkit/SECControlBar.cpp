@@ -5,12 +5,16 @@
 #include "Menu.h"
 #include "SECDockBar.h"
 #include "SECDockContext.h"
+#include "ToolkitResources.h"
 #include "WindowMessages.h"
 
 IMPLEMENT_DYNAMIC(SECControlBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(SECControlBar, CControlBar)
     ON_WM_NCHITTEST()
+    ON_WM_SIZE()
+    ON_WM_ERASEBKGND()
+    ON_WM_DESTROY()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
@@ -34,7 +38,8 @@ void SECControlBar::DrawBorders(CDC* dc, CRect& rect) {
         CControlBar::DrawBorders(dc, rect);
         return;
     }
-    const COLORREF edge = ::GetSysColor((m_dwExStyle & CBRS_EX_SHADOWBORDERS) ? COLOR_BTNSHADOW : COLOR_BTNFACE);
+    const SECSysColorCache& colours = SECSysColorCache::Get();
+    const COLORREF edge = (m_dwExStyle & CBRS_EX_SHADOWBORDERS) ? colours.btnShadow : colours.btnFace;
     if (m_dwStyle & CBRS_BORDER_LEFT) dc->FillSolidRect(rect.left++, rect.top, 1, rect.Height(), edge);
     if (m_dwStyle & CBRS_BORDER_TOP) dc->FillSolidRect(rect.left, rect.top++, rect.Width(), 1, edge);
     if (m_dwStyle & CBRS_BORDER_RIGHT) dc->FillSolidRect(--rect.right, rect.top, 1, rect.Height(), edge);
@@ -80,8 +85,8 @@ void SECControlBar::DrawGripper(CDC* dc, const CRect& area) {
         drawn.top -= 1;
         dc->DrawFrameControl(drawn, DFC_SCROLL, state);
     }
-    const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF light = SECSysColorCache::Get().btnHighlight;
+    const COLORREF shadow = SECSysColorCache::Get().btnShadow;
     if (horz) {
         for (int x : {strip.left + 4, strip.left + 8}) dc->Draw3dRect(x, strip.top, 3, strip.Height(), light, shadow);
     } else {
@@ -200,6 +205,8 @@ void SECControlBar::OnHideBar() {
 void SECControlBar::SetExBarStyle(DWORD exStyle, BOOL recalc) {
     const bool changed = exStyle != m_dwExStyle;
     m_dwExStyle = exStyle;
+    if (!(exStyle & CBRS_EX_PROPORTIONAL)) m_pChildLayout.reset();
+    else if (m_pChildLayout == nullptr && m_hWnd != nullptr) TakeChildLayout();
     if (changed && recalc && m_hWnd != nullptr)
         SetWindowPos(nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -248,3 +255,134 @@ void SECControlBar::CalcInsideRect(CRect& rect, BOOL horz) const {
 }
 
 void SECControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
+
+void SECControlBar::GetInsideRect(CRect& rect) const {
+    GetClientRect(&rect);
+    const int inset = 3;
+    if (HasDockedGripper()) {
+        if (m_dwStyle & CBRS_ORIENT_HORZ) {
+            rect.left += gripperSize;
+            rect.top += inset;
+        } else {
+            rect.top += gripperSize;
+            rect.left += inset;
+        }
+        rect.right -= inset;
+        rect.bottom -= inset;
+    } else if (m_dwExStyle & CBRS_EX_MARGINS) {
+        rect.DeflateRect(m_rectMargins.left, m_rectMargins.top, m_rectMargins.right, m_rectMargins.bottom);
+    }
+}
+
+// Tool tips of the gripper's buttons
+
+INT_PTR SECControlBar::OnToolHitTest(CPoint point, TOOLINFO* info) const {
+    const INT_PTR hit = CControlBar::OnToolHitTest(point, info);
+    if (hit != -1 || IsFloating() || m_hWnd == nullptr) return hit;
+    const CPoint at = ClientToWindow(point);
+    INT_PTR button = -1;
+    UINT text = 0;
+    CRect rect;
+    if (!m_rectClose.IsRectEmpty() && m_rectClose.PtInRect(at)) {
+        button = SEC_HIT_CLOSE_BUTTON;
+        text = IDS_SEC_HIDE_DOCKED;
+        rect = m_rectClose;
+    } else if (!m_rectExpand.IsRectEmpty() && m_rectExpand.PtInRect(at)) {
+        const SECDockBar* dockBar = GetToolkitDockBar();
+        const BOOL expanded = dockBar != nullptr && dockBar->IsExpanded(this);
+        button = SEC_HIT_EXPAND_BUTTON;
+        text = expanded ? IDS_SEC_CONTRACT_DOCKED : IDS_SEC_EXPAND_DOCKED;
+        rect = m_rectExpand;
+    }
+    if (button == -1) return -1;
+    if (info != nullptr && info->cbSize >= TTTOOLINFOA_V1_SIZE) {
+        CString tip;
+        tip.LoadString(text);
+        // Back to client coordinates, where the tool lives.
+        rect.OffsetRect(point - at);
+        info->hwnd = m_hWnd;
+        info->rect = rect;
+        info->uId = static_cast<UINT_PTR>(button);
+        // The framework frees the copy once the tooltip has taken it.
+        info->lpszText = _strdup(tip);
+    }
+    return button;
+}
+
+// Child windows
+
+void SECControlBar::TakeChildLayout() {
+    auto layout = std::make_unique<ChildLayout>();
+    GetInsideRect(layout->inside);
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        CRect rect;
+        ::GetWindowRect(child, &rect);
+        ScreenToClient(&rect);
+        rect.OffsetRect(-layout->inside.left, -layout->inside.top);
+        layout->children.emplace_back(child, rect);
+    }
+    m_pChildLayout = std::move(layout);
+}
+
+void SECControlBar::LayoutChildren() {
+    CRect inside;
+    GetInsideRect(inside);
+    if (inside.Width() <= 0 || inside.Height() <= 0) return;
+    const CRect& recorded = m_pChildLayout->inside;
+    // A list taken before the bar had a size has nothing to scale by: the
+    // children's places now become the ones to keep in proportion.
+    if (recorded.Width() <= 0 || recorded.Height() <= 0) {
+        TakeChildLayout();
+        return;
+    }
+    HDWP batch = ::BeginDeferWindowPos(static_cast<int>(m_pChildLayout->children.size()));
+    for (const auto& [child, rect] : m_pChildLayout->children) {
+        if (!::IsWindow(child) || batch == nullptr) continue;
+        const int left = inside.left + MulDiv(rect.left, inside.Width(), recorded.Width());
+        const int top = inside.top + MulDiv(rect.top, inside.Height(), recorded.Height());
+        const int right = inside.left + MulDiv(rect.right, inside.Width(), recorded.Width());
+        const int bottom = inside.top + MulDiv(rect.bottom, inside.Height(), recorded.Height());
+        batch = ::DeferWindowPos(batch, child, nullptr, left, top, right - left, bottom - top,
+                                 SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (batch != nullptr) ::EndDeferWindowPos(batch);
+    if (IsFloating()) Invalidate();
+}
+
+void SECControlBar::OnSize(UINT type, int cx, int cy) {
+    if (cx > 0 && cy > 0 && type != SIZE_MINIMIZED) {
+        if ((m_dwExStyle & CBRS_EX_PROPORTIONAL) && m_pChildLayout != nullptr) {
+            LayoutChildren();
+        } else if (m_dwExStyle & CBRS_EX_FILLCHILD) {
+            if (HWND child = ::GetWindow(m_hWnd, GW_CHILD)) {
+                CRect inside;
+                GetInsideRect(inside);
+                ::SetWindowPos(child, nullptr, inside.left, inside.top, inside.Width(), inside.Height(),
+                               SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+        }
+    }
+    CControlBar::OnSize(type, cx, cy);
+}
+
+BOOL SECControlBar::OnEraseBkgnd(CDC* dc) {
+    const BOOL erased = CControlBar::OnEraseBkgnd(dc);
+    if ((m_dwExStyle & CBRS_EX_MARGINS) && !HasDockedGripper()) {
+        // The margin strips in the face colour.
+        CRect client;
+        GetClientRect(&client);
+        CRect inside;
+        GetInsideRect(inside);
+        const COLORREF face = SECSysColorCache::Get().btnFace;
+        dc->FillSolidRect(client.left, client.top, client.Width(), inside.top - client.top, face);
+        dc->FillSolidRect(client.left, inside.bottom, client.Width(), client.bottom - inside.bottom, face);
+        dc->FillSolidRect(client.left, inside.top, inside.left - client.left, inside.Height(), face);
+        dc->FillSolidRect(inside.right, inside.top, client.right - inside.right, inside.Height(), face);
+    }
+    return erased;
+}
+
+void SECControlBar::OnDestroy() {
+    m_pChildLayout.reset();
+    CControlBar::OnDestroy();
+}

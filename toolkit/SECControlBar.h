@@ -13,6 +13,10 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include "ControlBar.h"
 
 // Extended style bits of SECControlBar.
@@ -26,6 +30,10 @@
 #define CBRS_EX_GRIPPER 0x0200L
 #define CBRS_EX_CLOSEBUTTON 0x0400L
 #define CBRS_EX_EXPANDBUTTON 0x0800L
+
+// Tool hit codes of the gripper's buttons.
+#define SEC_HIT_CLOSE_BUTTON 1024
+#define SEC_HIT_EXPAND_BUTTON 2048
 
 // Commands of the bar's context menu.
 #define ID_SEC_ALLOW_DOCKING 43040
@@ -67,6 +75,13 @@ public:
     // per bordered side, then the margins, the gripper taking the leading
     // margin of a docked bar that has one.
     void CalcInsideRect(CRect& rect, BOOL horz) const override;
+    // The client rectangle less the gripper of a docked bar and the inset
+    // of 3 along its other edges; else, with CBRS_EX_MARGINS, less the
+    // margins.
+    virtual void GetInsideRect(CRect& rect) const;
+    // Child windows first; then, on a docked bar, the gripper's close and
+    // expand buttons with their tips.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* info) const override;
     void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
 
     CDockContext* CreateDockContext() override;
@@ -95,8 +110,13 @@ public:
     CSize m_szVertDocked{defaultWidth, defaultHeight};
     CSize m_szFloat{defaultWidth, defaultHeight};
     float m_fProportionalWidth = 1.0f;
+    // The margins of CBRS_EX_MARGINS.
+    CRect m_rectMargins{10, 10, 10, 10};
 
     afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnSize(UINT type, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* dc);
+    afx_msg void OnDestroy();
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
@@ -115,7 +135,18 @@ protected:
     CPoint ClientToWindow(CPoint point) const;
     void RedrawGripper();
 
+    // With CBRS_EX_PROPORTIONAL: the inside rectangle and every child
+    // window's place in it when the list was taken; a resize scales them.
+    struct ChildLayout {
+        CRect inside;
+        std::vector<std::pair<HWND, CRect>> children;
+    };
+    void TakeChildLayout();
+    // Moves the children for the inside rectangle now.
+    void LayoutChildren();
+
     DWORD m_dwExStyle = 0;
+    std::unique_ptr<ChildLayout> m_pChildLayout;
     CRect m_rectClose;
     CRect m_rectExpand;
     BOOL m_bClosePressed = FALSE;

@@ -4,17 +4,66 @@
 
 #include "DockRowLayout.h"
 #include "FrameWnd.h"
+#include "ResourceModule.h"
 #include "SECControlBar.h"
+#include "ToolkitResources.h"
 
 IMPLEMENT_DYNCREATE(SECDockBar, CDockBar)
 
 BEGIN_MESSAGE_MAP(SECDockBar, CDockBar)
+    ON_WM_CREATE()
+    ON_WM_SYSCOLORCHANGE()
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
     ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 SECDockBar::SECDockBar(BOOL floating) : CDockBar(floating) {}
+
+// The system-colour cache
+
+void SECSysColorCache::Refresh() {
+    newShell = LOBYTE(LOWORD(::GetVersion())) >= 4;
+    cxBorder = cyBorder = newShell ? 2 : 1;
+    btnFace = ::GetSysColor(COLOR_BTNFACE);
+    btnShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    btnHighlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    windowFrame = ::GetSysColor(COLOR_WINDOWFRAME);
+    light3d = ::GetSysColor(COLOR_3DLIGHT);
+    darkShadow3d = ::GetSysColor(COLOR_3DDKSHADOW);
+    windowText = ::GetSysColor(COLOR_WINDOWTEXT);
+    window = ::GetSysColor(COLOR_WINDOW);
+    highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    highlightText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+    if (arrow == nullptr) arrow = ::LoadCursor(nullptr, IDC_ARROW);
+    // The program's own splitter cursors, or the system's when it has none.
+    auto load = [](UINT id, LPCSTR standard) {
+        HCURSOR own = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id));
+        return own != nullptr ? own : ::LoadCursorA(nullptr, standard);
+    };
+    if (splitHorz == nullptr) splitHorz = load(IDC_SEC_SPLITH, IDC_SIZEWE);
+    if (splitVert == nullptr) splitVert = load(IDC_SEC_SPLITV, IDC_SIZENS);
+}
+
+SECSysColorCache& SECSysColorCache::Get() {
+    static SECSysColorCache cache = [] {
+        SECSysColorCache filled;
+        filled.Refresh();
+        return filled;
+    }();
+    return cache;
+}
+
+int SECDockBar::OnCreate(LPCREATESTRUCT cs) {
+    // The first dock bar fills the cache (and loads the splitter cursors).
+    SECSysColorCache::Get();
+    return CDockBar::OnCreate(cs);
+}
+
+void SECDockBar::OnSysColorChange() {
+    SECSysColorCache::Get().Refresh();
+    CDockBar::OnSysColorChange();
+}
 
 BOOL SECDockBar::IsShareSized(const CControlBar* bar) {
     const auto* toolkitBar = dynamic_cast<const SECControlBar*>(bar);
@@ -279,7 +328,8 @@ BOOL SECDockBar::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
         if (const Splitter* splitter = SplitterAt(point)) {
             const BOOL horz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
             const bool sizesX = splitter->betweenBars ? horz != FALSE : horz == FALSE;
-            ::SetCursor(::LoadCursor(nullptr, sizesX ? IDC_SIZEWE : IDC_SIZENS));
+            const SECSysColorCache& cache = SECSysColorCache::Get();
+            ::SetCursor(sizesX ? cache.splitHorz : cache.splitVert);
             return TRUE;
         }
     }
@@ -288,10 +338,11 @@ BOOL SECDockBar::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
 
 void SECDockBar::OnPaint() {
     CPaintDC dc(this);
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
-    const COLORREF frame = ::GetSysColor(COLOR_WINDOWFRAME);
+    const SECSysColorCache& colours = SECSysColorCache::Get();
+    const COLORREF face = colours.btnFace;
+    const COLORREF light = colours.btnHighlight;
+    const COLORREF shadow = colours.btnShadow;
+    const COLORREF frame = colours.windowFrame;
     const BOOL horz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
     for (const Splitter& splitter : m_splitters) {
         const CRect& r = splitter.rect;

@@ -16,6 +16,34 @@
 
 class SECControlBar;
 
+// The system colours, border sizes and cursors the toolkit's bars draw and
+// track with: read once, and again whenever a dock bar hears that the system
+// colours changed.
+struct SECSysColorCache {
+    // 2 on a system with the new shell, else 1.
+    int cxBorder = 2;
+    int cyBorder = 2;
+    COLORREF btnFace = 0;
+    COLORREF btnShadow = 0;
+    COLORREF btnHighlight = 0;
+    COLORREF windowFrame = 0;
+    COLORREF light3d = 0;
+    COLORREF darkShadow3d = 0;
+    COLORREF windowText = 0;
+    COLORREF window = 0;
+    COLORREF highlight = 0;
+    COLORREF highlightText = 0;
+    BOOL newShell = TRUE;
+    HCURSOR arrow = nullptr;
+    // Sizing left-right and up-down over the dock bars' splitters.
+    HCURSOR splitHorz = nullptr;
+    HCURSOR splitVert = nullptr;
+
+    void Refresh();
+    // The cache, filled on first use.
+    static SECSysColorCache& Get();
+};
+
 class SECDockBar : public CDockBar {
     DECLARE_DYNCREATE(SECDockBar)
 
@@ -53,6 +81,8 @@ public:
     // A bar just dropped here; its share is kept when the row is shared out.
     CControlBar* m_pIncoming = nullptr;
 
+    afx_msg int OnCreate(LPCREATESTRUCT cs);
+    afx_msg void OnSysColorChange();
     afx_msg void OnPaint();
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);

@@ -6,12 +6,15 @@
 
 #include "FrameWnd.h"
 #include "ResourceModule.h"
+#include "SysColorBitmap.h"
 
 IMPLEMENT_DYNAMIC(SECToolBar, SECControlBar)
 
 BEGIN_MESSAGE_MAP(SECToolBar, SECControlBar)
     ON_MESSAGE(WM_NCCREATE, OnNcCreate)
     ON_MESSAGE(WM_NCHITTEST, OnNcHitTestClient)
+    ON_MESSAGE(WM_NCCALCSIZE, OnNcCalcSizeToolBar)
+    ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChangingToolBar)
     ON_MESSAGE(WM_PAINT, OnPaintButtons)
     ON_MESSAGE(TB_SETBUTTONSIZE, OnSetButtonSize)
     ON_MESSAGE(TB_SETBITMAPSIZE, OnSetBitmapSize)
@@ -30,12 +33,6 @@ void FlipEnabled(TBBUTTON& button) { button.fsState ^= TBSTATE_ENABLED; }
 bool SameButton(const TBBUTTON& a, const TBBUTTON& b) {
     return a.iBitmap == b.iBitmap && a.idCommand == b.idCommand && a.fsState == b.fsState &&
            a.fsStyle == b.fsStyle && a.dwData == b.dwData && a.iString == b.iString;
-}
-
-// A bitmap resource with its black, greys and white mapped to the system's
-// button colours.
-HBITMAP LoadSysColorBitmap(HINSTANCE instance, LPCSTR name) {
-    return ::CreateMappedBitmap(instance, reinterpret_cast<INT_PTR>(name), 0, nullptr, 0);
 }
 
 }  // namespace
@@ -159,6 +156,25 @@ LRESULT SECToolBar::OnZeroBorderDefault(WPARAM, LPARAM) { return DefaultWithZero
 
 LRESULT SECToolBar::OnNcHitTestClient(WPARAM, LPARAM) { return HTCLIENT; }
 
+LRESULT SECToolBar::OnNcCalcSizeToolBar(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = OnNcCalcSizeBorders(wParam, lParam);
+    // Older controls draw their buttons 2 pixels lower on their own.
+    if (GetComCtlVersion() < version471) reinterpret_cast<RECT*>(lParam)->top -= 2;
+    return result;
+}
+
+LRESULT SECToolBar::OnWindowPosChangingToolBar(WPARAM, LPARAM lParam) {
+    // The control sees no border bits while it is moved.
+    const DWORD style = m_dwStyle;
+    m_dwStyle &= ~CBRS_BORDER_ANY;
+    const LRESULT result = Default();
+    m_dwStyle = style;
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+    // A dynamic bar being sized re-wraps its buttons: paint it all again.
+    if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && !(pos->flags & SWP_NOSIZE)) Invalidate();
+    return result;
+}
+
 LRESULT SECToolBar::OnPaintButtons(WPARAM, LPARAM) {
     m_bDelayedLayout = FALSE;
     return Default();
@@ -190,7 +206,7 @@ BOOL SECToolBar::LoadBitmap(LPCSTR name) {
     HINSTANCE instance = AfxFindResourceHandle(name, RT_BITMAP);
     HRSRC found = ::FindResourceA(instance, name, RT_BITMAP);
     if (found == nullptr) return FALSE;
-    HBITMAP bitmap = LoadSysColorBitmap(instance, name);
+    HBITMAP bitmap = AfxLoadSysColorBitmap(instance, found);
     if (bitmap == nullptr) return FALSE;
     if (!SetBitmap(bitmap)) {
         ::DeleteObject(bitmap);
@@ -198,12 +214,6 @@ BOOL SECToolBar::LoadBitmap(LPCSTR name) {
     }
     m_hInstImage = instance;
     m_hRsrcImage = found;
-    if (IS_INTRESOURCE(name)) {
-        m_nImageId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(name));
-        m_strImageName.Empty();
-    } else {
-        m_strImageName = name;
-    }
     return TRUE;
 }
 
@@ -229,8 +239,7 @@ BOOL SECToolBar::SetBitmap(HBITMAP bitmap) {
 LRESULT SECToolBar::OnSysColorChangeStrip(WPARAM, LPARAM) {
     LRESULT result = Default();
     if (m_hInstImage != nullptr && m_hRsrcImage != nullptr) {
-        LPCSTR name = m_strImageName.IsEmpty() ? MAKEINTRESOURCEA(m_nImageId) : static_cast<LPCSTR>(m_strImageName);
-        HBITMAP bitmap = LoadSysColorBitmap(m_hInstImage, name);
+        HBITMAP bitmap = AfxLoadSysColorBitmap(m_hInstImage, m_hRsrcImage);
         if (bitmap != nullptr && !SetBitmap(bitmap)) ::DeleteObject(bitmap);
     }
     return result;
@@ -467,6 +476,8 @@ void SECToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {
         if (OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr)) continue;
         state.DoUpdate(target, disableIfNoHandler);
     }
+    // Controls placed on the bar, as on any control bar.
+    UpdateDialogControls(target, disableIfNoHandler);
 }
 
 void SECToolCmdUI::Enable(BOOL on) {

@@ -46,6 +46,7 @@ public:
     BOOL LoadBitmap(LPCSTR name);
     // Hands the image strip to the control; the bar owns it on success.
     BOOL SetBitmap(HBITMAP bitmap);
+    HBITMAP GetBitmap() const { return m_hbmImageWell; }
     // A button per non-zero id (images counted over buttons), a separator
     // per 0; null ids give `count` blank buttons.
     BOOL SetButtons(const UINT* ids, int count);
@@ -77,6 +78,8 @@ public:
 
     afx_msg LRESULT OnNcCreate(WPARAM, LPARAM);
     afx_msg LRESULT OnNcHitTestClient(WPARAM, LPARAM);
+    afx_msg LRESULT OnNcCalcSizeToolBar(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnWindowPosChangingToolBar(WPARAM, LPARAM lParam);
     afx_msg LRESULT OnPaintButtons(WPARAM, LPARAM);
     afx_msg LRESULT OnSetButtonSize(WPARAM, LPARAM lParam);
     afx_msg LRESULT OnSetBitmapSize(WPARAM, LPARAM lParam);
@@ -93,11 +96,9 @@ protected:
     // control keeps no border of its own around the buttons.
     LRESULT DefaultWithZeroBorder();
 
+    // The strip's resource, for reloading it in the new system colours.
     HINSTANCE m_hInstImage = nullptr;
     HRSRC m_hRsrcImage = nullptr;
-    // The name the strip was loaded by, for reloading it.
-    UINT m_nImageId = 0;
-    CString m_strImageName;
     HBITMAP m_hbmImageWell = nullptr;
     BOOL m_bDelayedLayout = TRUE;
     BOOL m_bFloatSizeStale = TRUE;

@@ -2,6 +2,7 @@
 
 #include "DC.h"
 #include "Exceptions.h"
+#include "SECDockBar.h"
 
 SECToolBarDrawContext::SECToolBarDrawContext() {
     m_hdcMask = ::CreateCompatibleDC(nullptr);
@@ -39,8 +40,8 @@ HBRUSH SECToolBarDrawContext::CreateDitherBrush() {
     info.header.biPlanes = 1;
     info.header.biBitCount = 1;
     info.header.biCompression = BI_RGB;
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF face = SECSysColorCache::Get().btnFace;
+    const COLORREF highlight = SECSysColorCache::Get().btnHighlight;
     info.colors[0] = {GetBValue(face), GetGValue(face), GetRValue(face), 0};
     info.colors[1] = {GetBValue(highlight), GetGValue(highlight), GetRValue(highlight), 0};
     // Rows alternate 0xAA and 0x55, each padded to four bytes.

@@ -1,8 +1,12 @@
 // Device contexts and GDI objects, drawn into memory, metafiles and a window.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "DC.h"
+#include "SysColorBitmap.h"
 #include "WindowHelpers.h"
+#include "WindowTestResources.h"
 #include "WindowMessages.h"
 #include "Wnd.h"
 
@@ -164,4 +168,51 @@ TEST(GdiTest, PaintDCPaintsTheWindow) {
     // Nothing is left to paint.
     EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE));
     wnd.DestroyWindow();
+}
+
+namespace {
+
+// The pixels of a bitmap, left to right and top to bottom.
+std::vector<unsigned> PixelsOf(HBITMAP bitmap, int width, int height) {
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    testing_harness::Pixels pixels = testing_harness::Pixels::FromDC(memory, width, height);
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+    std::vector<unsigned> result;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) result.push_back(pixels.At(x, y));
+    return result;
+}
+
+HBITMAP LoadMapped(UINT id) {
+    HINSTANCE module = ::GetModuleHandleA(nullptr);
+    return AfxLoadSysColorBitmap(module, ::FindResourceA(module, MAKEINTRESOURCEA(id), RT_BITMAP));
+}
+
+}  // namespace
+
+TEST(GdiTest, SysColorBitmapsTakeTheButtonColoursAndRefuseWhatTheyCannotReadSafely) {
+    using testing_harness::Rgb;
+    // Black, dark grey, light grey and white become the button colours; red stays.
+    HBITMAP greys = LoadMapped(IDB_SYSCOLOR_GREYS);
+    ASSERT_NE(nullptr, greys);
+    const std::vector<unsigned> expected = {Rgb(::GetSysColor(COLOR_BTNTEXT)), Rgb(::GetSysColor(COLOR_BTNSHADOW)),
+                                            Rgb(::GetSysColor(COLOR_BTNFACE)),
+                                            Rgb(::GetSysColor(COLOR_BTNHIGHLIGHT)), Rgb(RGB(255, 0, 0))};
+    EXPECT_EQ(expected, PixelsOf(greys, 5, 1));
+    ::DeleteObject(greys);
+
+    // A colour table shorter than the bit depth allows: the bits follow the
+    // entries the header counts, so the picture reads as drawn.
+    HBITMAP shortTable = LoadMapped(IDB_SYSCOLOR_SHORT_TABLE);
+    ASSERT_NE(nullptr, shortTable);
+    const unsigned face = Rgb(::GetSysColor(COLOR_BTNFACE));
+    const unsigned blue = Rgb(RGB(0, 0, 255));
+    EXPECT_EQ((std::vector<unsigned>{face, blue, face, blue, blue, face, blue, face}), PixelsOf(shortTable, 4, 2));
+    ::DeleteObject(shortTable);
+
+    // A picture without a colour table is refused rather than read past its end.
+    EXPECT_EQ(nullptr, LoadMapped(IDB_SYSCOLOR_TRUE_COLOUR));
+    EXPECT_EQ(nullptr, AfxLoadSysColorBitmap(::GetModuleHandleA(nullptr), nullptr));
 }

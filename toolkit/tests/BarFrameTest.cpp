@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "BarTestResources.h"
 #include "CmdUI.h"
@@ -157,6 +158,76 @@ TEST_F(BarFrameTest, ToolBarLoadsItsButtonsSizesAndImages) {
     ASSERT_TRUE(second.Create(frame_, WS_CHILD | CBRS_TOP, 0xE810));
     EXPECT_FALSE(second.LoadToolBar(IDR_SHORT_TOOLBAR));
     EXPECT_FALSE(second.LoadToolBar(999));
+}
+
+// The colours the strip resource holds, pixel by pixel, with black, the greys
+// and white as the current button colours.
+std::vector<unsigned> MappedStripColours(UINT id, int& width, int& height) {
+    HINSTANCE module = ::GetModuleHandleA(nullptr);
+    HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), RT_BITMAP);
+    const auto* info = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(module, found)));
+    const auto* table = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(info) + info->biSize);
+    const BYTE* bits = reinterpret_cast<const BYTE*>(table + 16);
+    width = info->biWidth;
+    height = info->biHeight;
+    const int rowBytes = ((width * 4 + 31) / 32) * 4;
+    std::vector<unsigned> colours;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const BYTE pair = bits[(height - 1 - y) * rowBytes + x / 2];
+            const RGBQUAD entry = table[x % 2 == 0 ? pair >> 4 : pair & 15];
+            COLORREF colour = RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
+            if (colour == RGB(0, 0, 0)) colour = ::GetSysColor(COLOR_BTNTEXT);
+            else if (colour == RGB(128, 128, 128)) colour = ::GetSysColor(COLOR_BTNSHADOW);
+            else if (colour == RGB(192, 192, 192)) colour = ::GetSysColor(COLOR_BTNFACE);
+            else if (colour == RGB(255, 255, 255)) colour = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+            colours.push_back(testing_harness::Rgb(colour));
+        }
+    }
+    return colours;
+}
+
+std::vector<unsigned> BitmapColours(HBITMAP bitmap, int width, int height) {
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    testing_harness::Pixels pixels = testing_harness::Pixels::FromDC(memory, width, height);
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+    std::vector<unsigned> colours;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) colours.push_back(pixels.At(x, y));
+    return colours;
+}
+
+TEST_F(BarFrameTest, TheImageStripTakesTheButtonColoursAndIsMadeAgainWhenTheyChange) {
+    SECToolBar& bar = frame_->toolBar;
+    int width = 0, height = 0;
+    const std::vector<unsigned> expected = MappedStripColours(IDR_TEST_TOOLBAR, width, height);
+    ASSERT_EQ(176, width);
+    HBITMAP strip = bar.GetBitmap();
+    ASSERT_NE(nullptr, strip);
+    EXPECT_EQ(expected, BitmapColours(strip, width, height));
+
+    // A colour change makes the strip again from its resource and hands it
+    // to the control in place of the old one.
+    bar.SendMessage(WM_SYSCOLORCHANGE);
+    HBITMAP again = bar.GetBitmap();
+    ASSERT_NE(nullptr, again);
+    EXPECT_NE(strip, again);
+    EXPECT_EQ(OBJ_BITMAP, static_cast<int>(::GetObjectType(again)));
+    EXPECT_EQ(expected, BitmapColours(again, width, height));
+    EXPECT_EQ(13, bar.GetButtonCount());
+
+    // Button records keep their 64-bit data through the control.
+    TBBUTTON button;
+    bar.GetButtonInfo(0, button);
+    button.dwData = static_cast<DWORD_PTR>(0x0123456789ABCDEFull & ~DWORD_PTR(0));
+    bar.SetButtonInfo(0, button);
+    TBBUTTON read;
+    bar.GetButtonInfo(0, read);
+    EXPECT_EQ(button.dwData, read.dwData);
+    EXPECT_EQ(button.idCommand, read.idCommand);
+    EXPECT_EQ(button.iBitmap, read.iBitmap);
 }
 
 TEST_F(BarFrameTest, LayoutPutsTheToolBarOnTopTheStatusBarBelowAndThePaneBetween) {

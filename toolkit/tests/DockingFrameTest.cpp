@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -199,6 +200,27 @@ TEST_F(DockingFrameTest, TheSplitterBetweenSharedBarsResizesBoth) {
     EXPECT_EQ(a2, Screen(frame_->barA.m_hWnd));
 }
 
+TEST_F(DockingFrameTest, SplittersShowTheProgramsCursorsAndAColourChangeRefreshesTheBarColours) {
+    const SECSysColorCache& cache = SECSysColorCache::Get();
+    HINSTANCE module = ::GetModuleHandleA(nullptr);
+    EXPECT_EQ(::LoadCursorA(module, MAKEINTRESOURCEA(IDC_SEC_SPLITH)), cache.splitHorz);
+    EXPECT_EQ(::LoadCursorA(module, MAKEINTRESOURCEA(IDC_SEC_SPLITV)), cache.splitVert);
+    const CRect a = Screen(frame_->barA.m_hWnd);
+    struct Case {
+        CPoint point;
+        HCURSOR cursor;
+    } cases[] = {{CPoint(a.right + 3, a.top + 40), cache.splitHorz}, {CPoint(a.left + 100, a.top - 3), cache.splitVert}};
+    for (const Case& c : cases) {
+        ::SetCursorPos(c.point.x, c.point.y);
+        Bottom()->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(Bottom()->m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(c.cursor, ::GetCursor());
+    }
+
+    SECSysColorCache::Get().btnFace = RGB(1, 2, 3);
+    frame_->SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), cache.btnFace);
+}
+
 TEST_F(DockingFrameTest, TheRowSplitterMakesTheRowThicker) {
     const CRect a = Screen(frame_->barA.m_hWnd);
     // The row splitter lies between the row and the pane, above it here.
@@ -365,6 +387,73 @@ private:
     std::atomic<bool> opened_{false};
     std::thread thread_;
 };
+
+TEST_F(DockingFrameTest, TheGripperButtonsNameThemselvesInTips) {
+    CSizeBar& bar = frame_->barA;
+    // A point of the gripper (window coordinates) as the bar's client point.
+    auto clientPoint = [&](CPoint windowPoint) {
+        CRect window = Screen(bar.m_hWnd);
+        CPoint origin(0, 0);
+        bar.ClientToScreen(&origin);
+        return windowPoint - (origin - window.TopLeft());
+    };
+    auto tip = [&](CPoint windowPoint, INT_PTR& hit) {
+        TOOLINFOA info = {};
+        info.cbSize = sizeof(info);
+        hit = bar.OnToolHitTest(clientPoint(windowPoint), &info);
+        std::string text = info.lpszText != nullptr ? info.lpszText : "";
+        std::free(info.lpszText);
+        return text;
+    };
+    INT_PTR hit = 0;
+    EXPECT_EQ("Hide docked window", tip(bar.GetCloseButtonRect().CenterPoint(), hit));
+    EXPECT_EQ(INT_PTR(SEC_HIT_CLOSE_BUTTON), hit);
+    EXPECT_EQ("Expand docked window", tip(bar.GetExpandButtonRect().CenterPoint(), hit));
+    EXPECT_EQ(INT_PTR(SEC_HIT_EXPAND_BUTTON), hit);
+    Bottom()->Expand(&bar);
+    Layout();
+    EXPECT_EQ("Contract docked window", tip(bar.GetExpandButtonRect().CenterPoint(), hit));
+    // The rest of the gripper and the bar have no tip.
+    EXPECT_EQ(-1, bar.OnToolHitTest(clientPoint(CPoint(9, 60)), nullptr));
+    EXPECT_EQ(-1, bar.OnToolHitTest(CPoint(60, 30), nullptr));
+}
+
+TEST_F(DockingFrameTest, ChildWindowsKeepTheirProportionsEvenWhenTakenBeforeTheBarHadASize) {
+    CPanelBar bar;
+    bar.SetBarStyle(CBRS_ALIGN_TOP);
+    // No borders: the client area is the window.
+    bar.m_cxLeftBorder = bar.m_cxRightBorder = bar.m_cyTopBorder = bar.m_cyBottomBorder = 0;
+    ASSERT_TRUE(bar.CreatePanel(frame_, 0xE812, RGB(230, 230, 230)));
+    ::SetWindowPos(bar.m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
+    CWnd left, right;
+    ASSERT_TRUE(left.CreateEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 40, bar.m_hWnd, nullptr));
+    ASSERT_TRUE(right.CreateEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 100, 20, 100, 80, bar.m_hWnd, nullptr));
+    auto place = [&](CWnd& child) {
+        CRect rect;
+        child.GetWindowRect(&rect);
+        bar.ScreenToClient(&rect);
+        return rect;
+    };
+    // Taken while the bar is still 0 x 0: nothing to scale by yet.
+    bar.SetExBarStyle(CBRS_EX_PROPORTIONAL, FALSE);
+    ::SetWindowPos(bar.m_hWnd, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(CRect(0, 0, 50, 40), place(left));
+    EXPECT_EQ(CRect(100, 20, 200, 100), place(right));
+    ::SetWindowPos(bar.m_hWnd, nullptr, 0, 0, 400, 50, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(CRect(0, 0, 100, 20), place(left));
+    EXPECT_EQ(CRect(200, 10, 400, 50), place(right));
+
+    // With margins the children scale inside them; the fill style gives the
+    // first child all of it.
+    bar.m_rectMargins = CRect(10, 5, 10, 5);
+    bar.SetExBarStyle(CBRS_EX_FILLCHILD | CBRS_EX_MARGINS, FALSE);
+    ::SetWindowPos(bar.m_hWnd, nullptr, 0, 0, 300, 60, SWP_NOMOVE | SWP_NOZORDER);
+    CRect inside;
+    bar.GetInsideRect(inside);
+    EXPECT_EQ(CRect(10, 5, 290, 55), inside);
+    EXPECT_EQ(inside, place(::GetWindow(bar.m_hWnd, GW_CHILD) == left.m_hWnd ? left : right));
+    bar.DestroyWindow();
+}
 
 TEST_F(DockingFrameTest, TheContextMenuHidesTheBarAndSwitchesDockingOffAndOn) {
     {

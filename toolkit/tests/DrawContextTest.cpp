@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "DC.h"
+#include "SECDockBar.h"
 #include "SECStatusBar.h"
 #include "SECToolBar.h"
 #include "SECToolBarDrawContext.h"
@@ -13,7 +14,8 @@ namespace {
 using testing_harness::Pixels;
 using testing_harness::Rgb;
 
-TEST(DrawContextTest, DitherBrushPaintsFaceAndHighlightInACheckerboard) {
+// The 16x16 pixels the context's dither brush paints.
+Pixels DitherPixels() {
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 16);
@@ -24,15 +26,33 @@ TEST(DrawContextTest, DitherBrushPaintsFaceAndHighlightInACheckerboard) {
     ::PatBlt(memory, 0, 0, 16, 16, PATCOPY);
     ::SelectObject(memory, oldBrush);
     Pixels pixels = Pixels::FromDC(memory, 16, 16);
-    const unsigned face = Rgb(::GetSysColor(COLOR_BTNFACE));
-    const unsigned highlight = Rgb(::GetSysColor(COLOR_BTNHIGHLIGHT));
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    return pixels;
+}
+
+void ExpectCheckerboard(const Pixels& pixels, unsigned face, unsigned highlight) {
     ASSERT_NE(face, highlight);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             ASSERT_EQ((x + y) % 2 == 1 ? highlight : face, pixels.At(x, y)) << x << "," << y;
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
+}
+
+TEST(DrawContextTest, DitherBrushPaintsFaceAndHighlightInACheckerboard) {
+    ExpectCheckerboard(DitherPixels(), Rgb(::GetSysColor(COLOR_BTNFACE)), Rgb(::GetSysColor(COLOR_BTNHIGHLIGHT)));
+
+    // The colours come from the toolkit's system-colour cache, which a
+    // colour change refreshes.
+    SECSysColorCache& cache = SECSysColorCache::Get();
+    cache.btnFace = RGB(10, 200, 30);
+    cache.btnHighlight = RGB(250, 240, 5);
+    ExpectCheckerboard(DitherPixels(), Rgb(RGB(10, 200, 30)), Rgb(RGB(250, 240, 5)));
+    cache.Refresh();
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), cache.btnFace);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), cache.btnHighlight);
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), cache.windowFrame);
+    EXPECT_EQ(2, cache.cxBorder);
 }
 
 TEST(DrawContextTest, ImageSelectionIsCachedAndReleasedAndWorkBitmapsComeAndGo) {
