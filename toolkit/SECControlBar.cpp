@@ -35,7 +35,7 @@ SECDockBar* SECControlBar::GetToolkitDockBar() const { return dynamic_cast<SECDo
 
 void SECControlBar::DrawBorders(CDC* dc, CRect& rect) {
     if (!(m_dwExStyle & CBRS_EX_OWNBORDERS)) {
-        CControlBar::DrawBorders(dc, rect);
+        DrawEdgeLines(dc, rect);
         return;
     }
     const SECSysColorCache& colours = SECSysColorCache::Get();
@@ -45,6 +45,50 @@ void SECControlBar::DrawBorders(CDC* dc, CRect& rect) {
     if (m_dwStyle & CBRS_BORDER_RIGHT) dc->FillSolidRect(--rect.right, rect.top, 1, rect.Height(), edge);
     if (m_dwStyle & CBRS_BORDER_BOTTOM) dc->FillSolidRect(rect.left, --rect.bottom, rect.Width(), 1, edge);
     if (HasDockedGripper()) DrawGripper(dc, rect);
+}
+
+void SECControlBar::DrawEdgeLines(CDC* dc, CRect& rect) {
+    const DWORD sides = m_dwStyle & CBRS_BORDER_ANY;
+    if (sides == 0) return;
+    const SECSysColorCache& colours = SECSysColorCache::Get();
+    // Flat in the face colour, unless the bar asks for shadowed borders.
+    const BOOL shadowed = (m_dwExStyle & CBRS_EX_SHADOWBORDERS) != 0;
+    const COLORREF dark = shadowed ? (colours.newShell ? colours.btnShadow : colours.windowFrame) : colours.btnFace;
+    const COLORREF light = shadowed ? colours.btnHighlight : colours.btnFace;
+    const BOOL raised = (m_dwStyle & CBRS_BORDER_3D) != 0;
+    const int y0 = rect.top + ((sides & CBRS_BORDER_TOP) ? colours.cyBorder : 0);
+    const int h = rect.bottom - y0 - ((sides & CBRS_BORDER_BOTTOM) ? colours.cyBorder : 0);
+    const int right = rect.right - (raised ? 2 : 1);
+    const int bottom = rect.bottom - (raised ? 2 : 1);
+    // Bars across the top or bottom run their side lines down the bar; bars
+    // along the sides reach a little past it to meet their neighbours.
+    const BOOL across = (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0;
+    const int sideTop = across ? y0 : y0 - 2;
+    const int sideLength = across ? h : h + 6;
+    const int lightSideLength = across ? h : h + 3;
+    const int lineLeft = across ? rect.left : rect.left + 2;
+    const int lineWidth = across ? rect.Width() : rect.Width() - 3;
+    const int lightLineLeft = across ? rect.left : rect.left + 1;
+    if (sides & CBRS_BORDER_LEFT) {
+        dc->FillSolidRect(rect.left, sideTop, 1, sideLength, dark);
+        if (raised) dc->FillSolidRect(rect.left + 1, sideTop, 1, lightSideLength, light);
+    }
+    if (sides & CBRS_BORDER_TOP) {
+        dc->FillSolidRect(lineLeft, rect.top, lineWidth, 1, dark);
+        if (raised) dc->FillSolidRect(lightLineLeft, rect.top + 1, lineWidth, 1, light);
+    }
+    if (sides & CBRS_BORDER_RIGHT) {
+        dc->FillSolidRect(right, sideTop, 1, sideLength, dark);
+        if (raised) dc->FillSolidRect(right + 1, sideTop, 1, lightSideLength, light);
+    }
+    if (sides & CBRS_BORDER_BOTTOM) {
+        dc->FillSolidRect(lineLeft, bottom, lineWidth, 1, dark);
+        if (raised) dc->FillSolidRect(lightLineLeft, bottom + 1, lineWidth, 1, light);
+    }
+    if (sides & CBRS_BORDER_LEFT) rect.left += colours.cxBorder;
+    if (sides & CBRS_BORDER_TOP) rect.top += colours.cyBorder;
+    if (sides & CBRS_BORDER_RIGHT) rect.right -= colours.cxBorder;
+    if (sides & CBRS_BORDER_BOTTOM) rect.bottom -= colours.cyBorder;
 }
 
 void SECControlBar::DrawGripper(CDC* dc, const CRect& area) {

@@ -85,7 +85,9 @@ public:
     void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
 
     CDockContext* CreateDockContext() override;
-    // Own borders: one line per bordered side, then the gripper.
+    // Own borders: one line per bordered side, then the gripper. Otherwise
+    // a line per bordered side (face-coloured unless CBRS_EX_SHADOWBORDERS)
+    // with a light line inside it for CBRS_BORDER_3D.
     void DrawBorders(CDC* dc, CRect& rect) override;
     // The gripper of a docked bar in `rect` (window coordinates): its
     // buttons at the start of the strip, then two grips.
@@ -134,6 +136,8 @@ protected:
     // A client point in window coordinates (where the gripper is drawn).
     CPoint ClientToWindow(CPoint point) const;
     void RedrawGripper();
+    // The lines of the bordered sides, taken off `rect`.
+    void DrawEdgeLines(CDC* dc, CRect& rect);
 
     // With CBRS_EX_PROPORTIONAL: the inside rectangle and every child
     // window's place in it when the list was taken; a resize scales them.

@@ -230,6 +230,46 @@ TEST_F(BarFrameTest, TheImageStripTakesTheButtonColoursAndIsMadeAgainWhenTheyCha
     EXPECT_EQ(button.iBitmap, read.iBitmap);
 }
 
+TEST_F(BarFrameTest, BorderLinesAreFlatUnlessTheBarAsksForShadowedOnes) {
+    SECToolBar& bar = frame_->toolBar;
+    const DWORD style = bar.GetBarStyle();
+    bar.SetBarStyle((style & ~CBRS_BORDER_ANY) | CBRS_BORDER_ANY | CBRS_BORDER_3D);
+    struct Case {
+        DWORD exStyle;
+        COLORREF dark, light;
+    } cases[] = {
+        {CBRS_EX_FIXEDFRAME, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNFACE)},
+        {CBRS_EX_FIXEDFRAME | CBRS_EX_SHADOWBORDERS, ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT)},
+    };
+    for (const Case& c : cases) {
+        bar.SetExBarStyle(c.exStyle, FALSE);
+        HDC memory = ::CreateCompatibleDC(nullptr);
+        HDC screen = ::GetDC(nullptr);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 40, 20);
+        ::ReleaseDC(nullptr, screen);
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        CDC* dc = CDC::FromHandle(memory);
+        dc->FillSolidRect(0, 0, 40, 20, RGB(1, 2, 3));
+        CRect rect(0, 0, 40, 20);
+        bar.DrawBorders(dc, rect);
+        EXPECT_EQ(CRect(2, 2, 38, 18), rect);
+        testing_harness::Pixels pixels = testing_harness::Pixels::FromDC(memory, 40, 20);
+        using testing_harness::Rgb;
+        EXPECT_EQ(Rgb(c.dark), pixels.At(20, 0));   // top
+        EXPECT_EQ(Rgb(c.light), pixels.At(20, 1));
+        EXPECT_EQ(Rgb(c.dark), pixels.At(0, 10));   // left
+        EXPECT_EQ(Rgb(c.dark), pixels.At(38, 10));  // right, one further in
+        EXPECT_EQ(Rgb(c.light), pixels.At(39, 10));
+        EXPECT_EQ(Rgb(c.dark), pixels.At(20, 18));  // bottom, one further in
+        EXPECT_EQ(Rgb(RGB(1, 2, 3)), pixels.At(20, 10));
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+    }
+    bar.SetExBarStyle(CBRS_EX_FIXEDFRAME, FALSE);
+    bar.SetBarStyle(style);
+}
+
 TEST_F(BarFrameTest, LayoutPutsTheToolBarOnTopTheStatusBarBelowAndThePaneBetween) {
     CRect client;
     frame_->GetClientRect(&client);
