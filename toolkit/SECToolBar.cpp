@@ -420,7 +420,11 @@ CSize SECToolBar::CalcDynamicLayout(int length, DWORD mode) {
     if (!(mode & LM_COMMIT)) {
         const bool stale = ((mode & LM_HORZDOCK) && m_bHorzSizeStale) || ((mode & LM_VERTDOCK) && m_bVertSizeStale) ||
                            ((mode & LM_MRUWIDTH) && m_bFloatSizeStale);
-        if (stale) return CalcLayout(mode | LM_COMMIT, (mode & LM_VERTDOCK) ? 0 : 32767);
+        // A stale upright size is measured as a drag measures it, one button
+        // per row: searched by height from length 0 it would end as one long
+        // row across the side.
+        if (stale && (mode & LM_VERTDOCK)) return CalcLayout((mode & ~LM_LENGTHY) | LM_COMMIT, 0);
+        if (stale) return CalcLayout(mode | LM_COMMIT, 32767);
     }
     if (!(mode & LM_COMMIT) || ((mode & LM_HORZDOCK) && (mode & LM_LENGTHY)) ||
         ((mode & LM_VERTDOCK) && !(mode & LM_LENGTHY)))

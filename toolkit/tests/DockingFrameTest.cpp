@@ -274,6 +274,33 @@ TEST_F(DockingFrameTest, TheToolbarFloatsInAToolkitFrameAndDocksOnTheSideItIsDro
     EXPECT_FALSE(::IsWindow(floating));
 }
 
+TEST_F(DockingFrameTest, TheToolbarDockedByTheProgramOnASideStandsUpright) {
+    // Never measured upright before: the first layout on the left side must
+    // still give one button per row, not one long row across the side.
+    frame_->DockControlBar(&frame_->toolBar, AFX_IDW_DOCKBAR_LEFT);
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, HolderId(&frame_->toolBar));
+    const CRect docked = Screen(frame_->toolBar.m_hWnd);
+    CRect inside;
+    frame_->toolBar.CalcInsideRect(inside, FALSE);
+    // 23 wide; nine rows of a button, and two of a button with its wrapped
+    // separator below (22 + 5).
+    EXPECT_EQ(23, docked.Width() + inside.Width());
+    EXPECT_EQ(9 * 22 + 2 * (22 + 5), docked.Height() + inside.Height());
+
+    // Asked for its upright size by height first, a fresh toolbar still
+    // stands one button per row.
+    SECToolBar fresh;
+    ASSERT_TRUE(fresh.Create(frame_, WS_CHILD | CBRS_LEFT, 0xE813));
+    ASSERT_TRUE(fresh.LoadToolBar(IDR_TEST_TOOLBAR));
+    fresh.SetBarStyle(fresh.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    const CSize upright = fresh.CalcDynamicLayout(0, LM_VERTDOCK | LM_LENGTHY);
+    inside.SetRectEmpty();
+    fresh.CalcInsideRect(inside, FALSE);
+    EXPECT_EQ(23, upright.cx + inside.Width());
+    EXPECT_EQ(9 * 22 + 2 * (22 + 5), upright.cy + inside.Height());
+}
+
 TEST_F(DockingFrameTest, DoubleClickOnTheGripperFloatsTheBarWhoseFrameBorderSizesIt) {
     const CRect before = Screen(frame_->barB.m_hWnd);
     testing_harness::MouseDoubleClick(GripPoint(&frame_->barB));
