@@ -29,6 +29,7 @@ int ZeroOrOne(UINT value, int fallback) { return value <= 1 ? static_cast<int>(v
 BEGIN_MESSAGE_MAP(CSimulatorApp, CWinApp)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
     ON_COMMAND(kCmdHelpUserManual, OnHelpUserManual)
     ON_COMMAND(kCmdProductInfo, OnProductInfo)

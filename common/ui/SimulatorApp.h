@@ -1,8 +1,8 @@
 // What the two programs' application objects share: the start-up steps in
 // their order, the display preferences in the registry, the low-colour
-// notice, and the commands New, Open, About, the user manual and the
-// product information. Each program gives its own resource ids, manual
-// file and error numbers.
+// notice, and the commands New, Open, Print Setup, About, the user manual
+// and the product information. Each program gives its own resource ids,
+// manual file and error numbers.
 #pragma once
 
 #include "common/ui/AppDialogs.h"
