@@ -274,6 +274,68 @@ TEST_F(DockingFrameTest, TheToolbarFloatsInAToolkitFrameAndDocksOnTheSideItIsDro
     EXPECT_FALSE(::IsWindow(floating));
 }
 
+TEST_F(DockingFrameTest, TheToolbarsDragIsCancelledByEscapeAndFloatsWhereverDroppedWithCtrl) {
+    const CRect docked = Screen(frame_->toolBar.m_hWnd);
+    const CPoint grab(docked.right - 4, docked.CenterPoint().y);
+    const CRect client = ClientScreen();
+    // Escape before the release: the toolbar stays where it was.
+    testing_harness::MouseDrag(grab, CPoint(grab.x + 150, client.top + 200), false, true);
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+    EXPECT_EQ(docked, Screen(frame_->toolBar.m_hWnd));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ("Ready", StatusText());
+
+    // Ctrl held at the drop over the top dock bar: it floats there instead.
+    // (Presses far enough apart in time not to make a double click.)
+    ::Sleep(::GetDoubleClickTime() + 50);
+    const CPoint overTop(client.left + 420, docked.CenterPoint().y);
+    testing_harness::MouseDrag(grab, overTop, true);
+    Layout();
+    ASSERT_TRUE(frame_->toolBar.IsFloating());
+    HWND floating = ::GetAncestor(frame_->toolBar.m_hWnd, GA_ROOT);
+    EXPECT_NE(frame_->m_hWnd, floating);
+    EXPECT_TRUE(Screen(floating).PtInRect(overTop));
+
+    // Dragged by its caption onto the left side with Ctrl: still floating,
+    // its frame moved there.
+    CRect window = Screen(floating);
+    const CPoint caption(window.left + 20, window.top + ::GetSystemMetrics(SM_CYFRAME) + 4);
+    const CPoint overLeft(client.left + 1, client.top + 150);
+    testing_harness::MouseDrag(caption, overLeft, true);
+    Layout();
+    ASSERT_TRUE(frame_->toolBar.IsFloating());
+    floating = ::GetAncestor(frame_->toolBar.m_hWnd, GA_ROOT);
+    EXPECT_LT(Screen(floating).left, client.left + 20);
+    // The same drop without Ctrl docks it on that side.
+    window = Screen(floating);
+    testing_harness::MouseDrag(CPoint(window.left + 20, window.top + ::GetSystemMetrics(SM_CYFRAME) + 4),
+                               CPoint(overLeft.x, overLeft.y + 100));
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, HolderId(&frame_->toolBar));
+}
+
+TEST_F(DockingFrameTest, ADoubleClickTogglesTheToolbarBetweenDockedAndFloating) {
+    const CRect docked = Screen(frame_->toolBar.m_hWnd);
+    // Void space at its right end, where no button is.
+    testing_harness::MouseDoubleClick(CPoint(docked.right - 4, docked.CenterPoint().y));
+    testing_harness::PumpUntil([&] { return frame_->toolBar.IsFloating() != FALSE; }, 2000);
+    ASSERT_TRUE(frame_->toolBar.IsFloating());
+    Layout();
+    HWND floating = ::GetAncestor(frame_->toolBar.m_hWnd, GA_ROOT);
+    ASSERT_NE(frame_->m_hWnd, floating);
+    EXPECT_TRUE(::IsWindowVisible(floating));
+
+    // A double click on the floating frame's caption docks it where it was.
+    ::Sleep(::GetDoubleClickTime() + 50);
+    const CRect window = Screen(floating);
+    testing_harness::MouseDoubleClick(CPoint(window.left + 20, window.top + ::GetSystemMetrics(SM_CYFRAME) + 4));
+    testing_harness::PumpUntil([&] { return !frame_->toolBar.IsFloating(); }, 2000);
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+    EXPECT_EQ(docked, Screen(frame_->toolBar.m_hWnd));
+}
+
 TEST_F(DockingFrameTest, TheToolbarDockedByTheProgramOnASideStandsUpright) {
     // Never measured upright before: the first layout on the left side must
     // still give one button per row, not one long row across the side.
