@@ -507,6 +507,35 @@ TEST_F(DockingFrameTest, TheGripperButtonsNameThemselvesInTips) {
     EXPECT_EQ(-1, bar.OnToolHitTest(CPoint(60, 30), nullptr));
 }
 
+// Fly-by prompts run in the bars' message pre-translation, as in the
+// program's loop: the real cursor moves over the gripper's buttons.
+TEST_F(DockingFrameTest, HoveringAGripperButtonBlanksTheStatusPromptUntilTheMouseLeavesIt) {
+    CSizeBar& bar = frame_->barA;
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_FLYBY | CBRS_TOOLTIPS);
+    auto hoverUntil = [&](CPoint screen, const std::string& text) {
+        ::SetCursorPos(screen.x, screen.y);
+        const DWORD start = ::GetTickCount();
+        while (StatusText() != text && ::GetTickCount() - start < 2000) {
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (CWnd::WalkPreTranslateTree(frame_->m_hWnd, &msg)) continue;
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+        return StatusText();
+    };
+    const CPoint body = WindowPoint(&bar, CPoint(100, 40));
+    ASSERT_EQ("Ready", hoverUntil(body, "Ready"));
+    // The buttons name themselves in tips only: no prompt in the status bar.
+    EXPECT_EQ("", hoverUntil(WindowPoint(&bar, bar.GetCloseButtonRect().CenterPoint()), ""));
+    EXPECT_EQ("Ready", hoverUntil(body, "Ready"));
+    EXPECT_EQ("", hoverUntil(WindowPoint(&bar, bar.GetExpandButtonRect().CenterPoint()), ""));
+    // Leaving the bar brings the idle prompt back.
+    EXPECT_EQ("Ready", hoverUntil(CPoint(ClientScreen().CenterPoint().x, ClientScreen().top + 100), "Ready"));
+}
+
 TEST_F(DockingFrameTest, ChildWindowsKeepTheirProportionsEvenWhenTakenBeforeTheBarHadASize) {
     CPanelBar bar;
     bar.SetBarStyle(CBRS_ALIGN_TOP);
