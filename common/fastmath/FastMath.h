@@ -17,6 +17,9 @@ namespace fastmath {
 float Sin(float x);
 float Cos(float x);
 void SinCos(float x, float* sine, float* cosine);
+// sin x and cos x in double before rounding: within 2^-49 of the exact
+// values (relative), the same on every platform.
+void SinCosInDouble(float x, double* sine, double* cosine);
 // x^y with the special cases of the C standard's powf (pow(x, 0) = 1,
 // pow(1, y) = 1, negative x only with whole y, signed zeros and infinities).
 float Pow(float x, float y);

@@ -225,4 +225,22 @@ void SinCos(float x, float* sine, float* cosine) {
     *cosine = Round(v.cosine, absBits, false);
 }
 
+void SinCosInDouble(float x, double* sine, double* cosine) {
+    const uint32_t bits = BitsOf(x);
+    const uint32_t absBits = bits & 0x7FFFFFFFu;
+    if (absBits >= 0x7F800000u) {
+        *sine = *cosine = static_cast<double>(x - x);
+        return;
+    }
+    if (absBits < kTinyExponentBits) {  // |x| < 2^-12: the series' next terms are below 2^-84
+        const double d = static_cast<double>(x), d2 = d * d;
+        *sine = d - d * d2 * (1.0 / 6);
+        *cosine = 1.0 - d2 * (0.5 - d2 * (1.0 / 24));
+        return;
+    }
+    const SinCosPair v = EvaluateDouble(SectorAngleOf(absBits));
+    *sine = (bits >> 31) ? -v.sine : v.sine;
+    *cosine = v.cosine;
+}
+
 }  // namespace fastmath

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "common/fastmath/FastMath.h"
+#include "common/fastmath/SteppedSinCos.h"
 
 namespace torvane {
 
@@ -269,16 +270,22 @@ float FrictionMep(float rpm, float stroke) {
 
 // ---- Valves ----
 
-// Lobe lift above the base circle at a cam angle (degrees from opening).
-float LobeLift(const SimKernelLobe& lobe, float camDeg) {
+// Lobe lift above the base circle at a cam angle (degrees from opening);
+// cosineOf(a) gives cos a of an angle in radians.
+template <class CosineOf>
+float LobeLift(const SimKernelLobe& lobe, float camDeg, CosineOf cosineOf) {
     const float r = lobe.flankRadius;
     if (camDeg <= lobe.flankAngle)
-        return r - (r - kBaseCircleRadius) * std::cos(camDeg * kDegToRad) - kBaseCircleRadius;
+        return r - (r - kBaseCircleRadius) * cosineOf(camDeg * kDegToRad) - kBaseCircleRadius;
     if (camDeg < lobe.camDuration - lobe.flankAngle)
-        return lobe.noseCentreDistance * std::cos((lobe.halfDuration - camDeg) * kDegToRad) +
+        return lobe.noseCentreDistance * cosineOf((lobe.halfDuration - camDeg) * kDegToRad) +
                lobe.noseRadius - kBaseCircleRadius;
-    return r - (r - kBaseCircleRadius) * std::cos((lobe.camDuration - camDeg) * kDegToRad) -
+    return r - (r - kBaseCircleRadius) * cosineOf((lobe.camDuration - camDeg) * kDegToRad) -
            kBaseCircleRadius;
+}
+
+float Cosine(float angle) {
+    return std::cos(angle);
 }
 
 // Several valves of a side act as one valve of their summed diameter.
@@ -291,9 +298,10 @@ bool IsOpen(const SimKernelValve& valve, float crankDeg) {
 }
 
 // Valve lift (in) of a valve known to be open at this crank angle.
-float OpenValveLift(const SimKernelValve& valve, float crankDeg) {
+template <class CosineOf>
+float OpenValveLift(const SimKernelValve& valve, float crankDeg, CosineOf cosineOf) {
     const float camDeg = (crankDeg - valve.openAngle) / 2.0f;
-    const float lift = kRockerRatio * LobeLift(valve.lobe, camDeg);
+    const float lift = kRockerRatio * LobeLift(valve.lobe, camDeg, cosineOf);
     return lift < 0.0f ? 1e-06f : lift;
 }
 
@@ -303,7 +311,7 @@ float AreaAtLift(const SimKernelValve& valve, float lift, float flowCoefficient)
 
 float ValveArea(const SimKernelValve& valve, float crankDeg) {
     if (!IsOpen(valve, crankDeg)) return 0.0f;
-    const float lift = OpenValveLift(valve, crankDeg);
+    const float lift = OpenValveLift(valve, crankDeg, Cosine);
     return AreaAtLift(valve, lift, SimKernelFlowCoefficient(valve, lift));
 }
 
@@ -357,8 +365,9 @@ struct ValveFlow {
     float sonicTerm = 0;
 };
 
+// perRpm is 1/(6 rpm): degrees per second.
 bool ComputeValveFlow(float upstreamPressure, float upstreamTemperature, float downstreamPressure,
-                      float area, float rpm, ValveFlow& flow) {
+                      float area, float perRpm, ValveFlow& flow) {
     const float ratio = downstreamPressure / upstreamPressure;
     if (!(ratio >= 0.0f) || !(upstreamTemperature >= 0.0f)) return false;
     float power1428, power1714;
@@ -368,7 +377,7 @@ bool ComputeValveFlow(float upstreamPressure, float upstreamTemperature, float d
     flow.rootFlowFunction = std::sqrt(flowFunction);
     flow.sonicTerm = std::sqrt(2405.018f * upstreamTemperature);
     flow.massRate = flow.sonicTerm * upstreamPressure * 0.01874414245548266f / upstreamTemperature *
-                    flow.rootFlowFunction * area * 0.16666666666666666f / rpm;
+                    flow.rootFlowFunction * area * perRpm;
     return true;
 }
 
@@ -377,23 +386,24 @@ struct CrankGeometry {
     explicit CrankGeometry(const SimKernelWork& k)
         : clearanceVolume(k.clearanceVolume),
           pistonAreaTimesCrank(k.pistonAreaTimesCrank),
-          crankRadius(k.crankRadius),
-          rodLength(k.rodLength),
           crankPerRod(k.crankRadius / k.rodLength),
-          rodPerCrank(k.rodLength / k.crankRadius) {}
+          rodPerCrank(k.rodLength / k.crankRadius),
+          volumeRateScale(k.pistonAreaTimesCrank * kDegToRad) {}
 
     void VolumeAt(float crankDeg, float* volume, float* dVolumePerDeg) const {
         const float theta = crankDeg * kDegToRad;
-        const float sinTheta = std::sin(theta);
-        const float cosTheta = std::cos(theta);
+        VolumeFrom(std::sin(theta), std::cos(theta), volume, dVolumePerDeg);
+    }
+
+    // The same from the sine and cosine of the crank angle.
+    void VolumeFrom(float sinTheta, float cosTheta, float* volume, float* dVolumePerDeg) const {
         const float s = crankPerRod * sinTheta;
         const float root = std::sqrt(1.0f - s * s);
         *volume = clearanceVolume + pistonAreaTimesCrank * ((1.0f - cosTheta) + rodPerCrank * (1.0f - root));
-        *dVolumePerDeg = (crankRadius * cosTheta / rodLength / root + 1.0f) * sinTheta *
-                         pistonAreaTimesCrank * kDegToRad;
+        *dVolumePerDeg = (crankPerRod * cosTheta / root + 1.0f) * sinTheta * volumeRateScale;
     }
 
-    float clearanceVolume, pistonAreaTimesCrank, crankRadius, rodLength, crankPerRod, rodPerCrank;
+    float clearanceVolume, pistonAreaTimesCrank, crankPerRod, rodPerCrank, volumeRateScale;
 };
 
 // Efficiency of a turbocharger or centrifugal blower, falling off away from its rated speed.
@@ -415,6 +425,8 @@ struct SpeedPoint {
     float boostedExhaustPressure = 0;
     ExhaustSystemConstants exhaust = {};
     float exhaustAmplitude = 0;  // Ax
+    float exhaustPhasePerDeg = 0;  // wave degrees per crank degree
+    float ramRadiansPerDeg = 0;    // ram wave radians per crank degree
 };
 
 // What one cycle leaves for the end-of-point figures.
@@ -462,6 +474,8 @@ private:
         s.ramAmplitude = ramAmplitude_;
         s.exhaust = ExhaustConstants(b.exhaustSystem, rpm);
         s.exhaustAmplitude = 0.0013332f * std::pow(rpm, s.exhaust.exponent);
+        s.exhaustPhasePerDeg = s.exhaust.tunedRpm / rpm * 270.0f / (360.0f - s.startAngle);
+        s.ramRadiansPerDeg = 24000.0f / rpm * kDegToRad;
         s.boostedExhaustPressure = 0.0013333333f * rpm + 25.0f;
         const float demand =
             work_.displacement * rpm * work_.volumetricEfficiency * 0.01f / work_.manifoldCapacity;
@@ -471,12 +485,12 @@ private:
         return s;
     }
 
-    float ExhaustPortPressure(const SpeedPoint& s, float theta, float last) const {
+    float ExhaustPortPressure(const SpeedPoint& s, float theta, float last) {
         if (s.boosted) return s.boostedExhaustPressure;
         const ExhaustSystemConstants& c = s.exhaust;
-        const float phase =
-            (theta - s.startAngle) * c.tunedRpm / s.rpm * 270.0f / (360.0f - s.startAngle);
-        const float wave = s.exhaustAmplitude * std::sin(phase * kDegToRad);
+        const float phase = (theta - s.startAngle) * s.exhaustPhasePerDeg;
+        exhaustWave_.MoveTo(phase * kDegToRad);
+        const float wave = s.exhaustAmplitude * exhaustWave_.Sine();
         if (phase < 180.0f) return c.basePressure + 2.0f * wave;
         if (phase > 180.0f && phase < 360.0f) return c.basePressure + c.midWaveGain * wave;
         if (phase > 360.0f) return c.basePressure + 0.8f * wave;
@@ -487,8 +501,13 @@ private:
         if (theta > 510.0f && theta <= 540.0f)
             return (theta - 510.0f) * s.ramAmplitude * 0.028571429f;
         if (theta > 540.0f && theta < 650.0f)
-            return s.ramAmplitude * std::sin((theta - 540.0f) * 24000.0f / s.rpm * kDegToRad);
+            return s.ramAmplitude * std::sin((theta - 540.0f) * s.ramRadiansPerDeg);
         return last;
+    }
+
+    void CrankVolume(float theta, float* volume, float* dVolumePerDeg) {
+        crankAngle_.MoveTo(theta * kDegToRad);
+        crank_.VolumeFrom(crankAngle_.Sine(), crankAngle_.Cosine(), volume, dVolumePerDeg);
     }
 
     bool IntegrateCycle(const SpeedPoint& s, CycleOutcome& out) {
@@ -497,12 +516,22 @@ private:
         const float dTheta = s.crankStep;
         const float endAngle = s.startAngle + 720.0f;
         const float portArea = k.intakePortDiameter * k.intakePortDiameter * 0.25f * kPi;
-        const float wallHeatDivisor = 6.0f * rpm;
-        const float bore = block_.bore;
+        const float perPortArea = 1.0f / portArea;
+        const float wallHeatScale = kWallHeatCoefficient / (6.0f * rpm);
+        const float fourPerBore = 4.0f / block_.bore;
+        const float perRpm = 0.16666666666666666f / rpm;
+        const auto intakeCosine = [this](float angle) {
+            intakeLobeAngle_.MoveTo(angle);
+            return intakeLobeAngle_.Cosine();
+        };
+        const auto exhaustCosine = [this](float angle) {
+            exhaustLobeAngle_.MoveTo(angle);
+            return exhaustLobeAngle_.Cosine();
+        };
 
         float theta = s.startAngle;
         float volume, dVolume;
-        crank_.VolumeAt(theta, &volume, &dVolume);
+        CrankVolume(theta, &volume, &dVolume);
         float p = cylinderPressure_;
         float t = kCycleStartTemperature;
         float m = volume * p * 7.810431e-07f;
@@ -519,18 +548,18 @@ private:
             const bool exhaustOpen = IsOpen(k.exhaust, theta);
             float intakeArea = 0.0f, exhaustArea = 0.0f;
             if (intakeOpen) {
-                const float lift = OpenValveLift(k.intake, theta);
+                const float lift = OpenValveLift(k.intake, theta, intakeCosine);
                 intakeArea = AreaAtLift(k.intake, lift, intakeCoefficient_.At(lift));
             }
             if (exhaustOpen) {
-                const float lift = OpenValveLift(k.exhaust, theta);
+                const float lift = OpenValveLift(k.exhaust, theta, exhaustCosine);
                 exhaustArea = AreaAtLift(k.exhaust, lift, exhaustCoefficient_.At(lift));
             }
             exhaustPort = ExhaustPortPressure(s, theta, exhaustPort);
             ram = RamTerm(s, theta, ram);
 
             // Port pressure less the velocity head of the previous step's intake flow.
-            const float velocity = sonicTerm_ * intakeArea * rootFlowFunction_ / portArea;
+            const float velocity = sonicTerm_ * intakeArea * rootFlowFunction_ * perPortArea;
             intakePort = (s.manifoldPressure * 144.0f - 0.5f * portDensity_ * velocity * velocity) *
                              0.006944444444444444f +
                          ram;
@@ -542,7 +571,7 @@ private:
                 const float upstreamTemperature = inflow ? k.chargeTemperature : t;
                 ValveFlow flow;
                 if (!ComputeValveFlow(inflow ? intakePort : p, upstreamTemperature,
-                                      inflow ? p : intakePort, intakeArea, rpm, flow))
+                                      inflow ? p : intakePort, intakeArea, perRpm, flow))
                     return false;
                 dmIn = inflow ? flow.massRate : -flow.massRate;
                 rootFlowFunction_ = flow.rootFlowFunction;
@@ -557,7 +586,7 @@ private:
                 ValveFlow flow;
                 if (!ComputeValveFlow(outflow ? p : exhaustPort,
                                       outflow ? t : kExhaustBackflowTemperature,
-                                      outflow ? exhaustPort : p, exhaustArea, rpm, flow))
+                                      outflow ? exhaustPort : p, exhaustArea, perRpm, flow))
                     return false;
                 dmEx = outflow ? flow.massRate : -flow.massRate;
             }
@@ -568,8 +597,7 @@ private:
             const float hIn = p <= intakePort ? s.chargeEnthalpy : h;
             const float hEx = exhaustPort <= p ? h : kExhaustBackflowEnthalpy;
             const float wallHeat = kWallHeatGain * (kWallTemperature - t) *
-                                   (4.0f * volume / bore + k.chamberEndArea) *
-                                   kWallHeatCoefficient / wallHeatDivisor;
+                                   (volume * fourPerBore + k.chamberEndArea) * wallHeatScale;
             float burnRate = 0.0f;
             if (theta > 710.0f && theta < 770.0f)
                 burnRate =
@@ -597,7 +625,7 @@ private:
 
             theta += dTheta;
             float nextVolume;
-            crank_.VolumeAt(theta, &nextVolume, &dVolume);
+            CrankVolume(theta, &nextVolume, &dVolume);
             work += (p + pLast) * (nextVolume - volume) * 0.5f;
             volume = nextVolume;
         }
@@ -680,6 +708,11 @@ private:
     float sonicTerm_ = 0.0f;  // of the last intake-flow step
     float rootFlowFunction_ = 0.0f;
     float portDensity_ = 0.0f;
+    // Sines and cosines of the angles that advance with the crank.
+    fastmath::SteppedSinCos crankAngle_;
+    fastmath::SteppedSinCos exhaustWave_;
+    fastmath::SteppedSinCos intakeLobeAngle_;
+    fastmath::SteppedSinCos exhaustLobeAngle_;
 };
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/fastmath/FastMath.h"
+#include "common/fastmath/SteppedSinCos.h"
 #include "common/fastmath/tests/LongDoubleReference.h"
 
 namespace {
@@ -526,6 +527,56 @@ TEST(FastMathTest, ApproximatePowersStayWithinTheirBound) {
     EXPECT_EQ(1.0, fastmath::PowApproximate(7.0f, 0.0));
     EXPECT_TRUE(std::isnan(fastmath::PowApproximate(-2.0f, 1.5)));
     EXPECT_EQ(HUGE_VAL, fastmath::PowApproximate(kInf, 1.5));
+}
+
+// Stepped sine and cosine along angle sequences like a crank cycle's (a
+// float angle in degrees advanced by a float step, converted to radians):
+// each value within an ulp of the correctly rounded one plus the stepping's
+// 2^-44, and only rarely different at all; steps too large to turn by and
+// arguments that are not numbers start afresh.
+TEST(FastMathTest, SteppedSineAndCosineFollowTheCorrectlyRoundedOnes) {
+    struct Sequence {
+        float startDeg, stepDeg;
+        int steps;
+    };
+    const Sequence kSequences[] = {
+        {130.0f, 0.15f, 4800},    // a slow cycle, 720 degrees
+        {-40.0f, 3.3f, 440},      // a fast one, through zero
+        {1500.0f, -0.07f, 3000},  // falling
+        {0.0f, 5.0f, 300},        // steps over 1/16 radian: fresh every time
+        {200.0f, 1e-4f, 2000},    // steps smaller than the angle's float spacing at times
+    };
+    const auto ulp = [](float v) {
+        const float a = std::fabs(v);
+        return static_cast<double>(std::nextafter(a, kInf) - a);
+    };
+    for (const Sequence& q : kSequences) {
+        fastmath::SteppedSinCos stepped;
+        float theta = q.startDeg;
+        int differing = 0;
+        for (int i = 0; i < q.steps; ++i, theta += q.stepDeg) {
+            const float x = theta * 0.01745329252f;
+            stepped.MoveTo(x);
+            const float sine = fastmath::Sin(x), cosine = fastmath::Cos(x);
+            ASSERT_LE(std::fabs(static_cast<double>(stepped.Sine()) - sine), ulp(sine) + 0x1p-44)
+                << "start " << q.startDeg << ", x " << x;
+            ASSERT_LE(std::fabs(static_cast<double>(stepped.Cosine()) - cosine),
+                      ulp(cosine) + 0x1p-44)
+                << "start " << q.startDeg << ", x " << x;
+            differing += (stepped.Sine() != sine) + (stepped.Cosine() != cosine);
+        }
+        EXPECT_LE(differing, q.steps / 500) << "start " << q.startDeg;
+    }
+
+    fastmath::SteppedSinCos stepped;
+    stepped.MoveTo(1.0f);
+    for (float x : {kNaN, kInf}) {
+        stepped.MoveTo(x);
+        EXPECT_TRUE(std::isnan(stepped.Sine()) && std::isnan(stepped.Cosine())) << x;
+    }
+    stepped.MoveTo(1.01f);
+    EXPECT_TRUE(Same(fastmath::Sin(1.01f), stepped.Sine()));
+    EXPECT_TRUE(Same(fastmath::Cos(1.01f), stepped.Cosine()));
 }
 
 // The standard names resolve to this library in a program that links it.
