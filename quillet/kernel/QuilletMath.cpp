@@ -60,6 +60,10 @@ struct RaceRunState {
     float drivingFraction;
     float staticDrivingLoad;  // lb
     float wheelbaseFeet;
+    // Reciprocals the steps multiply by.
+    double perWheelbase;          // 1 / wheelbaseFeet
+    double perDrivingWheelbase;   // 1 / (drivingFraction wheelbaseFeet)
+    double perWheelInertia;
     float rolloutFeet;
     float mass;
     float torque[kRaceCurvePoints + 1];  // corrected for the air, 1..26
@@ -104,7 +108,9 @@ struct RaceRunState {
     float markTime[kRaceTimedMarkCount];
     int16_t markSpeed[kRaceTimedMarkCount];
     int16_t markEngineRpm[kRaceMarkCount];
-    float timeInGear[kRaceGearCount + 1];
+    float timeInGear[kRaceGearCount + 1];  // worked out at the finish from gearTime
+    float gearTime[kRaceGearCount + 1];    // time at the last step in each gear
+    int gearsBooked;                       // gears 1..gearsBooked have a gearTime
     float distanceAtGearEnd[kRaceGearCount + 1];
     float lastSampledDistance;
 };
@@ -180,6 +186,9 @@ void SetUpChassis(const RaceSimBlock& block, RaceRunState& s) {
     s.drivingFraction = block.drivingWheelWeight * 0.01;
     s.staticDrivingLoad = s.drivingFraction * s.totalWeight;
     s.wheelbaseFeet = block.wheelbase / 12.0f;
+    s.perWheelbase = 1.0 / s.wheelbaseFeet;
+    s.perDrivingWheelbase = 1.0 / (s.drivingFraction * s.wheelbaseFeet);
+    s.perWheelInertia = 1.0 / s.wheelInertia;
     s.rolloutFeet = block.rollout / 12.0f;
     s.mass = s.totalWeight * kMassPerPound;
 }
@@ -257,10 +266,19 @@ void UpdateTyreAndGearBookkeeping(const RaceSimBlock& block, RaceRunState& s) {
                    0.0001 * fastmath::PowApproximate(s.tyreSpeed,
                                                      1.0 + 0.011494251724137932 * block.tyreGrowth);
 
-    float timeInGear = s.time;
-    for (int k = 1; k < s.gear; ++k) timeInGear -= s.timeInGear[k];
-    s.timeInGear[s.gear] = timeInGear;
+    s.gearTime[s.gear] = s.time;
+    s.gearsBooked = s.gear;
     s.distanceAtGearEnd[s.gear] = s.distance;
+}
+
+// Time in each gear: the time at its last step less the times in the gears
+// before it.
+void WorkOutTimeInGears(RaceRunState& s) {
+    for (int gear = 1; gear <= s.gearsBooked; ++gear) {
+        float timeInGear = s.gearTime[gear];
+        for (int k = 1; k < gear; ++k) timeInGear -= s.timeInGear[k];
+        s.timeInGear[gear] = timeInGear;
+    }
 }
 
 // Traction limit of the driving tyres (lb), from the previous step's
@@ -268,13 +286,13 @@ void UpdateTyreAndGearBookkeeping(const RaceSimBlock& block, RaceRunState& s) {
 float QuilletMathTractionLimit(const RaceSimBlock& block, const RaceRunState& s) {
     const float weight = s.totalWeight;
     float load = block.frontalArea * Square(s.speed) * 0.000354 +
-                 (weight * kLoadTransferHeight * s.acceleration / kGravity) / s.wheelbaseFeet +
+                 weight * kLoadTransferHeight * s.acceleration * kMassPerPound * s.perWheelbase +
                  s.staticDrivingLoad;
     if (load > weight) load = weight;
 
     if (block.frontDriveFlag == 0) {
-        return ((((kLoadTransferHeight - s.tyreRadius) * weight * s.acceleration / kGravity) /
-                 (s.drivingFraction * s.wheelbaseFeet)) +
+        return (((kLoadTransferHeight - s.tyreRadius) * weight * s.acceleration * kMassPerPound *
+                 s.perDrivingWheelbase) +
                 load) *
                block.tractionCoefficient;
     }
@@ -299,7 +317,7 @@ void QuilletMathWheelStep(const RaceSimBlock& block, RaceRunState& s) {
         } else {
             const double spinTorque = wheelTorque - s.tractionLimit * s.tyreRadius * 0.8;
             s.tyreRpm =
-                (s.tyreRpm * kRadPerSecondPerRpm + (spinTorque / s.wheelInertia) * kTimeStep) *
+                (s.tyreRpm * kRadPerSecondPerRpm + (spinTorque * s.perWheelInertia) * kTimeStep) *
                 kRpmPerRadPerSecond;
         }
         s.tyreSpeed = 2.0f * s.tyreRpm * s.tyreRadius * 0.052359877566666664;
@@ -411,20 +429,20 @@ void CheckShift(RaceRunState& s) {
 }
 
 // Each mark keeps the values of the last step before the vehicle reached it.
+// The windows follow one another.
 void CaptureMarks(RaceSimBlock& block, RaceRunState& s, float pastStart) {
-    for (int mark = 0; mark < kRaceMarkCount; ++mark) {
-        if (pastStart < kMarkWindowStart[mark] || pastStart >= kMarkWindowEnd[mark]) continue;
-        if (mark < kRaceTimedMarkCount) {
-            s.markTime[mark] = s.time - s.startTime;
-            s.markSpeed[mark] = TruncateToInt16(s.speed * kMphPerFootPerSecond);
-        }
-        s.markEngineRpm[mark] = TruncateToInt16(s.engineRpm);
-        block.markAcceleration[mark] = s.acceleration / kGravity;
-        block.markTyreSpeed[mark] = s.tyreSpeed * kMphPerFootPerSecond;
-        block.markResistance[mark] = s.rollingResistance + s.aeroResistance;
-        block.markClutchRpm[mark] = s.clutchRpm;
-        return;
+    if (pastStart < kMarkWindowStart[0] || pastStart >= kMarkWindowEnd[kRaceMarkCount - 1]) return;
+    int mark = 0;
+    while (pastStart >= kMarkWindowEnd[mark]) ++mark;
+    if (mark < kRaceTimedMarkCount) {
+        s.markTime[mark] = s.time - s.startTime;
+        s.markSpeed[mark] = TruncateToInt16(s.speed * kMphPerFootPerSecond);
     }
+    s.markEngineRpm[mark] = TruncateToInt16(s.engineRpm);
+    block.markAcceleration[mark] = s.acceleration / kGravity;
+    block.markTyreSpeed[mark] = s.tyreSpeed * kMphPerFootPerSecond;
+    block.markResistance[mark] = s.rollingResistance + s.aeroResistance;
+    block.markClutchRpm[mark] = s.clutchRpm;
 }
 
 // Aerodynamic resistance (lb) in the relative wind; a piston-engined vehicle
@@ -447,7 +465,7 @@ void UpdateAeroResistance(const RaceSimBlock& block, RaceRunState& s) {
 
 float RollingResistance(const RaceRunState& s) {
     const float mph = s.speed * kMphPerFootPerSecond;
-    return (0.013 + 0.0324 * fastmath::PowTwoAndAHalf(mph / 100.0)) * s.totalWeight;
+    return (0.013 + 0.0324 * fastmath::PowTwoAndAHalf(mph * 0.01)) * s.totalWeight;
 }
 
 // Force at the driving tyres (lb) less what the rotating parts take to
@@ -579,6 +597,7 @@ bool QuilletMathRun(RaceSimBlock& block, int raceLength) {
         AppendSample(block, s, raceLength);
 
         if (s.distance >= raceLength + s.rolloutFeet) {
+            WorkOutTimeInGears(s);
             WriteTimeSlip(block, s);
             return true;
         }
