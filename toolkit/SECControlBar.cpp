@@ -1,8 +1,11 @@
 #include "SECControlBar.h"
 
+#include "DC.h"
+#include "DockBar.h"
 #include "DockContext.h"
 #include "FrameWnd.h"
 #include "Menu.h"
+#include "MiniFrameWnd.h"
 #include "SECDockBar.h"
 #include "SECDockContext.h"
 #include "ToolkitResources.h"
@@ -12,6 +15,7 @@ IMPLEMENT_DYNAMIC(SECControlBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(SECControlBar, CControlBar)
     ON_WM_NCHITTEST()
+    ON_WM_PAINT()
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
     ON_WM_DESTROY()
@@ -26,6 +30,26 @@ END_MESSAGE_MAP()
 SECControlBar::SECControlBar() = default;
 
 SECControlBar::~SECControlBar() = default;
+
+BOOL SECControlBar::Create(CWnd* parent, LPCSTR windowName, DWORD style, DWORD exStyle, UINT id,
+                           CCreateContext* context) {
+    return CreateEx(nullptr, windowName, id, style, exStyle, CRect(0, 0, 0, 0), parent, context);
+}
+
+BOOL SECControlBar::CreateEx(LPCSTR className, LPCSTR windowName, UINT id, DWORD style, DWORD exStyle,
+                             const RECT& rect, CWnd* parent, CCreateContext* context) {
+    m_dwStyle = style & CBRS_ALL;
+    m_dwExStyle = exStyle;
+    if (className == nullptr) className = CDockBar::WindowClass();
+    if (!CWnd::CreateEx(0, className, windowName, (style & ~CBRS_ALL) | WS_CHILD, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, parent->GetSafeHwnd(),
+                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), context))
+        return FALSE;
+    if (m_dwExStyle & CBRS_EX_PROPORTIONAL) TakeChildLayout();
+    m_szHorzDocked = m_szVertDocked = m_szFloat = CSize(defaultWidth, defaultHeight);
+    EnableToolTips(TRUE);
+    return TRUE;
+}
 
 CDockContext* SECControlBar::CreateDockContext() { return new SECDockContext(this); }
 
@@ -138,6 +162,17 @@ void SECControlBar::DrawGripper(CDC* dc, const CRect& area) {
     }
 }
 
+void SECControlBar::OnPaint() {
+    CPaintDC dc(this);
+    DoPaint(&dc);
+}
+
+void SECControlBar::DoPaint(CDC* dc) {
+    CControlBar::DoPaint(dc);
+    if (m_hWndRedraw != nullptr && ::IsWindow(m_hWndRedraw))
+        ::RedrawWindow(m_hWndRedraw, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void SECControlBar::RedrawGripper() {
     if (m_hWnd != nullptr) SendMessage(WM_NCPAINT, 1);
 }
@@ -248,6 +283,16 @@ void SECControlBar::OnHideBar() {
 
 void SECControlBar::SetExBarStyle(DWORD exStyle, BOOL recalc) {
     const bool changed = exStyle != m_dwExStyle;
+    if (IsFloating()) {
+        if (auto* frame = dynamic_cast<CMiniFrameWnd*>(GetParentFrame())) {
+            const DWORD thick = (exStyle & CBRS_EX_FIXEDFRAME) ? MFS_4THICKFRAME : WS_THICKFRAME | MFS_THICKFRAME;
+            const DWORD style = CMiniFrameWnd::WindowStyleFor(
+                (frame->GetStyle() & ~(MFS_4THICKFRAME | MFS_THICKFRAME | WS_THICKFRAME)) | thick);
+            ::SetWindowLongPtrA(frame->m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(style));
+            frame->SetWindowPos(nullptr, 0, 0, 0, 0,
+                                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        }
+    }
     m_dwExStyle = exStyle;
     if (!(exStyle & CBRS_EX_PROPORTIONAL)) m_pChildLayout.reset();
     else if (m_pChildLayout == nullptr && m_hWnd != nullptr) TakeChildLayout();

@@ -58,8 +58,25 @@ public:
     static const int defaultWidth = 300;
     static const int defaultHeight = 180;
 
+    // Create: the bar's window of the framework's control-bar class, with
+    // an empty rectangle. CreateEx: of class `className` (the framework's
+    // when null) at `rect`. Both keep the bar style bits of `style` (the
+    // rest are window styles) and `exStyle`, take the child layout list
+    // with CBRS_EX_PROPORTIONAL, start all three remembered sizes at the
+    // defaults and enable tool tips. FALSE when the window cannot be made.
+    virtual BOOL Create(CWnd* parent, LPCSTR windowName, DWORD style, DWORD exStyle, UINT id,
+                        CCreateContext* context = nullptr);
+    virtual BOOL CreateEx(LPCSTR className, LPCSTR windowName, UINT id, DWORD style, DWORD exStyle,
+                          const RECT& rect, CWnd* parent, CCreateContext* context = nullptr);
+    // The window's own creation stays at hand for bars with a class of their own.
+    using CWnd::Create;
+    using CWnd::CreateEx;
+
     DWORD GetExBarStyle() const { return m_dwExStyle; }
     // Stores the word; with `recalc` and a change the bar is laid out again.
+    // A floating bar's frame takes the four-side frame with
+    // CBRS_EX_FIXEDFRAME, the sizing frame without it (neither moved nor
+    // sized).
     virtual void SetExBarStyle(DWORD exStyle, BOOL recalc = TRUE);
     void ModifyExBarStyle(DWORD remove, DWORD add, BOOL recalc = TRUE) {
         SetExBarStyle((m_dwExStyle & ~remove) | add, recalc);
@@ -83,6 +100,13 @@ public:
     // expand buttons with their tips.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* info) const override;
     void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
+    // The borders on the client rectangle, then the redraw window (if any)
+    // painted again with all its children.
+    void DoPaint(CDC* dc) override;
+    // A child window (or null) repainted after each DoPaint: a window whose
+    // drawing depends on the bar's.
+    void SetRedrawWindow(HWND wnd) { m_hWndRedraw = wnd; }
+    HWND GetRedrawWindow() const { return m_hWndRedraw; }
 
     CDockContext* CreateDockContext() override;
     // Own borders: one line per bordered side, then the gripper. Otherwise
@@ -116,6 +140,7 @@ public:
     CRect m_rectMargins{10, 10, 10, 10};
 
     afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnPaint();
     afx_msg void OnSize(UINT type, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
     afx_msg void OnDestroy();
@@ -151,6 +176,7 @@ protected:
 
     DWORD m_dwExStyle = 0;
     std::unique_ptr<ChildLayout> m_pChildLayout;
+    HWND m_hWndRedraw = nullptr;
     CRect m_rectClose;
     CRect m_rectExpand;
     BOOL m_bClosePressed = FALSE;

@@ -340,12 +340,7 @@ SECControlBar* SECDockState::CreateControlBar(LPCSTR className, CFrameWnd* frame
         created = dialogBar->Create(frame, static_cast<UINT>(info->m_nResourceID), style, info->m_dwExStyle,
                                     info->m_nBarID);
     } else {
-        bar->SetBarStyle(info->m_dwStyle & CBRS_ALL);
-        bar->SetExBarStyle(info->m_dwExStyle, FALSE);
-        LPCSTR windowClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
-                                                 reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
-        created = bar->Create(windowClass, info->m_strWindowName, WS_CHILD | (style & WS_VISIBLE), CRect(0, 0, 0, 0),
-                              frame, info->m_nBarID);
+        created = bar->Create(frame, info->m_strWindowName, style, info->m_dwExStyle, info->m_nBarID);
     }
     if (!created) return nullptr;
     bar->SetWindowText(info->m_strWindowName);

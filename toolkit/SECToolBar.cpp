@@ -97,18 +97,40 @@ BOOL SECToolBar::CreateEx(CWnd* parent, DWORD ctrlStyle, DWORD style, const CRec
     m_cyTopBorder = borders.top;
     m_cxRightBorder = borders.right;
     m_cyBottomBorder = borders.bottom;
+    PrepareCreate(style, id);
+    if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, nullptr, ControlWindowStyle(style) | ctrlStyle, CRect(0, 0, 0, 0),
+                        parent, id))
+        return FALSE;
+    SetSizes(m_sizeButton, m_sizeImage);
+    m_bFloatSizeStale = m_bHorzSizeStale = m_bVertSizeStale = TRUE;
+    return TRUE;
+}
+
+BOOL SECToolBar::CreateEx(CWnd* parent, LPCSTR windowName, DWORD style, DWORD exStyle, UINT id,
+                          CCreateContext* context) {
+    PrepareCreate(style, id);
+    if (exStyle & (CBRS_EX_OWNBORDERS | CBRS_EX_GRIPPER | CBRS_EX_CLOSEBUTTON | CBRS_EX_EXPANDBUTTON))
+        exStyle &= ~CBRS_EX_OWNBORDERS;
+    m_dwExStyle = exStyle;
+    if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, windowName, ControlWindowStyle(style), 0, 0, 0, 0,
+                        parent->GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), context))
+        return FALSE;
+    if (m_dwExStyle & CBRS_EX_PROPORTIONAL) TakeChildLayout();
+    // Shown only when asked to be: a bar saved hidden stays hidden.
+    SetWindowPos(nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | ((style & WS_VISIBLE) ? SWP_SHOWWINDOW : 0));
+    SetWindowText(windowName != nullptr ? windowName : "");
+    m_bFloatSizeStale = m_bHorzSizeStale = m_bVertSizeStale = TRUE;
+    return TRUE;
+}
+
+void SECToolBar::PrepareCreate(DWORD style, UINT id) {
     m_dwStyle = style & CBRS_ALL;
     if (id == AFX_IDW_TOOLBAR) m_dwStyle |= CBRS_HIDE_INPLACE;
     INITCOMMONCONTROLSEX init = {sizeof(init), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&init);
     GetComCtlVersion();
     GetDropDownWidth();
-    DWORD windowStyle = (style & 0xFFBF0000) | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | CCS_NORESIZE |
-                        ctrlStyle;
-    if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, nullptr, windowStyle, CRect(0, 0, 0, 0), parent, id)) return FALSE;
-    SetSizes(m_sizeButton, m_sizeImage);
-    m_bFloatSizeStale = m_bHorzSizeStale = m_bVertSizeStale = TRUE;
-    return TRUE;
 }
 
 LRESULT SECToolBar::OnNcCreate(WPARAM, LPARAM) {

@@ -37,6 +37,16 @@ public:
 
     BOOL Create(CWnd* parent, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT id = AFX_IDW_TOOLBAR);
     BOOL CreateEx(CWnd* parent, DWORD ctrlStyle, DWORD style, const CRect& borders, UINT id);
+    // The bar made by name, as a saved layout makes it again: the same style
+    // rules, the ex-style kept (without CBRS_EX_OWNBORDERS once any of the
+    // gripper-and-border bits is asked for: the control draws its own look),
+    // the window shown and named, the sizes to be measured again. The
+    // button and image sizes stay the control's until SetSizes.
+    BOOL CreateEx(CWnd* parent, LPCSTR windowName, DWORD style, DWORD exStyle, UINT id, CCreateContext* context);
+    BOOL Create(CWnd* parent, LPCSTR windowName, DWORD style, DWORD exStyle, UINT id,
+                CCreateContext* context = nullptr) override {
+        return CreateEx(parent, windowName, style, exStyle, id, context);
+    }
 
     void SetSizes(SIZE button, SIZE image);
     // Buttons from the toolbar resource (type 241) and images from the
@@ -95,6 +105,12 @@ protected:
     // Default processing with the flat and transparent styles on, so the
     // control keeps no border of its own around the buttons.
     LRESULT DefaultWithZeroBorder();
+    // The bar style of `style`, the common controls registered and the
+    // process-wide caches filled: what both creation forms start with.
+    void PrepareCreate(DWORD style, UINT id);
+    static DWORD ControlWindowStyle(DWORD style) {
+        return (style & 0xFFBF0000) | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | CCS_NORESIZE;
+    }
 
     // The strip's resource, for reloading it in the new system colours.
     HINSTANCE m_hInstImage = nullptr;

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -16,6 +17,7 @@
 #include "Menu.h"
 #include "PanelBar.h"
 #include "SECDockBar.h"
+#include "SECDockState.h"
 #include "SECMiniDockFrameWnd.h"
 #include "SECStatusBar.h"
 #include "SECToolBar.h"
@@ -53,6 +55,38 @@ public:
         m_szVertDocked = CSize(90, 200);
         m_szFloat = CSize(220, 120);
         return CreatePanel(parent, id, colour);
+    }
+};
+
+// A toolbar class a saved layout can make again by name.
+class CRestorableToolBar : public SECToolBar {
+    DECLARE_DYNCREATE(CRestorableToolBar)
+};
+IMPLEMENT_DYNCREATE(CRestorableToolBar, SECToolBar)
+
+// A child window that counts its paintings.
+struct PaintCounter {
+    static LRESULT CALLBACK Proc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_PAINT) {
+            auto* counter = reinterpret_cast<int*>(::GetWindowLongPtrA(wnd, GWLP_USERDATA));
+            if (counter != nullptr) ++*counter;
+        }
+        return ::DefWindowProcA(wnd, message, wParam, lParam);
+    }
+    static HWND Create(HWND parent, int x, int y, int width, int height, int* counter) {
+        static const ATOM registered = [] {
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = Proc;
+            wc.hInstance = ::GetModuleHandleA(nullptr);
+            wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+            wc.lpszClassName = "PaintCounter";
+            return ::RegisterClassA(&wc);
+        }();
+        (void)registered;
+        HWND wnd = ::CreateWindowExA(0, "PaintCounter", "", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
+                                     nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        ::SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(counter));
+        return wnd;
     }
 };
 
@@ -607,6 +641,117 @@ TEST_F(DockingFrameTest, TheContextMenuHidesTheBarAndSwitchesDockingOffAndOn) {
     frame_->barA.m_pDockContext->ToggleDocking();
     Layout();
     EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, HolderId(&frame_->barA));
+}
+
+// A saved layout makes a bar of a toolbar class again through the bar's
+// own creation with its name and ex-style.
+TEST_F(DockingFrameTest, AToolbarMadeAgainFromASavedLayoutIsAToolbarControlWithItsNameAndStyles) {
+    struct Case {
+        BOOL visible;
+        DWORD exStyle;
+        DWORD keptExStyle;
+    };
+    const Case cases[] = {
+        {TRUE, CBRS_EX_FIXEDFRAME, CBRS_EX_FIXEDFRAME},
+        // The control draws its own look: the toolkit's own borders go.
+        {FALSE, CBRS_EX_OWNBORDERS | CBRS_EX_GRIPPER | CBRS_EX_FIXEDFRAME, CBRS_EX_GRIPPER | CBRS_EX_FIXEDFRAME},
+        {TRUE, CBRS_EX_OWNBORDERS | CBRS_EX_FIXEDFRAME, CBRS_EX_FIXEDFRAME},
+    };
+    UINT id = 0xE823;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(id);
+        SECDockState state;
+        SECControlBarInfo info;
+        info.m_nBarID = id;
+        info.m_dwStyle = CBRS_TOP | CBRS_SIZE_DYNAMIC | CBRS_TOOLTIPS;
+        info.m_dwExStyle = c.exStyle;
+        info.m_bVisible = c.visible;
+        info.m_strWindowName = "Restored tools";
+        std::unique_ptr<SECControlBar> made(state.CreateControlBar("CRestorableToolBar", frame_, &info));
+        ASSERT_NE(nullptr, made);
+        auto* bar = static_cast<CRestorableToolBar*>(made.get());
+        char cls[64] = {};
+        ::GetClassNameA(bar->m_hWnd, cls, sizeof(cls));
+        EXPECT_STREQ(TOOLBARCLASSNAMEA, cls);
+        EXPECT_EQ("Restored tools", testing_harness::ControlText(bar->m_hWnd));
+        EXPECT_EQ(c.keptExStyle, bar->GetExBarStyle());
+        EXPECT_EQ(DWORD(CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC | CBRS_TOOLTIPS), bar->GetBarStyle() & ~CBRS_BORDER_ANY);
+        EXPECT_EQ(c.visible, ::IsWindowVisible(bar->m_hWnd));
+        EXPECT_EQ(bar, frame_->GetControlBar(id));
+        // It is a working toolbar: it loads, measures and docks.
+        ASSERT_TRUE(bar->LoadToolBar(IDR_TEST_TOOLBAR));
+        EXPECT_EQ(13, bar->GetButtonCount());
+        frame_->DockControlBar(bar, AFX_IDW_DOCKBAR_TOP);
+        frame_->ShowControlBar(bar, TRUE, FALSE);
+        Layout();
+        EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(bar));
+        EXPECT_EQ(Screen(frame_->toolBar.m_hWnd).Height(), Screen(bar->m_hWnd).Height());
+        made.reset();
+        Layout();
+        ++id;
+    }
+}
+
+TEST_F(DockingFrameTest, ABarRepaintsItsRedrawWindowWithAllItsChildrenAfterItsOwnPainting) {
+    SECControlBar bar;
+    bar.m_szFloat = CSize(10, 10);
+    ASSERT_TRUE(bar.Create(frame_, "Plain", WS_VISIBLE | CBRS_ALIGN_TOP, CBRS_EX_CONTEXTMENU, 0xE824));
+    char cls[64] = {};
+    ::GetClassNameA(bar.m_hWnd, cls, sizeof(cls));
+    EXPECT_STREQ("AfxControlBar42s", cls);
+    EXPECT_EQ(DWORD(CBRS_ALIGN_TOP), bar.GetBarStyle());
+    EXPECT_EQ(DWORD(CBRS_EX_CONTEXTMENU), bar.GetExBarStyle());
+    EXPECT_EQ(CSize(300, 180), bar.m_szFloat);
+    bar.SetWindowPos(nullptr, 10, 200, 300, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    int childPaints = 0, grandchildPaints = 0;
+    HWND child = PaintCounter::Create(bar.m_hWnd, 20, 10, 200, 60, &childPaints);
+    PaintCounter::Create(child, 10, 10, 50, 30, &grandchildPaints);
+    testing_harness::PumpPending();
+    auto paintBarOnly = [&] {
+        childPaints = grandchildPaints = 0;
+        bar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    };
+    paintBarOnly();
+    EXPECT_EQ(0, childPaints);
+    bar.SetRedrawWindow(child);
+    paintBarOnly();
+    EXPECT_EQ(1, childPaints);
+    EXPECT_EQ(1, grandchildPaints);
+    bar.DestroyWindow();
+}
+
+TEST_F(DockingFrameTest, AFloatingBarsFrameTakesTheFrameOfItsExStyleWithoutMovingOrSizing) {
+    CSizeBar& bar = frame_->barB;
+    bar.m_pDockContext->ToggleDocking();
+    Layout();
+    ASSERT_TRUE(bar.IsFloating());
+    HWND floating = ::GetAncestor(bar.m_hWnd, GA_ROOT);
+    const CRect before = Screen(floating);
+    const DWORD exStyle = bar.GetExBarStyle();
+    struct Case {
+        DWORD exStyle;
+        DWORD frame;
+        DWORD notFrame;
+    };
+    const Case cases[] = {
+        {exStyle | CBRS_EX_FIXEDFRAME, MFS_4THICKFRAME | WS_THICKFRAME, MFS_THICKFRAME},
+        {exStyle & ~CBRS_EX_FIXEDFRAME, MFS_THICKFRAME | WS_THICKFRAME, MFS_4THICKFRAME},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.exStyle);
+        bar.SetExBarStyle(c.exStyle, FALSE);
+        const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(floating, GWL_STYLE));
+        EXPECT_EQ(c.frame, style & c.frame);
+        EXPECT_EQ(0u, style & c.notFrame);
+        EXPECT_TRUE(style & WS_VISIBLE);
+        EXPECT_EQ(before, Screen(floating));
+        EXPECT_EQ(c.exStyle, bar.GetExBarStyle());
+    }
+    // Its frame's border still sizes it.
+    const CPoint border(before.right - 2, before.CenterPoint().y);
+    testing_harness::MouseDrag(border, CPoint(border.x + 40, border.y));
+    testing_harness::PumpPending();
+    EXPECT_EQ(before.Width() + 40, Screen(::GetAncestor(bar.m_hWnd, GA_ROOT)).Width());
 }
 
 TEST_F(DockingFrameTest, AThousandFloatAndDockCyclesLeakNoGdiObjects) {
