@@ -60,6 +60,15 @@ int SECDockBar::OnCreate(LPCREATESTRUCT cs) {
     return CDockBar::OnCreate(cs);
 }
 
+BOOL SECDockBar::PreTranslateMessage(MSG* msg) {
+    if (msg->message == WM_SYSCHAR && m_bFloating) {
+        HWND owner = ::GetAncestor(m_hWnd, GA_ROOTOWNER);
+        if (owner != nullptr && owner != ::GetAncestor(m_hWnd, GA_ROOT))
+            ::PostMessageA(owner, WM_SYSCOMMAND, SC_KEYMENU, msg->wParam);
+    }
+    return CDockBar::PreTranslateMessage(msg);
+}
+
 void SECDockBar::OnSysColorChange() {
     SECSysColorCache::Get().Refresh();
     CDockBar::OnSysColorChange();

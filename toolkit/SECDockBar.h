@@ -81,6 +81,11 @@ public:
     // A bar just dropped here; its share is kept when the row is shared out.
     CControlBar* m_pIncoming = nullptr;
 
+    // Alt+letter typed in a floating bar reaches only its floating frame,
+    // which has no menu: it is passed on to the frame the bar belongs to,
+    // whose menu it opens. (A docked bar's keys reach that frame anyway.)
+    BOOL PreTranslateMessage(MSG* msg) override;
+
     afx_msg int OnCreate(LPCREATESTRUCT cs);
     afx_msg void OnSysColorChange();
     afx_msg void OnPaint();

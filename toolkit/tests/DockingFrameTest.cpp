@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -181,6 +182,21 @@ protected:
         return CPoint(window.left + windowPoint.x, window.top + windowPoint.y);
     }
     CPoint GripPoint(CWnd* bar) const { return WindowPoint(bar, CPoint(9, 60)); }
+    // Dispatches messages as the program's loop does, through the windows'
+    // pre-translation (fly-by prompts and menu keys live there), until
+    // `done` holds or two seconds pass.
+    void LoopUntil(const std::function<bool()>& done) {
+        const DWORD start = ::GetTickCount();
+        while (!done() && ::GetTickCount() - start < 2000) {
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (CWnd::WalkPreTranslateTree(frame_->m_hWnd, &msg)) continue;
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
 
     CDockFrame* frame_ = nullptr;
 };
@@ -541,23 +557,13 @@ TEST_F(DockingFrameTest, TheGripperButtonsNameThemselvesInTips) {
     EXPECT_EQ(-1, bar.OnToolHitTest(CPoint(60, 30), nullptr));
 }
 
-// Fly-by prompts run in the bars' message pre-translation, as in the
-// program's loop: the real cursor moves over the gripper's buttons.
+// The real cursor moves over the gripper's buttons.
 TEST_F(DockingFrameTest, HoveringAGripperButtonBlanksTheStatusPromptUntilTheMouseLeavesIt) {
     CSizeBar& bar = frame_->barA;
     bar.SetBarStyle(bar.GetBarStyle() | CBRS_FLYBY | CBRS_TOOLTIPS);
     auto hoverUntil = [&](CPoint screen, const std::string& text) {
         ::SetCursorPos(screen.x, screen.y);
-        const DWORD start = ::GetTickCount();
-        while (StatusText() != text && ::GetTickCount() - start < 2000) {
-            MSG msg;
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (CWnd::WalkPreTranslateTree(frame_->m_hWnd, &msg)) continue;
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
+        LoopUntil([&] { return StatusText() == text; });
         return StatusText();
     };
     const CPoint body = WindowPoint(&bar, CPoint(100, 40));
@@ -752,6 +758,34 @@ TEST_F(DockingFrameTest, AFloatingBarsFrameTakesTheFrameOfItsExStyleWithoutMovin
     testing_harness::MouseDrag(border, CPoint(border.x + 40, border.y));
     testing_harness::PumpPending();
     EXPECT_EQ(before.Width() + 40, Screen(::GetAncestor(bar.m_hWnd, GA_ROOT)).Width());
+}
+
+TEST_F(DockingFrameTest, AltAndALetterInAFloatingBarOpenTheFramesMenu) {
+    CMenu menu, file;
+    ASSERT_TRUE(menu.CreateMenu());
+    ASSERT_TRUE(file.CreatePopupMenu());
+    file.AppendMenu(MF_STRING, ID_TEST_NEW, "&New");
+    file.AppendMenu(MF_STRING, ID_TEST_OPEN, "&Open");
+    menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(file.Detach()), "&File");
+    ASSERT_TRUE(::SetMenu(frame_->m_hWnd, menu.GetSafeHmenu()));
+    CSizeBar& bar = frame_->barB;
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 20, 20, 100, 24, bar.m_hWnd, nullptr));
+    bar.m_pDockContext->ToggleDocking();
+    Layout();
+    ASSERT_TRUE(bar.IsFloating());
+    edit.SetFocus();
+    {
+        MenuPicker pick(0);  // closes the menu with "Open"
+        // Alt+F as the keyboard gives it to the window with the focus,
+        // through the program's message pre-translation.
+        ::PostMessageA(edit.m_hWnd, WM_SYSCHAR, 'f', 0x20000001);
+        LoopUntil([&] { return pick.opened(); });
+        EXPECT_TRUE(pick.opened());
+    }
+    testing_harness::PumpPending();
+    ::SetMenu(frame_->m_hWnd, nullptr);
+    edit.DestroyWindow();
 }
 
 TEST_F(DockingFrameTest, AThousandFloatAndDockCyclesLeakNoGdiObjects) {
