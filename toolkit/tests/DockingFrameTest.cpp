@@ -365,6 +365,33 @@ TEST_F(DockingFrameTest, TheToolbarsDragIsCancelledByEscapeAndFloatsWhereverDrop
     EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, HolderId(&frame_->toolBar));
 }
 
+TEST_F(DockingFrameTest, ShiftHeldAtTheDropTurnsTheToolbarUprightSoTheTopSideNoLongerTakesIt) {
+    auto shift = [](bool down) {
+        INPUT key = {};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = VK_SHIFT;
+        key.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+        ::SendInput(1, &key, sizeof(key));
+        ::Sleep(30);
+    };
+    const CRect docked = Screen(frame_->toolBar.m_hWnd);
+    const CPoint grab(docked.right - 4, docked.CenterPoint().y);
+    const CPoint overTop(ClientScreen().left + 420, docked.CenterPoint().y);
+    testing_harness::MouseDrag(grab, overTop, false, false, 6, [&] { shift(true); });
+    shift(false);
+    Layout();
+    EXPECT_TRUE(frame_->toolBar.IsFloating());
+    // The same drop without Shift keeps it on the top side.
+    frame_->toolBar.m_pDockContext->ToggleDocking();
+    Layout();
+    ASSERT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+    ::Sleep(::GetDoubleClickTime() + 50);
+    const CRect again = Screen(frame_->toolBar.m_hWnd);
+    testing_harness::MouseDrag(CPoint(again.right - 4, again.CenterPoint().y), overTop);
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+}
+
 TEST_F(DockingFrameTest, ADoubleClickTogglesTheToolbarBetweenDockedAndFloating) {
     const CRect docked = Screen(frame_->toolBar.m_hWnd);
     // Void space at its right end, where no button is.
