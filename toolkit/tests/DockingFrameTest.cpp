@@ -413,6 +413,30 @@ TEST_F(DockingFrameTest, ADoubleClickTogglesTheToolbarBetweenDockedAndFloating) 
     EXPECT_EQ(docked, Screen(frame_->toolBar.m_hWnd));
 }
 
+TEST_F(DockingFrameTest, AFloatingToolbarsSystemMenuOnlyHidesIt) {
+    frame_->toolBar.m_pDockContext->ToggleDocking();
+    Layout();
+    ASSERT_TRUE(frame_->toolBar.IsFloating());
+    HWND floating = ::GetAncestor(frame_->toolBar.m_hWnd, GA_ROOT);
+    HMENU system = ::GetSystemMenu(floating, FALSE);
+    ASSERT_NE(nullptr, system);
+    for (UINT command : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE}) {
+        SCOPED_TRACE(command);
+        EXPECT_EQ(UINT(-1), ::GetMenuState(system, command, MF_BYCOMMAND));
+    }
+    // The close item takes the program's text for it, and hides the bar.
+    char text[32] = {};
+    ::GetMenuStringA(system, SC_CLOSE, text, sizeof(text), MF_BYCOMMAND);
+    EXPECT_STREQ("&Hide", text);
+    ::SendMessageA(floating, WM_SYSCOMMAND, SC_CLOSE, 0);
+    testing_harness::PumpPending();
+    EXPECT_FALSE(frame_->toolBar.IsVisible());
+    EXPECT_FALSE(::IsWindowVisible(floating));
+    frame_->SendMessage(WM_COMMAND, AFX_IDW_TOOLBAR);
+    testing_harness::PumpPending();
+    EXPECT_TRUE(::IsWindowVisible(floating));
+}
+
 TEST_F(DockingFrameTest, TheToolbarDockedByTheProgramOnASideStandsUpright) {
     // Never measured upright before: the first layout on the left side must
     // still give one button per row, not one long row across the side.
