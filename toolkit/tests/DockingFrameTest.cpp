@@ -365,6 +365,65 @@ TEST_F(DockingFrameTest, TheToolbarsDragIsCancelledByEscapeAndFloatsWhereverDrop
     EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, HolderId(&frame_->toolBar));
 }
 
+TEST_F(DockingFrameTest, TheRightButtonCancelsAToolbarDragAndNoDragStartsUnderAnotherCapture) {
+    const CRect docked = Screen(frame_->toolBar.m_hWnd);
+    const CPoint grab(docked.right - 4, docked.CenterPoint().y);
+    auto rightClick = [] {
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        ::SendInput(2, click, sizeof(INPUT));
+        ::Sleep(30);
+    };
+    testing_harness::MouseDrag(grab, CPoint(grab.x + 150, ClientScreen().top + 200), false, false, 6, rightClick);
+    Layout();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+    EXPECT_EQ(docked, Screen(frame_->toolBar.m_hWnd));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ("Ready", StatusText());
+
+    // Another window holds the capture: the drag does not start, so a
+    // message that would end its loop stays queued.
+    frame_->SetCapture();
+    ::PostMessageA(frame_->toolBar.m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, 0);
+    frame_->toolBar.m_pDockContext->StartDrag(grab);
+    MSG pending;
+    EXPECT_TRUE(::PeekMessageA(&pending, frame_->toolBar.m_hWnd, WM_RBUTTONDOWN, WM_RBUTTONDOWN, PM_REMOVE));
+    EXPECT_EQ(frame_->m_hWnd, ::GetCapture());
+    ::ReleaseCapture();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+    EXPECT_EQ("Ready", StatusText());
+}
+
+TEST_F(DockingFrameTest, AFloatingToolbarMovedAFewPixelsOverADockBarStaysFloating) {
+    frame_->toolBar.m_pDockContext->ToggleDocking();
+    Layout();
+    ASSERT_TRUE(frame_->toolBar.IsFloating());
+    HWND floating = ::GetAncestor(frame_->toolBar.m_hWnd, GA_ROOT);
+    // The toolbar reaching 5 pixels above the (now empty) top dock bar.
+    const CRect top = Screen(frame_->GetControlBar(AFX_IDW_DOCKBAR_TOP)->m_hWnd);
+    const int barOffset = Screen(frame_->toolBar.m_hWnd).top - Screen(floating).top;
+    const int captionY = ::GetSystemMetrics(SM_CYFRAME) + 4;
+    ::SetWindowPos(floating, nullptr, top.left + 300, top.top - 5 - barOffset, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    testing_harness::PumpPending();
+    struct Case {
+        int dx;
+        bool docks;
+    };
+    for (const Case& c : {Case{3, false}, Case{30, true}}) {
+        SCOPED_TRACE(c.dx);
+        ::Sleep(::GetDoubleClickTime() + 50);
+        const CRect window = Screen(::GetAncestor(frame_->toolBar.m_hWnd, GA_ROOT));
+        const CPoint caption(window.left + 20, window.top + captionY);
+        testing_harness::MouseDrag(caption, CPoint(caption.x + c.dx, caption.y), false, false, c.dx > 3 ? 6 : 1);
+        Layout();
+        EXPECT_EQ(c.docks, !frame_->toolBar.IsFloating());
+    }
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, HolderId(&frame_->toolBar));
+}
+
 TEST_F(DockingFrameTest, ShiftHeldAtTheDropTurnsTheToolbarUprightSoTheTopSideNoLongerTakesIt) {
     auto shift = [](bool down) {
         INPUT key = {};
