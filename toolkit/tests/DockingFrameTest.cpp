@@ -725,6 +725,15 @@ TEST_F(DockingFrameTest, ChildWindowsKeepTheirProportionsEvenWhenTakenBeforeTheB
 
 TEST_F(DockingFrameTest, TheContextMenuHidesTheBarAndSwitchesDockingOffAndOn) {
     {
+        // The toolbar does not ask for one: no menu opens.
+        MenuPicker pick(0);
+        frame_->toolBar.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(frame_->toolBar.m_hWnd),
+                                    MAKELPARAM(-1, -1));
+        testing_harness::PumpPending();
+        EXPECT_FALSE(pick.opened());
+    }
+    EXPECT_TRUE(frame_->toolBar.IsVisible());
+    {
         MenuPicker pick(1);  // "Hide"
         frame_->barA.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(frame_->barA.m_hWnd), MAKELPARAM(-1, -1));
         testing_harness::PumpPending();
