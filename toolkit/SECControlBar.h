@@ -122,6 +122,20 @@ public:
     // docking sides and the kind's data back (the dock state places it).
     virtual void GetBarInfoEx(SECControlBarInfo* info);
     virtual void SetBarInfoEx(SECControlBarInfo* info, CFrameWnd* frame);
+    // Empty hooks for derived bars: their own saved state, and notices of
+    // being docked, floated or floated as an MDI child, each of which runs
+    // its begin hook, then its end hook.
+    virtual void OnSaveBarInfoEx(SECControlBarInfo*) {}
+    virtual void OnLoadBarInfoEx(SECControlBarInfo*, CFrameWnd*) {}
+    virtual void OnBarDock() { OnBarBeginDock(); OnBarEndDock(); }
+    virtual void OnBarBeginDock() {}
+    virtual void OnBarEndDock() {}
+    virtual void OnBarFloat() { OnBarBeginFloat(); OnBarEndFloat(); }
+    virtual void OnBarBeginFloat() {}
+    virtual void OnBarEndFloat() {}
+    virtual void OnBarMDIFloat() { OnBarBeginMDIFloat(); OnBarEndMDIFloat(); }
+    virtual void OnBarBeginMDIFloat() {}
+    virtual void OnBarEndMDIFloat() {}
     // Items the bar adds to its context menu.
     virtual void OnExtendContextMenu(CMenu*) {}
     virtual BOOL CanClose() const { return TRUE; }
