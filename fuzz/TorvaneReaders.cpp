@@ -13,7 +13,8 @@
 #include "torvane/components/Cam.h"
 #include "torvane/components/CylHeadFlow.h"
 #include "torvane/document/TorvaneDoc.h"
-#include "torvane/results/ChartSettings.h"
+#include "common/charts/ChartSettings.h"
+#include "torvane/results/TorvaneChartCatalogue.h"
 #include "torvane/services/TorvaneProfile.h"
 
 namespace torvane {

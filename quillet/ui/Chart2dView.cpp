@@ -9,7 +9,7 @@
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/GraphResources.h"
 #include "quillet/ui/AppColors.h"
-#include "quillet/ui/ResultCurveCatalogue.h"
+#include "quillet/ui/QuilletChartCatalogue.h"
 
 namespace quillet {
 
@@ -61,6 +61,7 @@ RowCurves CurvesOfRow(int row) {
 }  // namespace
 
 CChart2dView::CChart2dView() {
+    settings_.ResetToNewView();
     if (!font_.CreatePointFont(80, "MS Sans Serif")) font_.Attach(::GetStockObject(SYSTEM_FONT));
 }
 

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "common/Chart2D.h"
+#include "common/charts/ChartSettings.h"
 #include "framework/Framework.h"
 #include "quillet/document/QuilletDocHost.h"
-#include "quillet/ui/ChartSettings.h"
 
 namespace quillet {
 

@@ -17,8 +17,8 @@
 // and the gear after it then starts at the start line.
 #pragma once
 
+#include "common/charts/ChartCatalogue.h"
 #include "quillet/document/RaceResults.h"
-#include "quillet/ui/ChartSettings.h"
 
 namespace quillet {
 

@@ -11,6 +11,7 @@
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/MainFrame.h"
 #include "quillet/ui/ProgramDocHost.h"
+#include "quillet/ui/QuilletChartCatalogue.h"
 #include "quillet/ui/QuilletSpecsFormView.h"
 
 namespace quillet {
@@ -43,6 +44,7 @@ CQuilletApp::CQuilletApp() : CSimulatorApp(kAppValues) {}
 
 BOOL CQuilletApp::InitInstance() {
     QuilletInstallProgramProfile();
+    QuilletInstallChartCatalogue();
     QuilletSetDocHost(&ProgramDocHost());
     SetFieldColorLookup(AppColorsGetColor);
     SetFieldHoverSound(IDW_HOVER);

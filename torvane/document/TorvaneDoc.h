@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "common/SimSpec.h"
+#include "common/charts/ChartSettings.h"
 #include "framework/Framework.h"
 #include "torvane/components/Cam.h"
 #include "torvane/components/CylHeadFlow.h"
-#include "torvane/results/ChartSettings.h"
+#include "torvane/results/TorvaneChartCatalogue.h"
 
 namespace torvane {
 

@@ -1,5 +1,6 @@
 #include "torvane/services/TorvaneProfile.h"
 
+#include "torvane/results/TorvaneChartCatalogue.h"
 #include "torvane/services/ErrCode.h"
 
 namespace torvane {
@@ -43,6 +44,7 @@ const ProgramProfile& TorvaneProgramProfile() {
 
 void TorvaneInstallProgramProfile() {
     InstallProgramProfile(kProfile);
+    TorvaneInstallChartCatalogue();
 }
 
 }  // namespace torvane

@@ -30,8 +30,8 @@ enum TorvaneUnit : int {
 };
 
 const ProgramProfile& TorvaneProgramProfile();
-// Installs the engine program's profile; the program and every test program
-// that makes fields call it once at start-up.
+// Installs the engine program's profile and its graphs' catalogue; the
+// program and every test program that makes fields call it once at start-up.
 void TorvaneInstallProgramProfile();
 
 }  // namespace torvane

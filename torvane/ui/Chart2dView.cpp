@@ -9,7 +9,7 @@
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/ResultsResources.h"
 #include "torvane/results/BaseUnitValue.h"
-#include "torvane/results/ResultCurveCatalogue.h"
+#include "torvane/results/TorvaneChartCatalogue.h"
 #include "torvane/ui/AppColors.h"
 #include "torvane/ui/ChartPropertySheet.h"
 
@@ -279,11 +279,12 @@ void CChart2dView::FillCompare() {
         GraphDataSetting& setting = graphData_[i];
         if (setting.document == nullptr) continue;
         // The own document is open while its view exists.
-        if (i != 0 && !TorvaneDocIsOpen(setting.document, setting.serial)) {
+        const auto* doc = static_cast<const CTorvaneDoc*>(setting.document);
+        if (i != 0 && !TorvaneDocIsOpen(doc, setting.serial)) {
             setting.Reset();
             continue;
         }
-        open[count] = setting.document;
+        open[count] = doc;
         shown[count++] = &setting;
     }
     APP_ASSERT(count >= 1 && count <= kMaxDocuments);
@@ -311,7 +312,7 @@ void CChart2dView::FillCompare() {
 void CChart2dView::FillCombination() {
     const ChartSettings& settings = Settings();
     for (int i = 1; i < kMaxDocuments; ++i) APP_ASSERT(graphData_[i].document == nullptr);
-    const CTorvaneDoc& doc = *graphData_[0].document;
+    const CTorvaneDoc& doc = *static_cast<const CTorvaneDoc*>(graphData_[0].document);
     const bool hasY2 = settings.y2.curveIndex != 0;
     struct Axis {
         ZELDATA& data;

@@ -7,9 +7,10 @@
 #pragma once
 
 #include "framework/Framework.h"
-#include "torvane/results/ChartSettings.h"
-#include "torvane/results/GraphDataSetting.h"
-#include "torvane/results/ZoneChart2D.h"
+#include "common/charts/ChartSettings.h"
+#include "torvane/results/TorvaneChartCatalogue.h"
+#include "common/charts/GraphDataSetting.h"
+#include "common/charts/ZoneChart2D.h"
 
 namespace torvane {
 

@@ -6,7 +6,7 @@
 #include "common/Assertion.h"
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/ResultsResources.h"
-#include "torvane/results/ResultCurveCatalogue.h"
+#include "torvane/results/TorvaneChartCatalogue.h"
 #include "torvane/services/ErrCode.h"
 #include "torvane/services/TorvaneProfile.h"
 #include "torvane/ui/Chart2dView.h"

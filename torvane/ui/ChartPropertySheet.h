@@ -9,9 +9,9 @@
 #include "common/SimSpec.h"
 #include "framework/Framework.h"
 #include "toolkit/OwnerDrawButton.h"
-#include "torvane/results/ChartAxisSetting.h"
-#include "torvane/results/GraphDataSetting.h"
-#include "torvane/results/ZoneSettings.h"
+#include "common/charts/ChartAxisSetting.h"
+#include "common/charts/GraphDataSetting.h"
+#include "common/charts/ZoneSettings.h"
 
 namespace torvane {
 

@@ -7,12 +7,17 @@
 
 #include "quillet/document/tests/QuilletDocTestSupport.h"
 #include "quillet/ui/GearZones.h"
-#include "quillet/ui/ResultCurveCatalogue.h"
-#include "quillet/ui/ZonePresets.h"
+#include "quillet/ui/QuilletChartCatalogue.h"
 
 namespace quillet {
 
 namespace {
+
+// The presets are the drag-race program's.
+class RaceChartCatalogue : public ::testing::Environment {
+    void SetUp() override { QuilletInstallChartCatalogue(); }
+};
+::testing::Environment* const kRaceChartCatalogue = ::testing::AddGlobalTestEnvironment(new RaceChartCatalogue);
 
 struct PresetCase {
     const char* name;

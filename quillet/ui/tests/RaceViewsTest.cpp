@@ -25,7 +25,7 @@
 #include "quillet/ui/Chart2dView.h"
 #include "quillet/ui/ChildFrame.h"
 #include "quillet/ui/MainFrame.h"
-#include "quillet/ui/ResultCurveCatalogue.h"
+#include "quillet/ui/QuilletChartCatalogue.h"
 #include "quillet/ui/ResultsTableView.h"
 #include "quillet/ui/TimeSlipWnd.h"
 #include "quillet/ui/tests/RunningQuilletTest.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "common/ErrCodeException.h"
+#include "common/charts/ChartSettings.h"
 #include "common/tests/ScratchFile.h"
-#include "torvane/results/ChartSettings.h"
-#include "torvane/results/ResultCurveCatalogue.h"
+#include "torvane/results/TorvaneChartCatalogue.h"
 #include "torvane/services/TorvaneProfile.h"
 
 namespace torvane {

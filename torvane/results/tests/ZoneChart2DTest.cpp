@@ -6,12 +6,11 @@
 
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
-#include "torvane/results/ZoneChart2D.h"
+#include "common/charts/ZoneChart2D.h"
+#include "torvane/results/TorvaneChartCatalogue.h"
 
 using testing_harness::Pixels;
 using testing_harness::Rgb;
-using torvane::CZoneChart2D;
-using torvane::ZoneSettings;
 
 namespace {
 
@@ -47,12 +46,13 @@ END_MESSAGE_MAP()
 
 // Piston-speed zones over engine speed for a 3.48-inch stroke.
 ZoneSettings PistonSpeedZones(int curve) {
+    torvane::TorvaneInstallChartCatalogue();
     ZoneSettings zones;
     zones.preset = torvane::kPistonSpeedZonePreset;
-    zones.zoneCount = torvane::ZonePresetZoneCount(zones.preset);
+    zones.zoneCount = ZonePresetZoneCount(zones.preset);
     for (int i = 0; i < zones.zoneCount; ++i) {
-        zones.zones[i].SetMin(float(torvane::ZonePresetZoneMin(zones.preset, i)));
-        zones.zones[i].SetMax(float(torvane::ZonePresetZoneMax(zones.preset, i)));
+        zones.zones[i].SetMin(float(ZonePresetZoneMin(zones.preset, i)));
+        zones.zones[i].SetMax(float(ZonePresetZoneMax(zones.preset, i)));
         zones.zones[i].SetColor(kColors[i]);
     }
     zones.enabled = true;

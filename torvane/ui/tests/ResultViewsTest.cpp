@@ -16,7 +16,7 @@
 #include "toolkit/ColorWell.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/ResultsResources.h"
-#include "torvane/results/ResultCurveCatalogue.h"
+#include "torvane/results/TorvaneChartCatalogue.h"
 #include "torvane/ui/AppColors.h"
 #include "torvane/ui/Chart2dView.h"
 #include "torvane/ui/ChartPropertySheet.h"

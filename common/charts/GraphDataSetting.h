@@ -1,13 +1,11 @@
-// One document shown on an engine graph: its title, the legend texts of its
+// One document shown on a graph: its title, the legend texts of its
 // y and second-y curves, the document and its serial number (so that a
 // closed document is noticed even when its address is reused).
 #pragma once
 
 #include <string>
 
-namespace torvane {
-
-class CTorvaneDoc;
+class CDocument;
 
 struct GraphDataSetting {
     GraphDataSetting() { Reset(); }
@@ -17,8 +15,6 @@ struct GraphDataSetting {
     std::string title;
     std::string yLegend;
     std::string y2Legend;
-    CTorvaneDoc* document;
+    CDocument* document;
     int serial;
 };
-
-}  // namespace torvane

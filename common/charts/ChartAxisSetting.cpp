@@ -1,16 +1,14 @@
-#include "torvane/results/ChartAxisSetting.h"
+#include "common/charts/ChartAxisSetting.h"
 
 #include "common/Assertion.h"
 #include "common/ProgramProfile.h"
 #include "common/Util.h"
-#include "torvane/results/ResultCurveCatalogue.h"
-
-namespace torvane {
+#include "common/charts/ChartCatalogue.h"
 
 static const char kAssertModule[] = "ChartAxisSetting.cpp";
 
 void ChartAxisSetting::Select(int curve, int preset) {
-    APP_ASSERT(curve >= 0 && curve < kResultCurveRowCount);
+    APP_ASSERT(curve >= 0 && curve < ResultCurveRowCount());
     APP_ASSERT(preset >= 0 && preset < kScalePresetCount);
     curveIndex = curve;
     resultCurve = ResultCurveResultId(curve);
@@ -28,9 +26,8 @@ void ChartAxisSetting::Read(FILE* file) {
     int curve = 0;
     int preset = 0;
     if (sscanf(UtilReadLine(file), "%d %d", &curve, &preset) != 2) ThrowFileReadError();
-    if (curve < 0 || curve >= kResultCurveRowCount || preset < 0 || preset >= kScalePresetCount)
+    if (curve < 0 || curve >= ResultCurveRowCount() || preset < 0 || preset >= kScalePresetCount)
         ThrowFileValueError();
     Select(curve, preset);
 }
 
-}  // namespace torvane

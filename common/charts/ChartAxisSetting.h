@@ -1,13 +1,11 @@
-// One axis of an engine graph: a row of the result-curve catalogue and a
+// One axis of a graph: a row of the program's result-curve catalogue and a
 // scale preset, with the preset's range.
 #pragma once
 
 #include <cstdio>
 
-namespace torvane {
-
 struct ChartAxisSetting {
-    // Row and preset (asserted 0..19 and 0..3); name, unit and result curve
+    // Row and preset (asserted to be a catalogue row and 0..3); name, unit and result curve
     // from the row. Presets 1..3 take their range; preset 0 ("Auto-Range")
     // keeps the range the axis had.
     void Select(int curve, int preset);
@@ -30,4 +28,3 @@ struct ChartAxisSetting {
     int presetMax = 0;
 };
 
-}  // namespace torvane

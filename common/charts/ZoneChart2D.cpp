@@ -1,11 +1,9 @@
-#include "torvane/results/ZoneChart2D.h"
+#include "common/charts/ZoneChart2D.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "common/Assertion.h"
-
-namespace torvane {
 
 static const char kAssertModule[] = "ZoneChart2D.cpp";
 
@@ -179,5 +177,3 @@ void CZoneChart2D::PaintZones(HDC dc) {
     }
     ::RestoreDC(dc, saved);
 }
-
-}  // namespace torvane

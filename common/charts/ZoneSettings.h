@@ -1,28 +1,12 @@
-// Data zones of an engine graph: up to six shaded value bands of one axis,
-// chosen from a fixed table of presets (for instance piston-speed bands over
-// engine speed) and stored with the graph's settings in the engine file.
+// Data zones of a graph: up to six shaded value bands of one axis, chosen
+// from the program's table of presets (for instance piston-speed bands over
+// engine speed) and stored with the graph's settings in the document's file.
 #pragma once
 
 #include <cstdio>
 
+#include "common/charts/ChartCatalogue.h"
 #include "framework/Framework.h"
-
-namespace torvane {
-
-constexpr int kZonePresetCount = 10;
-constexpr int kMaxZones = 6;
-// The piston-speed preset, whose bounds need converting to engine speed.
-constexpr int kPistonSpeedZonePreset = 9;
-
-// The preset table; each asserts the preset 0..9 (and the zone below the
-// preset's count).
-const char* ZonePresetName(int preset);
-int ZonePresetZoneCount(int preset);
-int ZonePresetZoneMin(int preset, int zone);
-int ZonePresetZoneMax(int preset, int zone);
-// Whether the preset fits catalogue row `curve` (0..19); when it does,
-// `conversion` tells whether its bounds need converting.
-bool ZonePresetFitsCurve(int preset, int curve, bool& conversion);
 
 // One zone: its colour, and each bound in the preset's unit, in the unit of
 // the charted curve ("display") and as a label.
@@ -80,10 +64,10 @@ struct ZoneSettings {
     // 2 second y) and that curve; true. Otherwise they belong to none.
     bool AttachToCurve(int axis, int curve);
 
-    // The piston-speed zones (preset 9 on the engine-speed curve) in engine
-    // speed: display bounds = feet per minute x 6 / stroke in inches, each
-    // zone shown with both labels. Without a stroke every zone is disabled.
-    // No conversion is needed afterwards.
+    // Zones in feet per minute (piston speed) attached to an engine-speed
+    // curve, shown in engine speed: display bounds = feet per minute x 6 /
+    // stroke in inches, each zone shown with both labels. Without a stroke
+    // every zone is disabled. No conversion is needed afterwards.
     void ConvertPistonSpeedZones(bool strokeSet, float strokeInches);
 
     // The widest text extent in `dc` among the labels of the zones below
@@ -95,8 +79,9 @@ struct ZoneSettings {
     // last can end a little short of its colour.
     void BlendColors();
 
-    // Each zone below the count: code 100 when its min is not below its max,
-    // 101 when the zone before it ends above its min (touching is allowed).
+    // Each zone below the count: the catalogue's empty-zone code when its min
+    // is not below its max, its overlap code when the zone before it ends
+    // above its min (touching is allowed).
     bool Validate(unsigned short& code) const;
 
     // The header line "%d %d %d %d %d %d %d" (axis, curve, preset, count,
@@ -107,7 +92,7 @@ struct ZoneSettings {
 
     int axis;
     int curveIndex;  // catalogue row the zones are attached to
-    int preset;      // 0..9
+    int preset;      // a row of the catalogue's zone presets
     int zoneCount;   // 0..6
     bool enabled;
     bool applies;  // the preset fits the charted curve
@@ -115,4 +100,3 @@ struct ZoneSettings {
     ZoneRange zones[kMaxZones];
 };
 
-}  // namespace torvane

@@ -3,9 +3,7 @@
 #pragma once
 
 #include "common/Chart2D.h"
-#include "torvane/results/ZoneSettings.h"
-
-namespace torvane {
+#include "common/charts/ZoneSettings.h"
 
 class CZoneChart2D : public CChart2D {
     DECLARE_DYNAMIC(CZoneChart2D)
@@ -34,5 +32,3 @@ protected:
 private:
     ZoneSettings zones_;
 };
-
-}  // namespace torvane

@@ -1,4 +1,4 @@
-#include "torvane/results/ZoneSettings.h"
+#include "common/charts/ZoneSettings.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -6,60 +6,13 @@
 #include "common/Assertion.h"
 #include "common/ProgramProfile.h"
 #include "common/Util.h"
-#include "torvane/results/ResultCurveCatalogue.h"
-
-namespace torvane {
 
 static const char kAssertModule[] = "ZoneSettings.cpp";
 
 namespace {
 
-const int kMaxFittingCurves = 5;
 // A colour is an RGB value: 24 bits.
 const int kColorLimit = 0x1000000;
-const unsigned short kErrZoneEmpty = 100;
-const unsigned short kErrZoneOverlap = 101;
-
-struct ZonePresetRow {
-    int index;
-    const char* name;
-    const char* unit;
-    int zoneCount;
-    int bounds[kMaxZones][2];
-    bool conversion;
-    int fitsCurves[kMaxFittingCurves];  // catalogue rows; 0 ends the list
-};
-
-const ZonePresetRow kPresets[kZonePresetCount] = {
-    {0, "(None)", " ", 0, {}, true, {}},
-    {1, "Engine Speed (RPM)", "RPM", 1, {{0, 1000}}, false, {1}},
-    {2, "Power (HP)", "HP", 1, {{0, 100}}, false, {2, 6}},
-    {3, "Torque (lb-ft)", "lb-ft", 1, {{0, 100}}, false, {3, 6}},
-    {4, "Manifold Pressure (psi)", "psi", 1, {{0, 10}}, false, {4, 15, 14, 16, 19}},
-    {5, "Volumetric Eff.(%)", "%", 1, {{0, 50}}, false, {5}},
-    {6, "IMEP (psi)", "psi", 1, {{0, 50}}, false, {4, 15, 14, 16, 19}},
-    {7, "BMEP (psi)", "psi", 1, {{0, 50}}, false, {4, 15, 14, 16, 19}},
-    {8, "FMEP (psi)", "psi", 1, {{0, 50}}, false, {4, 15, 14, 16, 19}},
-    {9,
-     "Piston Speed (fpm)",
-     "fpm",
-     6,
-     {{0, 1000}, {1000, 2000}, {2000, 3000}, {3000, 4000}, {4000, 5000}, {5000, 10000}},
-     true,
-     {1}},
-};
-
-const ZonePresetRow& Preset(int preset) {
-    APP_ASSERT(preset >= 0 && preset < kZonePresetCount);
-    APP_ASSERT(kPresets[preset].index == preset);
-    return kPresets[preset];
-}
-
-const int* PresetBounds(int preset, int zone) {
-    const ZonePresetRow& row = Preset(preset);
-    APP_ASSERT(zone >= 0 && zone < row.zoneCount);
-    return row.bounds[zone];
-}
 
 CString Label(float value) {
     CString label;
@@ -68,35 +21,6 @@ CString Label(float value) {
 }
 
 }  // namespace
-
-const char* ZonePresetName(int preset) {
-    return Preset(preset).name;
-}
-
-int ZonePresetZoneCount(int preset) {
-    return Preset(preset).zoneCount;
-}
-
-int ZonePresetZoneMin(int preset, int zone) {
-    return PresetBounds(preset, zone)[0];
-}
-
-int ZonePresetZoneMax(int preset, int zone) {
-    return PresetBounds(preset, zone)[1];
-}
-
-bool ZonePresetFitsCurve(int preset, int curve, bool& conversion) {
-    const ZonePresetRow& row = Preset(preset);
-    APP_ASSERT(curve >= 0 && curve < kResultCurveRowCount);
-    for (int fitting : row.fitsCurves) {
-        if (fitting == 0) break;
-        if (fitting == curve) {
-            conversion = row.conversion;
-            return true;
-        }
-    }
-    return false;
-}
 
 // --------------------------------------------------------------- ZoneRange
 
@@ -175,7 +99,8 @@ bool ZoneSettings::AttachToCurve(int axisIndex, int curve) {
 }
 
 void ZoneSettings::ConvertPistonSpeedZones(bool strokeSet, float strokeInches) {
-    APP_ASSERT(preset == kPistonSpeedZonePreset && curveIndex == 1);
+    bool conversion = false;
+    APP_ASSERT(ZonePresetFitsCurve(preset, curveIndex, conversion) && conversion);
     for (int i = 0; i < zoneCount; ++i) {
         ZoneRange& zone = zones[i];
         if (!strokeSet) {
@@ -222,11 +147,11 @@ bool ZoneSettings::Validate(unsigned short& code) const {
         const ZoneRange& zone = zones[i];
         APP_ASSERT(zone.GetMinText() != nullptr && zone.GetMaxText() != nullptr);
         if (zone.GetMin() >= zone.GetMax()) {
-            code = kErrZoneEmpty;
+            code = CurrentChartCatalogue().zoneEmptyError;
             return false;
         }
         if (i > 0 && zones[i - 1].GetMax() > zone.GetMin()) {
-            code = kErrZoneOverlap;
+            code = CurrentChartCatalogue().zoneOverlapError;
             return false;
         }
     }
@@ -246,8 +171,8 @@ void ZoneSettings::Read(FILE* file) {
         ThrowFileReadError();
     const int readAxis = header[0], readCurve = header[1], readPreset = header[2],
               readCount = header[3];
-    if (readAxis < 0 || readAxis > 2 || readCurve < 0 || readCurve >= kResultCurveRowCount ||
-        readPreset < 0 || readPreset >= kZonePresetCount || readCount < 0 || readCount > kMaxZones)
+    if (readAxis < 0 || readAxis > 2 || readCurve < 0 || readCurve >= ResultCurveRowCount() ||
+        readPreset < 0 || readPreset >= ZonePresetCount() || readCount < 0 || readCount > kMaxZones)
         ThrowFileValueError();
     const bool readEnabled = header[4] != 0;
     // Zones are shown only with a preset: the program never writes this.
@@ -263,4 +188,3 @@ void ZoneSettings::Read(FILE* file) {
     for (ZoneRange& zone : zones) zone.Read(file);
 }
 
-}  // namespace torvane

@@ -1,10 +1,10 @@
-#include "torvane/results/ChartSettings.h"
+#include "common/charts/ChartSettings.h"
 
+#include "common/Assertion.h"
 #include "common/ProgramProfile.h"
 #include "common/Util.h"
-#include "torvane/results/ResultCurveCatalogue.h"
 
-namespace torvane {
+static const char kAssertModule[] = "ChartSettings.cpp";
 
 namespace {
 
@@ -23,19 +23,22 @@ bool AreAxesShowable(const ChartSettings& settings) {
 
 }  // namespace
 
-void ChartSettings::Reset(ChartViewPlace place) {
-    mode = kChartCompare;
+void ChartSettings::Reset(int place) {
+    const ChartCatalogue& catalogue = CurrentChartCatalogue();
+    APP_ASSERT(place >= 0 && place < catalogue.placeCount);
+    Apply(catalogue.places[place]);
+}
+
+void ChartSettings::ResetToNewView() { Apply(CurrentChartCatalogue().newView); }
+
+void ChartSettings::Apply(const ChartPlaceDefaults& defaults) {
+    mode = defaults.mode;
     x.Clear();
     y.Clear();
     y2.Clear();
-    x.Select(1, 3);
-    if (place == kFirstChartView) {
-        y.Select(4, 0);
-        y2.Select(5, 0);
-    } else {
-        y.Select(2, 2);
-        y2.Select(3, 2);
-    }
+    x.Select(defaults.x.curve, defaults.x.preset);
+    y.Select(defaults.y.curve, defaults.y.preset);
+    y2.Select(defaults.y2.curve, defaults.y2.preset);
     zones.Reset();
 }
 
@@ -59,4 +62,3 @@ void ChartSettings::Read(FILE* file) {
     *this = read;
 }
 
-}  // namespace torvane
