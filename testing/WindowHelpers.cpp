@@ -1,6 +1,7 @@
 #include "WindowHelpers.h"
 
 #include <winternl.h>
+#include <prsht.h>
 
 #include <png.h>
 
@@ -82,6 +83,27 @@ HWND FindControl(HWND parent, int control_id) { return GetDlgItem(parent, contro
 
 LRESULT SendCommand(HWND wnd, int command_id) {
     return SendMessageA(wnd, WM_COMMAND, MAKEWPARAM(command_id, 0), 0);
+}
+
+void NotifyFromControl(HWND dialog, int id, int code) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void PressButton(HWND dialog, int id) {
+    NotifyFromControl(dialog, id, BN_CLICKED);
+    PumpPending();
+}
+
+HWND ShowSheetPage(HWND sheet, int index) {
+    SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    PumpPending();
+    return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+void ChooseComboText(HWND dialog, int id, const char* text) {
+    HWND combo = GetDlgItem(dialog, id);
+    SendMessageA(combo, CB_SETCURSEL, SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text)), 0);
+    NotifyFromControl(dialog, id, CBN_SELCHANGE);
 }
 
 std::string ControlText(HWND wnd) {

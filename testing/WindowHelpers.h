@@ -23,6 +23,15 @@ HWND FindControl(HWND parent, int control_id);
 // Sends WM_COMMAND with a command id, as a menu or accelerator would.
 LRESULT SendCommand(HWND wnd, int command_id);
 std::string ControlText(HWND wnd);
+// Control `id` of `dialog` notifies the dialog (WM_COMMAND with `code`), as
+// the control itself does.
+void NotifyFromControl(HWND dialog, int id, int code);
+// BN_CLICKED from button `id`, then the messages it left pending.
+void PressButton(HWND dialog, int id);
+// Makes page `index` of a property sheet the current one; its window.
+HWND ShowSheetPage(HWND sheet, int index);
+// Selects the combo box item with exactly `text` and sends CBN_SELCHANGE.
+void ChooseComboText(HWND dialog, int id, const char* text);
 // Clicks a button or any window at a client point with real mouse messages.
 void Click(HWND wnd);
 void ClickAt(HWND wnd, int x, int y);

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <dlgs.h>
+#include <commctrl.h>
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,7 @@
 #include "WindowHelpers.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
+#include "common/ui/ChartSheetResources.h"
 #include "quillet/res/GraphResources.h"
 #include "quillet/res/QuilletResources.h"
 #include "quillet/ui/AppColors.h"
@@ -35,7 +38,11 @@ namespace quillet {
 namespace {
 
 using testing_harness::DrawnText;
+using testing_harness::ChooseComboText;
 using testing_harness::ModalDriver;
+using testing_harness::NotifyFromControl;
+using testing_harness::PressButton;
+using testing_harness::ShowSheetPage;
 
 class RaceViewsTest : public RunningQuilletTest {
 protected:
@@ -308,13 +315,13 @@ TEST_F(RaceViewsTest, TheGraphMenuChecksTheAxesAndItsCommandsChangeThem) {
     EXPECT_TRUE(state(yData, ID_RACE_GRAPH_Y_FIRST + 3) & MF_CHECKED);
     EXPECT_TRUE(state(y2Data, ID_RACE_GRAPH_Y2_FIRST + 11) & MF_CHECKED);
     EXPECT_TRUE(state(yRange, ID_RACE_GRAPH_Y_SCALE_FIRST + 1) & MF_CHECKED);
-    // The combination rows are greyed in compare mode; Properties is not built.
+    // The combination rows are greyed in compare mode; Properties is open.
     for (UINT id : {ID_RACE_GRAPH_Y_FIRST + 12, ID_RACE_GRAPH_Y_FIRST + 13})
         EXPECT_TRUE(state(yData, id) & MF_GRAYED) << id;
     for (UINT id : {ID_RACE_GRAPH_Y2_FIRST + 13, ID_RACE_GRAPH_Y2_FIRST + 14})
         EXPECT_TRUE(state(y2Data, id) & MF_GRAYED) << id;
     EXPECT_FALSE(state(yData, ID_RACE_GRAPH_Y_FIRST + 4) & MF_GRAYED);
-    EXPECT_TRUE(state(opened(-1), ID_RACE_GRAPH_PROPERTIES) & MF_GRAYED);
+    EXPECT_FALSE(state(opened(-1), ID_RACE_GRAPH_PROPERTIES) & MF_GRAYED);
     // ... and enabled in combination mode.
     HMENU combined = ::GetSubMenu(top, 1);
     Graphs()[1]->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(combined), 1);
@@ -526,6 +533,115 @@ TEST_F(RaceViewsTest, TheExportGoesThroughItsSaveDialogIntoTheOlderProgramsRecor
     EXPECT_EQ(std::string("'69 Dodge Charger"), std::string(&bytes[194]));
     file.close();
     ::DeleteFileA(path.c_str());
+}
+
+// ---- The chart property sheet -------------------------------------------
+
+int ComboCount(HWND page, int id) { return int(::SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0)); }
+void SavePage(HWND sheet, const char* picture) {
+    ::RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(testing_harness::Pixels::FromWindow(sheet).SavePng(testing_harness::TestOutputPath(picture)));
+}
+
+TEST_F(RaceViewsTest, ThePropertySheetSetsAnAxisAndZonesThatTheGraphAndTheFileShow) {
+    RunStreetCar(1320);
+    CChart2dView* graph = Graphs()[1];  // one vehicle: acceleration and the speeds over distance
+    Child()->GetRightTabs()->ActivateTabAt(0);
+    testing_harness::PumpPending();
+    doc_->SetModifiedFlag(FALSE);
+    int xRows = 0, yRows = 0, y2Rows = 0, zoneCount = 0;
+    bool showZones = false;
+    std::string ownTitle;
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowSheetPage(sheet, 0);
+        ownTitle = testing_harness::ControlText(::GetDlgItem(page, IDC_OWN_DOCUMENT));
+        SavePage(sheet, "quillet-sheet-graph-data.png");
+        page = ShowSheetPage(sheet, 1);
+        xRows = ComboCount(page, IDC_X_CURVE);
+        yRows = ComboCount(page, IDC_Y_CURVE);
+        y2Rows = ComboCount(page, IDC_Y2_CURVE);
+        ChooseComboText(page, IDC_Y_CURVE, "Engine Power (HP)");
+        SavePage(sheet, "quillet-sheet-axes.png");
+        page = ShowSheetPage(sheet, 2);
+        ChooseComboText(page, IDC_RACE_ZONE_PRESET, "Distance (ft)");
+        showZones = ::IsDlgButtonChecked(page, IDC_RACE_SHOW_ZONES) == BST_CHECKED;
+        zoneCount = int(::GetDlgItemInt(page, IDC_ZONE_COUNT, nullptr, FALSE));
+        SavePage(sheet, "quillet-sheet-zones.png");
+        PressButton(sheet, IDOK);
+    });
+    testing_harness::SendCommand(graph->m_hWnd, ID_RACE_GRAPH_PROPERTIES);
+    EXPECT_EQ(std::string(doc_->GetTitle()), ownTitle);
+    // Combination mode: x has the 12 single curves, y adds the two pairs,
+    // the second y (None) too.
+    EXPECT_EQ(12, xRows);
+    EXPECT_EQ(14, yRows);
+    EXPECT_EQ(15, y2Rows);
+    EXPECT_TRUE(showZones);
+    EXPECT_EQ(5, zoneCount);
+
+    const ChartSettings& settings = graph->GetSettings();
+    EXPECT_EQ(8, settings.y.curveIndex);
+    EXPECT_EQ(kSpeedsComboRow, settings.y2.curveIndex);
+    const ZoneSettings& zones = settings.zones;
+    EXPECT_EQ(2, zones.preset);
+    EXPECT_TRUE(zones.enabled);
+    EXPECT_TRUE(zones.applies);
+    EXPECT_EQ(0, zones.axis);  // attached to the distance on x
+    // Light grey to steel blue, blended in whole steps per channel.
+    const int colours[5] = {0xDCDCD7, 0xD2C8BE, 0xC8B4A5, 0xBEA08C, 0xB48C73};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(colours[i], zones.zones[i].GetColor()) << i;
+    EXPECT_TRUE(doc_->IsModified());
+
+    // The bands lie over the plot: between curves the plot takes the zone's
+    // colour, across the 60-330, 330-660 and 660-1000 ft zones.
+    graph->GetChart().Invalidate(FALSE);
+    graph->GetChart().UpdateWindow();
+    testing_harness::PumpPending();
+    const testing_harness::Pixels pixels = testing_harness::Pixels::FromWindow(graph->GetChart().m_hWnd);
+    EXPECT_TRUE(pixels.SavePng(testing_harness::TestOutputPath("quillet-graph-zones.png")));
+    ZELCHART chart = graph->GetChart().m_chart;
+    const double yMin = zel2d::GetValue(chart, zel2d::Y_MIN), yMax = zel2d::GetValue(chart, zel2d::Y_MAX);
+    for (int zone = 1; zone <= 3; ++zone) {
+        const double x = (zones.zones[zone].GetMin() + zones.zones[zone].GetMax()) / 2;
+        int coloured = 0;
+        for (int k = 1; k <= 9; ++k) {
+            POINT p = {-1, -1};
+            ZelUnmap(chart, 1, x, yMin + (yMax - yMin) * k / 10, &p);
+            ASSERT_GE(p.x, 0);
+            coloured += pixels.At(p.x, p.y) == testing_harness::Rgb(COLORREF(colours[zone]));
+        }
+        EXPECT_GE(coloured, 6) << zone;
+    }
+
+    // The vehicle file keeps the graph's axes and zones.
+    const std::string path = testing_harness::TestOutputPath("graph-zones.qlt");
+    ASSERT_TRUE(doc_->WriteVehicleFile(path.c_str()));
+    std::ifstream in(path);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    EXPECT_NE(std::string::npos, text.find("0\n2 3\n8 0\n13 0\n0 2 2 5 1 1 0\n")) << text;
+    graph->ResetChartSettings();
+    ASSERT_TRUE(doc_->ReadVehicleFile(path.c_str()));
+    EXPECT_EQ(8, graph->GetSettings().y.curveIndex);
+    EXPECT_EQ(2, graph->GetSettings().zones.preset);
+    EXPECT_EQ(0xD2C8BE, graph->GetSettings().zones.zones[1].GetColor());
+    ::DeleteFileA(path.c_str());
+
+    // Cancel keeps everything, even after "Reset All".
+    doc_->SetModifiedFlag(FALSE);
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        PressButton(sheet, IDC_RESET_ALL);
+        HWND page = ShowSheetPage(sheet, 2);
+        ChooseComboText(page, IDC_RACE_ZONE_PRESET, "(None)");
+        PressButton(sheet, IDCANCEL);
+    });
+    testing_harness::SendCommand(graph->m_hWnd, ID_RACE_GRAPH_PROPERTIES);
+    EXPECT_EQ(8, graph->GetSettings().y.curveIndex);
+    EXPECT_EQ(2, graph->GetSettings().zones.preset);
+    EXPECT_FALSE(doc_->IsModified());
+    graph->ResetChartSettings();
+    graph->RefreshChart();
+    doc_->SetModifiedFlag(FALSE);
 }
 
 }  // namespace

@@ -16,6 +16,12 @@ namespace torvane {
 
 namespace {
 
+// The catalogue and zone presets are the engine program's.
+class EngineProfile : public ::testing::Environment {
+    void SetUp() override { TorvaneInstallProgramProfile(); }
+};
+::testing::Environment* const kEngineProfile = ::testing::AddGlobalTestEnvironment(new EngineProfile);
+
 class ChartSettingsTest : public ::testing::Test {
 protected:
     ChartSettingsTest() { TorvaneInstallProgramProfile(); }

@@ -13,19 +13,23 @@
 #include "ModalDriver.h"
 #include "WindowHelpers.h"
 #include "common/tests/ScratchFile.h"
+#include "common/ui/ChartPropertySheet.h"
 #include "toolkit/ColorWell.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/ResultsResources.h"
 #include "torvane/results/TorvaneChartCatalogue.h"
 #include "torvane/ui/AppColors.h"
 #include "torvane/ui/Chart2dView.h"
-#include "torvane/ui/ChartPropertySheet.h"
 #include "torvane/ui/ResultsTableView.h"
 #include "torvane/ui/tests/ResultPanesFrame.h"
 
 #include <prsht.h>
 
+using testing_harness::ChooseComboText;
 using testing_harness::ModalDriver;
+using testing_harness::NotifyFromControl;
+using testing_harness::PressButton;
+using testing_harness::ShowSheetPage;
 using testing_harness::Pixels;
 using namespace torvane;
 
@@ -320,25 +324,6 @@ TEST_F(ResultViewsTest, TheTablesShowTheNineteenRowsWithTheDocumentValues) {
 
 // ---- The chart property sheet, driven as a user drives it ----------------
 
-// Sends a control notification to a page, as the control would.
-void Notify(HWND page, int id, int code) {
-    ::SendMessage(page, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
-}
-void Press(HWND box, int id) {
-    ::SendMessage(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
-    testing_harness::PumpPending();
-}
-HWND ShowPage(HWND sheet, int index) {
-    ::SendMessage(sheet, PSM_SETCURSEL, index, 0);
-    testing_harness::PumpPending();
-    return reinterpret_cast<HWND>(::SendMessage(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-void ChooseComboText(HWND page, int id, const char* text) {
-    HWND combo = ::GetDlgItem(page, id);
-    ::SendMessageA(combo, CB_SETCURSEL, ::SendMessageA(combo, CB_FINDSTRINGEXACT, -1, LPARAM(text)), 0);
-    Notify(page, id, CBN_SELCHANGE);
-}
-
 TEST_F(ResultViewsTest, ABadZoneBoundKeepsTheSheetOpenOnItsEdit) {
     ResultPanesFrame* frame = Show(doc_);
     bool stayedOpen = false, focusKept = false;
@@ -347,18 +332,18 @@ TEST_F(ResultViewsTest, ABadZoneBoundKeepsTheSheetOpenOnItsEdit) {
         caption = testing_harness::ControlText(sheet);
         okText = testing_harness::ControlText(::GetDlgItem(sheet, IDOK));
         resetText = testing_harness::ControlText(::GetDlgItem(sheet, IDC_RESET_ALL));
-        HWND page = ShowPage(sheet, 2);
+        HWND page = ShowSheetPage(sheet, 2);
         ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
         ::RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pixels::FromWindow(sheet).SavePng(testing_harness::TestOutputPath("sheet-zones.png"));
         HWND edit = ::GetDlgItem(page, IDC_ZONE_MIN_FIRST);
         ::SetFocus(edit);
         ::SetWindowTextA(edit, "-5");
-        Press(sheet, IDOK);
+        PressButton(sheet, IDOK);
         stayedOpen = ::IsWindow(sheet) && ::IsWindowVisible(sheet);
         focusKept = ::GetFocus() == edit;
         ::SetWindowTextA(edit, "100");
-        Press(sheet, IDOK);
+        PressButton(sheet, IDOK);
     });
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
     EXPECT_EQ("2D Chart Properties", caption);
@@ -378,15 +363,15 @@ TEST_F(ResultViewsTest, OverlappingZonesShowTheirErrorAndKeepTheSheetOpen) {
     ResultPanesFrame* frame = Show(doc_);
     bool stayedOpen = false;
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
-        HWND page = ShowPage(sheet, 2);
+        HWND page = ShowSheetPage(sheet, 2);
         ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
         HWND edit = ::GetDlgItem(page, IDC_ZONE_MIN_FIRST + 1);  // zone 2 starts inside zone 1
         ::SetFocus(edit);
         ::SetWindowTextA(edit, "900");
         ::SetFocus(::GetDlgItem(page, IDC_ZONE_PRESET));
-        Press(sheet, IDOK);
+        PressButton(sheet, IDOK);
         stayedOpen = ::IsWindow(sheet) && ::IsWindowVisible(sheet);
-        Press(sheet, IDCANCEL);
+        PressButton(sheet, IDCANCEL);
     });
     ModalDriver::Instance().Answer("", IDOK);
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
@@ -404,13 +389,13 @@ TEST_F(ResultViewsTest, MultipleDocumentsWithAComboCurveAsksFirstAndCancelKeepsT
     ResultPanesFrame* frame = Show(doc_);
     bool singleChecked = false;
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
-        HWND page = ShowPage(sheet, 0);
+        HWND page = ShowSheetPage(sheet, 0);
         ::SendMessage(::GetDlgItem(page, IDC_MULTIPLE_DOCUMENTS), BM_SETCHECK, BST_CHECKED, 0);
-        Notify(page, IDC_MULTIPLE_DOCUMENTS, BN_CLICKED);
+        NotifyFromControl(page, IDC_MULTIPLE_DOCUMENTS, BN_CLICKED);
         testing_harness::PumpPending();
         singleChecked = ::IsDlgButtonChecked(page, IDC_SINGLE_DOCUMENT) == BST_CHECKED &&
                         ::IsDlgButtonChecked(page, IDC_MULTIPLE_DOCUMENTS) != BST_CHECKED;
-        Press(sheet, IDOK);
+        PressButton(sheet, IDOK);
     });
     ModalDriver::Instance().Answer("Important!", IDCANCEL);
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
@@ -423,10 +408,10 @@ TEST_F(ResultViewsTest, MultipleDocumentsWithAComboCurveAsksFirstAndCancelKeepsT
 
     // Asked again and confirmed: compare mode with power on y.
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
-        HWND page = ShowPage(sheet, 0);
-        Notify(page, IDC_MULTIPLE_DOCUMENTS, BN_CLICKED);
+        HWND page = ShowSheetPage(sheet, 0);
+        NotifyFromControl(page, IDC_MULTIPLE_DOCUMENTS, BN_CLICKED);
         testing_harness::PumpPending();
-        Press(sheet, IDOK);
+        PressButton(sheet, IDOK);
     });
     ModalDriver::Instance().Answer("Important!", IDOK);
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
@@ -440,9 +425,9 @@ TEST_F(ResultViewsTest, ResetAllThenCancelLeavesTheGraphAndAxisChoicesApply) {
     ChartSettings& settings = doc_->GetChartSettings(kFirstChartView);
     settings.y.Select(3, 2);
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
-        ShowPage(sheet, 1);
-        Press(sheet, IDC_RESET_ALL);
-        Press(sheet, IDCANCEL);
+        ShowSheetPage(sheet, 1);
+        PressButton(sheet, IDC_RESET_ALL);
+        PressButton(sheet, IDCANCEL);
     });
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
     EXPECT_EQ(3, settings.y.curveIndex);
@@ -451,14 +436,14 @@ TEST_F(ResultViewsTest, ResetAllThenCancelLeavesTheGraphAndAxisChoicesApply) {
     // The axis page: "Power (HP)" on "Low-Range" for y, shown as 0 to 500.
     std::string from, to;
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
-        HWND page = ShowPage(sheet, 1);
+        HWND page = ShowSheetPage(sheet, 1);
         ChooseComboText(page, IDC_Y_CURVE, "Power (HP)");
         ChooseComboText(page, IDC_Y_SCALE, "Low-Range");
         ::RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pixels::FromWindow(sheet).SavePng(testing_harness::TestOutputPath("sheet-axes.png"));
         from = testing_harness::ControlText(::GetDlgItem(page, IDC_Y_FROM));
         to = testing_harness::ControlText(::GetDlgItem(page, IDC_Y_TO));
-        Press(sheet, IDOK);
+        PressButton(sheet, IDOK);
     });
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
     EXPECT_EQ("0", from);
@@ -471,9 +456,9 @@ TEST_F(ResultViewsTest, TheGraphDataPageAddsAnOpenDocumentToTheComparison) {
     CTorvaneDoc* other = NewEngine("Paxton 350", true);
     ResultPanesFrame* frame = Show(doc_);
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
-        HWND page = ShowPage(sheet, 0);
+        HWND page = ShowSheetPage(sheet, 0);
         ChooseComboText(page, IDC_DOCUMENT_2, "Paxton 350");
-        Press(sheet, IDOK);
+        PressButton(sheet, IDOK);
     });
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
     EXPECT_EQ(other, frame->graph->GetGraphData(1).document);
@@ -494,7 +479,7 @@ TEST_F(ResultViewsTest, TheSpinAddsAZoneAfterTheLastOneInItsColourAndBlendsColou
     std::string count, min3, max3, countAfterBadEntry;
     bool row3Enabled = false, row4Enabled = true, blendEnabled = false;
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
-        HWND page = ShowPage(sheet, 2);
+        HWND page = ShowSheetPage(sheet, 2);
         ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
         for (int i = 0; i < 4; ++i) Spin(page, -1);  // zones 0-1000 and 1000-2000 left
         Spin(page, 1);
@@ -504,16 +489,16 @@ TEST_F(ResultViewsTest, TheSpinAddsAZoneAfterTheLastOneInItsColourAndBlendsColou
         row3Enabled = ::IsWindowEnabled(::GetDlgItem(page, IDC_ZONE_MIN_FIRST + 2));
         row4Enabled = ::IsWindowEnabled(::GetDlgItem(page, IDC_ZONE_MIN_FIRST + 3));
         blendEnabled = ::IsWindowEnabled(::GetDlgItem(page, IDC_BLEND_COLORS));
-        Press(page, IDC_BLEND_COLORS);
+        PressButton(page, IDC_BLEND_COLORS);
         // A bad entry stops the spin until it is mended.
         HWND edit = ::GetDlgItem(page, IDC_ZONE_MAX_FIRST);
         ::SetWindowTextA(edit, "abc");
-        Notify(page, IDC_ZONE_MAX_FIRST, EN_KILLFOCUS);
+        NotifyFromControl(page, IDC_ZONE_MAX_FIRST, EN_KILLFOCUS);
         Spin(page, 1);
         countAfterBadEntry = testing_harness::ControlText(::GetDlgItem(page, IDC_ZONE_COUNT));
         ::SetWindowTextA(edit, "1000");
-        Notify(page, IDC_ZONE_MAX_FIRST, EN_KILLFOCUS);
-        Press(sheet, IDOK);
+        NotifyFromControl(page, IDC_ZONE_MAX_FIRST, EN_KILLFOCUS);
+        PressButton(sheet, IDOK);
     });
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
     EXPECT_EQ("3", count);
@@ -591,14 +576,14 @@ TEST_F(ResultViewsTest, AColourPickedInAWellAppliesWithoutClosingTheSheet) {
     bool openAfterApply = false;
     int appliedColor = -1;
     ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
-        HWND page = ShowPage(sheet, 2);
+        HWND page = ShowSheetPage(sheet, 2);
         ChooseComboText(page, IDC_ZONE_PRESET, ZonePresetName(kPistonSpeedZonePreset));
         // The well's grid hands the picked colour to its button.
         ::SendMessage(::GetDlgItem(page, IDC_ZONE_COLOR_FIRST + 1), WM_SEC_COLORCHOSEN, 0, 0x0000FF);
-        Press(sheet, ID_APPLY_NOW);
+        PressButton(sheet, ID_APPLY_NOW);
         openAfterApply = ::IsWindow(sheet) && ::IsWindowVisible(sheet);
         appliedColor = frame->graph->GetChart().GetZoneSettings().zones[1].GetColor();
-        Press(sheet, IDCANCEL);
+        PressButton(sheet, IDCANCEL);
     });
     testing_harness::SendCommand(frame->graph->m_hWnd, ID_GRAPH_PROPERTIES);
     EXPECT_TRUE(openAfterApply);

@@ -1,17 +1,10 @@
-#include "torvane/ui/ChartPropertySheet.h"
+#include "common/ui/ChartPropertySheet.h"
 
 #include <algorithm>
 #include <string>
 
 #include "common/Assertion.h"
-#include "torvane/document/TorvaneDoc.h"
-#include "torvane/res/ResultsResources.h"
-#include "torvane/results/TorvaneChartCatalogue.h"
-#include "torvane/services/ErrCode.h"
-#include "torvane/services/TorvaneProfile.h"
-#include "torvane/ui/Chart2dView.h"
-
-namespace torvane {
+#include "common/ui/ChartSheetResources.h"
 
 static const char kAssertModule[] = "ChartPropertySheet.cpp";
 
@@ -19,7 +12,8 @@ namespace {
 
 constexpr UINT kMsgConfirmCompare = WM_USER + 115;  // 0x0473
 constexpr UINT kMsgBadEntry = WM_USER + 108;        // 0x046C
-constexpr unsigned short kWarnComboInCompare = 111;
+// The zone bounds are unit-less numbers.
+constexpr int kUnitNone = 0;
 constexpr UINT kDocumentCombos[3] = {IDC_DOCUMENT_2, IDC_DOCUMENT_3, IDC_DOCUMENT_4};
 
 CChart2dPropSheet* g_activeSheet = nullptr;
@@ -88,7 +82,8 @@ BEGIN_MESSAGE_MAP(CGraphDataPage, CPropertyPage)
     ON_MESSAGE(kMsgConfirmCompare, OnConfirmCompare)
 END_MESSAGE_MAP()
 
-CGraphDataPage::CGraphDataPage(CChart2dView* view) : CPropertyPage(IDD_GRAPH_DATA_PAGE), view_(view) {
+CGraphDataPage::CGraphDataPage(CGraphView* view)
+    : CPropertyPage(view->SheetIds().graphDataTemplate), view_(view) {
     mode_ = view->GetCompareMode();
     for (int i = 0; i < 4; ++i) data_[i] = view->GetGraphData(i);
 }
@@ -102,7 +97,7 @@ BOOL CGraphDataPage::OnInitDialog() {
             CDocTemplate* docTemplate = AfxGetApp()->GetNextDocTemplate(t);
             for (POSITION d = docTemplate->GetFirstDocPosition(); d != nullptr;) {
                 CDocument* doc = docTemplate->GetNextDoc(d);
-                if (doc == data_[0].document || !doc->IsKindOf(RUNTIME_CLASS(CTorvaneDoc))) continue;
+                if (doc == data_[0].document || !view_->IsGraphDocument(doc)) continue;
                 AddComboItem(this, combo, doc->GetTitle(), reinterpret_cast<DWORD_PTR>(doc));
             }
         }
@@ -132,7 +127,7 @@ void CGraphDataPage::UpdateControls() {
 void CGraphDataPage::OnDocumentChosen(UINT id) {
     const int set = static_cast<int>(id - IDC_DOCUMENT_2) + 1;
     int index = -1;
-    auto* doc = reinterpret_cast<CTorvaneDoc*>(SelectedComboData(this, id, &index));
+    auto* doc = reinterpret_cast<CDocument*>(SelectedComboData(this, id, &index));
     GraphDataSetting& setting = data_[set];
     if (doc == nullptr) {
         setting.Reset();
@@ -141,7 +136,7 @@ void CGraphDataPage::OnDocumentChosen(UINT id) {
         ::SendMessageA(::GetDlgItem(m_hWnd, id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
         setting.title = text;
         setting.document = doc;
-        setting.serial = doc->GetSerial();
+        setting.serial = view_->DocumentSerial(doc);
     }
     SetModified();
 }
@@ -194,7 +189,7 @@ void CGraphDataPage::EnterCompareMode() {
 }
 
 LRESULT CGraphDataPage::OnConfirmCompare(WPARAM, LPARAM) {
-    const int answer = ErrCodeShowWarning(kWarnComboInCompare, true);
+    const int answer = view_->AskComboInCompare();
     MSG pending;
     while (::PeekMessage(&pending, m_hWnd, kMsgConfirmCompare, kMsgConfirmCompare, PM_REMOVE)) {
     }
@@ -223,7 +218,7 @@ BEGIN_MESSAGE_MAP(CAxisPropsPage, CPropertyPage)
     ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_X_SCALE, IDC_Y2_SCALE, OnScaleChosen)
 END_MESSAGE_MAP()
 
-CAxisPropsPage::CAxisPropsPage(CChart2dView* view) : CPropertyPage(IDD_AXIS_PAGE), view_(view) {
+CAxisPropsPage::CAxisPropsPage(CGraphView* view) : CPropertyPage(view->SheetIds().axisTemplate), view_(view) {
     view->GetAxisSettings(axes_[0], axes_[1], axes_[2]);
 }
 
@@ -242,7 +237,7 @@ void CAxisPropsPage::FillCurveCombos() {
     const bool combine = sheet ? sheet->GetGraphDataPage().GetMode() == kChartCombine
                                : view_->GetCompareMode() == kChartCombine;
     for (const AxisRow& row : kAxisRows) ::SendMessage(::GetDlgItem(m_hWnd, row.curve), CB_RESETCONTENT, 0, 0);
-    for (int curve = 0; curve < kResultCurveRowCount; ++curve) {
+    for (int curve = 0; curve < ResultCurveRowCount(); ++curve) {
         const bool combo = ResultCurveIsCombo(curve);
         const char* name = ResultCurveName(curve);
         if (curve != 0 && !combo) AddComboItem(this, IDC_X_CURVE, name, curve);
@@ -297,16 +292,14 @@ void CAxisPropsPage::OnOK() {
 // ---- Data zones page -----------------------------------------------------
 
 BEGIN_MESSAGE_MAP(CDataZonesPage, CPropertyPage)
-    ON_BN_CLICKED(IDC_SHOW_ZONES, OnShowZones)
-    ON_CBN_SELCHANGE(IDC_ZONE_PRESET, OnPresetChosen)
     ON_NOTIFY(UDN_DELTAPOS, IDC_ZONE_SPIN, OnSpin)
-    ON_CONTROL_RANGE(EN_KILLFOCUS, IDC_ZONE_MIN_FIRST, IDC_ZONE_MAX_LAST, OnBoundKillFocus)
     ON_MESSAGE(kMsgBadEntry, OnBadEntry)
     ON_MESSAGE(WM_SEC_COLORCHOSEN, OnColorChosen)
     ON_BN_CLICKED(IDC_BLEND_COLORS, OnBlend)
 END_MESSAGE_MAP()
 
-CDataZonesPage::CDataZonesPage(CChart2dView* view) : CPropertyPage(IDD_DATA_ZONES_PAGE), view_(view) {
+CDataZonesPage::CDataZonesPage(CGraphView* view)
+    : CPropertyPage(view->SheetIds().zonesTemplate), view_(view), ids_(view->SheetIds()) {
     view->GetZoneSettings(zones_);
     for (int i = 0; i < kMaxZones; ++i) {
         minFields_.emplace_back("Zone Min", kUnitNone, 0.0f, 2147483648.0f, kUnitNone, 1.0f);
@@ -326,18 +319,46 @@ void CDataZonesPage::LoadFields() {
     }
 }
 
+bool CDataZonesPage::IsMinEdit(UINT id) const { return id >= ids_.zoneMinFirst && id < ids_.zoneMinFirst + kMaxZones; }
+
+bool CDataZonesPage::IsBoundEdit(UINT id) const {
+    return IsMinEdit(id) || (id >= ids_.zoneMaxFirst && id < ids_.zoneMaxFirst + kMaxZones);
+}
+
+int CDataZonesPage::ZoneOfEdit(UINT id) const {
+    return static_cast<int>(IsMinEdit(id) ? id - ids_.zoneMinFirst : id - ids_.zoneMaxFirst);
+}
+
 CFloatPtSpec& CDataZonesPage::Field(UINT id) {
-    return id < IDC_ZONE_MAX_FIRST ? minFields_[id - IDC_ZONE_MIN_FIRST] : maxFields_[id - IDC_ZONE_MAX_FIRST];
+    return IsMinEdit(id) ? minFields_[ZoneOfEdit(id)] : maxFields_[ZoneOfEdit(id)];
+}
+
+BOOL CDataZonesPage::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const UINT id = LOWORD(wParam);
+    const UINT code = HIWORD(wParam);
+    if (id == ids_.showZones && code == BN_CLICKED) {
+        OnShowZones();
+        return TRUE;
+    }
+    if (id == ids_.zonePreset && code == CBN_SELCHANGE) {
+        OnPresetChosen();
+        return TRUE;
+    }
+    if (IsBoundEdit(id) && code == EN_KILLFOCUS) {
+        OnBoundKillFocus(id);
+        return TRUE;
+    }
+    return CPropertyPage::OnCommand(wParam, lParam);
 }
 
 BOOL CDataZonesPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     for (int i = 0; i < kMaxZones; ++i) {
-        wells_[i].SubclassDlgItem(IDC_ZONE_COLOR_FIRST + i, this);
+        wells_[i].SubclassDlgItem(ids_.zoneColorFirst + i, this);
         wells_[i].SetOtherButton(TRUE);
     }
-    for (int preset = 0; preset < kZonePresetCount; ++preset)
-        AddComboItem(this, IDC_ZONE_PRESET, ZonePresetName(preset), static_cast<DWORD_PTR>(preset));
+    for (int preset = 0; preset < ZonePresetCount(); ++preset)
+        AddComboItem(this, ids_.zonePreset, ZonePresetName(preset), static_cast<DWORD_PTR>(preset));
     ::SendMessage(::GetDlgItem(m_hWnd, IDC_ZONE_SPIN), UDM_SETRANGE32, 1, kMaxZones);
     UpdateControls(true);
     return TRUE;
@@ -346,9 +367,9 @@ BOOL CDataZonesPage::OnInitDialog() {
 void CDataZonesPage::UpdateControls(bool all) {
     if (m_hWnd == nullptr) return;
     const bool chosen = zones_.preset != 0;
-    CheckDlgButton(IDC_SHOW_ZONES, chosen && zones_.enabled ? BST_CHECKED : BST_UNCHECKED);
-    GetDlgItem(IDC_SHOW_ZONES)->EnableWindow(chosen);
-    SelectComboData(this, IDC_ZONE_PRESET, static_cast<DWORD_PTR>(zones_.preset));
+    CheckDlgButton(ids_.showZones, chosen && zones_.enabled ? BST_CHECKED : BST_UNCHECKED);
+    GetDlgItem(ids_.showZones)->EnableWindow(chosen);
+    SelectComboData(this, ids_.zonePreset, static_cast<DWORD_PTR>(zones_.preset));
     if (all) {
         HWND spin = ::GetDlgItem(m_hWnd, IDC_ZONE_SPIN);
         if (chosen) ::SendMessage(spin, UDM_SETPOS32, 0, zones_.zoneCount);
@@ -362,7 +383,7 @@ void CDataZonesPage::UpdateControls(bool all) {
             minFields_[i].Clear();
             maxFields_[i].Clear();
         }
-        for (UINT id : {UINT(IDC_ZONE_MIN_FIRST + i), UINT(IDC_ZONE_MAX_FIRST + i)}) {
+        for (UINT id : {UINT(ids_.zoneMinFirst + i), UINT(ids_.zoneMaxFirst + i)}) {
             GetDlgItem(id)->EnableWindow(used);
             const CFloatPtSpec& field = Field(id);
             SetDlgItemText(id, FieldText(field));
@@ -374,13 +395,12 @@ void CDataZonesPage::UpdateControls(bool all) {
 }
 
 void CDataZonesPage::OnShowZones() {
-    zones_.enabled = IsDlgButtonChecked(IDC_SHOW_ZONES) == BST_CHECKED;
+    zones_.enabled = IsDlgButtonChecked(ids_.showZones) == BST_CHECKED;
     SetModified();
 }
 
 void CDataZonesPage::OnPresetChosen() {
-    static const int kPistonSpeedColors[kMaxZones] = {0xFFFFFF, 0xD6F7FF, 0xBDF3FF, 0x9CEFFF, 0x84EBFF, 0x6BE7FF};
-    const int preset = static_cast<int>(SelectedComboData(this, IDC_ZONE_PRESET));
+    const int preset = static_cast<int>(SelectedComboData(this, ids_.zonePreset));
     zones_.Reset();
     zones_.preset = preset;
     if (preset != 0) {
@@ -390,13 +410,7 @@ void CDataZonesPage::OnPresetChosen() {
             zones_.zones[i].SetMin(float(ZonePresetZoneMin(preset, i)));
             zones_.zones[i].SetMax(float(ZonePresetZoneMax(preset, i)));
         }
-        if (preset == kPistonSpeedZonePreset) {
-            for (int i = 0; i < kMaxZones; ++i) zones_.zones[i].SetColor(kPistonSpeedColors[i]);
-        } else {
-            zones_.zones[0].SetColor(0xBDF3FF);
-            if (zones_.zoneCount > 1) zones_.zones[zones_.zoneCount - 1].SetColor(0xB48C73);
-            if (zones_.zoneCount > 2) BlendZoneColors();
-        }
+        view_->ColorPresetZones(zones_);
     }
     LoadFields();
     SetModified();
@@ -442,8 +456,8 @@ void CDataZonesPage::OnBoundKillFocus(UINT id) {
     if (field.ParseAndSetRounded(text, 2)) {
         lastEntryGood_ = 1;
         SetDlgItemText(id, FieldText(field));
-        ZoneRange& zone = zones_.zones[id < IDC_ZONE_MAX_FIRST ? id - IDC_ZONE_MIN_FIRST : id - IDC_ZONE_MAX_FIRST];
-        if (id < IDC_ZONE_MAX_FIRST) zone.SetMin(field.GetValue());
+        ZoneRange& zone = zones_.zones[ZoneOfEdit(id)];
+        if (IsMinEdit(id)) zone.SetMin(field.GetValue());
         else zone.SetMax(field.GetValue());
         SetModified();
     } else {
@@ -462,8 +476,8 @@ LRESULT CDataZonesPage::OnBadEntry(WPARAM id, LPARAM) {
 }
 
 LRESULT CDataZonesPage::OnColorChosen(WPARAM id, LPARAM) {
-    if (id >= IDC_ZONE_COLOR_FIRST && id <= IDC_ZONE_COLOR_LAST) {
-        const int zone = static_cast<int>(id - IDC_ZONE_COLOR_FIRST);
+    if (id >= ids_.zoneColorFirst && id < ids_.zoneColorFirst + kMaxZones) {
+        const int zone = static_cast<int>(id - ids_.zoneColorFirst);
         zones_.zones[zone].SetColor(static_cast<int>(wells_[zone].GetColor()));
         SetModified();
     }
@@ -495,7 +509,7 @@ BEGIN_MESSAGE_MAP(CChart2dPropSheet, CPropertySheet)
     ON_COMMAND(IDOK, OnOKButton)
 END_MESSAGE_MAP()
 
-CChart2dPropSheet::CChart2dPropSheet(CChart2dView* view, CWnd* parent, UINT selectPage)
+CChart2dPropSheet::CChart2dPropSheet(CGraphView* view, CWnd* parent, UINT selectPage)
     : CPropertySheet("2D Chart Properties", parent, selectPage),
       view_(view),
       graphPage_(view),
@@ -543,8 +557,8 @@ BOOL CChart2dPropSheet::OnInitDialog() {
 
 void CChart2dPropSheet::OnResetAll() {
     graphPage_.ResetAll();
+    APP_ASSERT(view_->GetPlace() >= 0);
     ChartSettings defaults(view_->GetPlace());
-    APP_ASSERT(view_->IsFirstChartView() || view_->IsSecondChartView());
     axisPage_.Axis(0) = defaults.x;
     axisPage_.Axis(1) = defaults.y;
     axisPage_.Axis(2) = defaults.y2;
@@ -563,7 +577,7 @@ void CChart2dPropSheet::OnResetAll() {
 bool CChart2dPropSheet::ValidatePages() {
     unsigned short code = 0;
     if (zonesPage_.ValidateZones(code)) return true;
-    ErrCodeShowError(code);
+    view_->ShowError(code);
     return false;
 }
 
@@ -597,4 +611,3 @@ void CChart2dPropSheet::OnOKButton() {
     EndDialog(IDOK);
 }
 
-}  // namespace torvane

@@ -1,4 +1,4 @@
-// The "2D Chart Properties" sheet of an engine graph: which documents the
+// The "2D Chart Properties" sheet of a graph: which documents the
 // graph shows ("Graph Data"), the curve and scale of each axis ("Axis
 // Properties") and the data zones ("Data Zones"). The pages edit copies of
 // the graph's settings; OK or Apply validates them and hands them over.
@@ -7,20 +7,18 @@
 #include <vector>
 
 #include "common/SimSpec.h"
-#include "framework/Framework.h"
-#include "toolkit/OwnerDrawButton.h"
 #include "common/charts/ChartAxisSetting.h"
 #include "common/charts/GraphDataSetting.h"
 #include "common/charts/ZoneSettings.h"
+#include "common/ui/GraphView.h"
+#include "framework/Framework.h"
+#include "toolkit/OwnerDrawButton.h"
 
-namespace torvane {
-
-class CChart2dView;
 class CChart2dPropSheet;
 
 class CGraphDataPage : public CPropertyPage {
 public:
-    explicit CGraphDataPage(CChart2dView* view);
+    explicit CGraphDataPage(CGraphView* view);
 
     void UpdateControls();
     void OnOK() override;
@@ -44,14 +42,14 @@ private:
     void EnterCompareMode();
     void ResetComparedDocuments();
 
-    CChart2dView* view_;
+    CGraphView* view_;
     int mode_;
     GraphDataSetting data_[4];
 };
 
 class CAxisPropsPage : public CPropertyPage {
 public:
-    explicit CAxisPropsPage(CChart2dView* view);
+    explicit CAxisPropsPage(CGraphView* view);
 
     void FillCurveCombos();
     void UpdateControls();
@@ -69,13 +67,13 @@ protected:
 private:
     void ShowRow(int axis);
 
-    CChart2dView* view_;
+    CGraphView* view_;
     ChartAxisSetting axes_[3];
 };
 
 class CDataZonesPage : public CPropertyPage {
 public:
-    explicit CDataZonesPage(CChart2dView* view);
+    explicit CDataZonesPage(CGraphView* view);
 
     void UpdateControls(bool all);
     void BlendZoneColors();
@@ -88,6 +86,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // The show check box, the preset and the bounds have each program's
+    // ids.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnShowZones();
     afx_msg void OnPresetChosen();
     afx_msg void OnSpin(NMHDR* header, LRESULT* result);
@@ -100,8 +101,12 @@ protected:
 private:
     void LoadFields();
     CFloatPtSpec& Field(UINT id);
+    bool IsBoundEdit(UINT id) const;
+    bool IsMinEdit(UINT id) const;
+    int ZoneOfEdit(UINT id) const;
 
-    CChart2dView* view_;
+    CGraphView* view_;
+    const ChartSheetIds& ids_;
     ZoneSettings zones_;
     std::vector<CFloatPtSpec> minFields_;
     std::vector<CFloatPtSpec> maxFields_;
@@ -111,7 +116,7 @@ private:
 
 class CChart2dPropSheet : public CPropertySheet {
 public:
-    CChart2dPropSheet(CChart2dView* view, CWnd* parent, UINT selectPage = 0);
+    CChart2dPropSheet(CGraphView* view, CWnd* parent, UINT selectPage = 0);
     ~CChart2dPropSheet() override;
 
     // The sheet that is open, or null.
@@ -133,11 +138,10 @@ private:
     bool ValidatePages();
     void ApplyPages();
 
-    CChart2dView* view_;
+    CGraphView* view_;
     CGraphDataPage graphPage_;
     CAxisPropsPage axisPage_;
     CDataZonesPage zonesPage_;
     CButton resetAll_;
 };
 
-}  // namespace torvane
