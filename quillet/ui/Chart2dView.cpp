@@ -7,6 +7,7 @@
 #include "quillet/res/GraphResources.h"
 #include "quillet/services/ErrCode.h"
 #include "quillet/ui/AppColors.h"
+#include "quillet/ui/GearZones.h"
 
 namespace quillet {
 
@@ -100,9 +101,18 @@ int CChart2dView::PointsPerSet() const { return kRaceMaxSamples; }
 int CChart2dView::PointsDrawn(const CDocument* doc) const { return AsVehicle(doc).GetNumCurvePoints(); }
 
 void CChart2dView::ConvertZones(ZoneSettings& zones) {
-    // The gear zones follow the run's shifts; until they are computed here
-    // no gear band is drawn.
-    for (int i = 0; i < zones.zoneCount; ++i) zones.zones[i].SetEnabled(false);
+    // The gear zones follow the last run's shifts along its time or
+    // distance, worked out afresh on every update.
+    APP_ASSERT(zones.preset == kGearZonePreset);
+    const GearZones gears = ComputeGearZones(*GetQuilletDoc(), zones.curveIndex);
+    for (int i = 0; i < zones.zoneCount; ++i) {
+        ZoneRange& zone = zones.zones[i];
+        const GearZone& gear = gears.zones[i];
+        zone.SetEnabled(gear.enabled);
+        if (!gear.enabled) continue;
+        zone.SetDisplayMin(gear.displayMin);
+        zone.SetDisplayMax(gear.displayMax);
+    }
     zones.needsConversion = false;
 }
 

@@ -644,6 +644,67 @@ TEST_F(RaceViewsTest, ThePropertySheetSetsAnAxisAndZonesThatTheGraphAndTheFileSh
     doc_->SetModifiedFlag(FALSE);
 }
 
+TEST_F(RaceViewsTest, GearZonesFollowTheRunsShiftsOnADistanceGraph) {
+    RunStreetCar(1320);
+    CChart2dView* graph = Graphs()[1];  // distance on x
+    Child()->GetRightTabs()->ActivateTabAt(0);
+    testing_harness::PumpPending();
+    ZoneSettings zones;
+    zones.preset = kGearZonePreset;
+    zones.zoneCount = ZonePresetZoneCount(kGearZonePreset);
+    zones.enabled = true;
+    const int colours[2] = {0xDCDCD7, 0xB48C73};
+    for (int i = 0; i < zones.zoneCount; ++i) {
+        zones.zones[i].SetMin(float(ZonePresetZoneMin(kGearZonePreset, i)));
+        zones.zones[i].SetMax(float(ZonePresetZoneMax(kGearZonePreset, i)));
+        zones.zones[i].SetColor(colours[i % 2]);
+    }
+    graph->SetZoneSettings(zones);
+    graph->RefreshChart();
+    graph->GetChart().Invalidate(FALSE);
+    graph->GetChart().UpdateWindow();
+    testing_harness::PumpPending();
+
+    // Each gear the run reached is a band from the shift before to its own
+    // shift, in feet past the start line.
+    const CRaceResults& results = doc_->GetResults();
+    const float startLine = results.GetTrackRow(0).distance;
+    const ZoneSettings& shown = graph->GetChart().GetZoneSettings();
+    EXPECT_TRUE(shown.applies);
+    EXPECT_FALSE(shown.needsConversion);
+    int reached = 0;
+    float previousEnd = 0.0f;
+    for (int i = 0; i < doc_->m_gearCount.GetValue(); ++i) {
+        if (!(results.distanceAtGearEnd[i] > 0.0f)) break;
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(shown.zones[i].IsEnabled());
+        EXPECT_FLOAT_EQ(results.distanceAtGearEnd[i] - startLine, shown.zones[i].GetDisplayMax());
+        EXPECT_FLOAT_EQ(previousEnd, shown.zones[i].GetDisplayMin());
+        previousEnd = shown.zones[i].GetDisplayMax();
+        ++reached;
+    }
+    ASSERT_GE(reached, 3);
+    for (int i = doc_->m_gearCount.GetValue(); i < kMaxZones; ++i) EXPECT_FALSE(shown.zones[i].IsEnabled()) << i;
+
+    // The second gear's band is drawn in its colour over the plot.
+    const testing_harness::Pixels pixels = testing_harness::Pixels::FromWindow(graph->GetChart().m_hWnd);
+    EXPECT_TRUE(pixels.SavePng(testing_harness::TestOutputPath("quillet-graph-gear-zones.png")));
+    ZELCHART chart = graph->GetChart().m_chart;
+    const double yMin = zel2d::GetValue(chart, zel2d::Y_MIN), yMax = zel2d::GetValue(chart, zel2d::Y_MAX);
+    const double middle = (shown.zones[1].GetDisplayMin() + shown.zones[1].GetDisplayMax()) / 2;
+    int coloured = 0;
+    for (int k = 1; k <= 9; ++k) {
+        POINT p = {-1, -1};
+        ZelUnmap(chart, 1, middle, yMin + (yMax - yMin) * k / 10, &p);
+        ASSERT_GE(p.x, 0);
+        coloured += pixels.At(p.x, p.y) == testing_harness::Rgb(COLORREF(colours[1]));
+    }
+    EXPECT_GE(coloured, 6);
+    graph->ResetChartSettings();
+    graph->RefreshChart();
+    doc_->SetModifiedFlag(FALSE);
+}
+
 }  // namespace
 
 }  // namespace quillet
