@@ -21,6 +21,7 @@
 #include "WindowHelpers.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
+#include "quillet/document/tests/QuilletDocTestSupport.h"
 #include "common/ui/ChartSheetResources.h"
 #include "quillet/res/GraphResources.h"
 #include "quillet/res/QuilletResources.h"
@@ -702,6 +703,44 @@ TEST_F(RaceViewsTest, GearZonesFollowTheRunsShiftsOnADistanceGraph) {
     EXPECT_GE(coloured, 6);
     graph->ResetChartSettings();
     graph->RefreshChart();
+    doc_->SetModifiedFlag(FALSE);
+}
+
+TEST_F(RaceViewsTest, TheCompareGraphShowsAVehicleChosenOnTheGraphDataPageUntilItCloses) {
+    RunStreetCar(1320);
+    CChart2dView* graph = Graphs()[0];  // compare mode
+    // A second vehicle in a window of its own, run, then this one active again.
+    FrameCommand(ID_FILE_NEW);
+    auto* second = static_cast<CQuilletDoc*>(Child()->GetActiveDocument());
+    ASSERT_TRUE(second != nullptr && second != doc_);
+    second->SetAutoRun(false);
+    ChooseStreetCar(*second);
+    second->m_weight.SetValue(4200.0f);
+    ASSERT_TRUE(second->RunSimulation(true, true));
+    second->SetTitle("Heavier");
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = ShowSheetPage(sheet, 0);
+        ChooseComboText(page, IDC_DOCUMENT_2, "Heavier");
+        PressButton(sheet, IDOK);
+    });
+    testing_harness::SendCommand(graph->m_hWnd, ID_RACE_GRAPH_PROPERTIES);
+    ASSERT_EQ(2, ZelDataGetNSets(graph->GetYData()));
+    EXPECT_EQ(second, graph->GetGraphData(1).document);
+    EXPECT_EQ("Speed (mph)-Heavier", graph->GetGraphData(1).yLegend);
+    EXPECT_EQ(second->GetNumCurvePoints() - 1, ZelDataGetLastPoint(graph->GetYData(), 1));
+    EXPECT_EQ(ZEL2D_DISPLAY_SHOW, ZelDataGetDisplay(graph->GetY2Data(), 1));
+    // The heavier car is slower at the finish: its speed curve ends lower.
+    const float* mine = doc_->GetCurve(kCurveSpeed);
+    const float* heavier = second->GetCurve(kCurveSpeed);
+    EXPECT_LT(heavier[second->GetNumCurvePoints() - 1], mine[doc_->GetNumCurvePoints() - 1]);
+
+    // Closed, it drops out of the graph on the next update.
+    ModalDriver::Instance().Answer("", IDNO);
+    FrameCommand(ID_FILE_CLOSE);
+    graph->RefreshChart();
+    EXPECT_EQ(1, ZelDataGetNSets(graph->GetYData()));
+    EXPECT_EQ("(None)", graph->GetGraphData(1).title);
+    ModalDriver::Instance().Reset();
     doc_->SetModifiedFlag(FALSE);
 }
 
