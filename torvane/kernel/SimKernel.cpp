@@ -547,6 +547,16 @@ private:
         const float fuelShare = k.mixtureRatio + 1.0f;
         float fuelEnergy = intakeMass / fuelShare * k.heatingValue;
         float intakePort = 0.0f, exhaustPort = 0.0f;
+        // The exhaust port's pressure matters only while the exhaust valve is
+        // open and at the cycle's end, so its wave is left alone in between.
+        // Where the wave's phase is exactly 180 or 360 degrees the pressure
+        // carries the previous step's value, so a skipped previous step is
+        // caught up first; with the phase rising by under 90 degrees a step,
+        // the step before that never needs it.
+        const float phaseStep = s.exhaustPhasePerDeg * dTheta;
+        const bool skipExhaustWave = phaseStep > 0.0f && phaseStep < 90.0f;
+        bool exhaustPortCurrent = true;
+        float previousTheta = theta, thetaBeforePrevious = theta;
 
         while (theta <= endAngle) {
             const bool intakeOpen = IsOpen(k.intake, theta);
@@ -560,7 +570,14 @@ private:
                 const float lift = OpenValveLift(k.exhaust, theta, exhaustCosine);
                 exhaustArea = AreaAtLift(k.exhaust, lift, exhaustCoefficient_.At(lift));
             }
-            exhaustPort = ExhaustPortPressure(s, theta, exhaustPort);
+            if (exhaustOpen || !skipExhaustWave) {
+                if (!exhaustPortCurrent)
+                    exhaustPort = ExhaustPortPressure(s, previousTheta, exhaustPort);
+                exhaustPort = ExhaustPortPressure(s, theta, exhaustPort);
+                exhaustPortCurrent = true;
+            } else {
+                exhaustPortCurrent = false;
+            }
             ram = RamTerm(s, theta, ram);
 
             // Port pressure less the velocity head of the previous step's intake flow.
@@ -628,11 +645,17 @@ private:
             dtLast = dt;
             dmLast = dm;
 
+            thetaBeforePrevious = previousTheta;
+            previousTheta = theta;
             theta += dTheta;
             float nextVolume;
             CrankVolume(theta, &nextVolume, &dVolume);
             work += (p + pLast) * (nextVolume - volume) * 0.5f;
             volume = nextVolume;
+        }
+        if (!exhaustPortCurrent) {
+            exhaustPort = ExhaustPortPressure(s, thetaBeforePrevious, exhaustPort);
+            exhaustPort = ExhaustPortPressure(s, previousTheta, exhaustPort);
         }
         cylinderPressure_ = p;
         out.intakeMass = intakeMass;
