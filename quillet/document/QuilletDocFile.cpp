@@ -43,7 +43,11 @@ BOOL CQuilletDoc::OnSaveDocument(LPCSTR pathName) {
 BOOL CQuilletDoc::OnOpenDocument(LPCSTR pathName) {
     if (!CDocument::OnOpenDocument(pathName)) return FALSE;
     APP_ASSERT(ChartViewsRegistered());
+    for (CQuilletChartViewLink* view : chartViews_) view->ResetZoneSettings();
     if (!ReadVehicleFile(pathName)) return FALSE;
+    for (CQuilletChartViewLink* view : chartViews_) {
+        if (view->ZonesEnabled()) view->RedrawZones();
+    }
     UpdateBarometerFromElevation();
     SetModifiedFlag(FALSE);
     return TRUE;

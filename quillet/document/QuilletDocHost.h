@@ -73,6 +73,14 @@ public:
     // been read, so that a damaged file leaves the view as it was.
     virtual std::function<void()> ReadChartSettings(FILE* file) = 0;
 
+    // Opening a vehicle file clears the view's data zones before the file's
+    // chart lines are read, so that only the file's zones are shown (none
+    // for a file that keeps no chart lines), and redraws the zones the file
+    // left shown.
+    virtual void ResetZoneSettings() {}
+    virtual bool ZonesEnabled() const { return false; }
+    virtual void RedrawZones() {}
+
 protected:
     ~CQuilletChartViewLink() = default;
 };

@@ -73,6 +73,10 @@ std::function<void()> CChart2dView::ReadChartSettings(FILE* file) {
     return [this, read] { SetSettings(read); };
 }
 
+void CChart2dView::RedrawZones() {
+    if (GetChart().GetSafeHwnd()) GetChart().Invalidate(FALSE);
+}
+
 // ---- Program parts -------------------------------------------------------
 
 int CChart2dView::RegisterWithDocument() {

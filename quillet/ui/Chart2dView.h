@@ -23,6 +23,11 @@ public:
     // The vehicle file's block of this view.
     void WriteChartSettings(FILE* file) override;
     std::function<void()> ReadChartSettings(FILE* file) override;
+    void ResetZoneSettings() override { CGraphView::ResetZoneSettings(); }
+    bool ZonesEnabled() const override { return CGraphView::ZonesEnabled(); }
+    // The zones are attached to their curve when the view is next updated
+    // (the framework's first update of an opened vehicle).
+    void RedrawZones() override;
 
     int RegisterWithDocument() override;
     void UnregisterFromDocument() override;

@@ -135,6 +135,53 @@ TEST_F(GearZoneGraphTest, GearZonesFollowTheRunsShiftsOverDistanceAndTime) {
     doc_->SetModifiedFlag(FALSE);
 }
 
+TEST_F(GearZoneGraphTest, AnOpenedVehicleShowsTheZonesItsFileKeeps) {
+    RunStreetCar(1320);
+    CChart2dView* graph = UpperGraph();
+    ChooseZonePreset(graph, "Gear");
+    const std::string shown = testing_harness::TestOutputPath("gear-zones-shown.qlt");
+    ASSERT_TRUE(doc_->WriteVehicleFile(shown.c_str()));
+    ModalDriver::Instance().Handle("2D Chart Properties", [&](HWND sheet) {
+        HWND page = testing_harness::ShowSheetPage(sheet, 2);
+        ::SendMessageA(::GetDlgItem(page, IDC_RACE_SHOW_ZONES), BM_CLICK, 0, 0);
+        testing_harness::PressButton(sheet, IDOK);
+    });
+    testing_harness::SendCommand(graph->m_hWnd, ID_RACE_GRAPH_PROPERTIES);
+    ASSERT_FALSE(graph->GetSettings().zones.enabled);
+    const std::string hidden = testing_harness::TestOutputPath("gear-zones-hidden.qlt");
+    ASSERT_TRUE(doc_->WriteVehicleFile(hidden.c_str()));
+    graph->ResetChartSettings();
+    graph->RefreshChart();
+    doc_->SetModifiedFlag(FALSE);
+
+    CQuilletDoc* const first = doc_;
+    for (const auto& file : {std::make_pair(shown, true), std::make_pair(hidden, false)}) {
+        SCOPED_TRACE(file.first);
+        CDocument* opened = program_->App().OpenDocumentFile(file.first.c_str());
+        ASSERT_TRUE(opened != nullptr && opened->IsKindOf(RUNTIME_CLASS(CQuilletDoc)));
+        testing_harness::PumpPending();
+        doc_ = static_cast<CQuilletDoc*>(opened);
+        const ZoneSettings& zones = UpperGraph()->GetSettings().zones;
+        EXPECT_EQ(kGearZonePreset, zones.preset);
+        EXPECT_EQ(file.second, zones.enabled);
+        if (file.second) {
+            // Attached to the distance; no band before the vehicle has run,
+            // then the bands of its run.
+            EXPECT_TRUE(zones.applies);
+            EXPECT_EQ(kCurveDistance, zones.curveIndex);
+            for (const ZoneRange& zone : zones.zones) EXPECT_FALSE(zone.IsEnabled());
+            FrameCommand(kCmdRun);
+            ExpectZonesAtGearEnds(UpperGraph()->GetSettings().zones, kCurveDistance);
+        }
+        doc_->SetModifiedFlag(FALSE);
+        doc_->OnCloseDocument();
+        testing_harness::PumpPending();
+        doc_ = first;
+    }
+    ::DeleteFileA(shown.c_str());
+    ::DeleteFileA(hidden.c_str());
+}
+
 }  // namespace
 
 }  // namespace quillet
