@@ -371,11 +371,13 @@ bool ComputeValveFlow(float upstreamPressure, float upstreamTemperature, float d
                       float area, float perRpm, ValveFlow& flow) {
     const float ratio = downstreamPressure / upstreamPressure;
     if (!(ratio >= 0.0f) || !(upstreamTemperature >= 0.0f)) return false;
-    // The powers to 2^-40, rounded to floats: nearly always the correctly
-    // rounded ones, at well under half their cost.
+    // The powers of the exact pressure ratio to 2^-40, from the logs of the
+    // two pressures taken side by side (shorter than dividing first), rounded
+    // to floats.
     double power1428, power1714;
-    fastmath::PowPairApproximate(ratio, static_cast<double>(1.428f), static_cast<double>(1.714f),
-                                 &power1428, &power1714);
+    fastmath::PowPairOfRatioApproximate(downstreamPressure, upstreamPressure,
+                                        static_cast<double>(1.428f), static_cast<double>(1.714f),
+                                        &power1428, &power1714);
     const float flowFunction =
         5.0f * (static_cast<float>(power1428) - static_cast<float>(power1714));
     if (!(flowFunction >= 0.0f)) return false;

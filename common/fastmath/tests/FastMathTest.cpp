@@ -591,6 +591,61 @@ TEST(FastMathTest, ApproximatePowerPairStaysWithinItsBound) {
     EXPECT_EQ(fastmath::PowApproximate(3.0f, -7.0), second);
 }
 
+// The pair of a quotient's powers: within 2^-40 of the exact quotient's powers
+// (pressures like the kernel's, and normal floats of every size with
+// exponents up to 4); out-of-range arguments give the float quotient's pair.
+TEST(FastMathTest, ApproximatePowerPairOfRatioStaysWithinItsBound) {
+    fastmath_reference::UseFullLongDoublePrecision();
+    std::mt19937 random(4177);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    const double flowY1 = static_cast<double>(1.428f), flowY2 = static_cast<double>(1.714f);
+    double worst = 0.0;
+    for (int i = 0; i < 200000; ++i) {
+        float a, b;
+        double y[2] = {flowY1, flowY2};
+        if (i % 2 == 0) {
+            a = static_cast<float>(5.0 + 20.0 * (unit(random) + 1.0));
+            b = static_cast<float>(5.0 + 20.0 * (unit(random) + 1.0));
+        } else {
+            a = FromBits(0x00800000u + random() % (0x7F800000u - 0x00800000u));
+            b = std::ldexp(a, static_cast<int>(random() % 120) - 60) *
+                static_cast<float>(1.0 + 0.5 * unit(random));
+            y[0] = 4.0 * unit(random);
+            y[1] = i % 3 == 0 ? 4.0 : -4.0;
+            if (!std::isnormal(b)) continue;
+        }
+        double ours[2];
+        fastmath::PowPairOfRatioApproximate(a, b, y[0], y[1], &ours[0], &ours[1]);
+        for (int k = 0; k < 2; ++k) {
+            const long double exact =
+                powl(static_cast<long double>(a) / b, static_cast<long double>(y[k]));
+            const double error =
+                static_cast<double>(std::fabs((static_cast<long double>(ours[k]) - exact) / exact));
+            worst = std::max(worst, error);
+            ASSERT_LT(error, 0x1p-40) << std::hexfloat << a << " / " << b << " ^ " << y[k];
+        }
+    }
+    EXPECT_LT(worst, 0x1p-40);
+
+    struct Case {
+        float a, b;
+        double y1, y2;
+    };
+    const Case kFallbacks[] = {
+        {0.0f, 3.0f, flowY1, flowY2},   {3.0f, 0.0f, flowY1, flowY2},
+        {-2.0f, 3.0f, flowY1, flowY2},  {2.0f, kInf, flowY1, flowY2},
+        {kNaN, 3.0f, flowY1, flowY2},   {0x1p-149f, 3.0f, flowY1, flowY2},
+        {0x1p100f, 0x1p-30f, 1.5, 2.0}, {3.0f, 2.0f, 4.5, -7.0},
+    };
+    for (const Case& c : kFallbacks) {
+        double first, second, expected1, expected2;
+        fastmath::PowPairOfRatioApproximate(c.a, c.b, c.y1, c.y2, &first, &second);
+        fastmath::PowPairApproximate(c.a / c.b, c.y1, c.y2, &expected1, &expected2);
+        EXPECT_TRUE(SameDouble(expected1, first)) << std::hexfloat << c.a << " / " << c.b;
+        EXPECT_TRUE(SameDouble(expected2, second)) << std::hexfloat << c.a << " / " << c.b;
+    }
+}
+
 // Stepped sine and cosine along angle sequences like a crank cycle's (a
 // float angle in degrees advanced by a float step, converted to radians):
 // each value within an ulp of the correctly rounded one plus the stepping's
