@@ -316,6 +316,8 @@ private:
     // editor commits (the head commands recompute when none is open).
     void EndComponentCommand();
     void EndHeadCommand();
+    template <class Component>
+    void SaveComponentFile(Component& component, CFileSpec& file);
     // Ends a switch command: the open field editor commits, else the
     // document recomputes and its views show it.
     void EndSwitchCommand();

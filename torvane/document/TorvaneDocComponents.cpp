@@ -291,6 +291,18 @@ void CTorvaneDoc::OnPressureDropChoice(UINT id) {
 
 // ---- Flow and cam files ----
 
+// Saves a component (cylinder-head flow or cam) through the save dialog,
+// starting from its current file, and records the file it went to.
+template <class Component>
+void CTorvaneDoc::SaveComponentFile(Component& component, CFileSpec& file) {
+    CString name, path;
+    const char* current = file.IsValid() ? static_cast<const char*>(file.GetText()) : "";
+    if (!component.BrowseSave(current, name, path) || !component.SaveToFile(path)) return;
+    file.ParseAndSet(path, false);
+    SetModifiedFlag(TRUE);
+    EndComponentCommand();
+}
+
 void CTorvaneDoc::OnAirflowFileOpen() {
     if (!ConfirmSpecChange(cylinderHeadType)) return;
     // Read into a copy: a file that fails part-way leaves the head as it was.
@@ -305,14 +317,7 @@ void CTorvaneDoc::OnAirflowFileOpen() {
     EndHeadCommand();
 }
 
-void CTorvaneDoc::OnAirflowFileSave() {
-    CString name, path;
-    const char* current = airflowFile.IsValid() ? static_cast<const char*>(airflowFile.GetText()) : "";
-    if (!headFlow.BrowseSave(current, name, path) || !headFlow.SaveToFile(path)) return;
-    airflowFile.ParseAndSet(path, false);
-    SetModifiedFlag(TRUE);
-    EndComponentCommand();
-}
+void CTorvaneDoc::OnAirflowFileSave() { SaveComponentFile(headFlow, airflowFile); }
 
 void CTorvaneDoc::OnCamFileOpen() {
     if (!ConfirmSpecChange(cam.camshaftType)) return;
@@ -325,13 +330,6 @@ void CTorvaneDoc::OnCamFileOpen() {
     EndHeadCommand();
 }
 
-void CTorvaneDoc::OnCamFileSave() {
-    CString name, path;
-    const char* current = camDataFile.IsValid() ? static_cast<const char*>(camDataFile.GetText()) : "";
-    if (!cam.BrowseSave(current, name, path) || !cam.SaveToFile(path)) return;
-    camDataFile.ParseAndSet(path, false);
-    SetModifiedFlag(TRUE);
-    EndComponentCommand();
-}
+void CTorvaneDoc::OnCamFileSave() { SaveComponentFile(cam, camDataFile); }
 
 }  // namespace torvane
