@@ -279,12 +279,7 @@ TEST_F(AirFlowDlgTest, OpenSaveAsAndTheFileAssociation) {
         EXPECT_NE(std::string::npos, TextOf(dialog, IDC_AF_FILE_NAME).find("six.flw"));
         TypeInto(dialog, FlowId(true, 0), "123");
         FocusOn(dialog, IDC_AF_DESCRIPTION);
-        ModalDriver::Instance().Answer("Important!", IDCANCEL);
-        ModalDriver::PressButton(dialog, IDOK);
-        PumpPending();
-        EXPECT_TRUE(::IsWindow(dialog));
-        ModalDriver::Instance().Answer("Important!", IDOK);
-        ModalDriver::PressButton(dialog, IDOK);
+        PressOkRefusedThenConfirmed(dialog);
     });
     EXPECT_FALSE(doc_.airflowFile.IsSet());
     EXPECT_FLOAT_EQ(123.0f, doc_.headFlow.intake.airflow[0].GetValue());

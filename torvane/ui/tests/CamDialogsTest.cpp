@@ -581,12 +581,7 @@ TEST_F(CamDialogsTest, OpenSaveAndTheFileAssociation) {
     DriveManager([&](HWND dialog) {
         EXPECT_EQ("good.cam", TextOf(dialog, IDC_CAM_FILE_NAME));
         TypeInto(dialog, IDC_CAM_MANUFACTURER, "Changed");
-        ModalDriver::Instance().Answer("Important!", IDCANCEL);
-        ModalDriver::PressButton(dialog, IDOK);
-        PumpPending();
-        EXPECT_TRUE(::IsWindow(dialog));
-        ModalDriver::Instance().Answer("Important!", IDOK);
-        ModalDriver::PressButton(dialog, IDOK);
+        PressOkRefusedThenConfirmed(dialog);
     });
     EXPECT_FALSE(doc_.camDataFile.IsSet());
     EXPECT_EQ("Changed", std::string(doc_.cam.GetText(kCamTextManufacturer)));

@@ -29,6 +29,16 @@ std::string TextOf(HWND dialog, int id) {
     return testing_harness::ControlText(testing_harness::FindControl(dialog, id));
 }
 
+void PressOkRefusedThenConfirmed(HWND dialog) {
+    using testing_harness::ModalDriver;
+    ModalDriver::Instance().Answer("Important!", IDCANCEL);
+    ModalDriver::PressButton(dialog, IDOK);
+    testing_harness::PumpPending();
+    EXPECT_TRUE(::IsWindow(dialog));
+    ModalDriver::Instance().Answer("Important!", IDOK);
+    ModalDriver::PressButton(dialog, IDOK);
+}
+
 void ClickRadio(HWND dialog, int id) {
     HWND button = testing_harness::FindControl(dialog, id);
     ::SetFocus(button);

@@ -23,6 +23,10 @@ void ClickRadio(HWND dialog, int id);
 std::string UseTestProgramFolder(const std::string& name, const std::string& componentFolder);
 // Writes the first half of the file at `from` to `to` (a file cut short).
 void WriteCutCopy(const std::string& from, const std::string& to);
+// Presses OK with the dialog's change warning ("Important!") answered
+// Cancel, expects the dialog still open, then presses OK again with the
+// warning answered OK.
+void PressOkRefusedThenConfirmed(HWND dialog);
 // Answers the next file dialog whose caption holds `caption` with a full path.
 void AnswerFileDialog(const char* caption, const std::string& path);
 // Shows the window and saves its pixels as a PNG in the build's artifacts
