@@ -1,0 +1,22 @@
+#include "quillet/ui/sweep/ItrProPage.h"
+
+#include "common/Assertion.h"
+
+namespace quillet {
+
+static const char kAssertModule[] = "ItrProPage.cpp";
+
+IMPLEMENT_DYNAMIC(CItrProPage, CPropertyPage)
+
+CItrProPage::CItrProPage(UINT templateId) : CPropertyPage(templateId) {}
+
+void CItrProPage::SetOwner(CItrProPageOwner* owner) {
+    APP_ASSERT(owner != nullptr);
+    owner_ = owner;
+    coarse_ = owner->GetCoarseIterator();
+    fine_ = owner->GetFineIterator();
+    document_ = owner->GetDocument();
+    APP_ASSERT(coarse_ != nullptr && fine_ != nullptr && document_ != nullptr);
+}
+
+}  // namespace quillet
