@@ -65,4 +65,8 @@ constexpr UINT kCmdAirflowFileSave = 32919;
 constexpr UINT kCmdCamFileOpen = 32920;
 constexpr UINT kCmdCamFileSave = 32921;
 
+// The sweeps: the Zuv Oradizov and the Quick Iterator.
+constexpr UINT kCmdSweep = 33450;
+constexpr UINT kCmdQuickIterator = 33451;
+
 }  // namespace torvane

@@ -324,6 +324,8 @@ ON_COMMAND(kCmdAirflowFileOpen, OnAirflowFileOpen)
 ON_COMMAND(kCmdAirflowFileSave, OnAirflowFileSave)
 ON_COMMAND(kCmdCamFileOpen, OnCamFileOpen)
 ON_COMMAND(kCmdCamFileSave, OnCamFileSave)
+ON_COMMAND(kCmdSweep, OnSweep)
+ON_COMMAND(kCmdQuickIterator, OnQuickIterator)
 END_MESSAGE_MAP()
 
 void CTorvaneDoc::OnPrintCommand(UINT id) {

@@ -297,6 +297,9 @@ protected:
     afx_msg void OnAirflowFileSave();
     afx_msg void OnCamFileOpen();
     afx_msg void OnCamFileSave();
+    // The Zuv Oradizov and the Quick Iterator on this engine.
+    afx_msg void OnSweep();
+    afx_msg void OnQuickIterator();
 
     // A view that leaves the document is forgotten in its slot.
     void OnChangedViewList() override;

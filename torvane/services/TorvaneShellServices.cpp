@@ -53,6 +53,18 @@ bool RunCamCalculator(CTorvaneDoc& doc) {
     return g_dialogs.calculateCamEvents && g_dialogs.calculateCamEvents(doc);
 }
 
+bool RunSweepDialog(CIterator& coarse, CIterator& fine) {
+    return g_dialogs.runSweepDialog && g_dialogs.runSweepDialog(coarse, fine);
+}
+
+bool RunQuickIterator(CIterator& coarse, CIterator& fine) {
+    return g_dialogs.runQuickIterator && g_dialogs.runQuickIterator(coarse, fine);
+}
+
+void OpenMarkedResults(CIterator& sweep) {
+    if (g_dialogs.openMarkedResults) g_dialogs.openMarkedResults(sweep);
+}
+
 void SetBestResultsIterator(CIterator* sweep) {
     APP_ASSERT(sweep != nullptr && g_pendingSweep == nullptr);
     g_pendingSweep = sweep;

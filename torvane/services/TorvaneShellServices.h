@@ -45,6 +45,13 @@ struct ComponentDialogs {
     // true when they changed it.
     std::function<bool(CTorvaneDoc& doc)> manageCam;
     std::function<bool(CTorvaneDoc& doc)> calculateCamEvents;
+    // The Zuv Oradizov and the Quick Iterator on the document's coarse and
+    // fine sweeps; true on OK, with both written back.
+    std::function<bool(CIterator& coarse, CIterator& fine)> runSweepDialog;
+    std::function<bool(CIterator& coarse, CIterator& fine)> runQuickIterator;
+    // Opens the marked results of `sweep` as new documents, after the
+    // command that hands it over has returned.
+    std::function<void(CIterator& sweep)> openMarkedResults;
 };
 
 // Installs the shell's dialogs; an empty member answers Cancel.
@@ -53,6 +60,10 @@ bool RunAirflowDialog(CylHeadFlow& flow, CFileSpec& airflowFile);
 bool RunCamTypeDialog(const char* currentName, CString& enteredName);
 bool RunCamManager(CTorvaneDoc& doc);
 bool RunCamCalculator(CTorvaneDoc& doc);
+bool RunSweepDialog(CIterator& coarse, CIterator& fine);
+bool RunQuickIterator(CIterator& coarse, CIterator& fine);
+// Without a shell the marks stay on the sweep.
+void OpenMarkedResults(CIterator& sweep);
 
 // ---- Best-results hand-off ----
 

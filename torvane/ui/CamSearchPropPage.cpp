@@ -5,6 +5,7 @@
 #include "common/Assertion.h"
 #include "common/ProgramFolder.h"
 #include "common/Util.h"
+#include "common/sweepui/SweepPump.h"
 #include "torvane/res/CamSheetResources.h"
 #include "torvane/services/ErrCode.h"
 
@@ -244,19 +245,8 @@ void CCamSearchPropPage::OnSearchStop() {
 }
 
 void CCamSearchPropPage::PumpMessages() {
-    // A batch at most: a timer or a window that keeps repainting must not
-    // hold the walk up for ever.
-    const int kBatch = 100;
-    CWinThread* thread = AfxGetThread();
-    MSG message;
-    for (int i = 0; i < kBatch && ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++i) {
-        if (!thread->PumpMessage()) {
-            // The program is closing: stop, and leave the quit to its loop.
-            search_.Stop();
-            ::PostQuitMessage(static_cast<int>(thread->m_msgCur.wParam));
-            return;
-        }
-    }
+    // The program is closing: stop, and leave the quit to its loop.
+    if (!SweepPumpMessages()) search_.Stop();
 }
 
 void CCamSearchPropPage::AddMatch(const CString& name, const CString& folder) {

@@ -65,6 +65,10 @@ BOOL CTorvaneApp::InitInstance() {
     dialogs.chooseCamTypeName = ChooseCamTypeName;
     dialogs.manageCam = ManageCam;
     dialogs.calculateCamEvents = CalculateCamEvents;
+    dialogs.openMarkedResults = [this](CIterator& sweep) {
+        SetBestResultsIterator(&sweep);
+        GetMainFrame()->SetTimer(kTimerBestResults, kBestResultsTimerMs, nullptr);
+    };
     InstallComponentDialogs(dialogs);
     return StartProgram(new CMultiDocTemplate(IDR_TORVANE_DOC, RUNTIME_CLASS(CTorvaneDoc), RUNTIME_CLASS(CChildFrame),
                                               RUNTIME_CLASS(CEngineFormView)),

@@ -567,6 +567,123 @@ TEST_F(TorvaneSweepTest, AFailedRunAmongManyStopsWhereOneThreadStops) {
     }
 }
 
+
+// The document's two sweep commands with recording stand-ins for the shell's
+// dialogs and its opening of marked results.
+class SweepCommandTest : public TorvaneSweepTest {
+protected:
+    ~SweepCommandTest() override { InstallComponentDialogs(ComponentDialogs()); }
+
+    // A dialog that runs two cam combinations on the coarse sweep, marks
+    // the second result when asked, and answers `ok`.
+    std::function<bool(CIterator&, CIterator&)> RunTwo(bool mark, bool ok) {
+        return [this, mark, ok](CIterator& coarse, CIterator& fine) {
+            ++dialogRuns_;
+            EXPECT_EQ(&engine_, coarse.GetAttachedDocument());
+            EXPECT_EQ(&engine_, fine.GetAttachedDocument());
+            coarse.PresetValveEvents(2.0f, 2.0f);
+            coarse.Reset();
+            bool kept = false;
+            for (int i = 0; i < 2; ++i) EXPECT_TRUE(coarse.Step(&kept));
+            if (mark) coarse.SetResultMarked(1, true);
+            coarse.SetHasResults(true);
+            fine.SetHasResults(true);
+            return ok;
+        };
+    }
+
+    void Install(std::function<bool(CIterator&, CIterator&)> sweepDialog,
+                 std::function<bool(CIterator&, CIterator&)> quickDialog = nullptr) {
+        ComponentDialogs dialogs;
+        dialogs.runSweepDialog = std::move(sweepDialog);
+        dialogs.runQuickIterator = std::move(quickDialog);
+        dialogs.openMarkedResults = [this](CIterator& sweep) { opened_.push_back(&sweep); };
+        InstallComponentDialogs(dialogs);
+    }
+
+    int dialogRuns_ = 0;
+    std::vector<CIterator*> opened_;
+};
+
+TEST_F(SweepCommandTest, TheSweepDialogGetsFreshSweepsAndAMarkedResultIsOpened) {
+    Install(RunTwo(true, true));
+    SendCommand(engine_, 33450);
+    ASSERT_EQ(1, dialogRuns_);
+    ASSERT_NE(nullptr, engine_.GetCoarseIterator());
+    EXPECT_FALSE(engine_.AreSweepResultsInvalidated());
+    // The fine sweep kept nothing: the coarse one's marks are opened.
+    EXPECT_EQ(std::vector<CIterator*>{engine_.GetCoarseIterator()}, opened_);
+
+    // Kept results stay for the next opening, whether or not it ends in OK.
+    Install([this](CIterator& coarse, CIterator&) {
+        ++dialogRuns_;
+        EXPECT_EQ(2, coarse.GetResultCount());
+        return false;
+    });
+    opened_.clear();
+    SendCommand(engine_, 33450);
+    EXPECT_EQ(2, dialogRuns_);
+    EXPECT_TRUE(opened_.empty());
+    EXPECT_EQ(2, engine_.GetCoarseIterator()->GetResultCount());
+}
+
+TEST_F(SweepCommandTest, NothingIsOpenedWithoutAMarkOrAnOk) {
+    for (bool mark : {false, true}) {
+        Install(RunTwo(mark, !mark));
+        SendCommand(engine_, 33450);
+        EXPECT_TRUE(opened_.empty()) << mark;
+    }
+    EXPECT_EQ(2, dialogRuns_);
+}
+
+TEST_F(SweepCommandTest, AnInvalidEngineOpensNeitherDialog) {
+    Install(RunTwo(false, true), RunTwo(false, true));
+    engine_.bore.Clear();
+    for (UINT command : {33450u, 33451u}) {
+        ModalDriver::Instance().Answer("", IDOK);
+        SendCommand(engine_, command);
+    }
+    EXPECT_EQ(0, dialogRuns_);
+    ASSERT_EQ(2u, ModalDriver::Instance().Boxes().size());
+    EXPECT_EQ(nullptr, engine_.GetCoarseIterator());
+}
+
+TEST_F(SweepCommandTest, TheQuickIteratorAsksBeforeItClearsKeptResults) {
+    Install(RunTwo(true, true), [this](CIterator& coarse, CIterator& fine) {
+        ++dialogRuns_;
+        EXPECT_EQ(0, coarse.GetResultCount());
+        EXPECT_FALSE(coarse.HasResults());
+        EXPECT_EQ(&engine_, fine.GetAttachedDocument());
+        bool kept = false;
+        coarse.PresetValveEvents(2.0f, 2.0f);
+        coarse.Reset();
+        EXPECT_TRUE(coarse.Step(&kept));
+        coarse.MarkBestResult();
+        return true;
+    });
+    SendCommand(engine_, 33450);
+    opened_.clear();
+
+    ModalDriver::Instance().Answer("", IDCANCEL);
+    SendCommand(engine_, 33451);
+    ASSERT_EQ(1u, ModalDriver::Instance().Boxes().size());
+    EXPECT_EQ(1, dialogRuns_);
+    EXPECT_EQ(2, engine_.GetCoarseIterator()->GetResultCount());
+
+    ModalDriver::Instance().Answer("", IDOK);
+    SendCommand(engine_, 33451);
+    EXPECT_EQ(2u, ModalDriver::Instance().Boxes().size());
+    EXPECT_EQ(2, dialogRuns_);
+    EXPECT_EQ(std::vector<CIterator*>{engine_.GetCoarseIterator()}, opened_);
+    EXPECT_FALSE(engine_.AreSweepResultsInvalidated());
+
+    // Nothing kept for the user any more: no question the next time.
+    engine_.GetCoarseIterator()->SetHasResults(false);
+    SendCommand(engine_, 33451);
+    EXPECT_EQ(2u, ModalDriver::Instance().Boxes().size());
+    EXPECT_EQ(3, dialogRuns_);
+}
+
 }  // namespace
 
 }  // namespace torvane

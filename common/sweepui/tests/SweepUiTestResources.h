@@ -1,0 +1,6 @@
+#pragma once
+
+#define IDB_TEST_GREEN_LIT 300
+#define IDB_TEST_GREEN_UNLIT 301
+#define IDB_TEST_RED_LIT 302
+#define IDB_TEST_RED_UNLIT 303
