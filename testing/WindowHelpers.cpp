@@ -106,6 +106,33 @@ void ChooseComboText(HWND dialog, int id, const char* text) {
     NotifyFromControl(dialog, id, CBN_SELCHANGE);
 }
 
+void TypeInto(HWND dialog, int id, const std::string& text) {
+    HWND edit = FindControl(dialog, id);
+    SetFocus(edit);
+    PumpPending();
+    TypeText(edit, text);
+}
+
+void FocusOn(HWND dialog, int id) {
+    SetFocus(FindControl(dialog, id));
+    PumpPending();
+}
+
+std::string TextOf(HWND dialog, int id) { return ControlText(FindControl(dialog, id)); }
+
+void ClickRadio(HWND dialog, int id) {
+    HWND button = FindControl(dialog, id);
+    SetFocus(button);
+    PumpPending();
+    SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
+    // The other buttons of its group go off, as an automatic radio button does.
+    for (HWND other = GetNextDlgGroupItem(dialog, button, FALSE); other != nullptr && other != button;
+         other = GetNextDlgGroupItem(dialog, other, FALSE))
+        SendMessageA(other, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    PumpPending();
+}
+
 std::string ControlText(HWND wnd) {
     int length = GetWindowTextLengthA(wnd);
     std::string text(static_cast<size_t>(length) + 1, '\0');

@@ -32,6 +32,15 @@ void PressButton(HWND dialog, int id);
 HWND ShowSheetPage(HWND sheet, int index);
 // Selects the combo box item with exactly `text` and sends CBN_SELCHANGE.
 void ChooseComboText(HWND dialog, int id, const char* text);
+// Focuses the dialog's field and types over its selected text.
+void TypeInto(HWND dialog, int id, const std::string& text);
+// Moves the focus to a control (the field that had it runs its kill-focus).
+void FocusOn(HWND dialog, int id);
+// The text of the dialog's control `id`.
+std::string TextOf(HWND dialog, int id);
+// A click on a radio button: the focus first, then the check and the
+// notification (a real click depends on where the pointer is).
+void ClickRadio(HWND dialog, int id);
 // Clicks a button or any window at a client point with real mouse messages.
 void Click(HWND wnd);
 void ClickAt(HWND wnd, int x, int y);

@@ -13,22 +13,6 @@
 
 namespace torvane {
 
-void TypeInto(HWND dialog, int id, const std::string& text) {
-    HWND edit = testing_harness::FindControl(dialog, id);
-    ::SetFocus(edit);
-    testing_harness::PumpPending();
-    testing_harness::TypeText(edit, text);
-}
-
-void FocusOn(HWND dialog, int id) {
-    ::SetFocus(testing_harness::FindControl(dialog, id));
-    testing_harness::PumpPending();
-}
-
-std::string TextOf(HWND dialog, int id) {
-    return testing_harness::ControlText(testing_harness::FindControl(dialog, id));
-}
-
 void PressOkRefusedThenConfirmed(HWND dialog) {
     using testing_harness::ModalDriver;
     ModalDriver::Instance().Answer("Important!", IDCANCEL);
@@ -37,19 +21,6 @@ void PressOkRefusedThenConfirmed(HWND dialog) {
     EXPECT_TRUE(::IsWindow(dialog));
     ModalDriver::Instance().Answer("Important!", IDOK);
     ModalDriver::PressButton(dialog, IDOK);
-}
-
-void ClickRadio(HWND dialog, int id) {
-    HWND button = testing_harness::FindControl(dialog, id);
-    ::SetFocus(button);
-    testing_harness::PumpPending();
-    ::SendMessage(button, BM_SETCHECK, BST_CHECKED, 0);
-    // The other buttons of its group go off, as an automatic radio button does.
-    for (HWND other = ::GetNextDlgGroupItem(dialog, button, FALSE); other != nullptr && other != button;
-         other = ::GetNextDlgGroupItem(dialog, other, FALSE))
-        ::SendMessage(other, BM_SETCHECK, BST_UNCHECKED, 0);
-    ::SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    testing_harness::PumpPending();
 }
 
 std::string UseTestProgramFolder(const std::string& name, const std::string& componentFolder) {

@@ -6,18 +6,17 @@
 
 #include <string>
 
+#include "WindowHelpers.h"
+
 class CSimSpec;
 
 namespace torvane {
 
-// Focuses the field and types over its selected text.
-void TypeInto(HWND dialog, int id, const std::string& text);
-// Moves the focus to a control (the field that had it runs its kill-focus).
-void FocusOn(HWND dialog, int id);
-std::string TextOf(HWND dialog, int id);
-// A click on a radio button: the focus first, then the check and the
-// notification (a real click depends on where the pointer is).
-void ClickRadio(HWND dialog, int id);
+using testing_harness::ClickRadio;
+using testing_harness::FocusOn;
+using testing_harness::TextOf;
+using testing_harness::TypeInto;
+
 // A fresh program folder under the temp folder, with `componentFolder` in
 // it, recorded as the program's folder; returns its path.
 std::string UseTestProgramFolder(const std::string& name, const std::string& componentFolder);
