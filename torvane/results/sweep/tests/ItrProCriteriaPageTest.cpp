@@ -14,6 +14,7 @@
 #include "torvane/results/sweep/tests/SweepPagesTestOwner.h"
 
 using testing_harness::ModalDriver;
+using testing_harness::TextOf;
 using namespace torvane;
 
 namespace {
@@ -36,7 +37,7 @@ TEST_F(SweepCriteriaPageTest, CriterionGoesToBothSweepsWithItsLabelAndCurve) {
         ZELCHART chart = owner.criteria.GetChart().m_chart;
         ASSERT_NE(chart, nullptr);
         EXPECT_TRUE(IsChecked(page, IDC_ITO_PEAK_POWER));
-        EXPECT_EQ(PageText(page, IDC_ITO_RANGE_LABEL), "RPM Range for Peak Horsepower:");
+        EXPECT_EQ(TextOf(page, IDC_ITO_RANGE_LABEL), "RPM Range for Peak Horsepower:");
         EXPECT_EQ(SelectedItem(page, IDC_ITO_FROM), "2500");
         EXPECT_EQ(SelectedItem(page, IDC_ITO_TO), "7000");
         EXPECT_STREQ(zel2d::GetValue(chart, zel2d::X_TITLE), "Engine Speed (RPM)");
@@ -61,7 +62,7 @@ TEST_F(SweepCriteriaPageTest, CriterionGoesToBothSweepsWithItsLabelAndCurve) {
             EXPECT_EQ(owner.resets, resets + 1);
             EXPECT_EQ(owner.coarse.GetCriterion(), c.criterion);
             EXPECT_EQ(owner.fine.GetCriterion(), c.criterion);
-            EXPECT_EQ(PageText(page, IDC_ITO_RANGE_LABEL), c.label);
+            EXPECT_EQ(TextOf(page, IDC_ITO_RANGE_LABEL), c.label);
             EXPECT_STREQ(zel2d::GetValue(chart, zel2d::Y_TITLE), c.yTitle);
             ZELDATA window = owner.criteria.GetChart().GetWindowData();
             EXPECT_EQ(ZelDataGetDisplay(window, 0), c.filled ? ZEL2D_DISPLAY_SHOW : ZEL2D_DISPLAY_HIDE);

@@ -17,6 +17,7 @@
 #include "torvane/res/SweepPagesResources.h"
 #include "torvane/results/sweep/tests/SweepPagesTestOwner.h"
 
+using testing_harness::TextOf;
 using namespace torvane;
 
 namespace {
@@ -49,14 +50,14 @@ TEST_F(SweepRangePagesTest, CamPhasesSetBothSweepsAndShowCountsAndWindows) {
         // First opening: excluded, with the defaults' counts (5 and 9 values
         // an event) and no windows.
         EXPECT_TRUE(IsChecked(page, IDC_ITC_EXCLUDE));
-        EXPECT_EQ(PageText(page, IDC_ITC_COARSE_TESTS), "625");
-        EXPECT_EQ(PageText(page, IDC_ITC_FINE_TESTS), "6561");
+        EXPECT_EQ(TextOf(page, IDC_ITC_COARSE_TESTS), "625");
+        EXPECT_EQ(TextOf(page, IDC_ITC_FINE_TESTS), "6561");
         EXPECT_EQ(SelectedItem(page, IDC_ITC_COARSE_TOL_IVO), "16");
         EXPECT_EQ(SelectedItem(page, IDC_ITC_FINE_STEP), "1");
-        EXPECT_EQ(PageText(page, IDC_ITC_COARSE_IVO), PageText(page, IDC_ITC_FINE_IVO));
+        EXPECT_EQ(TextOf(page, IDC_ITC_COARSE_IVO), TextOf(page, IDC_ITC_FINE_IVO));
         EXPECT_FALSE(IsEnabled(page, IDC_ITC_COARSE_TOL_IVO));
         EXPECT_FALSE(IsEnabled(page, IDC_ITC_FINE_STEP));
-        for (int id : kWindows) EXPECT_EQ(PageText(page, id), "0.0");
+        for (int id : kWindows) EXPECT_EQ(TextOf(page, id), "0.0");
 
         struct PhaseCase {
             int radio;
@@ -80,23 +81,23 @@ TEST_F(SweepRangePagesTest, CamPhasesSetBothSweepsAndShowCountsAndWindows) {
             EXPECT_EQ(IsEnabled(page, IDC_ITC_COARSE_TOL_EVC), c.coarse);
             EXPECT_EQ(IsEnabled(page, IDC_ITC_FINE_TOL_EVC), c.fine);
             EXPECT_EQ(owner.IsFinePhaseEnabled(), c.fine);
-            for (int id : kWindows) EXPECT_EQ(PageText(page, id), c.window);
+            for (int id : kWindows) EXPECT_EQ(TextOf(page, id), c.window);
         }
         SavePageScreenshot(dialog, "sweep-cam-page.png");
 
         // One event's tolerance moves its window alone; a step recounts.
         ChooseItem(page, IDC_ITC_COARSE_TOL_IVC, "24");
         EXPECT_FLOAT_EQ(owner.coarse.GetVariable(kSlotIntakeClosing).GetTolerance().GetValue(), 24.0f);
-        EXPECT_EQ(PageText(page, IDC_ITC_WINDOW_IVC), "56.0");
-        EXPECT_EQ(PageText(page, IDC_ITC_WINDOW_IVO), "40.0");
-        EXPECT_EQ(PageText(page, IDC_ITC_COARSE_TESTS), "875");  // 5 x 7 x 5 x 5
+        EXPECT_EQ(TextOf(page, IDC_ITC_WINDOW_IVC), "56.0");
+        EXPECT_EQ(TextOf(page, IDC_ITC_WINDOW_IVO), "40.0");
+        EXPECT_EQ(TextOf(page, IDC_ITC_COARSE_TESTS), "875");  // 5 x 7 x 5 x 5
         ChooseItem(page, IDC_ITC_COARSE_STEP, "4");
-        EXPECT_EQ(PageText(page, IDC_ITC_COARSE_TESTS), "9477");  // 9 x 13 x 9 x 9
-        EXPECT_EQ(PageText(page, IDC_ITC_FINE_TESTS), "6561");
+        EXPECT_EQ(TextOf(page, IDC_ITC_COARSE_TESTS), "9477");  // 9 x 13 x 9 x 9
+        EXPECT_EQ(TextOf(page, IDC_ITC_FINE_TESTS), "6561");
 
         // No tolerance anywhere: no tests, and the sweep refuses to run.
         for (int id : kCoarseEvents) ChooseItem(page, id, "0");
-        EXPECT_EQ(PageText(page, IDC_ITC_COARSE_TESTS), "0");
+        EXPECT_EQ(TextOf(page, IDC_ITC_COARSE_TESTS), "0");
         unsigned short code = 0;
         EXPECT_FALSE(owner.coarse.Validate(code));
         EXPECT_EQ(code, 63);
@@ -110,23 +111,23 @@ TEST_F(SweepRangePagesTest, BoreStrokeLimitsFollowTheTolerancesAndTheHeldDisplac
     const int cylinders = engine_.cylinders.GetValue();
     owner.Show(kBoreStrokePage, [&](HWND dialog, HWND page) {
         EXPECT_TRUE(IsChecked(page, IDC_ITB_EXCLUDE));
-        EXPECT_EQ(PageText(page, IDC_ITB_BORE_MIN), "0.000");
+        EXPECT_EQ(TextOf(page, IDC_ITB_BORE_MIN), "0.000");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_COARSE_TOL_BORE), "0.500");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_COARSE_STEP), "0.125");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_FINE_TOL_STROKE), "0.080");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_FINE_STEP), "0.020");
-        EXPECT_EQ(PageText(page, IDC_ITB_COARSE_TESTS), "81");   // 9 x 9
-        EXPECT_EQ(PageText(page, IDC_ITB_FINE_TESTS), "81");
+        EXPECT_EQ(TextOf(page, IDC_ITB_COARSE_TESTS), "81");   // 9 x 9
+        EXPECT_EQ(TextOf(page, IDC_ITB_FINE_TESTS), "81");
 
         ClickOn(page, IDC_ITB_SINGLE);
         EXPECT_TRUE(owner.coarse.GetVariable(kSlotBore).IsEnabled());
         EXPECT_FALSE(owner.fine.GetVariable(kSlotStroke).IsEnabled());
-        EXPECT_EQ(PageText(page, IDC_ITB_BORE_MIN), Fixed3(bore - 0.5f));
-        EXPECT_EQ(PageText(page, IDC_ITB_STROKE_MAX), Fixed3(stroke + 0.5f));
-        EXPECT_EQ(PageText(page, IDC_ITB_DISPLACEMENT_MAX),
+        EXPECT_EQ(TextOf(page, IDC_ITB_BORE_MIN), Fixed3(bore - 0.5f));
+        EXPECT_EQ(TextOf(page, IDC_ITB_STROKE_MAX), Fixed3(stroke + 0.5f));
+        EXPECT_EQ(TextOf(page, IDC_ITB_DISPLACEMENT_MAX),
                   Fixed3(EngineMathSweptVolume(bore + 0.5f, stroke + 0.5f) / 16.38706f * cylinders));
         ClickOn(page, IDC_ITB_DUAL);
-        EXPECT_EQ(PageText(page, IDC_ITB_BORE_MAX), Fixed3(bore + 0.58f));
+        EXPECT_EQ(TextOf(page, IDC_ITB_BORE_MAX), Fixed3(bore + 0.58f));
 
         // Held displacement: the stroke follows the bore, and its limits
         // come from the displacement at the bore's limits.
@@ -135,23 +136,23 @@ TEST_F(SweepRangePagesTest, BoreStrokeLimitsFollowTheTolerancesAndTheHeldDisplac
         EXPECT_GT(owner.resets, resets);
         EXPECT_TRUE(owner.coarse.IsHoldDisplacement() && owner.fine.IsHoldDisplacement());
         EXPECT_TRUE(owner.coarse.IsStrokeFollowing());
-        EXPECT_EQ(PageText(page, IDC_ITB_COARSE_STROKE), "(Auto)");
-        EXPECT_EQ(PageText(page, IDC_ITB_FINE_STROKE), "(Auto)");
-        EXPECT_NE(PageText(page, IDC_ITB_COARSE_BORE), "(Auto)");
+        EXPECT_EQ(TextOf(page, IDC_ITB_COARSE_STROKE), "(Auto)");
+        EXPECT_EQ(TextOf(page, IDC_ITB_FINE_STROKE), "(Auto)");
+        EXPECT_NE(TextOf(page, IDC_ITB_COARSE_BORE), "(Auto)");
         const float displacement = engine_.totalBlockVolume.GetValue();
-        EXPECT_EQ(PageText(page, IDC_ITB_DISPLACEMENT_MIN), Fixed3(displacement));
-        EXPECT_EQ(PageText(page, IDC_ITB_DISPLACEMENT_MAX), Fixed3(displacement));
-        EXPECT_EQ(PageText(page, IDC_ITB_STROKE_MIN),
+        EXPECT_EQ(TextOf(page, IDC_ITB_DISPLACEMENT_MIN), Fixed3(displacement));
+        EXPECT_EQ(TextOf(page, IDC_ITB_DISPLACEMENT_MAX), Fixed3(displacement));
+        EXPECT_EQ(TextOf(page, IDC_ITB_STROKE_MIN),
                   Fixed3(EngineMathStrokeFromDisplacement(displacement, cylinders, bore + 0.58f)));
 
         // A stroke tolerance makes the stroke the swept one.
         ChooseItem(page, IDC_ITB_COARSE_TOL_STROKE, "0.250");
         EXPECT_TRUE(owner.coarse.IsBoreFollowing() && owner.fine.IsBoreFollowing());
-        EXPECT_EQ(PageText(page, IDC_ITB_COARSE_BORE), "(Auto)");
+        EXPECT_EQ(TextOf(page, IDC_ITB_COARSE_BORE), "(Auto)");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_COARSE_TOL_BORE), "0");
         // The fine stroke stood still while it followed.
         const float strokeMax = stroke + 0.25f;
-        EXPECT_EQ(PageText(page, IDC_ITB_BORE_MIN),
+        EXPECT_EQ(TextOf(page, IDC_ITB_BORE_MIN),
                   Fixed3(EngineMathBoreFromDisplacement(displacement, cylinders, strokeMax)));
         SavePageScreenshot(dialog, "sweep-bore-stroke-page.png");
 
@@ -165,8 +166,8 @@ TEST_F(SweepRangePagesTest, BoreStrokeLimitsFollowTheTolerancesAndTheHeldDisplac
         EXPECT_EQ(SelectedItem(page, IDC_ITB_COARSE_TOL_BORE), "0.500");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_COARSE_TOL_STROKE), "0.500");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_FINE_STEP), "0.020");
-        EXPECT_EQ(PageText(page, IDC_ITB_COARSE_BORE), PageText(page, IDC_ITB_FINE_BORE));
-        EXPECT_NE(PageText(page, IDC_ITB_COARSE_STROKE), "(Auto)");
+        EXPECT_EQ(TextOf(page, IDC_ITB_COARSE_BORE), TextOf(page, IDC_ITB_FINE_BORE));
+        EXPECT_NE(TextOf(page, IDC_ITB_COARSE_STROKE), "(Auto)");
     });
 }
 
@@ -178,7 +179,7 @@ TEST_F(SweepRangePagesTest, ManifoldBoxesKeepEachTypeOnceInTheList) {
         EXPECT_TRUE(IsChecked(page, IDC_ITI_EXCLUDE));
         EXPECT_TRUE(IsChecked(page, IDC_ITI_DUAL_PLANE_STD));
         EXPECT_FALSE(IsEnabled(page, IDC_ITI_DUAL_PLANE_STD));
-        EXPECT_EQ(PageText(page, IDC_ITI_TESTS), "1");
+        EXPECT_EQ(TextOf(page, IDC_ITI_TESTS), "1");
 
         ClickOn(page, IDC_ITI_INCLUDE);
         EXPECT_TRUE(list.IsEnabled());
@@ -187,7 +188,7 @@ TEST_F(SweepRangePagesTest, ManifoldBoxesKeepEachTypeOnceInTheList) {
 
         ClickOn(page, IDC_ITI_SINGLE_PLANE_STD);
         ClickOn(page, IDC_ITI_INDIVIDUAL_RUNNER);
-        EXPECT_EQ(PageText(page, IDC_ITI_TESTS), "3");
+        EXPECT_EQ(TextOf(page, IDC_ITI_TESTS), "3");
         EXPECT_TRUE(list.HasListType(1) && list.HasListType(kManifoldIndividualRunner));
         EXPECT_STREQ(list.GetListItem(1).GetTypeName().GetString(), TorvaneDocGetComponentName(33506));
         EXPECT_TRUE(IsEnabled(page, IDC_ITI_FLOW_INCREASE));
@@ -198,7 +199,7 @@ TEST_F(SweepRangePagesTest, ManifoldBoxesKeepEachTypeOnceInTheList) {
         // Unticking the engine's own manifold takes it out.
         ClickOn(page, IDC_ITI_DUAL_PLANE_STD);
         EXPECT_FALSE(list.HasListType(2));
-        EXPECT_EQ(PageText(page, IDC_ITI_TESTS), "2");
+        EXPECT_EQ(TextOf(page, IDC_ITI_TESTS), "2");
         ClickOn(page, IDC_ITI_INDIVIDUAL_RUNNER);
         EXPECT_FALSE(IsEnabled(page, IDC_ITI_FLOW_INCREASE));
 
@@ -206,7 +207,7 @@ TEST_F(SweepRangePagesTest, ManifoldBoxesKeepEachTypeOnceInTheList) {
         for (const SweepManifold& manifold : kSweepManifolds)
             if (!IsChecked(page, manifold.boxId)) ClickOn(page, manifold.boxId);
         EXPECT_EQ(list.GetListCount(), kSweepManifoldCount);
-        EXPECT_EQ(PageText(page, IDC_ITI_TESTS), "10");
+        EXPECT_EQ(TextOf(page, IDC_ITI_TESTS), "10");
         for (const SweepManifold& manifold : kSweepManifolds) EXPECT_TRUE(IsChecked(page, manifold.boxId));
     });
 }
@@ -226,7 +227,7 @@ TEST_F(SweepRangePagesTest, ForcedInductionEngineCannotOverfillTheManifoldList) 
         EXPECT_EQ(list.GetListCount(), list.GetListCapacity());
         EXPECT_TRUE(list.HasListType(kManifoldForcedInduction));
         EXPECT_FALSE(IsChecked(page, kSweepManifolds[kSweepManifoldCount - 1].boxId));
-        EXPECT_EQ(PageText(page, IDC_ITI_TESTS), "10");
+        EXPECT_EQ(TextOf(page, IDC_ITI_TESTS), "10");
     });
 }
 

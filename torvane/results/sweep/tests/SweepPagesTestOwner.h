@@ -22,7 +22,6 @@
 namespace torvane {
 
 // Reading and driving a page as a user does.
-inline std::string PageText(HWND page, int id) { return testing_harness::ControlText(testing_harness::FindControl(page, id)); }
 inline bool IsChecked(HWND page, int id) { return ::IsDlgButtonChecked(page, id) == BST_CHECKED; }
 inline bool IsEnabled(HWND page, int id) { return ::IsWindowEnabled(testing_harness::FindControl(page, id)) != FALSE; }
 // A click on a button with the button's own handling (BM_CLICK).
