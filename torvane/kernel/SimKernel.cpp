@@ -46,14 +46,18 @@ constexpr float kCentrelineLimit = 114.0f;
 constexpr int kMaxPenaltyCount = 10;
 
 // ---- Gas properties of the cylinder charge (per lb, T in degrees R) ----
+// The polynomials are summed in pairs of terms rather than nested, for a
+// shorter chain from one step's temperature to the next.
 float InternalEnergy(float t) {
-    return t * (0.16528f +
-                t * (5.1979e-06f + t * (3.9016e-09f + t * (-9.3632e-13f + t * 6.3156e-17f))));
+    const float t2 = t * t;
+    return t * ((0.16528f + t * 5.1979e-06f) +
+                t2 * ((3.9016e-09f + t * -9.3632e-13f) + t2 * 6.3156e-17f));
 }
 
 float SpecificHeatCv(float t) {
-    return 0.16528f +
-           t * (1.0396e-05f + t * (1.17048e-08f + t * (-3.74528e-12f + t * 3.1578e-16f)));
+    const float t2 = t * t;
+    return (0.16528f + t * 1.0396e-05f) +
+           t2 * ((1.17048e-08f + t * -3.74528e-12f) + t2 * 3.1578e-16f);
 }
 
 float Enthalpy(float t) {
@@ -366,8 +370,9 @@ struct ValveFlow {
     float sonicTerm = 0;
 };
 
-// perRpm is 1/(6 rpm): degrees per second.
-bool ComputeValveFlow(float upstreamPressure, float upstreamTemperature, float downstreamPressure,
+// perRpm is 1/(6 rpm): degrees per second. Inline: a call spills the step's
+// state around it.
+[[gnu::always_inline]] inline bool ComputeValveFlow(float upstreamPressure, float upstreamTemperature, float downstreamPressure,
                       float area, float perRpm, ValveFlow& flow) {
     const float ratio = downstreamPressure / upstreamPressure;
     if (!(ratio >= 0.0f) || !(upstreamTemperature >= 0.0f)) return false;
@@ -383,8 +388,9 @@ bool ComputeValveFlow(float upstreamPressure, float upstreamTemperature, float d
     if (!(flowFunction >= 0.0f)) return false;
     flow.rootFlowFunction = std::sqrt(flowFunction);
     flow.sonicTerm = std::sqrt(2405.018f * upstreamTemperature);
+    // The root, the last factor to be known, is multiplied last.
     flow.massRate = flow.sonicTerm * upstreamPressure * 0.01874414245548266f / upstreamTemperature *
-                    flow.rootFlowFunction * area * perRpm;
+                    area * perRpm * flow.rootFlowFunction;
     return true;
 }
 
@@ -629,13 +635,17 @@ private:
 
             const float z = cv * kCvToPressure;
             const float dm = dmIn - dmEx;
-            const float dp =
-                kEnergyFactor *
-                (burnRate * fuelEnergy + wallHeat - kInLbfToBtu * p * dVolume + hIn * dmIn -
-                 hEx * dmEx - kInLbfToBtu * p * dVolume * z + (t * cv - u) * dm) /
-                (z * volume);
-            const float dt = (kInLbfToBtu * (volume * dp + p * dVolume) - kGasConstant * t * dm) /
-                             (kGasConstant * m);
+            // The step is bound by the chain pressure -> valve flows -> dp -> pressure:
+            // the flow terms are summed last and the divisors' reciprocals are
+            // taken while the flows are being worked out.
+            const float energyPerZVolume = kEnergyFactor / (z * volume);
+            const float perGasMass = 1.0f / (kGasConstant * m);
+            const float dp = ((burnRate * fuelEnergy + wallHeat - kInLbfToBtu * p * dVolume -
+                               kInLbfToBtu * p * dVolume * z) +
+                              (hIn * dmIn - hEx * dmEx + (t * cv - u) * dm)) *
+                             energyPerZVolume;
+            const float dt =
+                (kInLbfToBtu * (volume * dp + p * dVolume) - kGasConstant * t * dm) * perGasMass;
 
             // Second-order Adams-Bashforth step.
             const float pLast = p;
