@@ -389,6 +389,10 @@ TEST_F(RangePagesTest, ConverterStallRangeAndCount) {
     EXPECT_EQ(ControlText(::GetDlgItem(page, IDC_CONVSTALL_COARSE_TESTS)), "5");
     EXPECT_EQ(s.stall.GetNumberOfTests(s.owner->coarse.get()), 5);
     s.SaveScreenshot(kStallPage, "range-pages-converter-stall.png");
+    // Excluded, the count still shows the range's steps.
+    s.Click(kStallPage, IDC_CONVSTALL_EXCLUDE);
+    EXPECT_FALSE(s.owner->coarse->GetVariable(0).IsEnabled());
+    EXPECT_EQ(ControlText(::GetDlgItem(page, IDC_CONVSTALL_COARSE_TESTS)), "5");
 }
 
 // Values the sweep cannot show in a list (a preset of the dialog's own)
