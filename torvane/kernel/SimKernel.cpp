@@ -533,6 +533,8 @@ private:
         const float wallHeatScale = kWallHeatCoefficient / (6.0f * rpm);
         const float fourPerBore = 4.0f / block_.bore;
         const float perRpm = 0.16666666666666666f / rpm;
+        // Adams-Bashforth weights of this and the previous step's derivative.
+        const float aheadStep = 1.5f * dTheta, backStep = 0.5f * dTheta;
         const auto intakeCosine = [this](float angle) {
             intakeLobeAngle_.MoveTo(angle);
             return intakeLobeAngle_.Cosine();
@@ -635,23 +637,27 @@ private:
 
             const float z = cv * kCvToPressure;
             const float dm = dmIn - dmEx;
-            // The step is bound by the chain pressure -> valve flows -> dp -> pressure:
-            // the flow terms are summed last and the divisors' reciprocals are
-            // taken while the flows are being worked out.
+            // The step is bound by the chain pressure -> valve flows -> dp -> pressure
+            // (and temperature -> gas properties -> dp -> dT -> temperature): the
+            // flow terms are summed last, and every factor that does not wait for
+            // them (the divisors' reciprocals, the step weights) is taken while the
+            // flows are being worked out.
             const float energyPerZVolume = kEnergyFactor / (z * volume);
             const float perGasMass = 1.0f / (kGasConstant * m);
-            const float dp = ((burnRate * fuelEnergy + wallHeat - kInLbfToBtu * p * dVolume -
-                               kInLbfToBtu * p * dVolume * z) +
-                              (hIn * dmIn - hEx * dmEx + (t * cv - u) * dm)) *
-                             energyPerZVolume;
-            const float dt =
-                (kInLbfToBtu * (volume * dp + p * dVolume) - kGasConstant * t * dm) * perGasMass;
+            const float massEnergy = t * cv - u;  // per lb of mass gained
+            const float dpSum = (burnRate * fuelEnergy + wallHeat - kInLbfToBtu * p * dVolume -
+                                 kInLbfToBtu * p * dVolume * z) +
+                                (dmIn * (hIn + massEnergy) - dmEx * (hEx + massEnergy));
+            const float dp = dpSum * energyPerZVolume;
+            const float dtSum = dpSum * (kInLbfToBtu * volume * energyPerZVolume) +
+                                (kInLbfToBtu * p * dVolume - kGasConstant * t * dm);
+            const float dt = dtSum * perGasMass;
 
             // Second-order Adams-Bashforth step.
             const float pLast = p;
-            p += (1.5f * dp - 0.5f * dpLast) * dTheta;
-            t += (1.5f * dt - 0.5f * dtLast) * dTheta;
-            m += (1.5f * dm - 0.5f * dmLast) * dTheta;
+            p = (p - backStep * dpLast) + dpSum * (energyPerZVolume * aheadStep);
+            t = (t - backStep * dtLast) + dtSum * (perGasMass * aheadStep);
+            m = (m - backStep * dmLast) + dm * aheadStep;
             if (p < 0.0f) p = 0.0f;
             dpLast = dp;
             dtLast = dt;
