@@ -81,6 +81,9 @@ public:
     // The enabled flags of all the page's variables of one sweep.
     void SetCoarseVariablesEnabled(bool enable);
     void SetFineVariablesEnabled(bool enable);
+    // Any of the page's variables of that phase's sweep is on: the phase
+    // runs this page's values (the dialog's status and dual-phase test).
+    bool IsPhaseEnabled(int phase) const;
     // The product of the step counts of the page's variables that have
     // values (0 when none has); at most the sweep's limit of combinations.
     int GetNumberOfTests(CIterator* iterator) const;
@@ -105,7 +108,6 @@ protected:
 private:
     CIterator* PhaseIterator(int phase) const;
     CIterVariable& Variable(int phase, int row) const;
-    bool IsPhaseEnabled(int phase) const;
     bool IsRowOffered(int phase, int row) const;
     void SetVariablesEnabled(CIterator* iterator, bool enable);
     void SetPhases(bool coarse, bool fine);

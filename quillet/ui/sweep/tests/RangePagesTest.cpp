@@ -248,6 +248,8 @@ TEST_F(RangePagesTest, PhaseButtonsSetTheSweepsAndRefreshTheOtherPages) {
             EXPECT_TRUE(Checked(page, click.button)) << click.button;
             EXPECT_TRUE(AllEnabled(*s.owner->coarse, kind, click.coarse)) << click.button;
             EXPECT_TRUE(AllEnabled(*s.owner->fine, kind, click.fine)) << click.button;
+            EXPECT_EQ(s.Object(kind).IsPhaseEnabled(kCoarsePhase), click.coarse);
+            EXPECT_EQ(s.Object(kind).IsPhaseEnabled(kFinePhase), click.fine);
             // The first group follows the coarse phase, the second the fine one.
             EXPECT_EQ(Enabled(page, entry.coarseList), click.coarse) << click.button;
             EXPECT_EQ(Enabled(page, entry.fineList), click.fine) << click.button;
