@@ -6,6 +6,7 @@
 #include "torvane/document/Iterator.h"
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/TorvaneResources.h"
+#include "torvane/results/sweep/ItrQuickDlg.h"
 #include "torvane/services/ErrCode.h"
 #include "torvane/services/TorvaneProfile.h"
 #include "torvane/services/TorvaneShellServices.h"
@@ -65,6 +66,10 @@ BOOL CTorvaneApp::InitInstance() {
     dialogs.chooseCamTypeName = ChooseCamTypeName;
     dialogs.manageCam = ManageCam;
     dialogs.calculateCamEvents = CalculateCamEvents;
+    dialogs.runQuickIterator = [](CIterator& coarse, CIterator& fine) {
+        CItrQuickDlg dialog(&coarse, &fine, AfxGetMainWnd());
+        return dialog.DoModal() == IDOK;
+    };
     dialogs.openMarkedResults = [this](CIterator& sweep) {
         SetBestResultsIterator(&sweep);
         GetMainFrame()->SetTimer(kTimerBestResults, kBestResultsTimerMs, nullptr);
