@@ -1,12 +1,18 @@
 #include "quillet/ui/ProgramDocHost.h"
 
 #include "common/ui/SimSpecEditDlg.h"
+#include "quillet/ui/sweep/ItrQuickDlg.h"
 
 namespace quillet {
 
 bool CProgramDocHost::IsEditorOpen() { return CSimSpecEditDlg::IsEditorOpen(); }
 
 void CProgramDocHost::PostCommitToOpenEditor() { CSimSpecEditDlg::PostCommitToOpenEditor(); }
+
+bool CProgramDocHost::RunQuickIterator(CIterator& coarse, CIterator& fine) {
+    CItrQuickDlg dialog(&coarse, &fine, AfxGetMainWnd());
+    return dialog.DoModal() == IDOK;
+}
 
 CProgramDocHost& ProgramDocHost() {
     static CProgramDocHost host;

@@ -1,5 +1,6 @@
 // What the running program gives the vehicle documents: the one field
-// editor of the form, so that a preset choice made in its menu commits it.
+// editor of the form, so that a preset choice made in its menu commits it;
+// and the Quick Iterator.
 // The file dialogs and the main frame are the document layer's own.
 #pragma once
 
@@ -11,6 +12,7 @@ class CProgramDocHost : public CQuilletDocHost {
 public:
     bool IsEditorOpen() override;
     void PostCommitToOpenEditor() override;
+    bool RunQuickIterator(CIterator& coarse, CIterator& fine) override;
 };
 
 // The host the program installs at start-up.

@@ -182,7 +182,7 @@ TEST(QuilletStartTest, ToolsWithoutTheirWindowsAreGreyedAndTheRestStayEnabled) {
         UINT id;
         bool greyed;
     } const cases[] = {
-        {kCmdQuickIterator, true},     {kCmdProIterator, true},         {kCmdTractionCalculator, true},
+        {kCmdQuickIterator, false},    {kCmdProIterator, true},         {kCmdTractionCalculator, true},
         {ID_CUSTOM_POWER_CURVE, true}, {kCmdImportEngineFile, false},   {kCmdRun, false},
     };
     for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 
 #include "common/Assertion.h"
 #include "common/SweepWorkerPool.h"
+#include "common/sweepui/QuickStatus.h"
 #include "common/sweepui/SweepPump.h"
 #include "torvane/res/ItrProResources.h"
 #include "torvane/res/QuickIteratorResources.h"
@@ -274,23 +275,16 @@ void CItrQuickDlg::UpdateControls() {
 }
 
 void CItrQuickDlg::UpdateStatus() {
-    const bool running = state_ == kRunning;
-    lamps_.ShowGreen(this, IDC_QI_RUNNING_LAMP, running);
-    lamps_.ShowRed(this, IDC_QI_STOPPED_LAMP, !running);
+    static const QuickStatusIds kIds = {IDC_QI_RUNNING_LAMP, IDC_QI_STOPPED_LAMP, IDC_QI_PHASE1_LAMP,
+                                        IDC_QI_PHASE2_LAMP,  IDC_QI_TOTAL,        IDC_QI_COMPLETED,
+                                        IDC_QI_PROGRESS,     IDC_QI_PERCENT};
     const bool coarsePhase = current_ == &coarse_;
-    lamps_.ShowGreen(this, IDC_QI_PHASE1_LAMP, coarsePhase);
-    lamps_.ShowGreen(this, IDC_QI_PHASE2_LAMP, !coarsePhase);
+    ShowQuickStatus(this, lamps_, kIds,
+                    {state_ == kRunning, coarsePhase, coarse_.GetTotal() + fine_.GetTotal(),
+                     coarse_.GetRunsDone() + (coarsePhase ? 0 : fine_.GetRunsDone()),
+                     current_->GetProgressPercent()});
 
     CString text;
-    text.Format("%d", coarse_.GetTotal() + fine_.GetTotal());
-    SetDlgItemText(IDC_QI_TOTAL, text);
-    text.Format("%d", coarse_.GetRunsDone() + (coarsePhase ? 0 : fine_.GetRunsDone()));
-    SetDlgItemText(IDC_QI_COMPLETED, text);
-    const int percent = current_->GetProgressPercent();
-    SendDlgItemMessage(IDC_QI_PROGRESS, PBM_SETPOS, percent, 0);
-    text.Format("%d%%", percent);
-    SetDlgItemText(IDC_QI_PERCENT, text);
-
     if (coarse_.GetRunsDone() == 0) {
         text = "0";
     } else {
@@ -347,8 +341,10 @@ void CItrQuickDlg::OnPaint() {
 // ---------------------------------------------------------------- closing
 
 void CItrQuickDlg::OnOK() {
-    if (running_) return;
-    if (current_->GetResultCount() > 0) current_->MarkBestResult();
+    // Enter reaches here with "Save" disabled too: without a kept result
+    // there is nothing to save.
+    if (running_ || current_->GetResultCount() == 0) return;
+    current_->MarkBestResult();
     *documentCoarse_ = coarse_;
     *documentFine_ = fine_;
     EndDialog(IDOK);

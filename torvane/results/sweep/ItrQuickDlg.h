@@ -30,7 +30,8 @@ public:
 
     BOOL OnInitDialog() override;
     // "Save": marks the best result of the sweep shown and writes both
-    // working sweeps back. Ignored while a sweep runs.
+    // working sweeps back. Ignored while a sweep runs, and while the sweep
+    // shown keeps no result.
     void OnOK() override;
     // "Close": the working sweeps are dropped. Ignored while a sweep runs.
     void OnCancel() override;
