@@ -147,6 +147,13 @@ void ClickAt(HWND wnd, int x, int y) {
     SendMessageA(wnd, WM_LBUTTONUP, 0, where);
 }
 
+void ClickSpinArrow(HWND spin, bool up) {
+    RECT r;
+    GetClientRect(spin, &r);
+    ClickAt(spin, r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4);
+    PumpPending();
+}
+
 void MouseClickAt(HWND wnd, int x, int y) {
     SetWindowPos(GetAncestor(wnd, GA_ROOT), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     POINT at = {x, y};

@@ -41,6 +41,9 @@ std::string TextOf(HWND dialog, int id);
 // A click on a radio button: the focus first, then the check and the
 // notification (a real click depends on where the pointer is).
 void ClickRadio(HWND dialog, int id);
+// The up (or down) arrow of an up-down control, clicked with mouse
+// messages; then the messages it left pending.
+void ClickSpinArrow(HWND spin, bool up);
 // Clicks a button or any window at a client point with real mouse messages.
 void Click(HWND wnd);
 void ClickAt(HWND wnd, int x, int y);

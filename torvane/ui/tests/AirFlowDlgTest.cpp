@@ -65,11 +65,7 @@ bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(testing_harness::Fi
 
 // The spin's up or down arrow, clicked with mouse messages.
 void ClickSpin(HWND dialog, bool up) {
-    HWND spin = testing_harness::FindControl(dialog, IDC_AF_SPIN);
-    RECT r;
-    ::GetClientRect(spin, &r);
-    testing_harness::ClickAt(spin, r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4);
-    PumpPending();
+    testing_harness::ClickSpinArrow(testing_harness::FindControl(dialog, IDC_AF_SPIN), up);
 }
 
 int SpinPosition(HWND dialog) {
