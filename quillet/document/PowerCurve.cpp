@@ -104,7 +104,7 @@ void CPowerCurve::SetDefaults() {
 }
 
 void CPowerCurve::Reset() {
-    entryMode_ = kEntryNotChosen;
+    entryMode_ = kEntryPeaks;
     ClearPeaks();
     count_ = 0;
     ClearRowsFrom(0);

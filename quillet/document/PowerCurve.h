@@ -23,7 +23,7 @@ enum PowerCurveErrCode : unsigned short {
 
 // How the table was entered.
 enum PowerCurveEntryMode : int {
-    kEntryNotChosen = 0,
+    kEntryPeaks = 0,   // rows synthesised from the four peaks (also a new table)
     kEntryPower = 1,   // power entered, torque computed
     kEntryTorque = 2,  // torque entered, power computed
 };
@@ -70,6 +70,9 @@ public:
     CFloatPtSpec& RpmAt(int i);
     CFloatPtSpec& PowerAt(int i);
     CFloatPtSpec& TorqueAt(int i);
+    const CFloatPtSpec& RpmAt(int i) const { return RowAt(i).rpm; }
+    const CFloatPtSpec& PowerAt(int i) const { return RowAt(i).power; }
+    const CFloatPtSpec& TorqueAt(int i) const { return RowAt(i).torque; }
 
     // Row i's power from its torque (or torque from its power). False, with
     // the computed field cleared, when the result lies outside its limits.
@@ -117,7 +120,7 @@ private:
     void SetPeak(CFloatPtSpec& value, CFloatPtSpec& rpm, bool found, float peak, float peakRpm);
     const Row& RowAt(int i) const;
 
-    int entryMode_ = kEntryNotChosen;
+    int entryMode_ = kEntryPeaks;
     CFloatPtSpec peakPower_;
     CFloatPtSpec peakPowerRpm_;
     CFloatPtSpec peakTorque_;

@@ -60,8 +60,7 @@ BEGIN_MESSAGE_MAP(CChildFrame, SECWorksheet)
 END_MESSAGE_MAP()
 
 bool CChildFrame::IsWithheldTool(UINT id) {
-    static const UINT kWithheld[] = {kCmdIterator, kCmdProIterator,
-                                     kCmdTractionCalculator, ID_CUSTOM_POWER_CURVE};
+    static const UINT kWithheld[] = {kCmdIterator, kCmdProIterator};
     return std::find(std::begin(kWithheld), std::end(kWithheld), id) != std::end(kWithheld);
 }
 

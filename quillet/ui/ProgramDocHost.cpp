@@ -1,6 +1,8 @@
 #include "quillet/ui/ProgramDocHost.h"
 
 #include "common/ui/SimSpecEditDlg.h"
+#include "quillet/ui/PowerCurveDlg.h"
+#include "quillet/ui/TractionDlg.h"
 #include "quillet/ui/sweep/ItrQuickDlg.h"
 
 namespace quillet {
@@ -11,6 +13,18 @@ void CProgramDocHost::PostCommitToOpenEditor() { CSimSpecEditDlg::PostCommitToOp
 
 bool CProgramDocHost::RunQuickIterator(CIterator& coarse, CIterator& fine) {
     CItrQuickDlg dialog(&coarse, &fine, AfxGetMainWnd());
+    return dialog.DoModal() == IDOK;
+}
+
+bool CProgramDocHost::EditPowerCurve(CPowerCurve& curve, CString& description) {
+    CPowerCurveDlg dialog(&curve, description, AfxGetMainWnd());
+    if (dialog.DoModal() != IDOK) return false;
+    dialog.GetDescription(description);
+    return true;
+}
+
+bool CProgramDocHost::RunTractionCalculator(CQuilletDoc& doc) {
+    CTractionDlg dialog(&doc, AfxGetMainWnd());
     return dialog.DoModal() == IDOK;
 }
 

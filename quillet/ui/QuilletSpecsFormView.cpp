@@ -142,10 +142,6 @@ void CQuilletSpecsFormView::OnInitialUpdate() {
         for (int i = 0; i < kVehicleFormFieldCount; ++i)
             BindField(i, kFields[i].id, kFields[i].field(*document), kFields[i].kind, kFields[i].menuId);
         RecordLayout();
-        // The power-curve editor and the traction calculator come with their
-        // dialogs; until then their buttons stay disabled.
-        GetDlgItem(IDC_HP_CURVE)->EnableWindow(!CChildFrame::IsWithheldTool(kCmdCustomEngine));
-        GetDlgItem(IDC_TRACTION_CALC)->EnableWindow(!CChildFrame::IsWithheldTool(kCmdTractionCalculator));
     }
     CSpecFormView::OnInitialUpdate();
 }

@@ -74,7 +74,7 @@ TEST_F(EngineImportTest, TheEngineOfAnEngineFile) {
     EXPECT_EQ(doc.m_engineClass.GetValue(), kEngineClassIC);
     EXPECT_NEAR(doc.m_displacement.GetValue(), 349.85f, 0.01f);
     const CPowerCurve& curve = doc.m_powerCurve;
-    EXPECT_EQ(curve.GetEntryMode(), kEntryNotChosen);
+    EXPECT_EQ(curve.GetEntryMode(), kEntryPeaks);
     ASSERT_EQ(curve.GetNumPoints(), 17);  // the two rows without power are left out
     EXPECT_EQ(curve.GetRpm(16), 10000.0f);
     EXPECT_EQ(curve.GetPeakPower(), 305.0f);

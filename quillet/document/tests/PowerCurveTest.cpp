@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(PowerCurveTest, DefaultsAreTenRpmRowsWithoutValues) {
-    EXPECT_EQ(curve_.GetEntryMode(), kEntryNotChosen);
+    EXPECT_EQ(curve_.GetEntryMode(), kEntryPeaks);
     ASSERT_EQ(curve_.GetNumPoints(), 10);
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(curve_.GetRpm(i), 2000.0f + 500.0f * i);

@@ -182,8 +182,8 @@ TEST(QuilletStartTest, ToolsWithoutTheirWindowsAreGreyedAndTheRestStayEnabled) {
         UINT id;
         bool greyed;
     } const cases[] = {
-        {kCmdQuickIterator, false},    {kCmdProIterator, true},         {kCmdTractionCalculator, true},
-        {ID_CUSTOM_POWER_CURVE, true}, {kCmdImportEngineFile, false},   {kCmdRun, false},
+        {kCmdQuickIterator, false},     {kCmdProIterator, true},       {kCmdTractionCalculator, false},
+        {ID_CUSTOM_POWER_CURVE, false}, {kCmdImportEngineFile, false}, {kCmdRun, false},
     };
     for (const Case& c : cases) {
         UINT state = MenuStateAfterUpdate(program.FrameWnd(), c.id);
@@ -192,7 +192,7 @@ TEST(QuilletStartTest, ToolsWithoutTheirWindowsAreGreyedAndTheRestStayEnabled) {
     }
     // Asked who takes a withheld command, the document window answers nobody.
     CmdHandlerInfo info;
-    EXPECT_FALSE(program.Child()->OnCmdMsg(kCmdTractionCalculator, CN_COMMAND, nullptr, &info));
+    EXPECT_FALSE(program.Child()->OnCmdMsg(kCmdProIterator, CN_COMMAND, nullptr, &info));
 }
 
 }  // namespace

@@ -120,9 +120,9 @@ TEST_F(VehicleFormTest, ANewVehicleShowsItsDefaultsAndUnsetFields) {
     const LRESULT invalid = Icon(1004);
     EXPECT_NE(0, invalid);
     for (UINT id : {1001u, 1002u, 1006u, 1060u, 1070u}) EXPECT_EQ(invalid, Icon(id)) << id;
-    // The tools whose windows come later are not offered.
-    EXPECT_FALSE(::IsWindowEnabled(Field(IDC_HP_CURVE)));
-    EXPECT_FALSE(::IsWindowEnabled(Field(IDC_TRACTION_CALC)));
+    // The power-curve editor and the traction calculator are offered.
+    EXPECT_TRUE(::IsWindowEnabled(Field(IDC_HP_CURVE)));
+    EXPECT_TRUE(::IsWindowEnabled(Field(IDC_TRACTION_CALC)));
 }
 
 TEST_F(VehicleFormTest, TypedValuesAreStoredOrRefusedAndTheFocusMovesOn) {
