@@ -226,4 +226,49 @@ TEST_F(QuickIteratorTest, StopResumeAndAnotherPresetThenCloseHandsNothingBack) {
     EXPECT_EQ(0, coarse_->GetRunsDone());
 }
 
+TEST_F(QuickIteratorTest, AStopRightAfterThePhaseSwitchShowsTheEmptyFinePhase) {
+    // The coarse phase's run count, as the preset sets it up.
+    std::unique_ptr<CIterator> probe(new CIterator);
+    probe->AttachDocument(doc_.get());
+    probe->PresetShiftPoints(2000.0f, 1000.0f);
+    probe->EnableGearRatios(false);
+    probe->EnableConverterStall(false);
+    probe->Reset();
+    const int coarseRuns = probe->GetTotal();
+
+    const INT_PTR result = Open([&](CItrQuickDlg& dialog, HWND box) {
+        HWND run = ::GetDlgItem(box, IDC_QI_RUN);
+        ControlTextLog completed(::GetDlgItem(box, IDC_QI_COMPLETED));
+        // Stopped once the coarse runs are done, then again as soon as the
+        // resumed sweep has switched to the fine phase.
+        completed.ClickWhenAtLeast(coarseRuns, run);
+        Click(box, IDC_QI_SHIFTS_BEST_ET);
+        EXPECT_EQ(&dialog.GetWorkingCoarse(), &dialog.GetCurrentIterator());
+        completed.ClickWhenAtLeast(coarseRuns, run);
+        Click(box, IDC_QI_RUN);
+
+        CIterator& fine = dialog.GetWorkingFine();
+        ASSERT_EQ(&fine, &dialog.GetCurrentIterator());
+        EXPECT_EQ(-1, fine.GetHistoryPosition());
+        EXPECT_EQ(CItrQuickDlg::kStopped, dialog.GetRunState());
+        EXPECT_EQ(std::to_string(coarseRuns), Text(box, IDC_QI_COMPLETED));
+        // The fine phase has no history yet: the chart shows none, and there
+        // is nothing to save.
+        ZELCHART chart = dialog.GetHistoryChart();
+        EXPECT_EQ(ZEL2D_DISPLAY_HIDE, ZelDataGetDisplay(dialog.GetHistoryData(), 0));
+        EXPECT_EQ(0, zel2d::GetValue(chart, zel2d::REFERENCE_LINE_SHOW));
+        EXPECT_EQ(1.0, zel2d::GetValue(chart, zel2d::X_MIN));
+        EXPECT_FALSE(Enabled(box, IDOK));
+        CIterator& coarse = dialog.GetWorkingCoarse();
+        EXPECT_EQ(Formatted("%.3f", coarse.GetBaselineScore() - coarse.GetBestScore()), Text(box, IDC_QI_INCREASE));
+
+        Click(box, IDC_QI_RUN);
+        EXPECT_EQ(CItrQuickDlg::kFinished, dialog.GetRunState());
+        EXPECT_EQ(ZEL2D_DISPLAY_SHOW, ZelDataGetDisplay(dialog.GetHistoryData(), 0));
+        EXPECT_TRUE(Enabled(box, IDOK));
+        Click(box, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, result);
+}
+
 }  // namespace

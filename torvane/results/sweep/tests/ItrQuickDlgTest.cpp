@@ -223,4 +223,43 @@ TEST_F(QuickIteratorTest, StopResumeAndAnotherPresetThenCloseHandsNothingBack) {
     EXPECT_EQ(0, coarse_.GetRunsDone());
 }
 
+TEST_F(QuickIteratorTest, AStopRightAfterThePhaseSwitchShowsTheEmptyFinePhase) {
+    const INT_PTR result = Open([&](CItrQuickDlg& dialog, HWND box) {
+        HWND run = ::GetDlgItem(box, IDC_QI_RUN);
+        ControlTextLog completed(::GetDlgItem(box, IDC_QI_COMPLETED));
+        // 11 coarse runs: stopped once they are done, then again as soon as
+        // the resumed sweep has switched to the fine phase.
+        completed.ClickWhenAtLeast(11, run);
+        Click(box, IDC_QI_BORE_BEST_POWER);
+        EXPECT_EQ(&dialog.GetWorkingCoarse(), &dialog.GetCurrentIterator());
+        completed.ClickWhenAtLeast(11, run);
+        Click(box, IDC_QI_RUN);
+
+        CIterator& fine = dialog.GetWorkingFine();
+        ASSERT_EQ(&fine, &dialog.GetCurrentIterator());
+        EXPECT_EQ(0, fine.GetRunsDone());
+        EXPECT_EQ(CItrQuickDlg::kStopped, dialog.GetRunState());
+        EXPECT_EQ("11", Text(box, IDC_QI_COMPLETED));
+        EXPECT_EQ("0%", Text(box, IDC_QI_PERCENT));
+        EXPECT_EQ(kLitGreen, LampCentre(box, IDC_QI_PHASE2_LAMP));
+        // Nothing kept in the fine phase: nothing to save, no best curve
+        // and no best bar; the increase is still the coarse phase's.
+        EXPECT_FALSE(Enabled(box, IDOK));
+        EXPECT_EQ(ZEL2D_DISPLAY_HIDE, ZelDataGetDisplay(dialog.GetCurrentTestData(), 0));
+        EXPECT_EQ(ZEL2D_DISPLAY_SHOW, ZelDataGetDisplay(dialog.GetCurrentTestData(), 1));
+        EXPECT_EQ(ZEL2D_DISPLAY_HIDE, ZelDataGetDisplay(dialog.GetBestChart().Data(), 1));
+        CIterator& coarse = dialog.GetWorkingCoarse();
+        CString increase;
+        increase.Format("%.1f", coarse.GetBestScore() - coarse.GetBaselineScore());
+        EXPECT_EQ(std::string(increase), Text(box, IDC_QI_INCREASE));
+
+        Click(box, IDC_QI_RUN);
+        EXPECT_EQ(CItrQuickDlg::kFinished, dialog.GetRunState());
+        EXPECT_EQ("22", Text(box, IDC_QI_COMPLETED));
+        EXPECT_TRUE(Enabled(box, IDOK));
+        Click(box, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, result);
+}
+
 }  // namespace
