@@ -7,6 +7,7 @@
 #include "quillet/res/QuilletResources.h"
 #include "quillet/services/ErrCode.h"
 #include "quillet/ui/AppColors.h"
+#include "quillet/ui/ProgramDocHost.h"
 #include "quillet/ui/TimeSlipWnd.h"
 
 namespace quillet {
@@ -25,6 +26,7 @@ IMPLEMENT_DYNCREATE(CMainFrame, SECWorkbook)
 BEGIN_MESSAGE_MAP(CMainFrame, SECWorkbook)
     ON_WM_CREATE()
     ON_WM_SYSCOLORCHANGE()
+    ON_WM_TIMER()
     ON_MESSAGE(kMsgDocumentDestroyed, OnDocumentDestroyed)
     ON_MESSAGE(kMsgRepaintTimeSlip, OnTimeSlipRefresh)
     ON_COMMAND(ID_VIEW_WORKBOOK, OnToggleWorkbook)
@@ -89,6 +91,12 @@ CMainFrame* GetMainFrame() {
     CWnd* main = AfxGetMainWnd();
     APP_ASSERT(main != nullptr && main->IsKindOf(RUNTIME_CLASS(CMainFrame)));
     return static_cast<CMainFrame*>(main);
+}
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+    if (id != kTimerBestResults) return;
+    KillTimer(id);
+    PostMessage(WM_COMMAND, ID_CREATE_BEST_RESULT_DOCS, 0);
 }
 
 }  // namespace quillet

@@ -34,6 +34,8 @@ protected:
     afx_msg void OnUpdateWindowsColors(CCmdUI* cmdUI);
     afx_msg void OnUpdateQuilletColors(CCmdUI* cmdUI);
     afx_msg void OnSysColorChange();
+    // The best-results timer: the application opens the next marked result.
+    afx_msg void OnTimer(UINT_PTR id);
     DECLARE_MESSAGE_MAP()
 
 private:

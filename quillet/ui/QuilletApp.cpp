@@ -1,7 +1,9 @@
 #include "quillet/ui/QuilletApp.h"
 
+#include "common/Assertion.h"
 #include "common/ui/FieldHost.h"
 #include "common/ui/SimSpecEditDlg.h"
+#include "quillet/document/Iterator.h"
 #include "quillet/document/QuilletCommands.h"
 #include "quillet/document/QuilletDoc.h"
 #include "quillet/res/QuilletResources.h"
@@ -18,6 +20,9 @@ namespace quillet {
 
 namespace {
 
+const char kAssertModule[] = "QuilletApp.cpp";
+
+const unsigned short kErrorBestResultDocument = 90;
 const unsigned short kErrorManual = 100;
 const unsigned short kErrorProductInfo = 101;
 
@@ -38,6 +43,7 @@ const ProgramAppValues kAppValues = {
 BEGIN_MESSAGE_MAP(CQuilletApp, CSimulatorApp)
     ON_COMMAND(ID_TIMER1_COMMAND, OnNothing)
     ON_COMMAND(kCmdIteratorNoOp, OnNothing)
+    ON_COMMAND(ID_CREATE_BEST_RESULT_DOCS, OnCreateBestResultDocs)
 END_MESSAGE_MAP()
 
 CQuilletApp::CQuilletApp() : CSimulatorApp(kAppValues) {}
@@ -53,6 +59,44 @@ BOOL CQuilletApp::InitInstance() {
     return StartProgram(new CMultiDocTemplate(IDR_QUILLET_DOC, RUNTIME_CLASS(CQuilletDoc), RUNTIME_CLASS(CChildFrame),
                                               RUNTIME_CLASS(CQuilletSpecsFormView)),
                         new CMainFrame);
+}
+
+void CQuilletApp::OnCreateBestResultDocs() {
+    CWaitCursor wait;
+    CProgramDocHost& host = ProgramDocHost();
+    CIterator* sweep = host.GetBestResultsIterator();
+    // A sweep whose document was closed went with it.
+    if (sweep == nullptr) return;
+    int slot = 0;
+    while (slot < kIterResultCount && !sweep->IsResultMarked(slot)) ++slot;
+    if (slot == kIterResultCount) {
+        host.ClearBestResultsIterator();
+        return;
+    }
+    sweep->SetResultMarked(slot, false);
+    OpenBestResult(*sweep, slot);
+    m_pMainWnd->SetTimer(kTimerBestResults, kBestResultsTimerMs, nullptr);
+}
+
+void CQuilletApp::OpenBestResult(CIterator& sweep, int slot) {
+    OnFileNew();
+    CQuilletDoc* made = QuilletDocGetLastCreated();
+    if (made == nullptr || !QuilletDocIsValid(made)) {
+        ErrCodeShowError(kErrorBestResultDocument);
+        return;
+    }
+    const CQuilletDoc* result = sweep.GetResultDoc(slot);
+    APP_ASSERT(result != nullptr);
+    result->CopyVehicleTo(made);
+    CString title;
+    title.Format("Best%d-", slot + 1);
+    CString resultTitle = result->GetTitle();
+    const int dot = resultTitle.Find('.');
+    if (dot >= 0) resultTitle = resultTitle.Left(dot);
+    made->SetTitle(title + resultTitle);
+    made->SetModifiedFlag(TRUE);
+    made->UpdateBarometerFromElevation();
+    made->UpdateAllViews(nullptr, 0, nullptr);
 }
 
 }  // namespace quillet
