@@ -12,7 +12,8 @@
 //
 // For a step d = x - x_last (exact in double: both are floats),
 //   sin(x) = s + (s (cos d - 1) + c sin d),  cos(x) = c + (c (cos d - 1) - s sin d)
-// with sin d and cos d - 1 from their Taylor series to d^7 and d^8; for
+// with sin d and cos d - 1 from their Taylor series to d^7 and d^8, or to d^5
+// and d^6 for |d| <= 1/64 (a crank stepped by under a degree); either way, for
 // |d| <= 1/16 the terms left out are below 2^-54. Each turn adds at most a
 // few double roundings and that; 64 of them with the fresh evaluation's 2^-49
 // stay below 2^-44.
@@ -29,6 +30,7 @@ public:
 
 private:
     static constexpr double kLargestStep = 0.0625;
+    static constexpr double kShortStep = 0.015625;  // takes the shorter series
     static constexpr int kStepsPerRestart = 64;
 
     void Restart(float x);
@@ -49,8 +51,14 @@ inline void SteppedSinCos::MoveTo(float x) {
     --stepsLeft_;
     x_ = x;
     const double d2 = d * d;
-    const double sinD = d + d * d2 * (-1.0 / 6 + d2 * (1.0 / 120 + d2 * (-1.0 / 5040)));
-    const double cosDMinus1 = d2 * (-0.5 + d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 * (1.0 / 40320))));
+    double sinD, cosDMinus1;
+    if (d2 <= kShortStep * kShortStep) {
+        sinD = d + d * d2 * (-1.0 / 6 + d2 * (1.0 / 120));
+        cosDMinus1 = d2 * (-0.5 + d2 * (1.0 / 24 + d2 * (-1.0 / 720)));
+    } else {
+        sinD = d + d * d2 * (-1.0 / 6 + d2 * (1.0 / 120 + d2 * (-1.0 / 5040)));
+        cosDMinus1 = d2 * (-0.5 + d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 * (1.0 / 40320))));
+    }
     const double s = sine_, c = cosine_;
     sine_ = s + (s * cosDMinus1 + c * sinD);
     cosine_ = c + (c * cosDMinus1 - s * sinD);

@@ -659,6 +659,8 @@ TEST(FastMathTest, SteppedSineAndCosineFollowTheCorrectlyRoundedOnes) {
     const Sequence kSequences[] = {
         {130.0f, 0.15f, 4800},    // a slow cycle, 720 degrees
         {-40.0f, 3.3f, 440},      // a fast one, through zero
+        {-40.0f, 0.89f, 810},     // just under 1/64 radian: the shorter series
+        {-40.0f, 0.9f, 800},      // just over it
         {1500.0f, -0.07f, 3000},  // falling
         {0.0f, 5.0f, 300},        // steps over 1/16 radian: fresh every time
         {200.0f, 1e-4f, 2000},    // steps smaller than the angle's float spacing at times
