@@ -94,7 +94,10 @@ CMainFrame* GetMainFrame() {
 }
 
 void CMainFrame::OnTimer(UINT_PTR id) {
-    if (id != kTimerBestResults) return;
+    if (id != kTimerBestResults) {
+        SECWorkbook::OnTimer(id);
+        return;
+    }
     KillTimer(id);
     PostMessage(WM_COMMAND, ID_CREATE_BEST_RESULT_DOCS, 0);
 }
