@@ -27,14 +27,19 @@ int CSweepChartFont::PointsHeight() {
     return height;
 }
 
+CRect SweepTakePlaceholder(CWnd* parent, int id) {
+    CWnd* place = parent->GetDlgItem(id);
+    APP_ASSERT(place != nullptr);
+    CRect rect;
+    place->GetWindowRect(&rect);
+    parent->ScreenToClient(&rect);
+    place->DestroyWindow();
+    return rect;
+}
+
 bool CreateChartInPlaceOf(CWnd* dialog, int placeholderId, CChart2D& chart, int chartType,
                           const CSweepChartFont& font) {
-    CWnd* placeholder = dialog->GetDlgItem(placeholderId);
-    APP_ASSERT(placeholder != nullptr);
-    CRect rect;
-    placeholder->GetWindowRect(&rect);
-    dialog->ScreenToClient(&rect);
-    placeholder->DestroyWindow();
+    const CRect rect = SweepTakePlaceholder(dialog, placeholderId);
     if (!chart.Create("", WS_CHILD | WS_VISIBLE, rect, dialog, placeholderId)) return false;
     using namespace zel2d;
     SetValues(chart.m_chart, Y_CHART_TYPE(chartType), CHART_BORDER(0), CHART_BACKGROUND(kChartGrey),

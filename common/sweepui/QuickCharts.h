@@ -20,6 +20,10 @@ private:
     CFont font_;
 };
 
+// The placeholder control's rectangle in `parent`'s client coordinates; the
+// placeholder window goes (a missing one is an assertion).
+CRect SweepTakePlaceholder(CWnd* parent, int id);
+
 // Destroys the placeholder control `placeholderId` of `dialog` and makes
 // `chart` in its rectangle with the sweep dialogs' looks: chart type
 // `chartType`, no border, grey chart and graph, white plot, the graph

@@ -7,6 +7,7 @@
 #include "torvane/document/TorvaneDoc.h"
 #include "torvane/res/TorvaneResources.h"
 #include "torvane/results/sweep/ItrQuickDlg.h"
+#include "torvane/results/sweep/ItrProDlg.h"
 #include "torvane/services/ErrCode.h"
 #include "torvane/services/TorvaneProfile.h"
 #include "torvane/services/TorvaneShellServices.h"
@@ -68,6 +69,10 @@ BOOL CTorvaneApp::InitInstance() {
     dialogs.calculateCamEvents = CalculateCamEvents;
     dialogs.runQuickIterator = [](CIterator& coarse, CIterator& fine) {
         CItrQuickDlg dialog(&coarse, &fine, AfxGetMainWnd());
+        return dialog.DoModal() == IDOK;
+    };
+    dialogs.runSweepDialog = [](CIterator& coarse, CIterator& fine) {
+        CItrProDlg dialog(&coarse, &fine, AfxGetMainWnd());
         return dialog.DoModal() == IDOK;
     };
     dialogs.openMarkedResults = [this](CIterator& sweep) {

@@ -4,12 +4,29 @@
 // a change clears the run results and refreshes the other pages.
 #pragma once
 
+#include "common/SimSpec.h"
 #include "framework/Framework.h"
 
 namespace torvane {
 
 class CIterator;
+class CIterVariable;
 class CTorvaneDoc;
+
+// The manifolds an induction sweep offers: every type but 7 (forced
+// induction), in type order, each with its component command.
+struct ItrManifoldChoice {
+    int type;
+    UINT command;
+};
+constexpr int kItrManifoldChoiceCount = 10;
+extern const ItrManifoldChoice kItrManifoldChoices[kItrManifoldChoiceCount];
+// The sweep's list item of a choice: a "Manifold Type" (1..11) named by its
+// command's menu text.
+CPartTypeSpec ItrManifoldItem(const ItrManifoldChoice& choice);
+
+// The variable is in use and swept (not excluded).
+bool ItrVariableIsOn(const CIterVariable& variable);
 
 // What a page needs of the sweep dialog.
 class CItrProPageOwner {
