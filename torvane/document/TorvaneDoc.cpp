@@ -326,6 +326,7 @@ ON_COMMAND(kCmdCamFileOpen, OnCamFileOpen)
 ON_COMMAND(kCmdCamFileSave, OnCamFileSave)
 ON_COMMAND(kCmdSweep, OnSweep)
 ON_COMMAND(kCmdQuickIterator, OnQuickIterator)
+ON_UPDATE_COMMAND_UI(kCmdQuickIterator, OnUpdateQuickIterator)
 END_MESSAGE_MAP()
 
 void CTorvaneDoc::OnPrintCommand(UINT id) {

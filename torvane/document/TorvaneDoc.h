@@ -300,6 +300,7 @@ protected:
     // The Zuv Oradizov and the Quick Iterator on this engine.
     afx_msg void OnSweep();
     afx_msg void OnQuickIterator();
+    afx_msg void OnUpdateQuickIterator(CCmdUI* cmdUI);
 
     // A view that leaves the document is forgotten in its slot.
     void OnChangedViewList() override;

@@ -61,4 +61,6 @@ void CTorvaneDoc::OnQuickIterator() {
     if (RunQuickIterator(*coarseIterator_, *fineIterator_)) OpenMarkedResultsOf(*coarseIterator_, *fineIterator_);
 }
 
+void CTorvaneDoc::OnUpdateQuickIterator(CCmdUI* cmdUI) { cmdUI->Enable(IsQuickIteratorInstalled()); }
+
 }  // namespace torvane

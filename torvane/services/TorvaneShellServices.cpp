@@ -61,6 +61,10 @@ bool RunQuickIterator(CIterator& coarse, CIterator& fine) {
     return g_dialogs.runQuickIterator && g_dialogs.runQuickIterator(coarse, fine);
 }
 
+bool IsQuickIteratorInstalled() {
+    return static_cast<bool>(g_dialogs.runQuickIterator);
+}
+
 void OpenMarkedResults(CIterator& sweep) {
     if (g_dialogs.openMarkedResults) g_dialogs.openMarkedResults(sweep);
 }

@@ -62,6 +62,8 @@ bool RunCamManager(CTorvaneDoc& doc);
 bool RunCamCalculator(CTorvaneDoc& doc);
 bool RunSweepDialog(CIterator& coarse, CIterator& fine);
 bool RunQuickIterator(CIterator& coarse, CIterator& fine);
+// The shell has a Quick Iterator (its command is greyed without one).
+bool IsQuickIteratorInstalled();
 // Without a shell the marks stay on the sweep.
 void OpenMarkedResults(CIterator& sweep);
 

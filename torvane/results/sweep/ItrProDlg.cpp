@@ -36,17 +36,6 @@ const int kDialogButtons[] = {IDOK,
 const int kLegendIds[3] = {IDC_IP_LEGEND_CURRENT, IDC_IP_LEGEND_BASELINE, IDC_IP_LEGEND_MAXIMUM};
 const COLORREF kLegendColors[3] = {kGreen, kDarkGrey, kRed};
 
-// Runs of one phase of a page: the product of the positive step counts of
-// slots first..last (0 when none is positive).
-int PhaseTestCount(CIterator& sweep, int first, int last) {
-    int count = 0;
-    for (int slot = first; slot <= last; ++slot) {
-        const int steps = sweep.GetVariable(slot).GetStepCount();
-        if (steps > 0) count = (count == 0 ? 1 : count) * steps;
-    }
-    return count;
-}
-
 CString Number(int value) {
     CString text;
     text.Format("%d", value);
@@ -197,21 +186,22 @@ void CItrProDlg::UpdateStatus(bool runOnly) {
         lamps_.ShowGreen(this, IDC_IP_LAMP_DUAL, dual);
         // Cam and bore/stroke: the coarse phase's runs, and the fine
         // phase's when it is on.
+        CItrProCamPropPage& cam = sheet_.GetCamPage();
+        CItrProBoreStrokePropPage& boreStroke = sheet_.GetBoreStrokePage();
         const struct {
-            int lamp, tests, first, last;
-        } series[] = {{IDC_IP_LAMP_CAM, IDC_IP_TESTS_CAM, kSlotIntakeOpening, kSlotExhaustClosing},
-                      {IDC_IP_LAMP_BORE_STROKE, IDC_IP_TESTS_BORE_STROKE, kSlotBore, kSlotStroke}};
+            int lamp, tests, slot, coarseTests, fineTests;
+        } series[] = {{IDC_IP_LAMP_CAM, IDC_IP_TESTS_CAM, kSlotIntakeOpening, cam.GetCoarseTestCount(),
+                       cam.GetFineTestCount()},
+                      {IDC_IP_LAMP_BORE_STROKE, IDC_IP_TESTS_BORE_STROKE, kSlotBore, boreStroke.GetCoarseTestCount(),
+                       boreStroke.GetFineTestCount()},
+                      {IDC_IP_LAMP_INDUCTION, IDC_IP_TESTS_INDUCTION, kSlotManifoldList,
+                       sheet_.GetInductionPage().GetTestCount(), 0}};
         for (const auto& s : series) {
-            const bool used = ItrVariableIsOn(coarse_.GetVariable(s.first));
+            const bool used = ItrVariableIsOn(coarse_.GetVariable(s.slot));
             lamps_.ShowGreen(this, s.lamp, used);
-            int tests = PhaseTestCount(coarse_, s.first, s.last);
-            if (ItrVariableIsOn(fine_.GetVariable(s.first))) tests += PhaseTestCount(fine_, s.first, s.last);
+            const int tests = s.coarseTests + (ItrVariableIsOn(fine_.GetVariable(s.slot)) ? s.fineTests : 0);
             SetText(s.tests, used ? Number(tests) : CString("Not Used"));
         }
-        const bool inductionUsed = ItrVariableIsOn(coarse_.GetVariable(kSlotManifoldList));
-        lamps_.ShowGreen(this, IDC_IP_LAMP_INDUCTION, inductionUsed);
-        SetText(IDC_IP_TESTS_INDUCTION, inductionUsed ? Number(coarse_.GetVariable(kSlotManifoldList).GetStepCount())
-                                                      : CString("Not Used"));
         SetText(IDC_IP_TOTAL, Number(coarse_.GetTotal() + fine_.GetTotal()));
         SetText(IDC_IP_PHASE1_CAPTION, dual ? "Phase1" : "Single Phase");
         GetDlgItem(IDC_IP_LAMP_PHASE2)->ShowWindow(dual ? SW_SHOW : SW_HIDE);
@@ -360,40 +350,41 @@ void CItrProDlg::EndPreset(CPropertyPage* page) {
 void CItrProDlg::OnPresetCam() {
     coarse_.PresetValveEvents(24.0f, 8.0f);
     fine_.PresetValveEvents(4.0f, 1.0f);
-    EndPreset(sheet_.GetCamPage());
+    EndPreset(&sheet_.GetCamPage());
 }
 
 void CItrProDlg::OnPresetInduction() {
     coarse_.PresetPartTypeList(10);
     CIterVariable& list = coarse_.GetVariable(kSlotManifoldList);
-    // The list starts with the engine's own manifold; a forced-induction
-    // one (type 7) is not among the choices and leaves room for all ten.
+    // The list starts with the engine's own manifold. A forced-induction
+    // one (type 7) is not among the choices and takes a place of its own:
+    // the last choice then finds no room.
     const int own = document_->manifoldType.GetValue();
-    if (list.HasListType(7)) {
-        const CPartTypeSpec seeded = list.GetListItem(0);
-        list.RemoveListItem(seeded);
+    for (int type = 1; type <= 11; ++type) {
+        if (type == own) continue;
+        for (const SweepManifold& manifold : kSweepManifolds)
+            if (manifold.type == type && list.GetListCount() < list.GetListCapacity())
+                list.AddListItem(MakeSweepManifoldPart(manifold));
     }
-    for (const ItrManifoldChoice& choice : kItrManifoldChoices)
-        if (choice.type != own) list.AddListItem(ItrManifoldItem(choice));
-    EndPreset(sheet_.GetInductionPage());
+    EndPreset(&sheet_.GetInductionPage());
 }
 
 void CItrProDlg::OnPresetBoreStroke() {
     coarse_.PresetBoreStroke(0.25f, 0.05f);
     fine_.PresetBoreStroke(0.05f, 0.01f);
-    EndPreset(sheet_.GetBoreStrokePage());
+    EndPreset(&sheet_.GetBoreStrokePage());
 }
 
 void CItrProDlg::OnPresetTorque() {
     coarse_.SetCriterion(kCriterionPeakTorque);
     fine_.SetCriterion(kCriterionPeakTorque);
-    EndPreset(sheet_.GetCriteriaPage());
+    EndPreset(&sheet_.GetCriteriaPage());
 }
 
 void CItrProDlg::OnPresetPower() {
     coarse_.SetCriterion(kCriterionPeakPower);
     fine_.SetCriterion(kCriterionPeakPower);
-    EndPreset(sheet_.GetCriteriaPage());
+    EndPreset(&sheet_.GetCriteriaPage());
 }
 
 void CItrProDlg::OnResetAll() {

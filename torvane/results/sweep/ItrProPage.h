@@ -4,7 +4,6 @@
 // a change clears the run results and refreshes the other pages.
 #pragma once
 
-#include "common/SimSpec.h"
 #include "framework/Framework.h"
 
 namespace torvane {
@@ -12,18 +11,6 @@ namespace torvane {
 class CIterator;
 class CIterVariable;
 class CTorvaneDoc;
-
-// The manifolds an induction sweep offers: every type but 7 (forced
-// induction), in type order, each with its component command.
-struct ItrManifoldChoice {
-    int type;
-    UINT command;
-};
-constexpr int kItrManifoldChoiceCount = 10;
-extern const ItrManifoldChoice kItrManifoldChoices[kItrManifoldChoiceCount];
-// The sweep's list item of a choice: a "Manifold Type" (1..11) named by its
-// command's menu text.
-CPartTypeSpec ItrManifoldItem(const ItrManifoldChoice& choice);
 
 // The variable is in use and swept (not excluded).
 bool ItrVariableIsOn(const CIterVariable& variable);

@@ -13,7 +13,7 @@ CItrProPropSheet::CItrProPropSheet() {
 }
 
 CItrProPage* CItrProPropSheet::Pages(int index) {
-    CItrProPage* const pages[kPageCount] = {&runPage_};
+    CItrProPage* const pages[kPageCount] = {&camPage_, &inductionPage_, &boreStrokePage_, &criteriaPage_, &runPage_};
     APP_ASSERT(index >= 0 && index < kPageCount);
     return pages[index];
 }

@@ -3,6 +3,10 @@
 #pragma once
 
 #include "common/ui/EmbeddedPropSheet.h"
+#include "torvane/results/sweep/ItrProBoreStrokePropPage.h"
+#include "torvane/results/sweep/ItrProCamPropPage.h"
+#include "torvane/results/sweep/ItrProCriteriaPropPage.h"
+#include "torvane/results/sweep/ItrProInducPropPage.h"
 #include "torvane/results/sweep/ItrProRunPropPage.h"
 
 namespace torvane {
@@ -20,17 +24,20 @@ public:
     void EnablePages(bool enable);
 
     CItrProRunPropPage& GetRunPage() { return runPage_; }
-    // The pages the presets show; null while the sheet has no such page.
-    CPropertyPage* GetCamPage() { return nullptr; }
-    CPropertyPage* GetInductionPage() { return nullptr; }
-    CPropertyPage* GetBoreStrokePage() { return nullptr; }
-    CPropertyPage* GetCriteriaPage() { return nullptr; }
+    CItrProCamPropPage& GetCamPage() { return camPage_; }
+    CItrProInducPropPage& GetInductionPage() { return inductionPage_; }
+    CItrProBoreStrokePropPage& GetBoreStrokePage() { return boreStrokePage_; }
+    CItrProCriteriaPropPage& GetCriteriaPage() { return criteriaPage_; }
 
 private:
     // In tab order.
     CItrProPage* Pages(int index);
-    static constexpr int kPageCount = 1;
+    static constexpr int kPageCount = 5;
 
+    CItrProCamPropPage camPage_;
+    CItrProInducPropPage inductionPage_;
+    CItrProBoreStrokePropPage boreStrokePage_;
+    CItrProCriteriaPropPage criteriaPage_;
     CItrProRunPropPage runPage_;
 };
 

@@ -61,6 +61,7 @@ TEST_F(AppStartTest, TheSplashWindowStaysTwoSecondsThenTheMaximisedWorkbookShows
     EXPECT_EQ(static_cast<UINT>(MF_CHECKED), program.MenuState(ID_VIEW_WORKBOOK) & (MF_CHECKED | MF_GRAYED));
     EXPECT_EQ(static_cast<UINT>(MF_CHECKED), program.MenuState(ID_COLORS_TORVANE) & (MF_CHECKED | MF_GRAYED));
     EXPECT_EQ(0u, program.MenuState(ID_COLORS_WINDOWS) & (MF_CHECKED | MF_GRAYED));
+    EXPECT_EQ(0u, program.MenuState(ID_SWEEP) & MF_GRAYED);  // the engine's sweep dialog
     EXPECT_TRUE(ModalDriver::Instance().Boxes().empty());  // no low-colour notice
     program.SaveScreenshot("torvane-start.png");
 }

@@ -1,0 +1,288 @@
+// The Zuv Oradizov opened by the engine document's command and driven
+// through its controls: first-opening defaults, the presets and "Reset All",
+// lamps and readouts, OK's validation, and a small real sweep on the run
+// page (Run, Stop, Run again into the fine phase, the charts, the "Save:"
+// boxes, the view buttons) whose marked result is handed on after OK.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ModalDriver.h"
+#include "WindowHelpers.h"
+#include "torvane/document/Iterator.h"
+#include "torvane/document/tests/TorvaneDocTestSupport.h"
+#include "torvane/res/ItrProResources.h"
+#include "torvane/results/sweep/ItrProDlg.h"
+#include "torvane/services/TorvaneShellServices.h"
+
+using testing_harness::FindControl;
+using testing_harness::ModalDriver;
+using testing_harness::PumpPending;
+using testing_harness::TextOf;
+using namespace torvane;
+
+namespace {
+
+const char kCaption[] = "Zuv Oradizov";
+enum PageIndex { kCamPage = 0, kInductionPage = 1, kBoreStrokePage = 2, kCriteriaPage = 3, kRunPage = 4 };
+
+CItrProDlg* DialogOf(HWND dialog) { return static_cast<CItrProDlg*>(CWnd::FromHandlePermanent(dialog)); }
+bool Enabled(HWND window, int id) { return ::IsWindowEnabled(FindControl(window, id)) != FALSE; }
+bool Visible(HWND window, int id) { return ::IsWindowVisible(FindControl(window, id)) != FALSE; }
+
+void Press(HWND window, int id) {
+    testing_harness::Click(FindControl(window, id));
+    PumpPending();
+}
+
+void SaveScreenshot(HWND window, const char* name) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpPending();
+    EXPECT_TRUE(testing_harness::Pixels::FromWindow(window).SavePng(testing_harness::TestOutputPath(name)));
+}
+
+// Presses Stop once the sweep has runs done, checking what a user sees
+// while it runs.
+struct StopRequest {
+    CIterator* sweep;
+    HWND runPage;
+    HWND dialog;
+    bool pressed;
+};
+StopRequest g_stop = {};
+
+void CALLBACK StopAfterFirstRuns(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_stop.pressed || g_stop.sweep->GetRunsDone() == 0) return;
+    g_stop.pressed = true;
+    EXPECT_EQ("Stop", TextOf(g_stop.runPage, IDC_IR_RUN));
+    EXPECT_FALSE(Enabled(g_stop.dialog, IDOK));
+    EXPECT_FALSE(Enabled(g_stop.dialog, IDC_IP_PRESET_CAM));
+    EXPECT_FALSE(Enabled(g_stop.runPage, IDC_IR_RESTART));
+    EXPECT_TRUE(Enabled(g_stop.runPage, IDC_IR_HOME));
+    ::PostMessageA(FindControl(g_stop.runPage, IDC_IR_RUN), BM_CLICK, 0, 0);
+}
+
+class ItrProDlgTest : public TorvaneDocTest {
+protected:
+    ItrProDlgTest() {
+        BuildChevy350(engine_);
+        engine_.SetAutoRun(false);
+        EXPECT_TRUE(engine_.RunSimulation(true, true));
+        ComponentDialogs dialogs;
+        dialogs.runSweepDialog = [](CIterator& coarse, CIterator& fine) {
+            CItrProDlg dialog(&coarse, &fine);
+            return dialog.DoModal() == IDOK;
+        };
+        dialogs.openMarkedResults = [this](CIterator& sweep) { opened_.push_back(&sweep); };
+        InstallComponentDialogs(dialogs);
+    }
+    ~ItrProDlgTest() override { InstallComponentDialogs(ComponentDialogs()); }
+
+    // Opens the dialog through the command and hands it to `drive`, which
+    // closes it.
+    void Open(const std::function<void(HWND dialog, CItrProDlg& owner)>& drive) {
+        bool ran = false;
+        ModalDriver::Instance().Handle(kCaption, [&](HWND dialog) {
+            ran = true;
+            ::ShowWindow(dialog, SW_SHOW);
+            PumpPending();
+            drive(dialog, *DialogOf(dialog));
+            // A failed expectation must not leave the dialog waiting.
+            if (::IsWindowVisible(dialog)) ModalDriver::PressButton(dialog, IDCANCEL);
+        });
+        SendCommand(engine_, 33450);
+        EXPECT_TRUE(ran);
+    }
+
+    // The document's sweeps kept from an earlier opening: the four valve
+    // events swept 1 degree either side in both phases (81 runs each).
+    void KeepSmallDualSweep() {
+        engine_.CreateIterators();
+        for (CIterator* sweep : {engine_.GetCoarseIterator(), engine_.GetFineIterator()}) {
+            sweep->AttachDocument(&engine_);
+            sweep->PresetValveEvents(1.0f, 1.0f);
+            sweep->EnablePartTypeList(false);
+            sweep->EnableBoreStroke(false);
+            sweep->SetRpmRange(2500.0f, 7000.0f);
+            sweep->SetHasResults(true);
+        }
+    }
+
+    static HWND Page(CItrProDlg& owner, int index) {
+        return testing_harness::ShowSheetPage(owner.GetSheet().GetSafeHwnd(), index);
+    }
+
+    CTorvaneDoc engine_;
+    std::vector<CIterator*> opened_;
+};
+
+TEST_F(ItrProDlgTest, FirstOpeningPresetsAndResetAll) {
+    Open([&](HWND dialog, CItrProDlg& owner) {
+        // Defaults: nothing swept, one phase, the rpm window 2500 to 7000.
+        for (int id : {IDC_IP_TESTS_CAM, IDC_IP_TESTS_INDUCTION, IDC_IP_TESTS_BORE_STROKE})
+            EXPECT_EQ("Not Used", TextOf(dialog, id)) << id;
+        EXPECT_EQ("0", TextOf(dialog, IDC_IP_TOTAL));
+        EXPECT_EQ("Single Phase", TextOf(dialog, IDC_IP_PHASE1_CAPTION));
+        EXPECT_FALSE(Visible(dialog, IDC_IP_PHASE2_CAPTION));
+        EXPECT_EQ("hp", TextOf(dialog, IDC_IP_UNITS));
+        EXPECT_EQ(" ", TextOf(dialog, IDC_IP_CURRENT));
+        EXPECT_EQ("OK", TextOf(dialog, IDOK));
+        float from = 0, to = 0;
+        owner.GetCoarseIterator()->GetRpmRange(&from, &to);
+        EXPECT_EQ(2500.0f, from);
+        EXPECT_EQ(7000.0f, to);
+        // Lamps: stopped, phase 1, single phase.
+        auto image = [&](int id) {
+            return reinterpret_cast<HBITMAP>(::SendDlgItemMessageA(dialog, id, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        };
+        const HBITMAP greenLit = image(IDC_IP_LAMP_PHASE1);
+        ASSERT_NE(nullptr, greenLit);
+        EXPECT_EQ(greenLit, image(IDC_IP_LAMP_SINGLE));
+        EXPECT_NE(greenLit, image(IDC_IP_LAMP_DUAL));
+        EXPECT_NE(greenLit, image(IDC_IP_LAMP_RUNNING));
+        EXPECT_NE(nullptr, image(IDC_IP_LAMP_STOPPED));
+        SaveScreenshot(dialog, "sweep-dialog-first.png");
+
+        // The cam preset sweeps both phases: 7^4 + 9^4 runs, its page shown.
+        Press(dialog, IDC_IP_PRESET_CAM);
+        EXPECT_EQ("8962", TextOf(dialog, IDC_IP_TESTS_CAM));
+        EXPECT_EQ("8962", TextOf(dialog, IDC_IP_TOTAL));
+        EXPECT_EQ("Phase1", TextOf(dialog, IDC_IP_PHASE1_CAPTION));
+        EXPECT_TRUE(Visible(dialog, IDC_IP_PHASE2_CAPTION));
+        EXPECT_EQ(greenLit, image(IDC_IP_LAMP_DUAL));
+        EXPECT_EQ(greenLit, image(IDC_IP_LAMP_CAM));
+        EXPECT_EQ(&owner.GetSheet().GetCamPage(), owner.GetSheet().GetActivePage());
+
+        // Induction on a dual-plane engine: its own first, then 1, 3..6, 8..11.
+        Press(dialog, IDC_IP_PRESET_INDUCTION);
+        EXPECT_EQ("10", TextOf(dialog, IDC_IP_TESTS_INDUCTION));
+        CIterVariable& list = owner.GetCoarseIterator()->GetVariable(kSlotManifoldList);
+        std::vector<int> types;
+        for (int i = 0; i < list.GetListCount(); ++i) types.push_back(list.GetListItem(i).GetValue());
+        EXPECT_EQ((std::vector<int>{2, 1, 3, 4, 5, 6, 8, 9, 10, 11}), types);
+        EXPECT_EQ(&owner.GetSheet().GetInductionPage(), owner.GetSheet().GetActivePage());
+
+        Press(dialog, IDC_IP_PRESET_TORQUE);
+        EXPECT_EQ("lb-ft", TextOf(dialog, IDC_IP_UNITS));
+        EXPECT_EQ(kCriterionPeakTorque, owner.GetFineIterator()->GetCriterion());
+        EXPECT_EQ(&owner.GetSheet().GetCriteriaPage(), owner.GetSheet().GetActivePage());
+        SaveScreenshot(dialog, "sweep-dialog-presets.png");
+
+        // Reset All: the defaults again, and peak horsepower.
+        Press(dialog, IDC_IP_RESET_ALL);
+        for (int id : {IDC_IP_TESTS_CAM, IDC_IP_TESTS_INDUCTION, IDC_IP_TESTS_BORE_STROKE})
+            EXPECT_EQ("Not Used", TextOf(dialog, id)) << id;
+        EXPECT_EQ("hp", TextOf(dialog, IDC_IP_UNITS));
+        EXPECT_EQ(kCriterionPeakPower, owner.GetCoarseIterator()->GetCriterion());
+        ModalDriver::PressButton(dialog, IDCANCEL);
+    });
+    // Cancel wrote nothing back.
+    EXPECT_FALSE(engine_.GetCoarseIterator()->HasResults());
+    EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(ItrProDlgTest, OkValidatesTheFinePhaseToo) {
+    KeepSmallDualSweep();
+    engine_.GetFineIterator()->PresetValveEvents(0.0f, 1.0f);  // one value each: too few tests
+    Open([&](HWND dialog, CItrProDlg&) {
+        ModalDriver::Instance().Answer("", IDOK);
+        ModalDriver::PressButton(dialog, IDOK);
+        PumpPending();
+        // The dialog, then the error.
+        ASSERT_EQ(2u, ModalDriver::Instance().Boxes().size());
+        EXPECT_NE(std::string::npos, ModalDriver::Instance().Boxes()[1].text.find("test"))
+            << ModalDriver::Instance().Boxes()[1].text;
+        EXPECT_TRUE(::IsWindowVisible(dialog));
+        ModalDriver::PressButton(dialog, IDCANCEL);
+    });
+}
+
+TEST_F(ItrProDlgTest, ASmallSweepRunsStopsGoesOnIntoTheFinePhaseAndItsMarkIsOpened) {
+    KeepSmallDualSweep();
+    Open([&](HWND dialog, CItrProDlg& owner) {
+        HWND page = Page(owner, kRunPage);
+        CItrProRunPropPage& run = owner.GetSheet().GetRunPage();
+        CIterator& coarse = *owner.GetCoarseIterator();
+        CIterator& fine = *owner.GetFineIterator();
+        EXPECT_EQ("Run", TextOf(page, IDC_IR_RUN));
+        EXPECT_EQ("162", TextOf(dialog, IDC_IP_TOTAL));
+        // Before any run the surface is the one-value grid.
+        const CSweepSurface& surface = run.GetSurface();
+        EXPECT_EQ(surface.EmptyGrid(), zel3d::GetValue(surface.Chart(), zel3d::SURFACE_DATA));
+        for (int id = IDC_IR_SAVE_FIRST; id <= IDC_IR_SAVE_LAST; ++id) EXPECT_FALSE(Enabled(page, id));
+
+        // Stop as soon as the first runs are in, from inside the sweep's pump.
+        g_stop = {&coarse, page, dialog, false};
+        coarse.SetWorkerCount(1);
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, StopAfterFirstRuns);
+        Press(page, IDC_IR_RUN);
+        ::KillTimer(nullptr, timer);
+        ASSERT_TRUE(g_stop.pressed);
+        const int stoppedAt = coarse.GetRunsDone();
+        EXPECT_GT(stoppedAt, 0);
+        EXPECT_LT(stoppedAt, 81);
+        EXPECT_EQ(CItrProRunPropPage::kStateReady, run.GetRunState());
+        EXPECT_EQ("Run", TextOf(page, IDC_IR_RUN));
+        EXPECT_TRUE(Enabled(dialog, IDOK));
+        EXPECT_EQ(std::to_string(stoppedAt), TextOf(dialog, IDC_IP_COMPLETED));
+
+        // Run again: the series goes on, then the fine phase around the
+        // best coarse result, in the same press.
+        coarse.SetWorkerCount(0);
+        Press(page, IDC_IR_RUN);
+        EXPECT_EQ(81, coarse.GetRunsDone());
+        EXPECT_EQ(81, fine.GetRunsDone());
+        EXPECT_EQ(&fine, run.GetCurrentIterator());
+        EXPECT_EQ(CItrProRunPropPage::kStateFinished, run.GetRunState());
+        EXPECT_EQ("162", TextOf(dialog, IDC_IP_COMPLETED));
+        EXPECT_EQ("100%", TextOf(dialog, IDC_IP_PERCENT));
+        EXPECT_EQ(100, ::SendDlgItemMessageA(dialog, IDC_IP_PROGRESS, PBM_GETPOS, 0, 0));
+        EXPECT_NE(" ", TextOf(dialog, IDC_IP_MAXIMUM));
+        EXPECT_FALSE(Visible(dialog, IDC_IP_LEGEND_CURRENT));  // painted by the dialog
+
+        // The bars hold the baseline and every kept score.
+        ZELCHART bars = run.GetBarChart();
+        const double low = zel2d::GetValue(bars, zel2d::Y_MIN), high = zel2d::GetValue(bars, zel2d::Y_MAX);
+        for (double score : {double(coarse.GetBaselineScore()), double(fine.GetBestScore()),
+                             double(fine.GetWorstScore())}) {
+            EXPECT_LE(low, score);
+            EXPECT_GE(high, score);
+        }
+        EXPECT_EQ(surface.ResultGrid(), zel3d::GetValue(surface.Chart(), zel3d::SURFACE_DATA));
+        EXPECT_EQ("HP(Z)", std::string(zel3d::GetValue(surface.Chart(), zel3d::ZAXIS_TITLE)));
+
+        // Ten results kept: every box is live; a mark makes OK "Save".
+        ASSERT_EQ(10, fine.GetResultCount());
+        for (int id = IDC_IR_SAVE_FIRST; id <= IDC_IR_SAVE_LAST; ++id) EXPECT_TRUE(Enabled(page, id));
+        Press(page, IDC_IR_SAVE_FIRST + 1);
+        EXPECT_TRUE(fine.IsResultMarked(1));
+        EXPECT_EQ("Save", TextOf(dialog, IDOK));
+        Press(page, IDC_IR_SAVE_FIRST + 1);
+        EXPECT_EQ("OK", TextOf(dialog, IDOK));
+        Press(page, IDC_IR_SAVE_FIRST + 1);
+        EXPECT_EQ("Save", TextOf(dialog, IDOK));
+
+        // The view turns by 5 degrees a press; Home puts it back.
+        Press(page, IDC_IR_Z_PLUS);
+        Press(page, IDC_IR_Z_PLUS);
+        Press(page, IDC_IR_X_MINUS);
+        EXPECT_EQ(210.0, zel3d::GetValue(surface.Chart(), zel3d::ZROTATION));
+        EXPECT_EQ(20.0, zel3d::GetValue(surface.Chart(), zel3d::XROTATION));
+        Press(page, IDC_IR_HOME);
+        EXPECT_EQ(220.0, zel3d::GetValue(surface.Chart(), zel3d::ZROTATION));
+        EXPECT_EQ(25.0, zel3d::GetValue(surface.Chart(), zel3d::XROTATION));
+        SaveScreenshot(dialog, "sweep-dialog-run.png");
+        ModalDriver::PressButton(dialog, IDOK);
+    });
+    // The fine phase kept results: its mark is handed on.
+    ASSERT_EQ(std::vector<CIterator*>{engine_.GetFineIterator()}, opened_);
+    EXPECT_TRUE(engine_.GetFineIterator()->IsResultMarked(1));
+    EXPECT_EQ(81, engine_.GetFineIterator()->GetRunsDone());
+}
+
+}  // namespace
