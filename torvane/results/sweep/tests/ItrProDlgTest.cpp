@@ -285,4 +285,41 @@ TEST_F(ItrProDlgTest, ASmallSweepRunsStopsGoesOnIntoTheFinePhaseAndItsMarkIsOpen
     EXPECT_EQ(81, engine_.GetFineIterator()->GetRunsDone());
 }
 
+TEST_F(ItrProDlgTest, RestartAndAChangedSettingStartTheSweepAfresh) {
+    KeepSmallDualSweep();
+    Open([&](HWND dialog, CItrProDlg& owner) {
+        HWND page = Page(owner, kRunPage);
+        CItrProRunPropPage& run = owner.GetSheet().GetRunPage();
+        CIterator& coarse = *owner.GetCoarseIterator();
+        CIterator& fine = *owner.GetFineIterator();
+        const CSweepSurface& surface = run.GetSurface();
+        // Each way back to the start: the coarse phase shown, nothing kept,
+        // no box live, the one-value surface, "OK".
+        auto expectFresh = [&](const char* how) {
+            EXPECT_EQ(0, coarse.GetRunsDone()) << how;
+            EXPECT_EQ(0, fine.GetResultCount()) << how;
+            EXPECT_EQ(&coarse, run.GetCurrentIterator()) << how;
+            EXPECT_EQ("0", TextOf(dialog, IDC_IP_COMPLETED)) << how;
+            EXPECT_EQ(" ", TextOf(dialog, IDC_IP_MAXIMUM)) << how;
+            EXPECT_EQ("OK", TextOf(dialog, IDOK)) << how;
+            EXPECT_FALSE(Enabled(page, IDC_IR_SAVE_FIRST)) << how;
+            EXPECT_EQ(surface.EmptyGrid(), zel3d::GetValue(surface.Chart(), zel3d::SURFACE_DATA)) << how;
+        };
+        Press(page, IDC_IR_RUN);
+        ASSERT_EQ(&fine, run.GetCurrentIterator());
+        Press(page, IDC_IR_SAVE_FIRST);
+        Press(page, IDC_IR_RESTART);
+        expectFresh("Restart");
+        EXPECT_EQ(CItrProRunPropPage::kStateReady, run.GetRunState());
+
+        Press(page, IDC_IR_RUN);
+        ASSERT_EQ(81, fine.GetRunsDone());
+        Press(dialog, IDC_IP_PRESET_TORQUE);
+        expectFresh("a new criterion");
+        EXPECT_EQ("Torque(Z)", std::string(zel3d::GetValue(surface.Chart(), zel3d::ZAXIS_TITLE)));
+        ModalDriver::PressButton(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(opened_.empty());
+}
+
 }  // namespace
