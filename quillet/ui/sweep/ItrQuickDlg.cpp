@@ -5,9 +5,6 @@
 #include <cstdio>
 
 #include "common/Assertion.h"
-#include "common/SweepWorkerPool.h"
-#include "common/sweepui/QuickStatus.h"
-#include "common/sweepui/SweepPump.h"
 #include "quillet/res/ItrProResources.h"
 #include "quillet/res/QuickIteratorResources.h"
 #include "quillet/services/ErrCode.h"
@@ -57,22 +54,25 @@ bool QuickHistoryYRange(double best, double* minimum, double* maximum) {
     return true;
 }
 
-BEGIN_MESSAGE_MAP(CItrQuickDlg, CDialog)
+BEGIN_MESSAGE_MAP(CItrQuickDlg, CQuickSweepDlg)
 ON_BN_CLICKED(IDC_QI_GEARS_BEST_ET, OnGearsBestEt)
 ON_BN_CLICKED(IDC_QI_GEARS_BEST_MPH, OnGearsBestMph)
 ON_BN_CLICKED(IDC_QI_SHIFTS_BEST_ET, OnShiftsBestEt)
 ON_BN_CLICKED(IDC_QI_SHIFTS_BEST_MPH, OnShiftsBestMph)
 ON_BN_CLICKED(IDC_QI_RUN, OnRun)
-ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CItrQuickDlg::CItrQuickDlg(CIterator* coarse, CIterator* fine, CWnd* parent)
-    : CDialog(IDD_QUICK_ITERATOR, parent),
+    : CQuickSweepDlg(IDD_QUICK_ITERATOR, parent,
+                     {{IDC_QI_GEARS_BEST_ET, IDC_QI_GEARS_BEST_MPH, IDC_QI_SHIFTS_BEST_ET, IDC_QI_SHIFTS_BEST_MPH},
+                      IDC_QI_RUN,
+                      {IDC_QI_RUNNING_LAMP, IDC_QI_STOPPED_LAMP, IDC_QI_PHASE1_LAMP, IDC_QI_PHASE2_LAMP, IDC_QI_TOTAL,
+                       IDC_QI_COMPLETED, IDC_QI_PROGRESS, IDC_QI_PERCENT}},
+                     {IDB_LAMP_GREEN_LIT, IDB_LAMP_GREEN_UNLIT, IDB_LAMP_RED_LIT, IDB_LAMP_RED_UNLIT}),
       document_(coarse != nullptr ? coarse->GetSourceDocument() : nullptr),
       documentCoarse_(coarse),
       documentFine_(fine),
-      current_(&coarse_),
-      lamps_({IDB_LAMP_GREEN_LIT, IDB_LAMP_GREEN_UNLIT, IDB_LAMP_RED_LIT, IDB_LAMP_RED_UNLIT}) {
+      current_(&coarse_) {
     APP_ASSERT(coarse != nullptr && fine != nullptr && document_ != nullptr);
     short code = 0;
     APP_ASSERT(document_->Validate(&code));
@@ -95,16 +95,8 @@ CItrQuickDlg::~CItrQuickDlg() {
 BOOL CItrQuickDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (!CreateHistoryChart() || !bestChart_.Create(this, IDC_QI_BEST_CHART, font_, false)) return FALSE;
-    for (const auto& legend : {std::make_pair(IDC_QI_LEGEND_CURRENT, &legendCurrent_),
-                               std::make_pair(IDC_QI_LEGEND_BEST, &legendBest_)}) {
-        CWnd* swatch = GetDlgItem(legend.first);
-        APP_ASSERT(swatch != nullptr);
-        swatch->GetWindowRect(legend.second);
-        ScreenToClient(legend.second);
-    }
-    // A preset must set the sweep up first.
-    GetDlgItem(IDC_QI_RUN)->EnableWindow(FALSE);
-    SetRunCaption();
+    // The baseline has no swatch here.
+    InitSweepControls({{IDC_QI_LEGEND_CURRENT, kCurrentGreen}, {IDC_QI_LEGEND_BEST, kBestRed}});
     UpdateControls();
     return TRUE;
 }
@@ -171,7 +163,7 @@ void CItrQuickDlg::OnShiftsBestEt() { StartPreset(Preset::kShiftPoints, kCriteri
 void CItrQuickDlg::OnShiftsBestMph() { StartPreset(Preset::kShiftPoints, kCriterionTrapSpeed); }
 
 void CItrQuickDlg::StartPreset(Preset preset, int criterion) {
-    if (running_) return;
+    if (IsRunning()) return;
     // Each sweep starts from the document's vehicle (a stopped sweep is
     // dropped).
     for (CIterator* sweep : {&coarse_, &fine_}) sweep->AttachDocument(document_);
@@ -192,56 +184,39 @@ void CItrQuickDlg::StartPreset(Preset preset, int criterion) {
         sweep->Reset();
     }
     current_ = &coarse_;
-    state_ = kStopped;
     SelectYAxis(criterion);
-    UpdateControls();
-    OnRun();
+    StartNewSweep();
 }
 
 // -------------------------------------------------------------------- sweep
 
-void CItrQuickDlg::OnRun() {
-    GetDlgItem(IDC_QI_RUN)->EnableWindow(TRUE);
-    if (running_) {
-        stopRequest_ = true;
-        return;
-    }
+void CItrQuickDlg::OnRun() { RunOrStop(); }
+
+bool CItrQuickDlg::PrepareRun() {
     // A vehicle without the values swept (a jet has no gears or shifts) has
     // nothing to run.
     for (CIterator* sweep : {&coarse_, &fine_}) {
         short code = 0;
         if (!sweep->Validate(&code)) {
             ErrCodeShowError(static_cast<unsigned short>(code));
-            return;
+            return false;
         }
         if (sweep->GetRunsDone() == 0) sweep->Reset();
     }
     APP_ASSERT(Uses(fine_, kFirstRatioVariable) || Uses(fine_, kLaunchVariable));
+    return true;
+}
 
-    running_ = true;
-    stopRequest_ = false;
-    state_ = kRunning;
-    SetRunCaption();
-    EnableControls(false);
-    // A batch of runs on the worker threads between two looks at the
-    // messages keeps "Stop" answering.
-    const int batch = CSweepWorkerPool::MachineThreads();
-    while (!current_->IsFinished() && !stopRequest_) {
-        if (!SweepPumpMessages()) stopRequest_ = true;
-        if (stopRequest_) break;
-        bool kept = false;
-        current_->StepMany(batch, &kept);
-        UpdateStatus();
-        UpdateHistoryChart();
-        if (kept) UpdateChart();
-        if (current_ == &coarse_ && coarse_.IsFinished()) StartFinePhase();
-    }
-    running_ = false;
-    stopRequest_ = false;
-    state_ = coarse_.IsFinished() && fine_.IsFinished() ? kFinished : kStopped;
-    SetRunCaption();
-    EnableControls(true);
-    UpdateControls();
+bool CItrQuickDlg::StepCurrent(int runs) {
+    bool kept = false;
+    current_->StepMany(runs, &kept);
+    return kept;
+}
+
+void CItrQuickDlg::ShowProgress(bool kept) {
+    UpdateStatus();
+    UpdateHistoryChart();
+    if (kept) UpdateChart();
 }
 
 void CItrQuickDlg::StartFinePhase() {
@@ -269,15 +244,6 @@ void CItrQuickDlg::StartFinePhase() {
 
 // ------------------------------------------------------------------ display
 
-void CItrQuickDlg::EnableControls(bool enable) {
-    for (int id : {IDC_QI_GEARS_BEST_ET, IDC_QI_GEARS_BEST_MPH, IDC_QI_SHIFTS_BEST_ET, IDC_QI_SHIFTS_BEST_MPH, IDOK,
-                   IDCANCEL}) {
-        GetDlgItem(id)->EnableWindow(enable);
-    }
-}
-
-void CItrQuickDlg::SetRunCaption() { SetDlgItemText(IDC_QI_RUN, running_ ? "Stop" : "Resume"); }
-
 void CItrQuickDlg::UpdateControls() {
     if (!m_hWnd) return;
     UpdateStatus();
@@ -289,14 +255,9 @@ void CItrQuickDlg::UpdateControls() {
 }
 
 void CItrQuickDlg::UpdateStatus() {
-    static const QuickStatusIds kIds = {IDC_QI_RUNNING_LAMP, IDC_QI_STOPPED_LAMP, IDC_QI_PHASE1_LAMP,
-                                        IDC_QI_PHASE2_LAMP,  IDC_QI_TOTAL,        IDC_QI_COMPLETED,
-                                        IDC_QI_PROGRESS,     IDC_QI_PERCENT};
     const bool coarsePhase = current_ == &coarse_;
-    ShowQuickStatus(this, lamps_, kIds,
-                    {state_ == kRunning, coarsePhase, coarse_.GetTotal() + fine_.GetTotal(),
-                     coarse_.GetRunsDone() + (coarsePhase ? 0 : fine_.GetRunsDone()),
-                     current_->GetProgressPercent()});
+    ShowStatus(coarsePhase, coarse_.GetTotal() + fine_.GetTotal(),
+               coarse_.GetRunsDone() + (coarsePhase ? 0 : fine_.GetRunsDone()), current_->GetProgressPercent());
 
     CString text;
     if (coarse_.GetRunsDone() == 0) {
@@ -366,27 +327,12 @@ void CItrQuickDlg::UpdateChart() {
     bestChart_.Update(coarse_.GetBaselineScore(), kept, std::min(worst, best), std::max(worst, best), best);
 }
 
-void CItrQuickDlg::OnPaint() {
-    CPaintDC dc(this);
-    dc.FillSolidRect(&legendCurrent_, kCurrentGreen);
-    dc.FillSolidRect(&legendBest_, kBestRed);
-}
-
 // ---------------------------------------------------------------- closing
 
-void CItrQuickDlg::OnOK() {
-    // Enter reaches here with "Save" disabled too: without a kept result
-    // there is nothing to save.
-    if (running_ || current_->GetResultCount() == 0) return;
+void CItrQuickDlg::SaveResults() {
     current_->MarkBestResult();
     *documentCoarse_ = coarse_;
     *documentFine_ = fine_;
-    EndDialog(IDOK);
-}
-
-void CItrQuickDlg::OnCancel() {
-    if (running_) return;
-    CDialog::OnCancel();
 }
 
 }  // namespace quillet

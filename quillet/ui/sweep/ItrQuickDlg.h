@@ -8,7 +8,7 @@
 
 #include "common/Chart2D.h"
 #include "common/sweepui/QuickCharts.h"
-#include "common/sweepui/SweepLamps.h"
+#include "common/sweepui/QuickSweepDlg.h"
 #include "framework/Framework.h"
 #include "quillet/document/Iterator.h"
 
@@ -20,28 +20,19 @@ namespace quillet {
 // changed.
 bool QuickHistoryYRange(double best, double* minimum, double* maximum);
 
-class CItrQuickDlg : public CDialog {
+class CItrQuickDlg : public CQuickSweepDlg {
 public:
-    enum RunState { kNotSet = 0, kStopped = 1, kRunning = 2, kFinished = 3 };
-
     // `coarse` and `fine`: the document's sweeps, attached to a valid
     // vehicle document.
     CItrQuickDlg(CIterator* coarse, CIterator* fine, CWnd* parent);
     ~CItrQuickDlg() override;
 
     BOOL OnInitDialog() override;
-    // "Save": marks the best result of the sweep shown and writes both
-    // working sweeps back. Ignored while a sweep runs, and while the sweep
-    // shown keeps no result.
-    void OnOK() override;
-    // "Close": the working sweeps are dropped. Ignored while a sweep runs.
-    void OnCancel() override;
 
     CIterator& GetWorkingCoarse() { return coarse_; }
     CIterator& GetWorkingFine() { return fine_; }
     // The sweep running and shown: the coarse one, then the fine one.
     CIterator& GetCurrentIterator() { return *current_; }
-    int GetRunState() const { return state_; }
     // The charts, for the look of their properties.
     ZELCHART GetHistoryChart() { return historyChart_.m_chart; }
     ZELDATA GetHistoryData() const { return historyData_; }
@@ -54,21 +45,25 @@ protected:
     afx_msg void OnGearsBestMph();
     afx_msg void OnShiftsBestEt();
     afx_msg void OnShiftsBestMph();
-    // "Run/Stop": starts or resumes the sweep and runs it to its end, or
-    // asks the running sweep to stop.
     afx_msg void OnRun();
-    afx_msg void OnPaint();
     DECLARE_MESSAGE_MAP()
+
+    bool IsCurrentFinished() override { return current_->IsFinished(); }
+    bool StepCurrent(int runs) override;
+    bool IsCoarsePhaseOver() override { return current_ == &coarse_ && coarse_.IsFinished(); }
+    // Moves the fine sweep to the best coarse vehicle and makes it current.
+    void StartFinePhase() override;
+    bool AreBothPhasesFinished() override { return coarse_.IsFinished() && fine_.IsFinished(); }
+    bool PrepareRun() override;
+    void ShowProgress(bool kept) override;
+    void UpdateControls() override;
+    bool HasKeptResult() override { return current_->GetResultCount() > 0; }
+    void SaveResults() override;
 
 private:
     enum class Preset { kGearRatios, kShiftPoints };
 
     void StartPreset(Preset preset, int criterion);
-    // Moves the fine sweep to the best coarse vehicle and makes it current.
-    void StartFinePhase();
-    void EnableControls(bool enable);
-    void SetRunCaption();
-    void UpdateControls();
     void UpdateStatus();
     void UpdateHistoryChart();
     void UpdateChart();
@@ -81,9 +76,6 @@ private:
     CIterator coarse_;
     CIterator fine_;
     CIterator* current_;
-    bool running_ = false;
-    bool stopRequest_ = false;
-    int state_ = kNotSet;
 
     CSweepChartFont font_;
     CChart2D historyChart_;
@@ -93,9 +85,6 @@ private:
     char bestText_[12] = "10.05";
     const char* bestLines_[2] = {bestText_, nullptr};
     CQuickBestChart bestChart_;
-    CSweepLamps lamps_;
-    CRect legendCurrent_;
-    CRect legendBest_;
 };
 
 }  // namespace quillet

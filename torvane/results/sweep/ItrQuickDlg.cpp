@@ -3,9 +3,6 @@
 #include <algorithm>
 
 #include "common/Assertion.h"
-#include "common/SweepWorkerPool.h"
-#include "common/sweepui/QuickStatus.h"
-#include "common/sweepui/SweepPump.h"
 #include "torvane/res/ItrProResources.h"
 #include "torvane/res/QuickIteratorResources.h"
 #include "torvane/services/ErrCode.h"
@@ -46,22 +43,25 @@ void QuickRpmWindow(float peakRpm, float* from, float* to) {
     *to = std::min(peakRpm + kWindowHalfWidth, kHighestSpeed);
 }
 
-BEGIN_MESSAGE_MAP(CItrQuickDlg, CDialog)
+BEGIN_MESSAGE_MAP(CItrQuickDlg, CQuickSweepDlg)
 ON_BN_CLICKED(IDC_QI_CAM_BEST_POWER, OnCamBestPower)
 ON_BN_CLICKED(IDC_QI_CAM_BEST_TORQUE, OnCamBestTorque)
 ON_BN_CLICKED(IDC_QI_BORE_BEST_POWER, OnBoreBestPower)
 ON_BN_CLICKED(IDC_QI_BORE_BEST_TORQUE, OnBoreBestTorque)
 ON_BN_CLICKED(IDC_QI_RUN, OnRun)
-ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CItrQuickDlg::CItrQuickDlg(CIterator* coarse, CIterator* fine, CWnd* parent)
-    : CDialog(IDD_QUICK_ITERATOR, parent),
+    : CQuickSweepDlg(IDD_QUICK_ITERATOR, parent,
+                     {{IDC_QI_CAM_BEST_POWER, IDC_QI_CAM_BEST_TORQUE, IDC_QI_BORE_BEST_POWER, IDC_QI_BORE_BEST_TORQUE},
+                      IDC_QI_RUN,
+                      {IDC_QI_RUNNING_LAMP, IDC_QI_STOPPED_LAMP, IDC_QI_PHASE1_LAMP, IDC_QI_PHASE2_LAMP, IDC_QI_TOTAL,
+                       IDC_QI_COMPLETED, IDC_QI_PROGRESS, IDC_QI_PERCENT}},
+                     {IDB_LAMP_GREEN_LIT, IDB_LAMP_GREEN_UNLIT, IDB_LAMP_RED_LIT, IDB_LAMP_RED_UNLIT}),
       document_(coarse != nullptr ? coarse->GetAttachedDocument() : nullptr),
       documentCoarse_(coarse),
       documentFine_(fine),
-      current_(&coarse_),
-      lamps_({IDB_LAMP_GREEN_LIT, IDB_LAMP_GREEN_UNLIT, IDB_LAMP_RED_LIT, IDB_LAMP_RED_UNLIT}) {
+      current_(&coarse_) {
     APP_ASSERT(coarse != nullptr && fine != nullptr && document_ != nullptr);
     unsigned short code = 0;
     APP_ASSERT(document_->Validate(code));
@@ -83,18 +83,9 @@ CItrQuickDlg::~CItrQuickDlg() {
 BOOL CItrQuickDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (!CreateCurrentTestChart() || !bestChart_.Create(this, IDC_QI_BEST_CHART, font_, true)) return FALSE;
-    const std::pair<int, CRect*> legends[] = {{IDC_QI_LEGEND_CURRENT, &legendCurrent_},
-                                              {IDC_QI_LEGEND_BASELINE, &legendBaseline_},
-                                              {IDC_QI_LEGEND_BEST, &legendBest_}};
-    for (const auto& legend : legends) {
-        CWnd* swatch = GetDlgItem(legend.first);
-        APP_ASSERT(swatch != nullptr);
-        swatch->GetWindowRect(legend.second);
-        ScreenToClient(legend.second);
-    }
-    // A preset must set the sweep up first.
-    GetDlgItem(IDC_QI_RUN)->EnableWindow(FALSE);
-    SetRunCaption();
+    InitSweepControls({{IDC_QI_LEGEND_CURRENT, kCurrentGreen},
+                       {IDC_QI_LEGEND_BASELINE, kBaselineGrey},
+                       {IDC_QI_LEGEND_BEST, kBestRed}});
     UpdateControls();
     return TRUE;
 }
@@ -146,7 +137,7 @@ void CItrQuickDlg::OnBoreBestPower() { StartPreset(Preset::kBoreStroke, kCriteri
 void CItrQuickDlg::OnBoreBestTorque() { StartPreset(Preset::kBoreStroke, kCriterionPeakTorque); }
 
 void CItrQuickDlg::StartPreset(Preset preset, int criterion) {
-    if (running_) return;
+    if (IsRunning()) return;
     // Each sweep starts from the document's engine (a stopped sweep is
     // dropped).
     for (CIterator* sweep : {&coarse_, &fine_}) sweep->AttachDocument(document_);
@@ -181,54 +172,37 @@ void CItrQuickDlg::StartPreset(Preset preset, int criterion) {
         sweep->Reset();
     }
     current_ = &coarse_;
-    state_ = kStopped;
     SelectYAxis(criterion);
-    UpdateControls();
-    OnRun();
+    StartNewSweep();
 }
 
 // -------------------------------------------------------------------- sweep
 
-void CItrQuickDlg::OnRun() {
-    GetDlgItem(IDC_QI_RUN)->EnableWindow(TRUE);
-    if (running_) {
-        stopRequest_ = true;
-        return;
-    }
+void CItrQuickDlg::OnRun() { RunOrStop(); }
+
+bool CItrQuickDlg::PrepareRun() {
     for (CIterator* sweep : {&coarse_, &fine_}) {
         unsigned short code = 0;
         if (!sweep->Validate(code)) {
             ErrCodeShowError(code);
-            return;
+            return false;
         }
         if (sweep->GetRunsDone() == 0) sweep->Reset();
     }
     APP_ASSERT(Uses(fine_, kSlotIntakeOpening, kIterIntakeOpening) || Uses(fine_, kSlotBore, kIterBore));
+    return true;
+}
 
-    running_ = true;
-    stopRequest_ = false;
-    state_ = kRunning;
-    SetRunCaption();
-    EnableControls(false);
-    // A batch of runs on the worker threads between two looks at the
-    // messages keeps "Stop" answering.
-    const int batch = CSweepWorkerPool::MachineThreads();
-    while (!GetLeadFlag(*current_) && !stopRequest_) {
-        if (!SweepPumpMessages()) stopRequest_ = true;
-        if (stopRequest_) break;
-        bool kept = false;
-        current_->StepMany(batch, &kept);
-        UpdateStatus();
-        UpdateCurrentTestChart();
-        if (kept) UpdateChart();
-        if (current_ == &coarse_ && GetLeadFlag(coarse_)) StartFinePhase();
-    }
-    running_ = false;
-    stopRequest_ = false;
-    state_ = GetLeadFlag(coarse_) && GetLeadFlag(fine_) ? kFinished : kStopped;
-    SetRunCaption();
-    EnableControls(true);
-    UpdateControls();
+bool CItrQuickDlg::StepCurrent(int runs) {
+    bool kept = false;
+    current_->StepMany(runs, &kept);
+    return kept;
+}
+
+void CItrQuickDlg::ShowProgress(bool kept) {
+    UpdateStatus();
+    UpdateCurrentTestChart();
+    if (kept) UpdateChart();
 }
 
 void CItrQuickDlg::StartFinePhase() {
@@ -255,15 +229,6 @@ void CItrQuickDlg::StartFinePhase() {
 
 // ------------------------------------------------------------------ display
 
-void CItrQuickDlg::EnableControls(bool enable) {
-    for (int id : {IDC_QI_CAM_BEST_POWER, IDC_QI_CAM_BEST_TORQUE, IDC_QI_BORE_BEST_POWER, IDC_QI_BORE_BEST_TORQUE,
-                   IDOK, IDCANCEL}) {
-        GetDlgItem(id)->EnableWindow(enable);
-    }
-}
-
-void CItrQuickDlg::SetRunCaption() { SetDlgItemText(IDC_QI_RUN, running_ ? "Stop" : "Resume"); }
-
 void CItrQuickDlg::UpdateControls() {
     if (!m_hWnd) return;
     UpdateStatus();
@@ -275,14 +240,9 @@ void CItrQuickDlg::UpdateControls() {
 }
 
 void CItrQuickDlg::UpdateStatus() {
-    static const QuickStatusIds kIds = {IDC_QI_RUNNING_LAMP, IDC_QI_STOPPED_LAMP, IDC_QI_PHASE1_LAMP,
-                                        IDC_QI_PHASE2_LAMP,  IDC_QI_TOTAL,        IDC_QI_COMPLETED,
-                                        IDC_QI_PROGRESS,     IDC_QI_PERCENT};
     const bool coarsePhase = current_ == &coarse_;
-    ShowQuickStatus(this, lamps_, kIds,
-                    {state_ == kRunning, coarsePhase, coarse_.GetTotal() + fine_.GetTotal(),
-                     coarse_.GetRunsDone() + (coarsePhase ? 0 : fine_.GetRunsDone()),
-                     current_->GetProgressPercent()});
+    ShowStatus(coarsePhase, coarse_.GetTotal() + fine_.GetTotal(),
+               coarse_.GetRunsDone() + (coarsePhase ? 0 : fine_.GetRunsDone()), current_->GetProgressPercent());
 
     CString text;
     if (coarse_.GetRunsDone() == 0) {
@@ -331,28 +291,12 @@ void CItrQuickDlg::UpdateChart() {
                       current_->GetBestScore());
 }
 
-void CItrQuickDlg::OnPaint() {
-    CPaintDC dc(this);
-    dc.FillSolidRect(&legendCurrent_, kCurrentGreen);
-    dc.FillSolidRect(&legendBaseline_, kBaselineGrey);
-    dc.FillSolidRect(&legendBest_, kBestRed);
-}
-
 // ---------------------------------------------------------------- closing
 
-void CItrQuickDlg::OnOK() {
-    // Enter reaches here with "Save" disabled too: without a kept result
-    // there is nothing to save.
-    if (running_ || current_->GetResultCount() == 0) return;
+void CItrQuickDlg::SaveResults() {
     current_->MarkBestResult();
     *documentCoarse_ = coarse_;
     *documentFine_ = fine_;
-    EndDialog(IDOK);
-}
-
-void CItrQuickDlg::OnCancel() {
-    if (running_) return;
-    CDialog::OnCancel();
 }
 
 }  // namespace torvane
