@@ -1,7 +1,7 @@
 #include "common/sweepui/QuickSweepDlg.h"
 
 #include "common/Assertion.h"
-#include "common/SweepWorkerPool.h"
+#include "common/sweepui/SweepPace.h"
 #include "common/sweepui/SweepPump.h"
 
 static const char kAssertModule[] = "QuickSweepDlg.cpp";
@@ -33,13 +33,16 @@ void CQuickSweepDlg::RunOrStop() {
     state_ = kRunning;
     SetRunCaption();
     EnableControls(false);
-    // A batch of runs on the worker threads between two looks at the
-    // messages keeps "Stop" answering.
-    const int batch = CSweepWorkerPool::MachineThreads();
+    // Batches of runs on the worker threads, short enough between two
+    // looks at the messages for "Stop" to answer.
+    CSweepPace pace;
     while (!IsCurrentFinished() && !stopRequest_) {
         if (!SweepPumpMessages()) stopRequest_ = true;
         if (stopRequest_) break;
-        ShowProgress(StepCurrent(batch));
+        const DWORD start = ::GetTickCount();
+        const bool kept = StepCurrent(pace.Next());
+        pace.Took(::GetTickCount() - start);
+        ShowProgress(kept);
         if (IsCoarsePhaseOver()) StartFinePhase();
     }
     running_ = false;
