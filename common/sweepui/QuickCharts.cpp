@@ -85,7 +85,10 @@ bool CQuickBestChart::Create(CWnd* dialog, int placeholderId, const CSweepChartF
     ZelSetNthDataStyle(chart, 0, &style);
     style.color = kBestRed;
     ZelSetNthDataStyle(chart, 1, &style);
-    ReduceChartMargins(chart, font);
+    // Only the top margin is reduced: the bottom one holds the bars' labels,
+    // which the reduced margin would cut.
+    if (font.IsMade())
+        SetValues(chart, MARGIN_TOP(GetValue(chart, MARGIN_TOP) - CSweepChartFont::PointsHeight()));
     return true;
 }
 
