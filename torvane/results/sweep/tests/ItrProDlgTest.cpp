@@ -2,7 +2,8 @@
 // through its controls: first-opening defaults, the presets and "Reset All",
 // lamps and readouts, OK's validation, and a small real sweep on the run
 // page (Run, Stop, Run again into the fine phase, the charts, the "Save:"
-// boxes, the view buttons) whose marked result is handed on after OK.
+// boxes, the view buttons) whose marked result is handed on after OK; what
+// the range and criteria pages choose, shown in the status.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -17,6 +18,7 @@
 #include "torvane/document/Iterator.h"
 #include "torvane/document/tests/TorvaneDocTestSupport.h"
 #include "torvane/res/ItrProResources.h"
+#include "torvane/res/SweepPagesResources.h"
 #include "torvane/results/sweep/ItrProDlg.h"
 #include "torvane/services/TorvaneShellServices.h"
 
@@ -320,6 +322,66 @@ TEST_F(ItrProDlgTest, RestartAndAChangedSettingStartTheSweepAfresh) {
         ModalDriver::PressButton(dialog, IDCANCEL);
     });
     EXPECT_TRUE(opened_.empty());
+}
+
+// What the range pages choose shows in the dialog's status at once.
+TEST_F(ItrProDlgTest, PageChoicesShowInTheStatus) {
+    Open([&](HWND dialog, CItrProDlg& owner) {
+        HWND cam = Page(owner, kCamPage);
+        Press(cam, IDC_ITC_SINGLE);
+        EXPECT_EQ("625", TextOf(dialog, IDC_IP_TESTS_CAM));
+        EXPECT_EQ("625", TextOf(dialog, IDC_IP_TOTAL));
+        // Dual on the cam page alone makes the sweep dual-phase: 5^4 + 9^4.
+        Press(cam, IDC_ITC_DUAL);
+        EXPECT_EQ("7186", TextOf(dialog, IDC_IP_TESTS_CAM));
+        EXPECT_EQ("Phase1", TextOf(dialog, IDC_IP_PHASE1_CAPTION));
+        EXPECT_TRUE(owner.IsFinePhaseEnabled());
+        SaveScreenshot(dialog, "sweep-dialog-cam-page.png");
+
+        HWND bore = Page(owner, kBoreStrokePage);
+        Press(bore, IDC_ITB_SINGLE);
+        EXPECT_EQ("81", TextOf(dialog, IDC_IP_TESTS_BORE_STROKE));
+        Press(bore, IDC_ITB_HOLD_DISPLACEMENT);
+        EXPECT_EQ("(Auto)", TextOf(bore, IDC_ITB_COARSE_STROKE));
+        EXPECT_EQ("9", TextOf(dialog, IDC_IP_TESTS_BORE_STROKE));
+        SaveScreenshot(dialog, "sweep-dialog-bore-stroke-page.png");
+        Press(bore, IDC_ITB_EXCLUDE);
+        EXPECT_EQ("Not Used", TextOf(dialog, IDC_IP_TESTS_BORE_STROKE));
+
+        HWND induction = Page(owner, kInductionPage);
+        Press(induction, IDC_ITI_INCLUDE);
+        Press(induction, IDC_ITI_TUNNEL_RAM_STD);
+        EXPECT_EQ("2", TextOf(dialog, IDC_IP_TESTS_INDUCTION));
+        EXPECT_EQ("7811", TextOf(dialog, IDC_IP_TOTAL));  // 625 x 2 + 6561
+        SaveScreenshot(dialog, "sweep-dialog-induction-page.png");
+    });
+}
+
+// The presets show on their pages; a refused rpm window changes nothing.
+TEST_F(ItrProDlgTest, PresetsShowOnThePages) {
+    Open([&](HWND dialog, CItrProDlg& owner) {
+        Press(dialog, IDC_IP_PRESET_INDUCTION);
+        HWND induction = Page(owner, kInductionPage);
+        for (const SweepManifold& manifold : kSweepManifolds)
+            EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(induction, manifold.boxId)) << manifold.boxId;
+        EXPECT_EQ("10", TextOf(induction, IDC_ITI_TESTS));
+
+        Press(dialog, IDC_IP_PRESET_TORQUE);
+        HWND criteria = Page(owner, kCriteriaPage);
+        EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(criteria, IDC_ITO_PEAK_TORQUE));
+        EXPECT_EQ("RPM Range for Peak Torque:", TextOf(criteria, IDC_ITO_RANGE_LABEL));
+
+        ModalDriver::Instance().Answer("Iterator Testing Error", IDOK);
+        testing_harness::ChooseComboText(criteria, IDC_ITO_FROM, "7000");
+        PumpPending();
+        EXPECT_EQ(0u, ModalDriver::Instance().PendingScripts());
+        float from = 0, to = 0;
+        owner.GetFineIterator()->GetRpmRange(&from, &to);
+        EXPECT_EQ(2500.0f, from);
+        Press(criteria, IDC_ITO_POWER_AREA);
+        EXPECT_EQ("hp-rpm x 1000", TextOf(dialog, IDC_IP_UNITS));
+        SaveScreenshot(dialog, "sweep-dialog-criteria-page.png");
+    });
 }
 
 }  // namespace
