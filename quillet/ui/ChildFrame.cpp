@@ -60,7 +60,7 @@ BEGIN_MESSAGE_MAP(CChildFrame, SECWorksheet)
 END_MESSAGE_MAP()
 
 bool CChildFrame::IsWithheldTool(UINT id) {
-    static const UINT kWithheld[] = {kCmdIterator, kCmdProIterator};
+    static const UINT kWithheld[] = {kCmdIterator};
     return std::find(std::begin(kWithheld), std::end(kWithheld), id) != std::end(kWithheld);
 }
 

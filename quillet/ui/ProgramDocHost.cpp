@@ -4,6 +4,7 @@
 #include "common/ui/SimSpecEditDlg.h"
 #include "quillet/ui/PowerCurveDlg.h"
 #include "quillet/ui/TractionDlg.h"
+#include "quillet/ui/sweep/ItrProDlg.h"
 #include "quillet/ui/sweep/ItrQuickDlg.h"
 
 namespace quillet {
@@ -16,6 +17,11 @@ void CProgramDocHost::PostCommitToOpenEditor() { CSimSpecEditDlg::PostCommitToOp
 
 bool CProgramDocHost::RunQuickIterator(CIterator& coarse, CIterator& fine) {
     CItrQuickDlg dialog(&coarse, &fine, AfxGetMainWnd());
+    return dialog.DoModal() == IDOK;
+}
+
+bool CProgramDocHost::RunProIterator(CIterator& coarse, CIterator& fine) {
+    CItrProDlg dialog(&coarse, &fine, AfxGetMainWnd());
     return dialog.DoModal() == IDOK;
 }
 

@@ -19,6 +19,7 @@ public:
     bool IsEditorOpen() override;
     void PostCommitToOpenEditor() override;
     bool RunQuickIterator(CIterator& coarse, CIterator& fine) override;
+    bool RunProIterator(CIterator& coarse, CIterator& fine) override;
     bool EditPowerCurve(CPowerCurve& curve, CString& description) override;
     bool RunTractionCalculator(CQuilletDoc& doc) override;
     // Keeps the sweep (none may be pending) and arms the main frame's timer.

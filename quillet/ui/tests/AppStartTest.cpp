@@ -182,7 +182,7 @@ TEST(QuilletStartTest, ToolsWithoutTheirWindowsAreGreyedAndTheRestStayEnabled) {
         UINT id;
         bool greyed;
     } const cases[] = {
-        {kCmdQuickIterator, false},     {kCmdProIterator, true},       {kCmdTractionCalculator, false},
+        {kCmdQuickIterator, false},     {kCmdProIterator, false},       {kCmdTractionCalculator, false},
         {ID_CUSTOM_POWER_CURVE, false}, {kCmdImportEngineFile, false}, {kCmdRun, false},
     };
     for (const Case& c : cases) {
@@ -192,7 +192,7 @@ TEST(QuilletStartTest, ToolsWithoutTheirWindowsAreGreyedAndTheRestStayEnabled) {
     }
     // Asked who takes a withheld command, the document window answers nobody.
     CmdHandlerInfo info;
-    EXPECT_FALSE(program.Child()->OnCmdMsg(kCmdProIterator, CN_COMMAND, nullptr, &info));
+    EXPECT_FALSE(program.Child()->OnCmdMsg(kCmdIterator, CN_COMMAND, nullptr, &info));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "common/Assertion.h"
 #include "common/Util.h"
-#include "common/sweepui/SweepPump.h"
+#include "common/sweepui/SweepRunLoop.h"
 #include "torvane/document/Iterator.h"
 #include "torvane/res/ItrProResources.h"
 #include "torvane/services/ErrCode.h"
@@ -113,24 +113,21 @@ void CItrProRunPropPage::OnRun() {
     state_ = kStateRunning;
     UtilSetItemText(this, IDC_IR_RUN, "Stop");
     owner_->EnableControls(false);
-    while (!GetLeadFlag(*shown_) && !stopRequested_) {
-        if (!SweepPumpMessages()) stopRequested_ = true;
-        if (!stopRequested_) {
-            // A batch of runs on the worker threads, small enough that
-            // the dialog answers between batches.
-            const DWORD start = ::GetTickCount();
-            bool kept = false;
-            shown_->StepMany(pace_.Next(), &kept);
-            pace_.Took(::GetTickCount() - start);
-            owner_->UpdateStatus(true);
-            owner_->UpdateValues(true);
-            if (kept) {
-                UpdateBestSimsChart();
-                UpdateSurface();
-            }
+    SweepRunSteps steps;
+    steps.finished = [this] { return GetLeadFlag(*shown_); };
+    steps.step = [this](int runs, bool* kept) { shown_->StepMany(runs, kept); };
+    steps.shown = [this](bool kept) {
+        owner_->UpdateStatus(true);
+        owner_->UpdateValues(true);
+        if (kept) {
+            UpdateBestSimsChart();
+            UpdateSurface();
         }
+    };
+    steps.nextPhase = [this, dual] {
         if (dual && shown_ == coarse_ && GetLeadFlag(*coarse_)) StartFinePhase();
-    }
+    };
+    SweepRunBatches(pace_, stopRequested_, steps);
     running_ = false;
     stopRequested_ = false;
     state_ = IsFinished() ? kStateFinished : kStateReady;
@@ -184,18 +181,8 @@ void CItrProRunPropPage::OnRotate(UINT id) {
 }
 
 void CItrProRunPropPage::UpdateBestChecks() {
-    const int count = std::min(shown_->GetResultCount(), kIterResultCount);
-    for (int k = 0; k < kIterResultCount; ++k) {
-        CButton* box = static_cast<CButton*>(GetDlgItem(IDC_IR_SAVE_FIRST + k));
-        if (k < count) {
-            box->EnableWindow(TRUE);
-            box->SetCheck(shown_->IsResultMarked(k) ? BST_CHECKED : BST_UNCHECKED);
-        } else {
-            APP_ASSERT(!shown_->IsResultMarked(k));
-            box->EnableWindow(FALSE);
-            box->SetCheck(BST_UNCHECKED);
-        }
-    }
+    SweepShowSaveBoxes(this, IDC_IR_SAVE_FIRST, std::min(shown_->GetResultCount(), kIterResultCount),
+                       [this](int result) { return shown_->IsResultMarked(result); });
 }
 
 void CItrProRunPropPage::UpdateBestSimsChart() {
