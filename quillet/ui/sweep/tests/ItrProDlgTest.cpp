@@ -176,4 +176,30 @@ TEST_F(RaceSweepDialogTest, ASmallTwoPhaseSweepRunsAndItsMarkIsWrittenBack) {
     EXPECT_TRUE(fine_->HasResults());
 }
 
+TEST_F(RaceSweepDialogTest, AClutchCarOverAnEighthMileHasNoConverterPresetAndHalfTheSurface) {
+    auto clutchCar = NewDoc();
+    clutchCar->SetAutoRun(false);
+    ChooseStreetCar(*clutchCar);
+    clutchCar->SetRaceLength(660);
+    ASSERT_TRUE(clutchCar->RunSimulation(true, true));
+    ASSERT_FALSE(clutchCar->m_converterStall.IsSet());
+    for (CIterator* sweep : {coarse_.get(), fine_.get()}) {
+        sweep->AttachDocument(clutchCar.get());
+        sweep->Reset();
+    }
+    Open([&](HWND dialog, CItrProDlg& owner) {
+        EXPECT_FALSE(Enabled(dialog, IDC_IP_PRESET_CONVERTER));
+        // Still off after a refresh and after the controls come back on.
+        Press(dialog, IDC_IP_PRESET_GEARS);
+        EXPECT_FALSE(Enabled(dialog, IDC_IP_PRESET_CONVERTER));
+        owner.EnableControls(false);
+        owner.EnableControls(true);
+        EXPECT_FALSE(Enabled(dialog, IDC_IP_PRESET_CONVERTER));
+        EXPECT_TRUE(Enabled(dialog, IDC_IP_PRESET_GEARS));
+        // The defaults gave the converter stall no range.
+        EXPECT_EQ(kIterUnused, owner.GetCoarseIterator()->GetVariable(0).GetKind());
+        EXPECT_EQ(12, owner.GetSheet().GetRunPage().GetSurface().GetRowCount());
+    });
+}
+
 }  // namespace
