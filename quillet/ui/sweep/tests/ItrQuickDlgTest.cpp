@@ -271,4 +271,38 @@ TEST_F(QuickIteratorTest, AStopRightAfterThePhaseSwitchShowsTheEmptyFinePhase) {
     EXPECT_EQ(IDCANCEL, result);
 }
 
+TEST(QuickIteratorJetTest, AJetHasNothingToSweepAndSaysSo) {
+    TestDocHost host;
+    std::unique_ptr<CQuilletDoc> jet = NewDoc();
+    jet->SetAutoRun(false);
+    ChooseJetDragster(*jet);
+    std::unique_ptr<CIterator> coarse(new CIterator), fine(new CIterator);
+    for (CIterator* sweep : {coarse.get(), fine.get()}) {
+        sweep->AttachDocument(jet.get());
+        sweep->Reset();
+    }
+    CItrQuickDlg dialog(coarse.get(), fine.get(), nullptr);
+    ModalDriver::Instance().Handle("Quick Iterator", [&](HWND box) {
+        // Each preset finds no gear or shift to sweep: the message, and no run.
+        for (int preset : {IDC_QI_GEARS_BEST_ET, IDC_QI_SHIFTS_BEST_MPH}) {
+            ModalDriver::Instance().Answer("Iterator Testing Error", IDOK);
+            Click(box, preset);
+            EXPECT_EQ(CItrQuickDlg::kStopped, dialog.GetRunState());
+            EXPECT_EQ(0, dialog.GetWorkingCoarse().GetRunsDone());
+            EXPECT_FALSE(Enabled(box, IDOK));
+            EXPECT_TRUE(Enabled(box, preset));
+        }
+        Click(box, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    int errors = 0;
+    for (const auto& box : ModalDriver::Instance().Boxes()) {
+        if (box.caption == "Iterator Testing Error") {
+            ++errors;
+            EXPECT_NE(std::string::npos, box.text.find("greater")) << box.text;
+        }
+    }
+    EXPECT_EQ(2, errors);
+}
+
 }  // namespace
