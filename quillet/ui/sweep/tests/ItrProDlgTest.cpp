@@ -17,6 +17,7 @@
 #include "common/Util.h"
 #include "quillet/document/tests/QuilletDocTestSupport.h"
 #include "quillet/res/ItrProResources.h"
+#include "quillet/res/SweepCriteriaResources.h"
 #include "quillet/ui/QuilletChartCatalogue.h"
 #include "quillet/ui/sweep/ItrProDlg.h"
 
@@ -199,6 +200,34 @@ TEST_F(RaceSweepDialogTest, AClutchCarOverAnEighthMileHasNoConverterPresetAndHal
         // The defaults gave the converter stall no range.
         EXPECT_EQ(kIterUnused, owner.GetCoarseIterator()->GetVariable(0).GetKind());
         EXPECT_EQ(12, owner.GetSheet().GetRunPage().GetSurface().GetRowCount());
+    });
+}
+
+// The "Optimize For" page in the dialog: its choices reach both working
+// sweeps, the criterion presets show on it, and a refused window changes
+// nothing.
+TEST_F(RaceSweepDialogTest, CriteriaPageInTheDialog) {
+    Open([&](HWND dialog, CItrProDlg& owner) {
+        Press(dialog, IDC_IP_PRESET_MPH);
+        HWND page = testing_harness::ShowSheetPage(owner.GetSheet().GetSafeHwnd(), kCriteriaPage);
+        EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(page, IDC_ITO_TOP_SPEED));
+        EXPECT_FALSE(Enabled(page, IDC_ITO_CURVE));
+
+        Press(page, IDC_ITO_AREA);
+        testing_harness::ChooseComboText(page, IDC_ITO_CURVE, "Horsepower");
+        PumpPending();
+        EXPECT_EQ(kCriterionPowerArea, owner.GetCoarseIterator()->GetCriterion());
+        EXPECT_EQ(kCriterionPowerArea, owner.GetFineIterator()->GetCriterion());
+
+        ModalDriver::Instance().Answer("Iterator Testing Error", IDOK);
+        testing_harness::ChooseComboText(page, IDC_ITO_FROM, "660");
+        PumpPending();
+        EXPECT_EQ(0u, ModalDriver::Instance().PendingScripts());
+        float from = -1, to = -1;
+        owner.GetFineIterator()->GetDistanceRange(&from, &to);
+        EXPECT_EQ(0.0f, from);
+        EXPECT_EQ(330.0f, to);
+        SaveScreenshot(dialog, "race-sweep-dialog-criteria-page.png");
     });
 }
 
