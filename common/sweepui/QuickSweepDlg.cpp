@@ -1,8 +1,7 @@
 #include "common/sweepui/QuickSweepDlg.h"
 
 #include "common/Assertion.h"
-#include "common/sweepui/SweepPace.h"
-#include "common/sweepui/SweepPump.h"
+#include "common/sweepui/SweepRunLoop.h"
 
 static const char kAssertModule[] = "QuickSweepDlg.cpp";
 
@@ -33,18 +32,15 @@ void CQuickSweepDlg::RunOrStop() {
     state_ = kRunning;
     SetRunCaption();
     EnableControls(false);
-    // Batches of runs on the worker threads, short enough between two
-    // looks at the messages for "Stop" to answer.
     CSweepPace pace;
-    while (!IsCurrentFinished() && !stopRequest_) {
-        if (!SweepPumpMessages()) stopRequest_ = true;
-        if (stopRequest_) break;
-        const DWORD start = ::GetTickCount();
-        const bool kept = StepCurrent(pace.Next());
-        pace.Took(::GetTickCount() - start);
-        ShowProgress(kept);
+    SweepRunSteps steps;
+    steps.finished = [this] { return IsCurrentFinished(); };
+    steps.step = [this](int runs, bool* kept) { *kept = StepCurrent(runs); };
+    steps.shown = [this](bool kept) { ShowProgress(kept); };
+    steps.nextPhase = [this] {
         if (IsCoarsePhaseOver()) StartFinePhase();
-    }
+    };
+    SweepRunBatches(pace, stopRequest_, steps);
     running_ = false;
     stopRequest_ = false;
     state_ = AreBothPhasesFinished() ? kFinished : kStopped;
