@@ -53,21 +53,10 @@ CCriterionChart2D::~CCriterionChart2D() {
 bool CCriterionChart2D::CreateInPlaceOf(CWnd* parent, int placeholderId, int points,
                                         const ChartAxisSetting& x, const ChartAxisSetting& y) {
     APP_ASSERT(parent != nullptr && points >= 2 && m_chart == nullptr);
-    CWnd* placeholder = parent->GetDlgItem(placeholderId);
-    APP_ASSERT(placeholder != nullptr);
-    CRect rect;
-    placeholder->GetWindowRect(&rect);
-    parent->ScreenToClient(&rect);
-    placeholder->DestroyWindow();
-    if (!Create("", WS_CHILD | WS_VISIBLE, rect, parent, placeholderId) || m_chart == nullptr) return false;
+    if (!CreateChartInPlaceOf(parent, placeholderId, *this, 5, font_) || m_chart == nullptr) return false;
 
     using namespace zel2d;
-    SetValues(m_chart, Y_CHART_TYPE(5), Y2_CHART_TYPE(1), Y_FILL(2), Y2_ANNOTATION(2), CHART_BORDER(0),
-              CHART_BACKGROUND(0xC0C0C0), GRAPH_BACKGROUND(0xC0C0C0), PLOT_BACKGROUND(0xFFFFFF), NEW_CHART(1),
-              GRAPH_X(0), GRAPH_Y(0), GRAPH_WIDTH(rect.Width()), GRAPH_HEIGHT(rect.Height()));
-    const bool fontMade = font_.CreatePointFont(80, "MS Sans Serif") != FALSE;
-    HFONT font = fontMade ? HFONT(font_.GetSafeHandle()) : HFONT(::GetStockObject(SYSTEM_FONT));
-    SetValues(m_chart, FONT(font), TITLE_FONT(font));
+    SetValues(m_chart, Y2_CHART_TYPE(1), Y_FILL(2), Y2_ANNOTATION(2), TITLE_FONT(font_.Get()));
     SetValues(m_chart, X_TITLE(x.name), X_AXIS_SHOW(1), Y_TITLE(y.name), Y_AXIS_SHOW(1),
               X_MIN(x.presetMin), X_MAX(x.presetMax), Y_MIN(y.presetMin), Y_MAX(y.presetMax),
               Y2_MIN(y.presetMin), Y2_MAX(y.presetMax));
@@ -81,12 +70,7 @@ bool CCriterionChart2D::CreateInPlaceOf(CWnd* parent, int placeholderId, int poi
     window_ = ZelDataCreate(ZEL2D_DATA_OWN_X, 1, points);
     curve_ = ZelDataCreate(ZEL2D_DATA_OWN_X, 3, points);
     SetValues(m_chart, DATA(window_), DATA2(curve_));
-    if (fontMade) {
-        CClientDC dc(this);
-        const int textHeight = ::MulDiv(8, ::GetDeviceCaps(dc.m_hDC, LOGPIXELSY), 72);
-        SetValues(m_chart, MARGIN_TOP(GetValue(m_chart, MARGIN_TOP) - textHeight),
-                  MARGIN_BOTTOM(GetValue(m_chart, MARGIN_BOTTOM) - textHeight));
-    }
+    ReduceChartMargins(m_chart, font_);
     return true;
 }
 

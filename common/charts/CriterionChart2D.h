@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/Chart2D.h"
+#include "common/DialogChart.h"
 #include "common/charts/ChartAxisSetting.h"
 #include "framework/Framework.h"
 
@@ -37,7 +38,7 @@ public:
     ZELDATA GetCurveData() const { return curve_; }
 
 private:
-    CFont font_;
+    CDialogChartFont font_;
     ZELDATA window_ = nullptr;  // one series on the first y axis
     ZELDATA curve_ = nullptr;   // the whole curve and the two markers, on the second
     int points_ = 0;

@@ -7,54 +7,10 @@ static const char kAssertModule[] = "QuickCharts.cpp";
 
 namespace {
 
-constexpr COLORREF kChartGrey = 0xC0C0C0;
-constexpr COLORREF kPlotWhite = 0xFFFFFF;
 constexpr COLORREF kBaselineGrey = 0x808080;
 constexpr COLORREF kBestRed = 0x0000FF;
 
 }  // namespace
-
-CSweepChartFont::CSweepChartFont() { font_.CreatePointFont(80, "MS Sans Serif"); }
-
-HFONT CSweepChartFont::Get() const {
-    return IsMade() ? static_cast<HFONT>(font_.GetSafeHandle()) : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
-}
-
-int CSweepChartFont::PointsHeight() {
-    HDC screen = ::GetDC(nullptr);
-    const int height = ::GetDeviceCaps(screen, LOGPIXELSY) * 8 / 72;
-    ::ReleaseDC(nullptr, screen);
-    return height;
-}
-
-CRect SweepTakePlaceholder(CWnd* parent, int id) {
-    CWnd* place = parent->GetDlgItem(id);
-    APP_ASSERT(place != nullptr);
-    CRect rect;
-    place->GetWindowRect(&rect);
-    parent->ScreenToClient(&rect);
-    place->DestroyWindow();
-    return rect;
-}
-
-bool CreateChartInPlaceOf(CWnd* dialog, int placeholderId, CChart2D& chart, int chartType,
-                          const CSweepChartFont& font) {
-    const CRect rect = SweepTakePlaceholder(dialog, placeholderId);
-    if (!chart.Create("", WS_CHILD | WS_VISIBLE, rect, dialog, placeholderId)) return false;
-    using namespace zel2d;
-    SetValues(chart.m_chart, Y_CHART_TYPE(chartType), CHART_BORDER(0), CHART_BACKGROUND(kChartGrey),
-              GRAPH_BACKGROUND(kChartGrey), PLOT_BACKGROUND(kPlotWhite), NEW_CHART(1), GRAPH_X(0), GRAPH_Y(0),
-              GRAPH_WIDTH(rect.Width()), GRAPH_HEIGHT(rect.Height()), FONT(font.Get()));
-    return true;
-}
-
-void ReduceChartMargins(ZELCHART chart, const CSweepChartFont& font) {
-    if (!font.IsMade()) return;
-    using namespace zel2d;
-    const int height = CSweepChartFont::PointsHeight();
-    SetValues(chart, MARGIN_TOP(GetValue(chart, MARGIN_TOP) - height),
-              MARGIN_BOTTOM(GetValue(chart, MARGIN_BOTTOM) - height));
-}
 
 CQuickBestChart::~CQuickBestChart() {
     chart_.DestroyWindow();
@@ -65,7 +21,7 @@ CQuickBestChart::~CQuickBestChart() {
     if (data_) ZelDataDestroy(data_);
 }
 
-bool CQuickBestChart::Create(CWnd* dialog, int placeholderId, const CSweepChartFont& font, bool yGrid) {
+bool CQuickBestChart::Create(CWnd* dialog, int placeholderId, const CDialogChartFont& font, bool yGrid) {
     if (!CreateChartInPlaceOf(dialog, placeholderId, chart_, ZEL2D_CHART_BAR, font)) return false;
     ZELCHART chart = chart_.m_chart;
     using namespace zel2d;
@@ -88,7 +44,7 @@ bool CQuickBestChart::Create(CWnd* dialog, int placeholderId, const CSweepChartF
     // Only the top margin is reduced: the bottom one holds the bars' labels,
     // which the reduced margin would cut.
     if (font.IsMade())
-        SetValues(chart, MARGIN_TOP(GetValue(chart, MARGIN_TOP) - CSweepChartFont::PointsHeight()));
+        SetValues(chart, MARGIN_TOP(GetValue(chart, MARGIN_TOP) - CDialogChartFont::PointsHeight()));
     return true;
 }
 

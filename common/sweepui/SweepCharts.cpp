@@ -107,7 +107,7 @@ CSweepSurface::~CSweepSurface() {
 }
 
 void CSweepSurface::Create(CWnd* page, int placeholderId) {
-    const CRect rect = SweepTakePlaceholder(page, placeholderId);
+    const CRect rect = TakePlaceholderRect(page, placeholderId);
     APP_ASSERT(rect.Width() > 0 && rect.Height() > 0);
     chart_.Create("", WS_CHILD | WS_VISIBLE, rect, page, 0);
     Zel3dChart* chart = chart_.m_chart;

@@ -33,7 +33,7 @@ public:
     ZELDATA Data() const { return data_; }
 
 private:
-    CSweepChartFont font_;
+    CDialogChartFont font_;
     CChart2D chart_;
     ZELDATA data_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/Chart2D.h"
+#include "common/DialogChart.h"
 #include "framework/Framework.h"
 
 namespace quillet {
@@ -26,13 +27,12 @@ public:
     ZELCHART Handle() const { return chart_.m_chart; }
     CChart2D& Window() { return chart_; }
     // The font's height in pixels; 0 when the font could not be made.
-    int FontPixels() const { return fontPixels_; }
-    HFONT FontHandle() const;
+    int FontPixels() const;
+    HFONT FontHandle() const { return font_.Get(); }
 
 private:
     CChart2D chart_;
-    CFont font_;
-    int fontPixels_ = 0;
+    CDialogChartFont font_;
     ZELDATA data_[2] = {nullptr, nullptr};
 };
 

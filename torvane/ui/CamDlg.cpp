@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/Assertion.h"
+#include "common/DialogChart.h"
 #include "common/FieldValueCopy.h"
 #include "common/Util.h"
 #include "torvane/document/ComponentMenuTable.h"
@@ -108,17 +109,6 @@ Cam& ScratchCam() {
     return scratch;
 }
 
-// The rectangle of a placeholder control (client coordinates), which goes.
-CRect TakePlaceholder(CWnd* dialog, int id) {
-    CWnd* place = dialog->GetDlgItem(id);
-    APP_ASSERT(place != nullptr);
-    CRect rect;
-    place->GetWindowRect(&rect);
-    dialog->ScreenToClient(&rect);
-    place->DestroyWindow();
-    return rect;
-}
-
 bool AllEventsValid(const CamTimingSet& set) {
     return set.ivo.IsValid() && set.ivc.IsValid() && set.evo.IsValid() && set.evc.IsValid();
 }
@@ -200,8 +190,8 @@ BOOL CCamDlg::OnInitDialog() {
     }
 
     // The sheet and the chart take their placeholders' places.
-    if (!sheet_.CreateEmbedded(this, TakePlaceholder(this, IDC_CAM_SHEET_PLACE))) return FALSE;
-    chart_.Create(TakePlaceholder(this, IDC_CAM_CHART_PLACE), this);
+    if (!sheet_.CreateEmbedded(this, TakePlaceholderRect(this, IDC_CAM_SHEET_PLACE))) return FALSE;
+    chart_.Create(TakePlaceholderRect(this, IDC_CAM_CHART_PLACE), this);
 
     UpdateControls(nullptr);
     return TRUE;

@@ -77,7 +77,7 @@ private:
     CIterator fine_;
     CIterator* current_;
 
-    CSweepChartFont font_;
+    CDialogChartFont font_;
     CChart2D historyChart_;
     ZELDATA historyData_ = nullptr;
     ZELTEXT historyText_ = nullptr;

@@ -138,7 +138,7 @@ BOOL CItrProDlg::OnInitDialog() {
         // The dialog paints the colour there itself.
         legend->ShowWindow(SW_HIDE);
     }
-    if (!sheet_.CreateEmbedded(this, SweepTakePlaceholder(this, IDC_IP_SHEET_AREA))) {
+    if (!sheet_.CreateEmbedded(this, TakePlaceholderRect(this, IDC_IP_SHEET_AREA))) {
         // Without its pages the dialog is no use: it closes.
         EndDialog(IDCANCEL);
         return FALSE;

@@ -74,7 +74,7 @@ private:
     CIterator fine_;
     CItrProPropSheet sheet_;
     CSweepLamps lamps_;
-    CSweepChartFont font_;
+    CDialogChartFont font_;
     CChart2D chart_;
     ZELDATA dataA_ = nullptr;  // first y axis: best, baseline, under test
     ZELDATA dataB_ = nullptr;  // second y axis: best (area criteria)

@@ -75,7 +75,7 @@ private:
     CIterator fine_;
     CIterator* current_;
 
-    CSweepChartFont font_;
+    CDialogChartFont font_;
     CChart2D currentChart_;
     ZELDATA currentData_ = nullptr;
     ChartAxisSetting xAxis_;
