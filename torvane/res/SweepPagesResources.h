@@ -7,6 +7,10 @@
 #define IDD_ITRPRO_INDUCTION 195
 #define IDD_ITRPRO_CRITERIA 196
 
+// Pictures of the cam timing and the bore/stroke pages.
+#define IDB_SWEEP_BORE_STROKE 194
+#define IDB_SWEEP_CAM_TIMING 209
+
 // Cam timing page: coarse ("Single Phase Test") and fine ("Dual Phase Test")
 // groups, each with the four events, their tolerances, one step and a count.
 #define IDC_ITC_EXCLUDE 2162
@@ -36,6 +40,7 @@
 #define IDC_ITC_WINDOW_IVC 2178
 #define IDC_ITC_WINDOW_EVO 2176
 #define IDC_ITC_WINDOW_EVC 2177
+#define IDC_ITC_PICTURE 2181
 // Group frames: a group is enabled with every control inside its frame.
 #define IDC_ITC_COARSE_GROUP 1874
 #define IDC_ITC_FINE_GROUP 1955
@@ -65,6 +70,7 @@
 #define IDC_ITB_STROKE_MAX 2052
 #define IDC_ITB_DISPLACEMENT_MIN 2059
 #define IDC_ITB_DISPLACEMENT_MAX 2061
+#define IDC_ITB_PICTURE 2060
 #define IDC_ITB_COARSE_GROUP 1998
 #define IDC_ITB_FINE_GROUP 2016
 #define IDC_ITB_PHASE_GROUP 2030

@@ -30,6 +30,11 @@ std::string Fixed3(float value) {
     return text;
 }
 
+// The page's picture control shows its bitmap.
+bool HoldsBitmap(HWND page, int id) {
+    return SendDlgItemMessageW(page, id, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
+}
+
 class SweepRangePagesTest : public TorvaneDocTest {
 protected:
     SweepRangePagesTest() {
@@ -58,6 +63,7 @@ TEST_F(SweepRangePagesTest, CamPhasesSetBothSweepsAndShowCountsAndWindows) {
         EXPECT_FALSE(IsEnabled(page, IDC_ITC_COARSE_TOL_IVO));
         EXPECT_FALSE(IsEnabled(page, IDC_ITC_FINE_STEP));
         for (int id : kWindows) EXPECT_EQ(TextOf(page, id), "0.0");
+        EXPECT_TRUE(HoldsBitmap(page, IDC_ITC_PICTURE));
 
         struct PhaseCase {
             int radio;
@@ -111,6 +117,7 @@ TEST_F(SweepRangePagesTest, BoreStrokeLimitsFollowTheTolerancesAndTheHeldDisplac
     const int cylinders = engine_.cylinders.GetValue();
     owner.Show(kBoreStrokePage, [&](HWND dialog, HWND page) {
         EXPECT_TRUE(IsChecked(page, IDC_ITB_EXCLUDE));
+        EXPECT_TRUE(HoldsBitmap(page, IDC_ITB_PICTURE));
         EXPECT_EQ(TextOf(page, IDC_ITB_BORE_MIN), "0.000");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_COARSE_TOL_BORE), "0.500");
         EXPECT_EQ(SelectedItem(page, IDC_ITB_COARSE_STEP), "0.125");
