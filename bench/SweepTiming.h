@@ -24,7 +24,7 @@ void TimeSweepOnAllCores(const char* name, int totalRuns, int timedRuns, bool wh
                          Step&& step, RunsDone&& runsDone) {
     using Clock = std::chrono::steady_clock;
     const int workers = CSweepWorkerPool::MachineThreads();
-    const int batch = 8 * workers;
+    const int batch = 16 * workers;
     const Clock::time_point start = Clock::now();
     const double processorStart = ProcessorSeconds();
     bool kept = false;

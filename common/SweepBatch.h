@@ -14,7 +14,9 @@
 template <typename Lane, typename Job>
 class CSweepWorkers {
 public:
-    static constexpr int kJobsPerWorker = 4;
+    // Jobs a batch can hold per worker: with 16 runs each, a worker seldom
+    // waits long for the batch's slowest run before the next batch starts.
+    static constexpr int kJobsPerWorker = 16;
 
     // Pool, lanes and jobs for `workers` threads (0: the machine's), made
     // anew only when the count changes. On the calling thread: documents
