@@ -142,6 +142,13 @@ void UtilSanitizeFileName(CString& name) {
     for (const char* bad = "\\/:*?<>|"; *bad != '\0'; ++bad) name.Replace(*bad, '_');
 }
 
+CString UtilBestResultTitle(int slot, const CString& sourceTitle) {
+    CString title;
+    title.Format("Best%d-", slot + 1);
+    const int dot = sourceTitle.Find('.');
+    return title + (dot >= 0 ? sourceTitle.Left(dot) : sourceTitle);
+}
+
 void UtilWriteFormat(FILE* file, const char* format, ...) {
     APP_ASSERT(file != nullptr && format != nullptr);
     va_list args;

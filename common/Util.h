@@ -53,6 +53,10 @@ void UtilGetWindowsDir(CString& out);
 // Replaces each of \ / : * ? < > | in a (non-empty) name by '_'.
 void UtilSanitizeFileName(CString& name);
 
+// The title of a sweep's kept result `slot` (0..9) opened as a document:
+// "Best<slot + 1>-" and the source document's title up to its first '.'.
+CString UtilBestResultTitle(int slot, const CString& sourceTitle);
+
 // Prints to the file; no output throws the write code.
 void UtilWriteFormat(FILE* file, const char* format, ...);
 

@@ -80,6 +80,20 @@ TEST_F(UtilTest, SanitizedNamesHaveNoPathCharacters) {
     EXPECT_STREQ(name, "Heads_ A_B _ C_____.");
 }
 
+TEST_F(UtilTest, BestResultTitlesKeepTheSourceTitleUpToItsFirstDot) {
+    const struct {
+        int slot;
+        const char* source;
+        const char* title;
+    } cases[] = {
+        {0, "Chevy350.tvn", "Best1-Chevy350"},
+        {9, "Street car", "Best10-Street car"},
+        {1, "a.b.c", "Best2-a"},
+        {2, ".hidden", "Best3-"},
+    };
+    for (const auto& c : cases) EXPECT_STREQ(UtilBestResultTitle(c.slot, c.source), c.title) << c.source;
+}
+
 TEST_F(UtilTest, WindowsFolderIsKnown) {
     CString folder;
     UtilGetWindowsDir(folder);

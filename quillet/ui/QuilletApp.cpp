@@ -1,6 +1,7 @@
 #include "quillet/ui/QuilletApp.h"
 
 #include "common/Assertion.h"
+#include "common/Util.h"
 #include "common/ui/FieldHost.h"
 #include "common/ui/SimSpecEditDlg.h"
 #include "quillet/document/Iterator.h"
@@ -88,12 +89,7 @@ void CQuilletApp::OpenBestResult(CIterator& sweep, int slot) {
     const CQuilletDoc* result = sweep.GetResultDoc(slot);
     APP_ASSERT(result != nullptr);
     result->CopyVehicleTo(made);
-    CString title;
-    title.Format("Best%d-", slot + 1);
-    CString resultTitle = result->GetTitle();
-    const int dot = resultTitle.Find('.');
-    if (dot >= 0) resultTitle = resultTitle.Left(dot);
-    made->SetTitle(title + resultTitle);
+    made->SetTitle(UtilBestResultTitle(slot, result->GetTitle()));
     made->SetModifiedFlag(TRUE);
     made->UpdateBarometerFromElevation();
     made->UpdateAllViews(nullptr, 0, nullptr);

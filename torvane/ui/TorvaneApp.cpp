@@ -1,6 +1,7 @@
 #include "torvane/ui/TorvaneApp.h"
 
 #include "common/Assertion.h"
+#include "common/Util.h"
 #include "common/ui/FieldHost.h"
 #include "common/ui/SimSpecEditDlg.h"
 #include "torvane/document/Iterator.h"
@@ -128,12 +129,7 @@ void CTorvaneApp::OpenBestResult(CIterator& sweep, int slot) {
     else
         made->cam.Set050InchLimits();
     result->CopyEngineTo(*made);
-    CString title;
-    title.Format("Best%d-", slot + 1);
-    CString resultTitle = result->GetTitle();
-    const int dot = resultTitle.Find('.');
-    if (dot >= 0) resultTitle = resultTitle.Left(dot);
-    made->SetTitle(title + resultTitle);
+    made->SetTitle(UtilBestResultTitle(slot, result->GetTitle()));
     made->SetModifiedFlag(TRUE);
     made->ClearAutoCalcFlags();
     made->RecomputeDerived();
