@@ -34,6 +34,20 @@ CRect TakePlaceholderRect(CWnd* parent, int id) {
     return rect;
 }
 
+void CLegendSwatches::Add(CWnd* dialog, int id, COLORREF colour) {
+    CWnd* control = dialog->GetDlgItem(id);
+    APP_ASSERT(control != nullptr);
+    CRect rect;
+    control->GetWindowRect(&rect);
+    dialog->ScreenToClient(&rect);
+    control->ShowWindow(SW_HIDE);
+    swatches_.push_back({rect, colour});
+}
+
+void CLegendSwatches::Paint(CDC& dc) const {
+    for (const auto& swatch : swatches_) dc.FillSolidRect(&swatch.first, swatch.second);
+}
+
 bool CreateChartInPlaceOf(CWnd* dialog, int placeholderId, CChart2D& chart, int chartType,
                           const CDialogChartFont& font) {
     const CRect rect = TakePlaceholderRect(dialog, placeholderId);

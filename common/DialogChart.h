@@ -3,6 +3,9 @@
 // labels in 8-point "MS Sans Serif".
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "common/Chart2D.h"
 #include "framework/Framework.h"
 
@@ -30,6 +33,20 @@ private:
 // labels. False when the chart cannot be made.
 bool CreateChartInPlaceOf(CWnd* dialog, int placeholderId, CChart2D& chart, int chartType,
                           const CDialogChartFont& font);
+// The colour boxes of a chart's legend, which the dialog paints where
+// swatch controls stand (the controls are hidden).
+class CLegendSwatches {
+public:
+    // Takes the place of control `id` of `dialog` (a missing one is an
+    // assertion), to be painted `colour`.
+    void Add(CWnd* dialog, int id, COLORREF colour);
+    // From the dialog's WM_PAINT.
+    void Paint(CDC& dc) const;
+
+private:
+    std::vector<std::pair<CRect, COLORREF>> swatches_;
+};
+
 // The top and bottom margins less the font's height, when the font was made
 // (the library's margins are sized for a larger font).
 void ReduceChartMargins(ZELCHART chart, const CDialogChartFont& font);

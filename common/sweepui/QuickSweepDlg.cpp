@@ -61,14 +61,7 @@ void CQuickSweepDlg::ShowStatus(bool coarsePhase, int total, int completed, int 
 }
 
 void CQuickSweepDlg::InitSweepControls(const std::vector<std::pair<int, COLORREF>>& swatches) {
-    for (const auto& swatch : swatches) {
-        CWnd* control = GetDlgItem(swatch.first);
-        APP_ASSERT(control != nullptr);
-        CRect rect;
-        control->GetWindowRect(&rect);
-        ScreenToClient(&rect);
-        legends_.push_back({rect, swatch.second});
-    }
+    for (const auto& swatch : swatches) legends_.Add(this, swatch.first, swatch.second);
     // A preset must set the sweep up before it can run.
     GetDlgItem(controls_.run)->EnableWindow(FALSE);
     SetRunCaption();
@@ -76,7 +69,7 @@ void CQuickSweepDlg::InitSweepControls(const std::vector<std::pair<int, COLORREF
 
 void CQuickSweepDlg::OnPaint() {
     CPaintDC dc(this);
-    for (const auto& legend : legends_) dc.FillSolidRect(&legend.first, legend.second);
+    legends_.Paint(dc);
 }
 
 void CQuickSweepDlg::OnOK() {

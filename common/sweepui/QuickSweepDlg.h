@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/DialogChart.h"
 #include "common/sweepui/QuickStatus.h"
 #include "common/sweepui/SweepLamps.h"
 #include "framework/Framework.h"
@@ -78,5 +79,5 @@ private:
     bool running_ = false;
     bool stopRequest_ = false;
     int state_ = kNotSet;
-    std::vector<std::pair<CRect, COLORREF>> legends_;
+    CLegendSwatches legends_;
 };

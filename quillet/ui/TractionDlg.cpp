@@ -4,6 +4,7 @@
 
 #include "common/Assertion.h"
 #include "common/Util.h"
+#include "common/ui/ComboItems.h"
 #include "common/sweepui/SweepPump.h"
 #include "quillet/document/QuilletUtil.h"
 #include "quillet/res/TractionResources.h"
@@ -23,11 +24,8 @@ const float kTractionStep = 0.01f;
 const COLORREF kVehicleSpeedColor = RGB(0, 255, 0);
 const COLORREF kTyreSpeedColor = RGB(255, 0, 0);
 
-struct Efficiency {
-    const char* text;
-    int thousandths;
-};
-const Efficiency kEfficiencies[] = {
+// The efficiency choices, valued in thousandths.
+const ComboItem kEfficiencies[] = {
     {"99.5% - No Wheelspin", 995},       {"99.0% - Small Wheelspin", 990},
     {"98.0% - Optimum Wheelspin", 980},  {"94.0% - Large Wheelspin", 940},
     {"90.0% - Excessive Wheelspin", 900},
@@ -66,22 +64,11 @@ BOOL CTractionDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CreateChart(currentChart_, IDC_TC_CURRENT_CHART_AREA, currentData_);
     CreateChart(newChart_, IDC_TC_NEW_CHART_AREA, newData_);
-    CWnd* combo = GetDlgItem(IDC_TC_EFFICIENCY);
-    APP_ASSERT(combo != nullptr);
-    for (const Efficiency& efficiency : kEfficiencies) {
-        const LRESULT index = combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(efficiency.text));
-        combo->SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), efficiency.thousandths);
-    }
-    combo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(-1));
+    APP_ASSERT(GetDlgItem(IDC_TC_EFFICIENCY) != nullptr);
+    ComboFillItems(m_hWnd, IDC_TC_EFFICIENCY, kEfficiencies);
     // The legend's colour boxes are painted by the dialog where the
     // statics stood.
-    for (int i = 0; i < 4; ++i) {
-        CWnd* box = GetDlgItem(kLegendBoxIds[i]);
-        APP_ASSERT(box != nullptr);
-        box->GetWindowRect(&legendBoxes_[i]);
-        ScreenToClient(&legendBoxes_[i]);
-        box->DestroyWindow();
-    }
+    for (int i = 0; i < 4; ++i) legendBoxes_.Add(this, kLegendBoxIds[i], kLegendColors[i]);
     UpdateDisplay();
     return TRUE;
 }
@@ -156,28 +143,21 @@ void CTractionDlg::UpdateDisplay() {
     ShowSetup(*document_,
               {IDC_TC_CURRENT_COEFFICIENT, IDC_TC_CURRENT_SLIPPAGE, IDC_TC_CURRENT_ET, IDC_TC_CURRENT_MPH},
               currentChart_, currentData_);
-    CWnd* combo = GetDlgItem(IDC_TC_EFFICIENCY);
-    const int wanted = static_cast<int>(std::lround(target_ * 1000.0f));
-    int selected = -1;
-    const int count = static_cast<int>(combo->SendMessage(CB_GETCOUNT));
-    for (int i = 0; i < count; ++i)
-        if (static_cast<int>(combo->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(i))) == wanted) selected = i;
-    combo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(selected));
+    ComboSelectValue(m_hWnd, IDC_TC_EFFICIENCY, static_cast<int>(std::lround(target_ * 1000.0f)));
     ShowNewSetup();
 }
 
 void CTractionDlg::OnPaint() {
     CPaintDC dc(this);
-    for (int i = 0; i < 4; ++i) dc.FillSolidRect(&legendBoxes_[i], kLegendColors[i]);
+    legendBoxes_.Paint(dc);
 }
 
 // ----------------------------------------------------------------- Search
 
 void CTractionDlg::OnEfficiencyChange() {
-    CWnd* combo = GetDlgItem(IDC_TC_EFFICIENCY);
-    const LRESULT selected = combo->SendMessage(CB_GETCURSEL);
-    if (selected < 0) return;
-    target_ = static_cast<float>(combo->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(selected))) * 0.001f;
+    const int thousandths = ComboSelectedValue(m_hWnd, IDC_TC_EFFICIENCY);
+    if (thousandths < 0) return;
+    target_ = static_cast<float>(thousandths) * 0.001f;
     // The search so far is dropped.
     document_->CopyVehicleTo(&working_);
     UpdateDisplay();

@@ -74,7 +74,7 @@ private:
     CDialogChart newChart_;
     ZELDATA currentData_ = nullptr;
     ZELDATA newData_ = nullptr;
-    CRect legendBoxes_[4];
+    CLegendSwatches legendBoxes_;
 };
 
 }  // namespace quillet

@@ -145,14 +145,7 @@ void CItrProDlg::SetDefaults() {
 BOOL CItrProDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CreateCurrentTestChart();
-    for (int i = 0; i < 3; ++i) {
-        CWnd* legend = GetDlgItem(kLegendIds[i]);
-        APP_ASSERT(legend != nullptr);
-        legend->GetWindowRect(&legend_[i]);
-        ScreenToClient(&legend_[i]);
-        // The dialog paints the colour there itself.
-        legend->ShowWindow(SW_HIDE);
-    }
+    for (int i = 0; i < 3; ++i) legends_.Add(this, kLegendIds[i], kLegendColors[i]);
     if (!sheet_.CreateEmbedded(this, TakePlaceholderRect(this, IDC_IP_SHEET_AREA))) {
         // Without its pages the dialog is no use: it closes.
         EndDialog(IDCANCEL);
@@ -328,7 +321,7 @@ void CItrProDlg::UpdateCurrentTestChart() {
 
 void CItrProDlg::OnPaint() {
     CPaintDC dc(this);
-    for (int i = 0; i < 3; ++i) dc.FillSolidRect(&legend_[i], kLegendColors[i]);
+    legends_.Paint(dc);
 }
 
 void CItrProDlg::OnOK() {

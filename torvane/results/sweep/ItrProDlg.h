@@ -6,6 +6,7 @@
 #pragma once
 
 #include "common/Chart2D.h"
+#include "common/DialogChart.h"
 #include "common/charts/ChartAxisSetting.h"
 #include "common/sweepui/SweepCharts.h"
 #include "common/sweepui/SweepLamps.h"
@@ -80,7 +81,7 @@ private:
     ZELDATA dataB_ = nullptr;  // second y axis: best (area criteria)
     ChartAxisSetting xAxis_;
     ChartAxisSetting yAxis_;
-    CRect legend_[3];
+    CLegendSwatches legends_;
 };
 
 }  // namespace torvane
